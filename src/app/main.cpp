@@ -1,0 +1,72 @@
+#include "app/main2.h"
+#include "app/program.h"
+#include "platform/clock.h"
+#include "platform/programicon.h"
+#include "platform/qtdialogs.h"
+#include "platform/singleinstance.h"
+#include "store/settingsstore.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QWidget>
+
+namespace {
+
+void bringNotesForward(Program &program)
+{
+    for (Form *note : program.forms.notes()) {
+        note->show();
+        note->raise();
+        note->activateWindow();
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    preferX11OnWayland();
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);   // the menu window stays loaded, hidden
+    QApplication::setWindowIcon(programIcon());
+
+    QtDialogs dialogs;
+    SystemClock clock;
+    const QString storePath = SettingsStore::defaultPath();
+
+    SingleInstance instance(QFileInfo(storePath).absolutePath());
+    if (!instance.acquire()) {
+        if (!instance.signalRunning())
+            dialogs.messageBox(nullptr, QStringLiteral("Quillarren is already running for this user."),
+                               QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Information);
+        return 0;
+    }
+
+    SettingsStore store;
+    const SettingsStore::OpenResult opened = store.open(storePath);
+    if (!opened.movedAsideTo.isEmpty())
+        dialogs.messageBox(nullptr,
+                           QStringLiteral("The notes store %1 was damaged and could not be read. It has been kept as "
+                                          "%2 and a new, empty store was started.")
+                               .arg(storePath, opened.movedAsideTo),
+                           QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Warning);
+    if (!opened.ok)
+        dialogs.messageBox(nullptr, opened.error + QStringLiteral("\n\nYour notes stay open and saving is retried."),
+                           QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Warning);
+    QObject::connect(&store, &SettingsStore::writeFailed, &app,
+                     [&](const QString &message) { dialogs.notify(message, QStringLiteral("Quillarren")); });
+
+    Program program(store, Platform{&dialogs, &clock});
+    QObject::connect(&program.forms, &FormList::lastNoteUnloaded, &app, [&program] {
+        if (!program.quitting)
+            program.end();
+    });
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &app, [&program] { bringNotesForward(program); });
+
+    Main2::StartUp(program);
+    if (program.hasEnded() || program.forms.notes().isEmpty())
+        return 0;
+    const int code = QApplication::exec();
+    store.flushPending();
+    return code;
+}

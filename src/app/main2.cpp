@@ -1,0 +1,269 @@
+#include "app/main2.h"
+
+#include "app/program.h"
+#include "app/stayon.h"
+#include "commands/menuform.h"
+#include "note/form1.h"
+#include "platform/errorreport.h"
+#include "platform/formtimer.h"
+#include "platform/product.h"
+#include "platform/units.h"
+#include "store/conversions.h"
+#include "store/notekeys.h"
+#include "store/settingsstore.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSet>
+
+#include <limits>
+
+namespace Main2 {
+
+namespace {
+
+// The run of note slots 1, 2, 3 … that have keys in the store.
+int storedSlotRun(const SettingsStore &store)
+{
+    QSet<int> indices;
+    const QString prefix = NoteKeys::TagPrefix;
+    for (const QString &key : store.keys()) {
+        if (!key.startsWith(prefix))
+            continue;
+        const int dot = key.indexOf(QLatin1Char('.'), prefix.size());
+        bool ok = false;
+        const int index = key.mid(prefix.size(), dot - prefix.size()).toInt(&ok);
+        if (ok && index > 0)
+            indices.insert(index);
+    }
+    int run = 0;
+    while (run < std::numeric_limits<qint16>::max() && indices.contains(run + 1))
+        ++run;
+    return run;
+}
+
+template <typename Convert>
+void applyIfStored(SettingsStore &store, const QString &key, Convert convert)
+{
+    const QString text = store.get(key);
+    if (!text.isEmpty())
+        convert(text);
+}
+
+void buildNote(Program &program, int index)
+{
+    SettingsStore &store = program.store;
+    auto *note = new Form1(program);
+    const QString tag = NoteKeys::tagFor(index);
+    note->setTag(tag);
+
+    const auto left = Conversions::toInt32(store.get(tag + NoteKeys::Left, NoteKeys::DefaultPosition));
+    const auto top = Conversions::toInt32(store.get(tag + NoteKeys::Top, NoteKeys::DefaultPosition));
+    note->setPositionTwips(left.value_or(500), top.value_or(500));
+
+    note->Text1()->setPlainText(store.get(tag + NoteKeys::Notes));
+
+    using namespace Conversions;
+    applyIfStored(store, tag + NoteKeys::TextColor, [&](const QString &t) {
+        if (const auto v = toInt32(t)) note->setTextColor(*v);
+    });
+    applyIfStored(store, tag + NoteKeys::Bold, [&](const QString &t) {
+        if (const auto v = toBool(t)) note->setTextFont([&](QFont &f) { f.setBold(*v); });
+    });
+    applyIfStored(store, tag + NoteKeys::Italic, [&](const QString &t) {
+        if (const auto v = toBool(t)) note->setTextFont([&](QFont &f) { f.setItalic(*v); });
+    });
+    applyIfStored(store, tag + NoteKeys::Underline, [&](const QString &t) {
+        if (const auto v = toBool(t)) note->setTextFont([&](QFont &f) { f.setUnderline(*v); });
+    });
+    applyIfStored(store, tag + NoteKeys::Strikethru, [&](const QString &t) {
+        if (const auto v = toBool(t)) note->setTextFont([&](QFont &f) { f.setStrikeOut(*v); });
+    });
+    applyIfStored(store, tag + NoteKeys::Font, [&](const QString &t) {
+        note->setTextFont([&](QFont &f) { f.setFamily(t); });
+    });
+    applyIfStored(store, tag + NoteKeys::Size, [&](const QString &t) {
+        const auto v = toSingle(t);
+        if (v && *v > 0 && *v <= 1638)
+            note->setTextFont([&](QFont &f) { f.setPointSizeF(double(*v)); });
+    });
+    applyIfStored(store, tag + NoteKeys::TextBackColor, [&](const QString &t) {
+        if (const auto v = toInt32(t)) note->setTextBackColor(*v);
+    });
+    applyIfStored(store, tag + NoteKeys::BackColor, [&](const QString &t) {
+        if (const auto v = toInt32(t)) note->setBackColor(*v);
+    });
+    applyIfStored(store, tag + NoteKeys::AlwaysOnTop, [&](const QString &t) {
+        const auto onTop = toBool(t);
+        if (!onTop)
+            return;
+        QAction *check = program.menuForm().AlwaysOnTopName();
+        check->setChecked(*onTop);
+        if (check->isChecked())
+            MakeTopmost(note);
+        else
+            MakeNotTopmost(note);
+    });
+
+    note->Timer1()->setInterval(1);
+    note->show();
+}
+
+} // namespace
+
+int NotesToOpen(Program &program)
+{
+    const double stored = Conversions::roundHalfEven(
+        Conversions::leadingNumber(program.store.get(NoteKeys::TotalForms, NoteKeys::DefaultTotalForms)));
+    if (stored >= 1 && stored <= std::numeric_limits<qint16>::max())
+        return int(stored);
+    // A count that is 0, negative or too large cannot be what was meant: open the notes the
+    // store holds, and at least one, so the user is never left without a note.
+    return std::max(1, storedSlotRun(program.store));
+}
+
+void StartUp(Program &program)
+{
+    program.NoteCount = qint16(NotesToOpen(program));
+    for (int index = 1; index <= program.NoteCount; ++index)
+        buildNote(program, index);
+}
+
+QString SkinFilePath()
+{
+    return Units::programFolder() + QStringLiteral("/x/o.cjs");
+}
+
+void ApplySkinFile(Program &program)
+{
+    const QString path = SkinFilePath();
+    if (!QFileInfo(path).isFile())
+        return;
+    MenuForm &menuForm = program.menuForm();
+    SetStandardColors(&menuForm);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw Failure(QStringLiteral("The skin file %1 cannot be read: %2").arg(path, file.errorString()));
+    const QString sheet = QString::fromUtf8(file.readAll());
+    // Every note loads the skin again; the menu is restyled only when the file changed.
+    if (menuForm.styleSheet() != sheet)
+        menuForm.setStyleSheet(sheet);
+}
+
+void SetStandardColors(QWidget *window)
+{
+    Units::setBackColor(window, Units::ButtonFace);
+    for (QWidget *child : window->findChildren<QWidget *>()) {
+        if (qobject_cast<QRadioButton *>(child) || qobject_cast<QCheckBox *>(child)
+            || qobject_cast<QGroupBox *>(child) || qobject_cast<QLabel *>(child))
+            Units::setBackColor(child, Units::ButtonFace);
+    }
+}
+
+QString ShortenedTitle(const QString &fullName)
+{
+    QString title = fullName;
+    do {
+        const int space = title.lastIndexOf(QLatin1Char(' '));
+        if (space < 0)
+            break;   // nothing left to cut: keep the single word
+        title.truncate(space);
+    } while (title.size() > 40);
+    return title;
+}
+
+void SetAppTitle()
+{
+    QGuiApplication::setApplicationDisplayName(ShortenedTitle(Product::FullName));
+}
+
+} // namespace Main2
+
+#include <QClipboard>
+#include <QEventLoop>
+#include <QMimeData>
+#include <QTimer>
+
+namespace Main2 {
+
+namespace {
+
+constexpr int ClipboardAttempts = 1000;
+
+// Text formats by their old numbers: 0 the default, 1 plain text, 7 OEM text, 13 Unicode text.
+bool isTextFormat(int format)
+{
+    return format == 0 || format == 1 || format == 7 || format == 13;
+}
+
+template <typename Access>
+void retry(Access access)
+{
+    for (int attempt = 0; attempt < ClipboardAttempts; ++attempt) {
+        if (access())
+            return;
+    }
+}
+
+} // namespace
+
+void DoEventsTwice()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+void Pause(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void ClearClipboard()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    retry([clipboard] {
+        clipboard->clear();
+        const QMimeData *data = clipboard->mimeData();
+        return !data || data->formats().isEmpty();
+    });
+}
+
+bool PutClipboardText(const QString &text, int format)
+{
+    if (!isTextFormat(format))
+        return false;
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    bool placed = false;
+    retry([&] {
+        clipboard->setText(text);
+        placed = clipboard->text() == text;
+        return placed;
+    });
+    return placed;
+}
+
+QString GetClipboardText(int format)
+{
+    QString text;
+    if (!isTextFormat(format))
+        return text;
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    retry([&] {
+        const QMimeData *data = clipboard->mimeData();
+        if (!data)
+            return false;   // the clipboard could not be read this time
+        text = data->hasText() ? data->text() : QString();
+        return true;
+    });
+    return text;
+}
+
+} // namespace Main2

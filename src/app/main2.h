@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class Program;
+class QWidget;
+
+// Start-up and the helpers several windows share.
+namespace Main2 {
+
+/** Recreates every stored note as its own window, then returns. */
+void StartUp(Program &program);
+
+/** How many notes start-up opens for a stored "Total Forms" text. */
+int NotesToOpen(Program &program);
+
+/** The skin file below the program folder, a style sheet for the menu window and its menu. */
+QString SkinFilePath();
+void ApplySkinFile(Program &program);
+
+/** Paints a dialog and its labels, check boxes, option buttons and frames in the button-face colour. */
+void SetStandardColors(QWidget *window);
+
+/** The product name shortened word by word to at most 40 characters (always by one word at least). */
+QString ShortenedTitle(const QString &fullName);
+void SetAppTitle();
+
+} // namespace Main2
+
+namespace Main2 {
+
+/** Lets the window system deliver what is pending, twice, as before unloading and ending. */
+void DoEventsTwice();
+/** Waits without spinning, delivering events meanwhile. */
+void Pause(int milliseconds);
+
+// Clipboard access, each tried up to 1000 times; format 0 is plain text.
+void ClearClipboard();
+bool PutClipboardText(const QString &text, int format = 0);
+QString GetClipboardText(int format = 0);
+
+} // namespace Main2

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/form.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class Clock;
+class Dialogs;
+class MenuForm;
+class NoteCommands;
+class SettingsStore;
+class TextHook;
+
+/** The services behind the platform interfaces: real ones in the program, doubles in tests. */
+struct Platform
+{
+    Dialogs *dialogs = nullptr;
+    Clock *clock = nullptr;
+};
+
+// Everything program-wide: the note counter, the target note, the store, the loaded windows and
+// the platform services. Windows and commands reach each other only through it.
+class Program final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Program)
+
+public:
+    Program(SettingsStore &store, Platform platform);
+    ~Program() override;
+
+    qint16 NoteCount = 0;
+    QString CurrentNoteTag;
+
+    SettingsStore &store;
+    FormList forms;
+    Platform platform;
+
+    Dialogs &dialogs() { return *platform.dialogs; }
+    Clock &clock() { return *platform.clock; }
+    NoteCommands &commands() { return *m_commands; }
+
+    /** The hidden menu window, loaded at its first reference. */
+    MenuForm &menuForm();
+    bool isMenuFormLoaded() const { return !m_menuForm.isNull(); }
+
+    // The text field the next InstallTextHook or RemoveTextHook acts on, and the hook itself.
+    QPointer<QWidget> HookedTextWindow;
+    TextHook &textHook() { return *m_textHook; }
+
+    /** Ends the program; tests replace how it ends. */
+    void end();
+    std::function<void()> onEnd;
+    bool hasEnded() const { return m_ended; }
+    /** Quit is storing and unloading the windows; their unloading must not end the program early. */
+    bool quitting = false;
+
+private:
+    QPointer<MenuForm> m_menuForm;
+    std::unique_ptr<NoteCommands> m_commands;
+    std::unique_ptr<TextHook> m_textHook;
+    bool m_ended = false;
+};

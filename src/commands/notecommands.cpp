@@ -1,0 +1,256 @@
+#include "commands/notecommands.h"
+
+#include "app/main2.h"
+#include "app/program.h"
+#include "app/stayon.h"
+#include "commands/menuform.h"
+#include "note/form1.h"
+#include "note/texthook.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/errorreport.h"
+#include "platform/formtimer.h"
+#include "store/conversions.h"
+#include "store/notekeys.h"
+#include "store/settingsstore.h"
+
+#include <QAction>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+
+#include <limits>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Writes = std::vector<std::pair<QString, QString>>;
+
+// Every key of one note, copied to another slot; keys the note lacks are emptied there, which
+// reads as absent, so nothing of the slot's earlier note comes back with it.
+void copyNoteKeys(const SettingsStore &store, const QString &from, const QString &to, Writes &writes,
+                  const QStringList &suffixes = NoteKeys::AllSuffixes)
+{
+    for (const QString &suffix : suffixes) {
+        if (store.contains(from + suffix))
+            writes.emplace_back(to + suffix, store.get(from + suffix));
+        else if (store.contains(to + suffix))
+            writes.emplace_back(to + suffix, QString());
+    }
+}
+
+QString timeWithSeconds(const QLocale &locale, const QTime &time)
+{
+    // The long format carries the time zone; a note wants the time of day alone.
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return locale.toString(time, format.trimmed());
+}
+
+} // namespace
+
+NoteCommands::NoteCommands(Program &program)
+    : m_program(program)
+{
+}
+
+QList<Form1 *> NoteCommands::targets() const
+{
+    QList<Form1 *> found;
+    for (Form *form : m_program.forms.withTag(m_program.CurrentNoteTag)) {
+        if (auto *note = qobject_cast<Form1 *>(form))
+            found.append(note);
+    }
+    return found;
+}
+
+void NoteCommands::Cut()
+{
+    for (Form1 *note : targets()) {
+        QTextCursor cursor = note->Text1()->textCursor();
+        if (cursor.selectedText().isEmpty())
+            continue;
+        Main2::ClearClipboard();
+        Main2::PutClipboardText(note->Text1()->textCursor().selection().toPlainText(), 0);
+        cursor.removeSelectedText();
+        note->Text1()->setTextCursor(cursor);
+    }
+}
+
+void NoteCommands::Copy()
+{
+    for (Form1 *note : targets()) {
+        const QTextCursor cursor = note->Text1()->textCursor();
+        if (cursor.selectedText().isEmpty())
+            continue;
+        Main2::ClearClipboard();
+        Main2::PutClipboardText(cursor.selection().toPlainText(), 0);
+    }
+}
+
+void NoteCommands::Paste()
+{
+    for (Form1 *note : targets()) {
+        QTextCursor cursor = note->Text1()->textCursor();
+        cursor.insertText(Main2::GetClipboardText(0));
+        note->Text1()->setTextCursor(cursor);
+    }
+}
+
+void NoteCommands::SelectAll()
+{
+    for (Form1 *note : targets()) {
+        note->Text1()->setFocus(Qt::OtherFocusReason);
+        note->Text1()->selectAll();
+    }
+}
+
+void NoteCommands::insertAtCaret(const QString &text)
+{
+    for (Form1 *note : targets()) {
+        const QString whole = note->Text1()->toPlainText();
+        const int position = note->Text1()->textCursor().selectionStart();
+        // The whole text is replaced, so the caret ends at the start, as after any assignment.
+        note->Text1()->setPlainText(whole.left(position) + text + whole.mid(position));
+    }
+}
+
+void NoteCommands::InsertDate()
+{
+    const QLocale locale = QLocale::system();
+    insertAtCaret(locale.toString(m_program.clock().now().date(), QLocale::ShortFormat));
+}
+
+void NoteCommands::InsertTime()
+{
+    insertAtCaret(timeWithSeconds(QLocale::system(), m_program.clock().now().time()));
+}
+
+void NoteCommands::CreateNewNote()
+{
+    renumberNotes();
+    if (m_program.NoteCount == std::numeric_limits<qint16>::max())
+        throw Failure(QStringLiteral("Overflow"));
+    auto *note = new Form1(m_program);
+    m_program.NoteCount = qint16(m_program.NoteCount + 1);
+    const bool onTop = m_program.menuForm().AlwaysOnTopName()->isChecked();
+    note->load();
+    if (onTop)
+        MakeTopmost(note);
+    else
+        MakeNotTopmost(note);
+    note->show();
+    const QString tag = NoteKeys::tagFor(m_program.NoteCount);
+    // The slot may hold keys of a note that was there before; they must not come back with this one.
+    Writes writes;
+    for (const QString &suffix : NoteKeys::AllSuffixes) {
+        if (m_program.store.contains(tag + suffix))
+            writes.emplace_back(tag + suffix, QString());
+    }
+    writes.emplace_back(NoteKeys::TotalForms, QString::number(m_program.NoteCount));
+    note->setTag(tag);
+    note->Text1()->setFocus(Qt::OtherFocusReason);
+    note->activateWindow();
+    m_program.store.saveMany(writes);
+}
+
+void NoteCommands::DeleteThisNote()
+{
+    const int open = m_program.forms.notes().size();
+    if (open == 1) {
+        const MessageAnswer answer = m_program.dialogs().messageBox(
+            nullptr, QStringLiteral("This is the last note. Would you like to quit?"), QStringLiteral("Quit?"),
+            MessageButtons::YesNo, MessageIcon::None);
+        if (answer == MessageAnswer::Yes) {
+            RemoveTextHook(m_program);
+            Main2::DoEventsTwice();
+            m_program.end();
+            return;
+        }
+    } else {
+        for (Form1 *note : targets()) {
+            m_program.store.save(note->Tag() + NoteKeys::Notes, QString());
+            note->unload();
+            Main2::DoEventsTwice();
+        }
+    }
+    renumberNotes();
+}
+
+// Keeps the stored slots 1 … N exactly the open notes in load order, with "Total Forms" N, so
+// whatever way the program ends next, the same notes come back.
+void NoteCommands::renumberNotes()
+{
+    Writes writes;
+    const QList<Form *> notes = m_program.forms.notes();
+    const bool targetOpen = !m_program.forms.withTag(m_program.CurrentNoteTag).isEmpty();
+    QString followTarget;
+    int slot = 0;
+    for (Form *note : notes) {
+        const QString tag = NoteKeys::tagFor(++slot);
+        if (note->Tag() == tag)
+            continue;
+        copyNoteKeys(m_program.store, note->Tag(), tag, writes);
+        if (m_program.CurrentNoteTag == note->Tag())
+            followTarget = tag;
+        note->setTag(tag);
+    }
+    // A deleted note's tag may now name another note: it must not stay the target.
+    if (!followTarget.isEmpty())
+        m_program.CurrentNoteTag = followTarget;
+    else if (!targetOpen && !m_program.forms.withTag(m_program.CurrentNoteTag).isEmpty())
+        m_program.CurrentNoteTag.clear();
+    m_program.NoteCount = qint16(slot);
+    writes.emplace_back(NoteKeys::TotalForms, QString::number(slot));
+    m_program.store.saveMany(writes);
+}
+
+void NoteCommands::Quit()
+{
+    m_program.quitting = true;
+    const SettingsStore &store = m_program.store;
+    const bool onTop = m_program.menuForm().AlwaysOnTopName()->isChecked();
+    // Keys that belong to a note but are not among the thirteen written below travel with it.
+    const QStringList carried = {NoteKeys::Translucency,   NoteKeys::TransCount,      NoteKeys::EmailAddresses,
+                                 NoteKeys::ReminderStatus, NoteKeys::ReminderDate,    NoteKeys::ReminderHours,
+                                 NoteKeys::ReminderMinutes, NoteKeys::ReminderSeconds};
+    Writes writes;
+    int k = 1;
+    for (Form *form : m_program.forms.all()) {
+        auto *note = qobject_cast<Form1 *>(form);
+        if (!note || !note->Tag().contains(NoteKeys::TagPrefix))
+            continue;
+        const QString tag = NoteKeys::tagFor(k);
+        const QFont font = note->Text1()->font();
+        using Conversions::fromBool;
+        writes.insert(writes.end(), {
+            {tag + NoteKeys::Left, QString::number(note->leftTwips())},
+            {tag + NoteKeys::Top, QString::number(note->topTwips())},
+            {tag + NoteKeys::Notes, note->Text1()->toPlainText()},
+            {tag + NoteKeys::TextColor, QString::number(note->textColor())},
+            {tag + NoteKeys::Bold, fromBool(font.bold())},
+            {tag + NoteKeys::Italic, fromBool(font.italic())},
+            {tag + NoteKeys::Underline, fromBool(font.underline())},
+            {tag + NoteKeys::Strikethru, fromBool(font.strikeOut())},
+            {tag + NoteKeys::Font, font.family()},
+            {tag + NoteKeys::Size, Conversions::fromSingle(float(font.pointSizeF()))},
+            {tag + NoteKeys::TextBackColor, QString::number(note->textBackColor())},
+            {tag + NoteKeys::BackColor, QString::number(note->backColor())},
+            {tag + NoteKeys::AlwaysOnTop, fromBool(onTop)},
+        });
+        if (note->Tag() != tag)
+            copyNoteKeys(store, note->Tag(), tag, writes, carried);
+        ++k;
+    }
+    writes.emplace_back(NoteKeys::TotalForms, QString::number(k - 1));
+    m_program.store.saveMany(writes);
+
+    const QList<Form *> loaded = m_program.forms.all();
+    for (Form *form : loaded)
+        form->unload();
+    Main2::DoEventsTwice();
+    Main2::Pause(500);
+    m_program.end();
+}

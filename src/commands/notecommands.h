@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class Form1;
+class Program;
+
+// The note commands. They take no arguments: each acts on the windows whose Tag is the
+// program's CurrentNoteTag.
+class NoteCommands final
+{
+public:
+    explicit NoteCommands(Program &program);
+
+    /** The loaded note windows whose Tag equals CurrentNoteTag, in load order. */
+    QList<Form1 *> targets() const;
+
+    void Cut();
+    void Copy();
+    void Paste();
+    void SelectAll();
+    void InsertDate();
+    void InsertTime();
+
+    void CreateNewNote();
+    void DeleteThisNote();
+    /** Stores every open note under 1, 2, 3 … in load order, unloads every window and ends. */
+    void Quit();
+
+private:
+    void insertAtCaret(const QString &text);
+    void renumberNotes();
+
+    Program &m_program;
+};

@@ -1,0 +1,427 @@
+#include "note/form1.h"
+
+#include "app/main2.h"
+#include "app/program.h"
+#include "commands/menuform.h"
+#include "note/borderlessresize.h"
+#include "note/texthook.h"
+#include "platform/errorreport.h"
+#include "platform/formtimer.h"
+#include "platform/product.h"
+#include "platform/programicon.h"
+#include "platform/units.h"
+#include "store/conversions.h"
+#include "store/notekeys.h"
+#include "store/settingsstore.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+
+constexpr qint32 NoteYellow = 0x00C0FFFF;
+constexpr int WidthTwips = 1995;
+constexpr int HeightTwips = 2355;
+constexpr int StripTwips = 360;
+constexpr int TextSizeTwips = 2000;
+constexpr int TextShorterTwips = 355;
+// A stale position reported by the window manager shows up within this time after showing.
+constexpr int HoldPositionMs = 1000;
+
+} // namespace
+
+Form1::Form1(Program &program)
+    : Form(program.forms)
+    , m_program(program)
+{
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+    resize(Units::twipsToPixels(WidthTwips), Units::twipsToPixels(HeightTwips));
+    Units::setBackColor(this, NoteYellow);
+    setMinimumSize(Units::twipsToPixels(StripTwips), Units::twipsToPixels(StripTwips + 240));
+
+    m_text1 = new QPlainTextEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setFrameShape(QFrame::NoFrame);
+    m_text1->setGeometry(0, Units::twipsToPixels(StripTwips), Units::twipsToPixels(TextSizeTwips),
+                         Units::twipsToPixels(TextSizeTwips));
+    m_text1->setToolTip(QStringLiteral("You can expand this note by dragging the bottom and right edges"));
+    m_text1->setFont(QFont(QStringLiteral("Arial"), 9));
+    m_text1->viewport()->setMouseTracking(true);
+    m_text1->viewport()->installEventFilter(this);
+    setTextColor(0);
+    setTextBackColor(NoteYellow);
+    m_text1->setPlainText(QStringLiteral("Text1"));
+    connect(m_text1, &QPlainTextEdit::textChanged, this, &Form1::Text1_Change);
+
+    m_timer1 = new FormTimer(QStringLiteral("Timer1"), this);
+    connect(m_timer1, &FormTimer::Timer, this, &Form1::Timer1_Timer);
+
+    // New notes open centred on the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        m_intendedPos = area.center() - QPoint(width() / 2, height() / 2);
+        move(m_intendedPos);
+    }
+}
+
+Form1::~Form1() = default;
+
+QString Form1::key(const QString &suffix) const
+{
+    return Tag() + suffix;
+}
+
+void Form1::Form_Load()
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Form_Load"), {
+        {100, [this] { m_firstActivationPending = true; }},
+        {102, [this] { Main2::ApplySkinFile(m_program); }},
+        {104, [this] {
+             setWindowTitle(Product::Caption);
+             setWindowIcon(programIcon());
+         }},
+        {106, [] { Main2::SetAppTitle(); }},
+        {108, [this] { m_timer1->setInterval(1); }},
+        {110, [this] {
+             m_program.HookedTextWindow = m_text1;
+             InstallTextHook(m_program);
+         }},
+        {112, [this] { m_text1->setPlainText(QString()); }},
+    });
+}
+
+void Form1::Form_Unload()
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Form_QueryUnload"), {
+        {100, [this] {
+             m_program.HookedTextWindow = m_text1;
+             RemoveTextHook(m_program);
+         }},
+        {102, [] {
+             QCoreApplication::processEvents();
+             QCoreApplication::processEvents();
+         }},
+    });
+}
+
+void Form1::Form_Activate()
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Form_Activate"), {
+        {100, [this] {
+             if (m_firstActivationPending)
+                 m_timer1->setInterval(1);
+             m_firstActivationPending = false;
+         }},
+    });
+}
+
+void Form1::Text1_Change()
+{
+    m_program.store.save(key(NoteKeys::Notes), m_text1->toPlainText());
+}
+
+void Form1::Timer1_Timer()
+{
+    // TODO(issue 4): the translucency set-up runs here.
+    m_timer1->setInterval(0);
+}
+
+qint32 Form1::backColor() const
+{
+    return Units::backColor(this, NoteYellow);
+}
+
+void Form1::setBackColor(qint32 colour)
+{
+    Units::setBackColor(this, colour);
+}
+
+void Form1::setTextColor(qint32 colour)
+{
+    m_textColor = colour;
+    QPalette palette = m_text1->palette();
+    palette.setColor(QPalette::Text, Units::toQColor(colour));
+    m_text1->setPalette(palette);
+}
+
+void Form1::setTextBackColor(qint32 colour)
+{
+    m_textBackColor = colour;
+    QPalette palette = m_text1->palette();
+    palette.setColor(QPalette::Base, Units::toQColor(colour));
+    m_text1->setPalette(palette);
+}
+
+void Form1::setTextFont(const std::function<void(QFont &)> &edit)
+{
+    QFont font = m_text1->font();
+    edit(font);
+    m_text1->setFont(font);
+}
+
+void Form1::setPositionTwips(int left, int top)
+{
+    const QPoint wanted(Units::twipsToPixels(left), Units::twipsToPixels(top));
+    m_intendedPos = Units::placeOnScreen(wanted, size());
+    move(m_intendedPos);
+}
+
+int Form1::leftTwips() const
+{
+    return Units::pixelsToTwips(pos().x());
+}
+
+int Form1::topTwips() const
+{
+    return Units::pixelsToTwips(pos().y());
+}
+
+void Form1::recordHandle()
+{
+    m_program.store.save(key(NoteKeys::ActivehWnd), QString::number(hWnd()));
+}
+
+QList<Form1 *> Form1::OwnWindowLookup() const
+{
+    QList<Form1 *> found;
+    if (Tag().isEmpty())
+        return found;
+    const auto handle = Conversions::toDouble(m_program.store.get(key(NoteKeys::ActivehWnd)));
+    if (!handle)
+        return found;
+    for (Form *form : m_program.forms.all()) {
+        auto *note = qobject_cast<Form1 *>(form);
+        if (note && double(note->hWnd()) == *handle)
+            found.append(note);
+    }
+    return found;
+}
+
+bool Form1::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        recordHandle();   // the window received the focus
+        Form_Activate();
+        break;
+    default:
+        break;
+    }
+    return Form::event(event);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    m_shownFor.start();
+    m_holdPosition = true;
+}
+
+void Form1::moveEvent(QMoveEvent *event)
+{
+    Form::moveEvent(event);
+    if (!m_holdPosition)
+        return;
+    if (m_shownFor.elapsed() > HoldPositionMs) {
+        m_holdPosition = false;
+        return;
+    }
+    if (pos() != m_intendedPos)
+        move(m_intendedPos);
+}
+
+void Form1::mousePressEvent(QMouseEvent *event)
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Form_MouseDown"), {
+        {100, [this] { recordHandle(); }},
+        {102, [&] {
+             if (event->button() == Qt::LeftButton)
+                 beginMove(event->globalPosition());
+             else if (event->button() == Qt::RightButton)
+                 openPopupMenu(event->globalPosition().toPoint());
+         }},
+    });
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event)
+{
+    if (followPointer(event->globalPosition()))
+        return;
+    setPointerShape(SizeAll);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_manualDrag.reset();
+    if (event->button() == Qt::LeftButton)
+        recordHandle();   // a click on the window
+}
+
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    Form::resizeEvent(event);
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Form_Resize"), {
+        {100, [this] {
+             const auto handle = Conversions::toDouble(m_program.store.get(key(NoteKeys::ActivehWnd)));
+             if (!handle || Tag().isEmpty())
+                 return;
+             for (Form *form : m_program.forms.all()) {
+                 auto *note = qobject_cast<Form1 *>(form);
+                 if (note && double(note->hWnd()) == *handle)
+                     note->layOutText();
+             }
+         }},
+    });
+}
+
+void Form1::layOutText()
+{
+    const int height = this->height() - Units::twipsToPixels(TextShorterTwips);
+    if (height < 0)
+        throw Failure(QStringLiteral("Invalid property value"));
+    m_text1->setGeometry(0, Units::twipsToPixels(StripTwips), width(), height);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_text1->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            Text1_MouseDown(mouse);
+            return mouse->isAccepted() && (m_manualDrag || mouse->button() == Qt::RightButton);
+        }
+        case QEvent::MouseMove: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (followPointer(mouse->globalPosition()))
+                return true;
+            Text1_MouseMove(mouse);
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+            if (m_manualDrag) {
+                m_manualDrag.reset();
+                return true;
+            }
+            recordHandle();   // a click in the text field
+            break;
+        default:
+            break;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+QPointF Form1::twipsInText(const QPointF &pixels) const
+{
+    // Positions in the text field count from its own corner, not from its scrolled viewport.
+    const QPointF inField = m_text1->viewport()->mapTo(m_text1, pixels);
+    const double tpp = Units::twipsPerPixel();
+    return inField * tpp;
+}
+
+void Form1::Text1_MouseDown(QMouseEvent *event)
+{
+    event->setAccepted(false);
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Text1_MouseDown"), {
+        {100, [this] { recordHandle(); }},
+        {102, [&] {
+             const QPointF at = twipsInText(event->position());
+             const double tpp = Units::twipsPerPixel();
+             for (Form1 *found : OwnWindowLookup()) {
+                 const double width = found->m_text1->width() * tpp;
+                 const double height = found->m_text1->height() * tpp;
+                 if (event->button() == Qt::LeftButton
+                     && BorderlessResize::InResizeBand(at.x(), at.y(), width, height)) {
+                     const int code = BorderlessResize::EdgeHitCode(int(Conversions::roundHalfEven(at.x())),
+                                                                    int(Conversions::roundHalfEven(at.y())));
+                     found->beginResize(code, event->globalPosition());
+                     event->setAccepted(true);
+                 } else if (event->button() == Qt::RightButton) {
+                     QPointer<QPlainTextEdit> field = found->m_text1;
+                     field->setEnabled(false);
+                     found->openPopupMenu(event->globalPosition().toPoint());
+                     if (field)
+                         field->setEnabled(true);
+                     event->setAccepted(true);
+                 }
+             }
+         }},
+    });
+}
+
+void Form1::Text1_MouseMove(QMouseEvent *event)
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Text1_MouseMove"), {
+        {100, [this] { recordHandle(); }},
+        {102, [&] {
+             const QPointF at = twipsInText(event->position());
+             const double tpp = Units::twipsPerPixel();
+             for (Form1 *found : OwnWindowLookup()) {
+                 Q_UNUSED(found);
+                 setPointerShape(IBeam);
+                 if (BorderlessResize::InCornerZone(at.x(), at.y(), m_text1->width() * tpp,
+                                                    m_text1->height() * tpp))
+                     setPointerShape(SizeDiagonal);
+             }
+         }},
+    });
+}
+
+void Form1::setPointerShape(int shape)
+{
+    m_pointerShape = shape;
+    const Qt::CursorShape cursor = shape == SizeAll        ? Qt::SizeAllCursor
+                                   : shape == SizeDiagonal ? Qt::SizeFDiagCursor
+                                                           : Qt::IBeamCursor;
+    // The text field shows its own pointer; it follows the window's choice while over it.
+    if (shape == SizeAll)
+        setCursor(cursor);
+    else
+        m_text1->viewport()->setCursor(cursor);
+}
+
+void Form1::openPopupMenu(const QPoint &globalPos)
+{
+    m_program.CurrentNoteTag = Tag();
+    m_program.menuForm().popup(globalPos);
+}
+
+void Form1::beginMove(const QPointF &globalPress)
+{
+    m_holdPosition = false;
+    QWindow *window = windowHandle();
+    if (window && window->startSystemMove())
+        return;
+    m_manualDrag = ManualDrag{Qt::Edges(), globalPress, geometry()};
+}
+
+void Form1::beginResize(int hitCode, const QPointF &globalPress)
+{
+    m_holdPosition = false;
+    const Qt::Edges edges = BorderlessResize::EdgesFor(hitCode);
+    QWindow *window = windowHandle();
+    if (window && window->startSystemResize(edges))
+        return;
+    m_manualDrag = ManualDrag{edges, globalPress, geometry()};
+}
+
+bool Form1::followPointer(const QPointF &globalPos)
+{
+    if (!m_manualDrag)
+        return false;
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        m_manualDrag.reset();
+        return false;
+    }
+    const QPoint delta = (globalPos - m_manualDrag->startPointer).toPoint();
+    setGeometry(BorderlessResize::DraggedGeometry(m_manualDrag->startGeometry, m_manualDrag->edges, delta,
+                                                  minimumSize()));
+    return true;
+}

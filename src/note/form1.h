@@ -1,0 +1,109 @@
+#pragma once
+
+#include "platform/form.h"
+
+#include <QElapsedTimer>
+#include <QFont>
+#include <QPointer>
+#include <QRect>
+
+#include <functional>
+#include <optional>
+
+class FormTimer;
+class Program;
+class QPlainTextEdit;
+
+// A note on the desktop: a borderless window whose face is the text field Text1, with a strip
+// across the top to move it by.
+class Form1 final : public Form
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form1)
+
+public:
+    // Stock pointer shapes, by their old numbers.
+    enum PointerShape { IBeam = 3, SizeAll = 5, SizeDiagonal = 8 };
+
+    explicit Form1(Program &program);
+    ~Form1() override;
+
+    QPlainTextEdit *Text1() const { return m_text1; }
+    FormTimer *Timer1() const { return m_timer1; }
+
+    // Colours in their stored form (0x00BBGGRR, or a system colour with the top bit set).
+    qint32 backColor() const;
+    void setBackColor(qint32 colour);
+    qint32 textColor() const { return m_textColor; }
+    void setTextColor(qint32 colour);
+    qint32 textBackColor() const { return m_textBackColor; }
+    void setTextBackColor(qint32 colour);
+    /** Changes the text field's font through the given edit. */
+    void setTextFont(const std::function<void(QFont &)> &edit);
+
+    /** Places the window, twips from the desktop's top-left corner, on a screen. */
+    void setPositionTwips(int left, int top);
+    int leftTwips() const;
+    int topTwips() const;
+
+    /** Stores this window's handle under ".ActivehWnd". */
+    void recordHandle();
+    /** The loaded note windows whose handle equals this window's stored ".ActivehWnd". */
+    QList<Form1 *> OwnWindowLookup() const;
+
+    bool firstActivationPending() const { return m_firstActivationPending; }
+    int pointerShape() const { return m_pointerShape; }
+
+    /** Moves the window with the pointer until the button is released (DragWindow). */
+    void beginMove(const QPointF &globalPress);
+    /** Resizes the window from the corner with this hit-test code until the button is released. */
+    void beginResize(int hitCode, const QPointF &globalPress);
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;    // Form_MouseDown
+    void mouseMoveEvent(QMouseEvent *event) override;     // Form_MouseMove
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;       // Form_Resize
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void Form_Load() override;
+    void Form_Unload() override;
+    void Form_Activate();
+    void Text1_Change();
+    void Text1_MouseDown(QMouseEvent *event);
+    void Text1_MouseMove(QMouseEvent *event);
+    void Timer1_Timer();
+    void openPopupMenu(const QPoint &globalPos);
+    void layOutText();
+    void setPointerShape(int shape);
+    bool followPointer(const QPointF &globalPos);
+    QPointF twipsInText(const QPointF &pixels) const;
+    QString key(const QString &suffix) const;
+
+    Program &m_program;
+    QPlainTextEdit *m_text1 = nullptr;
+    FormTimer *m_timer1 = nullptr;
+    bool m_firstActivationPending = false;
+    int m_pointerShape = IBeam;
+    qint32 m_textColor = 0;
+    qint32 m_textBackColor = 0;
+
+    // Where the window was put, held against a window manager that reports a stale position
+    // right after the window is shown.
+    QPoint m_intendedPos;
+    QElapsedTimer m_shownFor;
+    bool m_holdPosition = false;
+
+    // A move or resize that follows the pointer itself, where the platform has no loop for it.
+    struct ManualDrag
+    {
+        Qt::Edges edges;          // none: a move
+        QPointF startPointer;
+        QRect startGeometry;
+    };
+    std::optional<ManualDrag> m_manualDrag;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { None, Warning, Information };
+enum class MessageAnswer { Ok, Yes, No };
+
+/** What the font dialog is preset with and gives back. */
+struct FontChoice
+{
+    QString family;
+    double pointSize = 9;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeout = false;
+    QColor color;
+};
+
+/** What the save dialog is asked for. */
+struct SaveFileRequest
+{
+    QString fileName;            // offered again from the last save of the same note
+    QString defaultSuffix;       // added to a name typed without one
+    QString filter;
+};
+
+/** Message boxes, the common dialogs and the popup menu: everything that waits for the user. */
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    /** Shows a modal message box and returns the button pressed. */
+    virtual MessageAnswer messageBox(QWidget *parent, const QString &text, const QString &title,
+                                     MessageButtons buttons, MessageIcon icon) = 0;
+    /** Shows a message without waiting for it to be closed, for news the user must see but
+        need not answer while typing goes on. */
+    virtual void notify(const QString &text, const QString &title) = 0;
+    /** Shows the font dialog preset with the choice; false when cancelled. */
+    virtual bool chooseFont(QWidget *parent, FontChoice &choice) = 0;
+    /** Shows the colour dialog preset with the colour; false when cancelled. */
+    virtual bool chooseColor(QWidget *parent, QColor &color) = 0;
+    /** Shows the save dialog; the chosen path, or the empty text when cancelled. */
+    virtual QString saveFileName(QWidget *parent, const SaveFileRequest &request) = 0;
+    /** Shows the menu at the global position and returns once it has closed and the chosen
+        item (if any) has run; returns that item. */
+    virtual QAction *popupMenu(QMenu *menu, const QPoint &globalPos) = 0;
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QWidget>
+
+class FormList;
+
+// A window of the program: it carries a Tag, runs its load step at its first use and its
+// unload step when it is unloaded, and is listed among the loaded windows meanwhile.
+class Form : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form)
+
+public:
+    explicit Form(FormList &forms, QWidget *parent = nullptr);
+    ~Form() override;
+
+    QString Tag() const { return m_tag; }
+    /** Setting the tag is a use of the window, so an unloaded window is loaded first. */
+    void setTag(const QString &tag);
+
+    /** Runs the load step once and joins the loaded-window list. */
+    void load();
+    bool isLoaded() const { return m_loaded; }
+    /** Runs the unload step, leaves the list and destroys the window once control returns. */
+    void unload();
+
+    /** The window's native handle, 0 while it has none. */
+    qint64 hWnd() const;
+
+    bool isTopmost() const { return m_topmost; }
+    void setTopmost(bool topmost);
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    FormList &m_forms;
+    QString m_tag;
+    bool m_loaded = false;
+    bool m_unloading = false;
+    bool m_topmost = false;
+};
+
+// The loaded windows of the program, in the order they were loaded.
+class FormList final : public QObject
+{
+    Q_OBJECT
+
+public:
+    const QList<Form *> &all() const { return m_forms; }
+    QList<Form *> withTag(const QString &tag) const;
+    /** The loaded note windows: those whose Tag contains "NotesForm". */
+    QList<Form *> notes() const;
+
+signals:
+    /** The last window with a Tag that names a note has left the list. */
+    void lastNoteUnloaded();
+
+private:
+    friend class Form;
+    void add(Form *form);
+    void remove(Form *form);
+
+    QList<Form *> m_forms;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+/** The one window icon of the program: a small yellow note. */
+QIcon programIcon();

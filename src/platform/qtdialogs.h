@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+class QtDialogs final : public Dialogs
+{
+public:
+    MessageAnswer messageBox(QWidget *parent, const QString &text, const QString &title,
+                             MessageButtons buttons, MessageIcon icon) override;
+    void notify(const QString &text, const QString &title) override;
+    bool chooseFont(QWidget *parent, FontChoice &choice) override;
+    bool chooseColor(QWidget *parent, QColor &color) override;
+    QString saveFileName(QWidget *parent, const SaveFileRequest &request) override;
+    QAction *popupMenu(QMenu *menu, const QPoint &globalPos) override;
+};

@@ -1,0 +1,103 @@
+#include "platform/units.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+
+#include <cmath>
+#include <limits>
+
+namespace Units {
+
+double twipsPerPixel()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+int twipsToPixels(double twips)
+{
+    return int(std::lround(twips / twipsPerPixel()));
+}
+
+int pixelsToTwips(int pixels)
+{
+    return int(std::lround(pixels * twipsPerPixel()));
+}
+
+QColor toQColor(qint32 colour)
+{
+    if (colour < 0) {
+        // System colours by index; those the program meets map to their palette roles.
+        const QPalette palette = QGuiApplication::palette();
+        switch (colour & 0x7fffffff) {
+        case 5: return palette.color(QPalette::Base);         // window background
+        case 8: return palette.color(QPalette::Text);         // window text
+        case 18: return palette.color(QPalette::ButtonText);  // button text
+        default: return palette.color(QPalette::Button);      // 15: button face, and the rest
+        }
+    }
+    return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
+}
+
+qint32 fromQColor(const QColor &colour)
+{
+    const QColor rgb = colour.toRgb();
+    return qint32(rgb.red()) | (qint32(rgb.green()) << 8) | (qint32(rgb.blue()) << 16);
+}
+
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QPoint placeOnScreen(const QPoint &topLeft, const QSize &size)
+{
+    const QRect wanted(topLeft, size);
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.isEmpty())
+        return topLeft;
+    const QScreen *nearest = nullptr;
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (const QScreen *screen : screens) {
+        const QRect area = screen->geometry();
+        // A note is reachable when its top strip shows on a screen.
+        if (area.intersects(QRect(wanted.topLeft(), QSize(size.width(), qMin(size.height(), 24)))))
+            return topLeft;
+        const qint64 dx = qMax(0, qMax(area.left() - wanted.right(), wanted.left() - area.right()));
+        const qint64 dy = qMax(0, qMax(area.top() - wanted.bottom(), wanted.top() - area.bottom()));
+        if (dx * dx + dy * dy < best) {
+            best = dx * dx + dy * dy;
+            nearest = screen;
+        }
+    }
+    const QRect area = nearest->availableGeometry();
+    const int x = qBound(area.left(), topLeft.x(), qMax(area.left(), area.right() - size.width() + 1));
+    const int y = qBound(area.top(), topLeft.y(), qMax(area.top(), area.bottom() - size.height() + 1));
+    return QPoint(x, y);
+}
+
+} // namespace Units
+
+#include <QWidget>
+
+namespace Units {
+
+void setBackColor(QWidget *widget, qint32 colour)
+{
+    widget->setProperty("BackColor", colour);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+qint32 backColor(const QWidget *widget, qint32 otherwise)
+{
+    const QVariant stored = widget->property("BackColor");
+    return stored.isValid() ? stored.toInt() : otherwise;
+}
+
+} // namespace Units

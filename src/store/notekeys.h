@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Every key name of the store in one place. A per-note key is the note's tag followed by a suffix.
+namespace NoteKeys {
+
+inline const QString TotalForms = QStringLiteral("Total Forms");
+inline const QString TagPrefix = QStringLiteral("NotesForm");
+
+inline const QString Left = QStringLiteral(".Left");
+inline const QString Top = QStringLiteral(".Top");
+inline const QString Notes = QStringLiteral(".Notes");
+inline const QString TextColor = QStringLiteral(".TextColor");
+inline const QString Bold = QStringLiteral(".Bold");
+inline const QString Italic = QStringLiteral(".Italic");
+inline const QString Underline = QStringLiteral(".Underline");
+inline const QString Strikethru = QStringLiteral(".Strikethru");
+inline const QString Font = QStringLiteral(".Font");
+inline const QString Size = QStringLiteral(".Size");
+inline const QString TextBackColor = QStringLiteral(".TextBackColor");
+inline const QString BackColor = QStringLiteral(".BackColor");
+inline const QString Translucency = QStringLiteral(".Translucency");
+inline const QString TransCount = QStringLiteral(".TransCount");
+inline const QString AlwaysOnTop = QStringLiteral(".AlwaysOnTop");
+inline const QString ActivehWnd = QStringLiteral(".ActivehWnd");
+inline const QString EmailAddresses = QStringLiteral(".EmailAddresses");
+inline const QString ReminderStatus = QStringLiteral(".ReminderStatus");
+inline const QString ReminderDate = QStringLiteral(".ReminderDate");
+inline const QString ReminderHours = QStringLiteral(".ReminderHours");
+inline const QString ReminderMinutes = QStringLiteral(".ReminderMinutes");
+inline const QString ReminderSeconds = QStringLiteral(".ReminderSeconds");
+
+// Defaults on read.
+inline const QString DefaultTotalForms = QStringLiteral("1");
+inline const QString DefaultPosition = QStringLiteral("500");
+inline const QString DefaultTranslucency = QStringLiteral("200");
+inline const QString DefaultTransCount = QStringLiteral("1");
+
+/** Every per-note suffix: what belongs to one note and moves with it when notes are renumbered. */
+inline const QStringList AllSuffixes = {
+    Left, Top, Notes, TextColor, Bold, Italic, Underline, Strikethru, Font, Size, TextBackColor,
+    BackColor, Translucency, TransCount, AlwaysOnTop, ActivehWnd, EmailAddresses, ReminderStatus,
+    ReminderDate, ReminderHours, ReminderMinutes, ReminderSeconds,
+};
+
+inline QString tagFor(int index)
+{
+    return TagPrefix + QString::number(index);
+}
+
+} // namespace NoteKeys

@@ -1,0 +1,293 @@
+#include "store/settingsstore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QStandardPaths>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcStore, "quillarren.store")
+
+namespace {
+
+constexpr int RetryIntervalMs = 2000;
+
+QByteArray utf8(const QString &text)
+{
+    return text.toUtf8();
+}
+
+bool isDamaged(int code)
+{
+    const int primary = code & 0xff;
+    return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
+}
+
+// Keeps a damaged file and its journal files under a new name beside it; returns the new name.
+QString moveAside(const QString &path)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = path + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = path + QStringLiteral(".damaged-") + stamp + QLatin1Char('-') + QString::number(n);
+    if (!QFile::rename(path, target))
+        return QString();
+    for (const char *suffix : {"-wal", "-shm"}) {
+        const QString side = path + QLatin1String(suffix);
+        if (QFileInfo::exists(side))
+            QFile::rename(side, target + QLatin1String(suffix));
+    }
+    return target;
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(QObject *parent)
+    : QObject(parent)
+{
+    m_retryTimer.setInterval(RetryIntervalMs);
+    connect(&m_retryTimer, &QTimer::timeout, this, &SettingsStore::flushPending);
+}
+
+SettingsStore::~SettingsStore()
+{
+    flushPending();
+    closeFile();
+}
+
+QString SettingsStore::defaultPath()
+{
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return base + QStringLiteral("/Brimvale/Quillarren.sqlite3");
+}
+
+SettingsStore::OpenResult SettingsStore::open(const QString &path)
+{
+    OpenResult result;
+    closeFile();
+    m_values.clear();
+    m_pending.clear();
+    m_failing = false;
+    m_path = path;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+
+    QString error;
+    int code = SQLITE_OK;
+    bool opened = openFile(path, &error, &code) && loadAll(&error);
+    if (!opened && m_db)
+        code = sqlite3_extended_errcode(m_db);
+    if (!opened && isDamaged(code)) {
+        closeFile();
+        m_values.clear();
+        result.movedAsideTo = moveAside(path);
+        if (result.movedAsideTo.isEmpty()) {
+            result.error = tr("The notes store %1 is damaged and could not be moved aside.").arg(path);
+            return result;
+        }
+        qCWarning(lcStore) << "damaged store moved to" << result.movedAsideTo;
+        opened = openFile(path, &error, &code) && loadAll(&error);
+    }
+    if (!opened) {
+        // Still show what can be read; writes are kept in memory and retried.
+        closeFile();
+        sqlite3 *readOnly = nullptr;
+        if (sqlite3_open_v2(utf8(path).constData(), &readOnly, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+            m_db = readOnly;
+            QString ignored;
+            loadAll(&ignored);
+        } else {
+            sqlite3_close(readOnly);
+        }
+        result.error = tr("The notes store %1 cannot be written: %2").arg(path, error);
+        m_failing = true;
+        m_retryTimer.start();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+bool SettingsStore::openFile(const QString &path, QString *error, int *code)
+{
+    int rc = sqlite3_open_v2(utf8(path).constData(), &m_db,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    auto fail = [&] {
+        *code = m_db ? sqlite3_extended_errcode(m_db) : rc;
+        *error = lastError();
+        return false;
+    };
+    if (rc != SQLITE_OK)
+        return fail();
+    sqlite3_busy_timeout(m_db, 2000);
+    const char *setup =
+        "PRAGMA journal_mode=WAL;"
+        "PRAGMA synchronous=NORMAL;"
+        "CREATE TABLE IF NOT EXISTS settings("
+        " application TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL, value TEXT,"
+        " PRIMARY KEY(application, section, key));";
+    if (sqlite3_exec(m_db, setup, nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail();
+    if (sqlite3_prepare_v2(m_db,
+                           "INSERT INTO settings(application, section, key, value) VALUES(?1, ?2, ?3, ?4)"
+                           " ON CONFLICT(application, section, key) DO UPDATE SET value = excluded.value",
+                           -1, &m_upsert, nullptr) != SQLITE_OK)
+        return fail();
+    return true;
+}
+
+void SettingsStore::closeFile()
+{
+    sqlite3_finalize(m_upsert);
+    m_upsert = nullptr;
+    if (m_db)
+        sqlite3_close(m_db);
+    m_db = nullptr;
+}
+
+bool SettingsStore::loadAll(QString *error)
+{
+    sqlite3_stmt *select = nullptr;
+    if (sqlite3_prepare_v2(m_db, "SELECT key, value FROM settings WHERE application = ?1 AND section = ?2",
+                           -1, &select, nullptr) != SQLITE_OK) {
+        *error = lastError();
+        return false;
+    }
+    sqlite3_bind_text(select, 1, Application, -1, SQLITE_STATIC);
+    sqlite3_bind_text(select, 2, Section, -1, SQLITE_STATIC);
+    int rc;
+    while ((rc = sqlite3_step(select)) == SQLITE_ROW) {
+        const auto column = [select](int i) {
+            return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(select, i)),
+                                     sqlite3_column_bytes(select, i));
+        };
+        m_values.insert(column(0), column(1));
+    }
+    sqlite3_finalize(select);
+    if (rc != SQLITE_DONE) {
+        *error = lastError();
+        return false;
+    }
+    return true;
+}
+
+QString SettingsStore::get(const QString &key, const QString &defaultValue) const
+{
+    const auto it = m_values.constFind(key);
+    return it == m_values.constEnd() ? defaultValue : it.value();
+}
+
+bool SettingsStore::save(const QString &key, const QString &value)
+{
+    return saveMany({{key, value}});
+}
+
+bool SettingsStore::saveMany(const std::vector<std::pair<QString, QString>> &values)
+{
+    std::vector<std::pair<QString, QString>> changed;
+    for (const auto &[key, value] : values) {
+        const auto it = m_values.constFind(key);
+        if (it != m_values.constEnd() && it.value() == value)
+            continue;
+        const QString stored = value.isNull() ? QStringLiteral("") : value;
+        m_values.insert(key, stored);
+        changed.emplace_back(key, stored);
+    }
+    if (changed.empty())
+        return true;
+    // Anything still pending goes first, so the file never sees an older value after a newer one.
+    for (auto &entry : changed) {
+        auto same = std::find_if(m_pending.begin(), m_pending.end(),
+                                 [&](const auto &p) { return p.first == entry.first; });
+        if (same != m_pending.end())
+            m_pending.erase(same);
+        m_pending.push_back(std::move(entry));
+    }
+    return flushPending();
+}
+
+bool SettingsStore::flushPending()
+{
+    if (m_pending.empty())
+        return true;
+    QString error;
+    if (m_failing && m_db && sqlite3_db_readonly(m_db, "main") != 0) {
+        closeFile();   // opened read-only after a failure: try read-write again
+    }
+    if (!m_db) {
+        int code = SQLITE_OK;
+        if (!openFile(m_path, &error, &code)) {
+            closeFile();
+            noteFailure(error);
+            return false;
+        }
+    }
+    if (!writeValues(m_pending, &error)) {
+        noteFailure(error);
+        return false;
+    }
+    m_pending.clear();
+    if (m_failing) {
+        m_failing = false;
+        m_retryTimer.stop();
+        emit writeRecovered();
+    }
+    return true;
+}
+
+bool SettingsStore::writeValues(const std::vector<std::pair<QString, QString>> &values, QString *error)
+{
+    const bool many = values.size() > 1;
+    if (many && sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        *error = lastError();
+        return false;
+    }
+    for (const auto &[key, value] : values) {
+        const QByteArray k = utf8(key);
+        const QByteArray v = utf8(value);
+        sqlite3_reset(m_upsert);
+        sqlite3_bind_text(m_upsert, 1, Application, -1, SQLITE_STATIC);
+        sqlite3_bind_text(m_upsert, 2, Section, -1, SQLITE_STATIC);
+        sqlite3_bind_text(m_upsert, 3, k.constData(), k.size(), SQLITE_TRANSIENT);
+        sqlite3_bind_text(m_upsert, 4, v.constData(), v.size(), SQLITE_TRANSIENT);
+        if (sqlite3_step(m_upsert) != SQLITE_DONE) {
+            *error = lastError();
+            sqlite3_reset(m_upsert);
+            if (many)
+                sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+            return false;
+        }
+    }
+    sqlite3_reset(m_upsert);
+    if (many && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        *error = lastError();
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return false;
+    }
+    return true;
+}
+
+void SettingsStore::noteFailure(const QString &error)
+{
+    qCWarning(lcStore) << "write failed:" << error << "pending:" << m_pending.size();
+    if (!m_retryTimer.isActive())
+        m_retryTimer.start();
+    if (m_failing)
+        return;
+    m_failing = true;
+    emit writeFailed(tr("Your notes could not be saved to %1 (%2). Everything you type is kept and "
+                        "saving is retried every few seconds; please free some space or fix the "
+                        "folder's permissions.")
+                         .arg(m_path, error));
+}
+
+QString SettingsStore::lastError() const
+{
+    return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : tr("cannot open the file");
+}

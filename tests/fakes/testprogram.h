@@ -1,0 +1,95 @@
+#pragma once
+
+#include "app/main2.h"
+#include "app/program.h"
+#include "fakeclock.h"
+#include "fakedialogs.h"
+#include "note/form1.h"
+#include "store/settingsstore.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// A whole program on the real store in a temporary folder, with dialogs and clock answered by
+// doubles. start() runs start-up; restart() ends this run and starts again from the same file.
+class TestProgram
+{
+public:
+    TestProgram()
+    {
+        qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8());
+        openStore();
+    }
+
+    ~TestProgram() { stop(); }
+
+    SettingsStore &store() { return *m_store; }
+    Program &program() { return *m_program; }
+    FakeDialogs dialogs;
+    FakeClock clock;
+    int endCount = 0;
+    QString storePath() const { return m_dir.path() + QStringLiteral("/Brimvale/Quillarren.sqlite3"); }
+
+    void seed(const QString &key, const QString &value) { m_store->save(key, value); }
+
+    void start()
+    {
+        Main2::StartUp(*m_program);
+    }
+
+    /** Ends this run without storing anything (as a crash would) and starts again. */
+    void restart()
+    {
+        stop();
+        openStore();
+        start();
+    }
+
+    QList<Form1 *> notes() const
+    {
+        QList<Form1 *> found;
+        for (Form *form : m_program->forms.notes())
+            found.append(qobject_cast<Form1 *>(form));
+        return found;
+    }
+
+    Form1 *note(const QString &tag) const
+    {
+        for (Form1 *n : notes()) {
+            if (n->Tag() == tag)
+                return n;
+        }
+        return nullptr;
+    }
+
+    /** Lets deferred deletions of unloaded windows happen. */
+    static void settle()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+private:
+    void openStore()
+    {
+        m_store = std::make_unique<SettingsStore>();
+        const auto result = m_store->open(storePath());
+        QVERIFY2(result.ok, qPrintable(result.error));
+        m_program = std::make_unique<Program>(*m_store, Platform{&dialogs, &clock});
+        m_program->onEnd = [this] { ++endCount; };
+    }
+
+    void stop()
+    {
+        m_program.reset();
+        settle();
+        m_store.reset();
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<Program> m_program;
+};
