@@ -169,16 +169,23 @@ void Form1::setPositionTwips(int left, int top)
 {
     const QPoint wanted(Units::twipsToPixels(left), Units::twipsToPixels(top));
     m_intendedPos = Units::placeOnScreen(wanted, size());
+    m_intendedTwips.reset();
+    if (m_intendedPos == wanted)
+        m_intendedTwips = QPoint(left, top);
     move(m_intendedPos);
 }
 
 int Form1::leftTwips() const
 {
+    if (m_intendedTwips && pos() == m_intendedPos)
+        return m_intendedTwips->x();
     return Units::pixelsToTwips(pos().x());
 }
 
 int Form1::topTwips() const
 {
+    if (m_intendedTwips && pos() == m_intendedPos)
+        return m_intendedTwips->y();
     return Units::pixelsToTwips(pos().y());
 }
 
@@ -232,7 +239,9 @@ void Form1::moveEvent(QMoveEvent *event)
         m_holdPosition = false;
         return;
     }
-    if (pos() != m_intendedPos)
+    // Openbox sometimes has Qt believe a just-shown window sits at the origin while it is at its
+    // place; left alone, the next move or Quit would use that origin.
+    if (pos() == QPoint(0, 0) && m_intendedPos != QPoint(0, 0))
         move(m_intendedPos);
 }
 

@@ -95,6 +95,9 @@ private:
     // Where the window was put, held against a window manager that reports a stale position
     // right after the window is shown.
     QPoint m_intendedPos;
+    // The stored position in twips while the window stays where it was put, so that a note that
+    // was not moved is stored again exactly as it was (pixels are coarser than twips).
+    std::optional<QPoint> m_intendedTwips;
     QElapsedTimer m_shownFor;
     bool m_holdPosition = false;
 

@@ -1,0 +1,225 @@
+// One note window by itself: its text is stored as it is typed, it finds itself by its handle,
+// its first activation re-arms the set-up timer, its text field never shows its own menu.
+#include "testprogram.h"
+
+#include "note/texthook.h"
+#include "platform/errorreport.h"
+#include "platform/formtimer.h"
+#include "platform/units.h"
+#include "store/notekeys.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QtTest>
+
+namespace {
+
+// Sends a context-menu request to a text field and tells whether a menu of its own opened.
+bool ownMenuShows(QPlainTextEdit *field)
+{
+    bool shown = false;
+    QTimer::singleShot(0, [&shown] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            shown = true;
+            popup->close();
+        }
+    });
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), field->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(field->viewport(), &request);
+    QApplication::processEvents();
+    return shown;
+}
+
+} // namespace
+
+class TestNote : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void typingStoresTheWholeTextAtOnce();
+    void textSurvivesARestartWithoutQuit();
+    void firstActivationRearmsTheTimerOnce();
+    void handleIsRecordedAndFindsItsOwnWindow();
+    void textFieldNeverShowsItsOwnMenu();
+    void unloadingOneNoteUnhooksOnlyThatNote();
+    void errorReportWordsAndGoesOn();
+    void timerIntervalZeroStops();
+    void storedColours_data();
+    void storedColours();
+};
+
+void TestNote::cleanup()
+{
+    TestProgram::settle();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestNote::typingStoresTheWholeTextAtOnce()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("NotesForm1.Notes"), QStringLiteral("ab"));
+    t.start();
+    QPlainTextEdit *text = t.note("NotesForm1")->Text1();
+    text->moveCursor(QTextCursor::End);
+
+    QTest::keyClick(text, Qt::Key_C);
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("abc"));
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClicks(text, QStringLiteral("d"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("abc\nd"));
+    QCOMPARE(t.store().pendingCount(), 0);
+}
+
+void TestNote::textSurvivesARestartWithoutQuit()
+{
+    TestProgram t;
+    t.start();
+    QTest::keyClicks(t.note("NotesForm1")->Text1(), QStringLiteral("remember the milk"));
+    t.restart();
+    QCOMPARE(t.notes().size(), 1);
+    QCOMPARE(t.note("NotesForm1")->Text1()->toPlainText(), QStringLiteral("remember the milk"));
+}
+
+void TestNote::firstActivationRearmsTheTimerOnce()
+{
+    TestProgram t;
+    auto *note = new Form1(t.program());
+    note->setTag(QStringLiteral("NotesForm1"));
+    QVERIFY(note->firstActivationPending());
+    note->Timer1()->setInterval(0);
+
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(note, &activate);
+    QCOMPARE(note->Timer1()->interval(), 1);
+    QVERIFY(!note->firstActivationPending());
+
+    note->Timer1()->setInterval(0);
+    QApplication::sendEvent(note, &activate);
+    QCOMPARE(note->Timer1()->interval(), 0);
+}
+
+void TestNote::handleIsRecordedAndFindsItsOwnWindow()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seed(QStringLiteral("NotesForm1.ActivehWnd"), QStringLiteral("12345"));   // from an earlier run
+    t.start();
+    Form1 *first = t.note("NotesForm1");
+    Form1 *second = t.note("NotesForm2");
+    QVERIFY(first->hWnd() != 0);
+    QVERIFY(first->OwnWindowLookup().isEmpty());
+
+    QTest::mouseMove(first->Text1()->viewport(), QPoint(20, 20));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.ActivehWnd")), QString::number(first->hWnd()));
+    QCOMPARE(first->OwnWindowLookup(), QList<Form1 *>{first});
+
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(second, &activate);
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.ActivehWnd")), QString::number(second->hWnd()));
+    QCOMPARE(second->OwnWindowLookup(), QList<Form1 *>{second});
+
+    // A handle written by hand that is not a number finds nothing and reports nothing.
+    t.store().save(QStringLiteral("NotesForm2.ActivehWnd"), QStringLiteral("not a handle"));
+    QVERIFY(second->OwnWindowLookup().isEmpty());
+    second->resize(second->width() + 10, second->height());
+    QVERIFY(t.dialogs.errorReports().isEmpty());
+}
+
+void TestNote::textFieldNeverShowsItsOwnMenu()
+{
+    TestProgram t;
+    t.start();
+    QVERIFY(!ownMenuShows(t.note("NotesForm1")->Text1()));
+
+    // The check above is only worth something if an unhooked field does show one.
+    QPlainTextEdit plain;
+    plain.show();
+    QVERIFY(ownMenuShows(&plain));
+}
+
+void TestNote::unloadingOneNoteUnhooksOnlyThatNote()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.start();
+    QPointer<Form1> first = t.note("NotesForm1");
+    Form1 *second = t.note("NotesForm2");
+    QPlainTextEdit *firstText = first->Text1();
+
+    first->unload();
+    QVERIFY(!t.program().forms.all().contains(first.data()));
+    QCOMPARE(t.program().HookedTextWindow.data(), static_cast<QWidget *>(firstText));
+    first->show();   // still alive until control returns: its field has its own menu back
+    QVERIFY(ownMenuShows(firstText));
+    QVERIFY(!ownMenuShows(second->Text1()));
+    TestProgram::settle();
+    QVERIFY(first.isNull());
+}
+
+void TestNote::errorReportWordsAndGoesOn()
+{
+    QCOMPARE(ErrorReport::text(QStringLiteral("Invalid property value"), QStringLiteral("Form1"),
+                               QStringLiteral("Form_Resize"), 100),
+             QStringLiteral("Invalid property value\r\nin Pellamy2021/08/31.Form1.Form_Resize at line 100\r\n\r\n"
+                            "Please email screenshot of this message to quillarren-support@brimvale.net"));
+
+    FakeDialogs dialogs;
+    QStringList ran;
+    ErrorReport::run(dialogs, QStringLiteral("MenuForm"), QStringLiteral("Form_Load"),
+                     {{100, [&] { ran << "100"; throw Failure(QStringLiteral("boom")); }},
+                      {102, [&] { ran << "102"; }}});
+    QCOMPARE(ran, (QStringList{"100", "102"}));
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages[0].title, QStringLiteral("Application Error"));
+    QCOMPARE(dialogs.messages[0].icon, MessageIcon::Warning);
+    QCOMPARE(dialogs.messages[0].buttons, MessageButtons::Ok);
+    QVERIFY(dialogs.messages[0].text.startsWith(QStringLiteral("boom\r\nin Pellamy2021/08/31.MenuForm.Form_Load at line 100")));
+
+    ran.clear();
+    ErrorReport::run(dialogs, QStringLiteral("MenuForm"), QStringLiteral("SaveNoteToFileName_Click"),
+                     {{106, [&] { ran << "106"; throw Failure(QStringLiteral("disk full")); }},
+                      {108, [&] { ran << "108"; }}},
+                     true);
+    QCOMPARE(ran, QStringList{"106"});
+}
+
+void TestNote::timerIntervalZeroStops()
+{
+    FormTimer timer(QStringLiteral("Timer1"));
+    QSignalSpy ticks(&timer, &FormTimer::Timer);
+    timer.setInterval(1);
+    QCOMPARE(timer.interval(), 1);
+    QTRY_VERIFY(ticks.count() >= 2);   // it keeps ticking until stopped
+    timer.setInterval(0);
+    QCOMPARE(timer.interval(), 0);
+    const int seen = ticks.count();
+    QTest::qWait(20);
+    QCOMPARE(ticks.count(), seen);
+}
+
+void TestNote::storedColours_data()
+{
+    QTest::addColumn<qint32>("stored");
+    QTest::addColumn<QColor>("shown");
+    QTest::newRow("note yellow") << qint32(0x00C0FFFF) << QColor(255, 255, 192);
+    QTest::newRow("red low byte") << qint32(0x000000FF) << QColor(255, 0, 0);
+    QTest::newRow("blue high byte") << qint32(0x00FF0000) << QColor(0, 0, 255);
+    QTest::newRow("button face") << qint32(0x8000000F) << QGuiApplication::palette().color(QPalette::Button);
+}
+
+void TestNote::storedColours()
+{
+    QFETCH(qint32, stored);
+    QFETCH(QColor, shown);
+    QCOMPARE(Units::toQColor(stored), shown);
+    if (stored >= 0)
+        QCOMPARE(Units::fromQColor(shown), stored);
+}
+
+QTEST_MAIN(TestNote)
+#include "tst_note.moc"

@@ -1,0 +1,343 @@
+// Start-up from the store: which notes open, where, and how they look.
+#include "testprogram.h"
+
+#include "app/main2.h"
+#include "commands/menuform.h"
+#include "platform/formtimer.h"
+#include "platform/units.h"
+#include "store/notekeys.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void emptyStoreOpensOneEmptyNote();
+    void missingSlotsOpenAsEmptyNotes();
+    void positionsComeFromTheStore();
+    void formattingIsAppliedOnlyWhenStored();
+    void multiLineTextKeepsItsBreaks();
+    void alwaysOnTopFollowsEachNoteAndTheLastDecidesTheCheck();
+    void totalFormsCount_data();
+    void totalFormsCount();
+    void badStoredValuesCountAsAbsent();
+    void noteOutsideEveryScreenIsBroughtBack();
+    void skinFileStylesTheMenuOnlyWhenPresent();
+    void appTitle_data();
+    void appTitle();
+    void standardColorsPaintOnlyLabelsAndFrames();
+};
+
+void TestStartup::cleanup()
+{
+    TestProgram::settle();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestStartup::emptyStoreOpensOneEmptyNote()
+{
+    TestProgram t;
+    t.start();
+
+    QCOMPARE(t.notes().size(), 1);
+    Form1 *note = t.notes().constFirst();
+    QCOMPARE(note->Tag(), QStringLiteral("NotesForm1"));
+    QCOMPARE(note->leftTwips(), 500);
+    QCOMPARE(note->topTwips(), 500);
+    QCOMPARE(note->pos(), QPoint(Units::twipsToPixels(500), Units::twipsToPixels(500)));
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->Text1()->toPlainText(), QString());
+    QCOMPARE(t.program().NoteCount, qint16(1));
+    // Nothing asked for stacking, so neither the window nor the shared check mark was touched.
+    QVERIFY(!note->isTopmost());
+    QVERIFY(!t.program().isMenuFormLoaded());
+    // The load step cleared the built-in text while the tag was still empty.
+    QVERIFY(t.store().contains(QStringLiteral(".Notes")));
+    QCOMPARE(t.store().get(QStringLiteral(".Notes"), QStringLiteral("absent")), QString());
+    QCOMPARE(Units::backColor(note, 0), qint32(0x00C0FFFF));
+    QCOMPARE(note->Text1()->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(note->Text1()->font().pointSizeF(), 9.0);
+    QCOMPARE(note->size(), QSize(Units::twipsToPixels(1995), Units::twipsToPixels(2355)));
+    QCOMPARE(note->Text1()->geometry(),
+             QRect(0, Units::twipsToPixels(360), Units::twipsToPixels(2000), Units::twipsToPixels(2000)));
+    QVERIFY(note->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(t.dialogs.errorReports().isEmpty());
+}
+
+void TestStartup::missingSlotsOpenAsEmptyNotes()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("Total Forms"), QStringLiteral("3"));
+    t.seed(QStringLiteral("NotesForm1.Notes"), QStringLiteral("first"));
+    t.seed(QStringLiteral("NotesForm1.Left"), QStringLiteral("1500"));
+    t.seed(QStringLiteral("NotesForm3.Notes"), QStringLiteral("third"));
+    t.start();
+
+    const QList<Form1 *> notes = t.notes();
+    QCOMPARE(notes.size(), 3);
+    QCOMPARE(notes[0]->Tag(), QStringLiteral("NotesForm1"));
+    QCOMPARE(notes[1]->Tag(), QStringLiteral("NotesForm2"));
+    QCOMPARE(notes[2]->Tag(), QStringLiteral("NotesForm3"));
+    QCOMPARE(notes[0]->Text1()->toPlainText(), QStringLiteral("first"));
+    QCOMPARE(notes[1]->Text1()->toPlainText(), QString());
+    QCOMPARE(notes[1]->leftTwips(), 500);
+    QCOMPARE(notes[1]->topTwips(), 500);
+    QCOMPARE(notes[2]->Text1()->toPlainText(), QStringLiteral("third"));
+    // The load step's clearing never reaches a note's own key.
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm3.Notes")), QStringLiteral("third"));
+}
+
+void TestStartup::positionsComeFromTheStore()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seed(QStringLiteral("NotesForm1.Left"), QStringLiteral("4500"));
+    t.seed(QStringLiteral("NotesForm1.Top"), QStringLiteral("3000"));
+    t.seed(QStringLiteral("NotesForm2.Left"), QStringLiteral("1007"));   // not a whole pixel
+    t.seed(QStringLiteral("NotesForm2.Top"), QStringLiteral("1500"));
+    t.start();
+
+    QCOMPARE(t.note("NotesForm1")->pos(), QPoint(300, 200));
+    // A note that was not moved keeps its exact stored position, though pixels are coarser.
+    QCOMPARE(t.note("NotesForm2")->leftTwips(), 1007);
+    t.note("NotesForm2")->move(100, 100);
+    QCOMPARE(t.note("NotesForm2")->leftTwips(), 1500);
+}
+
+void TestStartup::formattingIsAppliedOnlyWhenStored()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seed(QStringLiteral("NotesForm1.Bold"), QStringLiteral("False"));
+    t.seed(QStringLiteral("NotesForm1.Italic"), QStringLiteral("True"));
+    t.seed(QStringLiteral("NotesForm1.Underline"), QStringLiteral("True"));
+    t.seed(QStringLiteral("NotesForm1.Strikethru"), QStringLiteral("True"));
+    t.seed(QStringLiteral("NotesForm1.Font"), QStringLiteral("Courier New"));
+    t.seed(QStringLiteral("NotesForm1.Size"), QStringLiteral("9.75"));
+    t.seed(QStringLiteral("NotesForm1.TextColor"), QStringLiteral("255"));             // red
+    t.seed(QStringLiteral("NotesForm1.TextBackColor"), QStringLiteral("16711680"));    // blue
+    t.seed(QStringLiteral("NotesForm1.BackColor"), QStringLiteral("-2147483633"));     // button face
+    t.seed(QStringLiteral("NotesForm1.Translucency"), QStringLiteral("50"));
+    t.start();
+
+    Form1 *formatted = t.note("NotesForm1");
+    const QFont font = formatted->Text1()->font();
+    // "False" switches bold off explicitly; an absent key leaves the field's own setting alone.
+    QVERIFY(font.resolveMask() & QFont::WeightResolved);
+    QVERIFY(!font.bold());
+    QVERIFY(font.italic());
+    QVERIFY(font.underline());
+    QVERIFY(font.strikeOut());
+    QCOMPARE(font.family(), QStringLiteral("Courier New"));
+    QCOMPARE(font.pointSizeF(), 9.75);
+    QCOMPARE(formatted->textColor(), qint32(255));
+    QCOMPARE(formatted->Text1()->palette().color(QPalette::Text), QColor(255, 0, 0));
+    QCOMPARE(formatted->textBackColor(), qint32(16711680));
+    QCOMPARE(formatted->Text1()->palette().color(QPalette::Base), QColor(0, 0, 255));
+    // The window's colour comes from ".BackColor" alone, never from the see-through level.
+    QCOMPARE(formatted->backColor(), Units::ButtonFace);
+    QCOMPARE(formatted->palette().color(QPalette::Window), QGuiApplication::palette().color(QPalette::Button));
+
+    const QFont plain = t.note("NotesForm2")->Text1()->font();
+    QVERIFY(!(plain.resolveMask() & QFont::WeightResolved));
+    QVERIFY(!(plain.resolveMask() & QFont::StyleResolved));
+    QCOMPARE(plain.family(), QStringLiteral("Arial"));
+    QCOMPARE(t.note("NotesForm2")->backColor(), qint32(0x00C0FFFF));
+}
+
+void TestStartup::multiLineTextKeepsItsBreaks()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("NotesForm1.Notes"), QStringLiteral("one\ntwo\n\nfour"));
+    t.start();
+    QCOMPARE(t.note("NotesForm1")->Text1()->toPlainText(), QStringLiteral("one\ntwo\n\nfour"));
+    QCOMPARE(t.note("NotesForm1")->Text1()->document()->blockCount(), 4);
+}
+
+void TestStartup::alwaysOnTopFollowsEachNoteAndTheLastDecidesTheCheck()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("Total Forms"), QStringLiteral("3"));
+    t.seed(QStringLiteral("NotesForm1.AlwaysOnTop"), QStringLiteral("True"));
+    t.seed(QStringLiteral("NotesForm2.AlwaysOnTop"), QStringLiteral("False"));
+    t.start();
+
+    QVERIFY(t.note("NotesForm1")->isTopmost());
+    QVERIFY(!t.note("NotesForm2")->isTopmost());
+    QVERIFY(!t.note("NotesForm3")->isTopmost());
+    QVERIFY(t.program().isMenuFormLoaded());
+    QVERIFY(!t.program().menuForm().AlwaysOnTopName()->isChecked());
+    QVERIFY(t.note("NotesForm1")->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(!(t.note("NotesForm2")->windowHandle()->flags() & Qt::WindowStaysOnTopHint));
+}
+
+void TestStartup::totalFormsCount_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("slotsWithKeys");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("absent") << QString() << 0 << 1;
+    QTest::newRow("number then text") << QStringLiteral("3abc") << 0 << 3;
+    QTest::newRow("half rounds to even") << QStringLiteral("2.5") << 0 << 2;
+    // Counts that cannot be meant open what the store holds, and never nothing.
+    QTest::newRow("zero, two stored") << QStringLiteral("0") << 2 << 2;
+    QTest::newRow("negative, none stored") << QStringLiteral("-5") << 0 << 1;
+    QTest::newRow("letters, three stored") << QStringLiteral("abc") << 3 << 3;
+    QTest::newRow("overflow, two stored") << QStringLiteral("99999") << 2 << 2;
+}
+
+void TestStartup::totalFormsCount()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, slotsWithKeys);
+    QFETCH(int, expected);
+
+    TestProgram t;
+    if (!stored.isNull())
+        t.seed(QStringLiteral("Total Forms"), stored);
+    for (int i = 1; i <= slotsWithKeys; ++i)
+        t.seed(NoteKeys::tagFor(i) + NoteKeys::Notes, QStringLiteral("note %1").arg(i));
+    t.seed(NoteKeys::tagFor(slotsWithKeys + 2) + NoteKeys::Notes, QStringLiteral("beyond a gap"));
+    t.start();
+
+    QCOMPARE(t.notes().size(), expected);
+    QCOMPARE(int(t.program().NoteCount), expected);
+    for (int i = 1; i <= slotsWithKeys && i <= expected; ++i)
+        QCOMPARE(t.note(NoteKeys::tagFor(i))->Text1()->toPlainText(), QStringLiteral("note %1").arg(i));
+}
+
+void TestStartup::badStoredValuesCountAsAbsent()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("NotesForm1.Left"), QStringLiteral("left"));
+    t.seed(QStringLiteral("NotesForm1.Top"), QStringLiteral("99999999999"));
+    t.seed(QStringLiteral("NotesForm1.Bold"), QStringLiteral("maybe"));
+    t.seed(QStringLiteral("NotesForm1.Size"), QStringLiteral("huge"));
+    t.seed(QStringLiteral("NotesForm1.TextColor"), QStringLiteral("99999999999"));
+    t.seed(QStringLiteral("NotesForm1.BackColor"), QStringLiteral("yellow"));
+    t.seed(QStringLiteral("NotesForm1.AlwaysOnTop"), QStringLiteral("sometimes"));
+    t.seed(QStringLiteral("NotesForm1.Notes"), QStringLiteral("still here"));
+    t.start();
+
+    QCOMPARE(t.notes().size(), 1);
+    Form1 *note = t.notes().constFirst();
+    QCOMPARE(note->leftTwips(), 500);
+    QCOMPARE(note->topTwips(), 500);
+    QVERIFY(!(note->Text1()->font().resolveMask() & QFont::WeightResolved));
+    QCOMPARE(note->Text1()->font().pointSizeF(), 9.0);
+    QCOMPARE(note->textColor(), qint32(0));
+    QCOMPARE(note->backColor(), qint32(0x00C0FFFF));
+    QVERIFY(!t.program().isMenuFormLoaded());
+    QCOMPARE(note->Text1()->toPlainText(), QStringLiteral("still here"));
+    QVERIFY(t.dialogs.errorReports().isEmpty());
+    // The bad values stay as they were: nothing is rewritten behind the user's back.
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Left")), QStringLiteral("left"));
+}
+
+void TestStartup::noteOutsideEveryScreenIsBroughtBack()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seed(QStringLiteral("NotesForm1.Left"), QStringLiteral("900000"));
+    t.seed(QStringLiteral("NotesForm1.Top"), QStringLiteral("-600000"));
+    t.seed(QStringLiteral("NotesForm2.Left"), QStringLiteral("1500"));
+    t.seed(QStringLiteral("NotesForm2.Top"), QStringLiteral("1500"));
+    t.start();
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    Form1 *lost = t.note("NotesForm1");
+    QVERIFY2(screen.contains(lost->geometry()), qPrintable(QStringLiteral("note at %1,%2")
+                                                              .arg(lost->x()).arg(lost->y())));
+    // Pushed to the nearest corner: the top-right.
+    QCOMPARE(lost->geometry().right(), screen.right());
+    QCOMPARE(lost->y(), screen.top());
+    // Its stored keys are left for the ways that write them.
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Left")), QStringLiteral("900000"));
+    QCOMPARE(t.note("NotesForm2")->pos(), QPoint(100, 100));
+}
+
+void TestStartup::skinFileStylesTheMenuOnlyWhenPresent()
+{
+    const QString skin = Main2::SkinFilePath();
+    QFile::remove(skin);
+    {
+        TestProgram t;
+        t.seed(QStringLiteral("NotesForm1.AlwaysOnTop"), QStringLiteral("True"));
+        t.start();
+        QCOMPARE(t.program().menuForm().styleSheet(), QString());
+        QVERIFY(!t.program().menuForm().property("BackColor").isValid());
+    }
+    TestProgram::settle();
+
+    QDir().mkpath(QFileInfo(skin).absolutePath());
+    QFile file(skin);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("QMenu { background: #203040; }");
+    file.close();
+    {
+        TestProgram t;
+        t.start();
+        QVERIFY(t.program().isMenuFormLoaded());
+        QCOMPARE(t.program().menuForm().styleSheet(), QStringLiteral("QMenu { background: #203040; }"));
+        QCOMPARE(Units::backColor(&t.program().menuForm(), 0), Units::ButtonFace);
+    }
+    QFile::remove(skin);
+}
+
+void TestStartup::appTitle_data()
+{
+    QTest::addColumn<QString>("fullName");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("six short words lose one") << QStringLiteral("Quillarren Notes For The Busy Desk")
+                                              << QStringLiteral("Quillarren Notes For The Busy");
+    QTest::newRow("long name cut to 40")
+        << QStringLiteral("Quillarren Sticky Notes for the Desktop by Brimvale Software")
+        << QStringLiteral("Quillarren Sticky Notes for the Desktop");
+    QTest::newRow("one word stays whole") << QStringLiteral("Quillarren") << QStringLiteral("Quillarren");
+}
+
+void TestStartup::appTitle()
+{
+    QFETCH(QString, fullName);
+    QFETCH(QString, expected);
+    QCOMPARE(Main2::ShortenedTitle(fullName), expected);
+    QVERIFY(Main2::ShortenedTitle(fullName).size() <= 40);
+}
+
+void TestStartup::standardColorsPaintOnlyLabelsAndFrames()
+{
+    QWidget dialog;
+    auto *label = new QLabel(QStringLiteral("Label1"), &dialog);
+    auto *check = new QCheckBox(&dialog);
+    auto *edit = new QLineEdit(&dialog);
+    auto *button = new QPushButton(&dialog);
+    const QPalette editPalette = edit->palette();
+    const QPalette buttonPalette = button->palette();
+
+    Main2::SetStandardColors(&dialog);
+
+    QCOMPARE(Units::backColor(&dialog, 0), Units::ButtonFace);
+    QCOMPARE(Units::backColor(label, 0), Units::ButtonFace);
+    QCOMPARE(Units::backColor(check, 0), Units::ButtonFace);
+    QVERIFY(!edit->property("BackColor").isValid());
+    QVERIFY(!button->property("BackColor").isValid());
+    QCOMPARE(edit->palette().color(QPalette::Base), editPalette.color(QPalette::Base));
+    QCOMPARE(button->palette().color(QPalette::Button), buttonPalette.color(QPalette::Button));
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
