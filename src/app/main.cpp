@@ -3,6 +3,8 @@
 #include "platform/clock.h"
 #include "platform/programicon.h"
 #include "platform/qtdialogs.h"
+#include "platform/qtlayeredwindow.h"
+#include "platform/qtshell.h"
 #include "platform/singleinstance.h"
 #include "store/settingsstore.h"
 
@@ -32,6 +34,8 @@ int main(int argc, char *argv[])
 
     QtDialogs dialogs;
     SystemClock clock;
+    QtLayeredWindow layered;
+    QtShell shell;
     const QString storePath = SettingsStore::defaultPath();
 
     SingleInstance instance(QFileInfo(storePath).absolutePath());
@@ -56,7 +60,7 @@ int main(int argc, char *argv[])
     QObject::connect(&store, &SettingsStore::writeFailed, &app,
                      [&](const QString &message) { dialogs.notify(message, QStringLiteral("Quillarren")); });
 
-    Program program(store, Platform{&dialogs, &clock});
+    Program program(store, Platform{&dialogs, &clock, &layered, &shell});
     QObject::connect(&program.forms, &FormList::lastNoteUnloaded, &app, [&program] {
         if (!program.quitting)
             program.end();

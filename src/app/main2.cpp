@@ -267,3 +267,15 @@ QString GetClipboardText(int format)
 }
 
 } // namespace Main2
+
+#include "platform/shell.h"
+
+namespace Main2 {
+
+void ShellOpen(Program &program, QWidget *owner, const QString &target)
+{
+    Q_UNUSED(owner);   // the desktop's handlers open their own windows
+    program.shell().open(target);
+}
+
+} // namespace Main2

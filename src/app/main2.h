@@ -40,3 +40,13 @@ bool PutClipboardText(const QString &text, int format = 0);
 QString GetClipboardText(int format = 0);
 
 } // namespace Main2
+
+class Program;
+
+namespace Main2 {
+
+/** Hands a file, web address or mailto: link to the desktop's default handler; a missing
+    handler goes unnoticed, as nothing waits for it. */
+void ShellOpen(Program &program, QWidget *owner, const QString &target);
+
+} // namespace Main2

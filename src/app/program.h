@@ -11,6 +11,8 @@
 
 class Clock;
 class Dialogs;
+class LayeredWindow;
+class Shell;
 class MenuForm;
 class NoteCommands;
 class SettingsStore;
@@ -21,6 +23,8 @@ struct Platform
 {
     Dialogs *dialogs = nullptr;
     Clock *clock = nullptr;
+    LayeredWindow *layered = nullptr;
+    Shell *shell = nullptr;
 };
 
 // Everything program-wide: the note counter, the target note, the store, the loaded windows and
@@ -43,6 +47,8 @@ public:
 
     Dialogs &dialogs() { return *platform.dialogs; }
     Clock &clock() { return *platform.clock; }
+    LayeredWindow &layered() { return *platform.layered; }
+    Shell &shell() { return *platform.shell; }
     NoteCommands &commands() { return *m_commands; }
 
     /** The hidden menu window, loaded at its first reference. */

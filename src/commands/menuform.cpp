@@ -114,15 +114,9 @@ void MenuForm::DeleteThisNoteName_Click()
                      {{106, [this] { m_program.commands().DeleteThisNote(); }}}, true);
 }
 
-void MenuForm::FontName_Click()
-{
-    // TODO(issue 4): ChangeFont.
-}
+void MenuForm::FontName_Click() { m_program.commands().ChangeFont(); }
 
-void MenuForm::ColorName_Click()
-{
-    // TODO(issue 4): ChangeColor.
-}
+void MenuForm::ColorName_Click() { m_program.commands().ChangeColor(); }
 
 void MenuForm::EmailName_Click()
 {
@@ -131,44 +125,29 @@ void MenuForm::EmailName_Click()
 
 void MenuForm::SaveNoteToFileName_Click()
 {
-    // TODO(issue 4): SaveNoteToFile under the error report.
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("SaveNoteToFileName_Click"),
+                     {{106, [this] { m_program.commands().SaveNoteToFile(); }}}, true);
 }
 
 void MenuForm::InsertDateName_Click() { m_program.commands().InsertDate(); }
 void MenuForm::InsertTimeName_Click() { m_program.commands().InsertTime(); }
 
-void MenuForm::DefeaultTranslucencyName_Click()
-{
-    // TODO(issue 4): DefaultTranslucency.
-}
-
-void MenuForm::IncreaseTranslucencyName_Click()
-{
-    // TODO(issue 4): IncreaseTranslucency.
-}
-
-void MenuForm::DecreaseTranslucencyName_Click()
-{
-    // TODO(issue 4): DecreaseTranslucency.
-}
+void MenuForm::DefeaultTranslucencyName_Click() { m_program.commands().DefaultTranslucency(); }
+void MenuForm::IncreaseTranslucencyName_Click() { m_program.commands().IncreaseTranslucency(); }
+void MenuForm::DecreaseTranslucencyName_Click() { m_program.commands().DecreaseTranslucency(); }
 
 void MenuForm::AlwaysOnTopName_Click()
 {
     // The menu flips a checkable item by itself; the check mark is the command's to change.
-    const QSignalBlocker blocker(AlwaysOnTopName());
-    AlwaysOnTopName()->setChecked(!AlwaysOnTopName()->isChecked());
-    // TODO(issue 4): ToggleAlwaysOnTop.
+    {
+        const QSignalBlocker blocker(AlwaysOnTopName());
+        AlwaysOnTopName()->setChecked(!AlwaysOnTopName()->isChecked());
+    }
+    m_program.commands().ToggleAlwaysOnTop();
 }
 
-void MenuForm::EmailAuthorName_Click()
-{
-    // TODO(issue 4): EmailAuthor.
-}
-
-void MenuForm::GotoWebsiteName_Click()
-{
-    // TODO(issue 4): open the web site.
-}
+void MenuForm::EmailAuthorName_Click() { m_program.commands().EmailAuthor(); }
+void MenuForm::GotoWebsiteName_Click() { m_program.commands().GotoWebsite(); }
 
 void MenuForm::QuitName_Click()
 {

@@ -4,12 +4,15 @@
 #include "app/program.h"
 #include "app/stayon.h"
 #include "commands/menuform.h"
+#include "note/commondialog.h"
 #include "note/form1.h"
 #include "note/texthook.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/errorreport.h"
 #include "platform/formtimer.h"
+#include "platform/product.h"
+#include "platform/textfile.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
 #include "store/settingsstore.h"
@@ -253,4 +256,140 @@ void NoteCommands::Quit()
     Main2::DoEventsTwice();
     Main2::Pause(500);
     m_program.end();
+}
+
+int NoteCommands::storedTranslucency() const
+{
+    // A level that does not convert reads as the default, like an absent one.
+    const auto level = Conversions::toInt16(
+        m_program.store.get(m_program.CurrentNoteTag + NoteKeys::Translucency, NoteKeys::DefaultTranslucency));
+    return level.value_or(200);
+}
+
+void NoteCommands::storeTranslucency(int level)
+{
+    m_program.store.save(m_program.CurrentNoteTag + NoteKeys::Translucency, QString::number(level));
+    for (Form1 *note : targets())
+        note->Timer1()->setInterval(1);
+}
+
+void NoteCommands::DefaultTranslucency()
+{
+    storeTranslucency(200);
+}
+
+void NoteCommands::IncreaseTranslucency()
+{
+    storeTranslucency(std::max(storedTranslucency(), 100) - 20);
+}
+
+void NoteCommands::DecreaseTranslucency()
+{
+    storeTranslucency(std::min(storedTranslucency(), 234) + 20);
+}
+
+void NoteCommands::ChangeFont()
+{
+    const SettingsStore &store = m_program.store;
+    for (Form1 *note : targets()) {
+        const QString tag = note->Tag();
+        // Hand-edited values that do not convert preset the dialog with the defaults.
+        const auto flag = [&](const QString &suffix) {
+            return Conversions::toBool(store.get(tag + suffix, QStringLiteral("False"))).value_or(false);
+        };
+        CommonDialog &dialog = note->CommonDialog1();
+        dialog.Flags = 259;
+        dialog.Font.bold = flag(NoteKeys::Bold);
+        dialog.Font.italic = flag(NoteKeys::Italic);
+        dialog.Font.underline = flag(NoteKeys::Underline);
+        dialog.Font.strikeout = flag(NoteKeys::Strikethru);
+        dialog.Font.family = store.get(tag + NoteKeys::Font, QStringLiteral("Arial"));
+        const auto size = Conversions::toSingle(store.get(tag + NoteKeys::Size, QStringLiteral("9")));
+        dialog.Font.pointSize = size && *size > 0 ? double(*size) : 9.0;
+        dialog.Color = note->textColor();
+        if (!dialog.ShowFont())
+            continue;
+
+        const qint32 colour = dialog.Color;
+        const FontChoice chosen = dialog.Font;
+        const auto points = Conversions::toInt16(QString::number(chosen.pointSize, 'f', 6));
+        const int size16 = points.value_or(9);
+        note->setTextColor(colour);
+        note->setTextFont([&](QFont &font) {
+            font.setBold(chosen.bold);
+            font.setItalic(chosen.italic);
+            font.setUnderline(chosen.underline);
+            font.setStrikeOut(chosen.strikeout);
+            font.setFamily(chosen.family);
+            font.setPointSize(size16);
+        });
+        using Conversions::fromBool;
+        m_program.store.saveMany({
+            {tag + NoteKeys::TextColor, QString::number(colour)},
+            {tag + NoteKeys::Bold, fromBool(chosen.bold)},
+            {tag + NoteKeys::Italic, fromBool(chosen.italic)},
+            {tag + NoteKeys::Underline, fromBool(chosen.underline)},
+            {tag + NoteKeys::Strikethru, fromBool(chosen.strikeout)},
+            {tag + NoteKeys::Font, chosen.family},
+            {tag + NoteKeys::Size, QString::number(size16)},
+        });
+    }
+}
+
+void NoteCommands::ChangeColor()
+{
+    const QList<Form1 *> found = targets();
+    if (found.isEmpty())
+        return;
+    Form1 *note = found.constFirst();
+    CommonDialog &dialog = note->CommonDialog1();
+    if (!dialog.ShowColor())
+        return;
+    note->setTextBackColor(dialog.Color);
+    note->setBackColor(dialog.Color);
+    m_program.store.saveMany({
+        {note->Tag() + NoteKeys::TextBackColor, QString::number(note->textBackColor())},
+        {note->Tag() + NoteKeys::BackColor, QString::number(note->backColor())},
+    });
+}
+
+void NoteCommands::ToggleAlwaysOnTop()
+{
+    QAction *check = m_program.menuForm().AlwaysOnTopName();
+    const bool onTop = !check->isChecked();
+    check->setChecked(onTop);
+    for (Form *form : m_program.forms.all()) {
+        if (onTop)
+            MakeTopmost(form);
+        else
+            MakeNotTopmost(form);
+    }
+    m_program.store.save(m_program.CurrentNoteTag + NoteKeys::AlwaysOnTop, Conversions::fromBool(onTop));
+}
+
+void NoteCommands::SaveNoteToFile()
+{
+    for (Form1 *note : targets()) {
+        CommonDialog &dialog = note->CommonDialog1();
+        dialog.DefaultExt = QStringLiteral(".txt");
+        dialog.Filter = QStringLiteral(".txt");
+        dialog.Flags = 524288;
+        if (!dialog.ShowSave() || dialog.FileName.isEmpty())
+            continue;
+        QString error;
+        if (!TextFile::write(dialog.FileName, note->Text1()->toPlainText(), &error))
+            throw Failure(QStringLiteral("The note could not be saved to %1: %2").arg(dialog.FileName, error));
+    }
+}
+
+void NoteCommands::EmailAuthor()
+{
+    const QList<Form *> notes = m_program.forms.notes();
+    Main2::ShellOpen(m_program, notes.isEmpty() ? nullptr : notes.constFirst(),
+                     QStringLiteral("mailto:") + Product::SupportEmail);
+}
+
+void NoteCommands::GotoWebsite()
+{
+    Main2::ShellOpen(m_program, nullptr, Product::WebSite);
 }

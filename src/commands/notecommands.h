@@ -28,8 +28,23 @@ public:
     /** Stores every open note under 1, 2, 3 … in load order, unloads every window and ends. */
     void Quit();
 
+    void DefaultTranslucency();
+    void IncreaseTranslucency();
+    void DecreaseTranslucency();
+
+    void ChangeFont();
+    void ChangeColor();
+
+    void ToggleAlwaysOnTop();
+    /** Writes the note's text to a file chosen in the save dialog; throws Failure when it cannot. */
+    void SaveNoteToFile();
+    void EmailAuthor();
+    void GotoWebsite();
+
 private:
     void insertAtCaret(const QString &text);
+    void storeTranslucency(int level);
+    int storedTranslucency() const;
     void renumberNotes();
 
     Program &m_program;

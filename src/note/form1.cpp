@@ -4,6 +4,8 @@
 #include "app/program.h"
 #include "commands/menuform.h"
 #include "note/borderlessresize.h"
+#include "note/commondialog.h"
+#include "note/ctranslucentform.h"
 #include "note/texthook.h"
 #include "platform/errorreport.h"
 #include "platform/formtimer.h"
@@ -20,6 +22,9 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QWindow>
+
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -59,6 +64,7 @@ Form1::Form1(Program &program)
     m_text1->setPlainText(QStringLiteral("Text1"));
     connect(m_text1, &QPlainTextEdit::textChanged, this, &Form1::Text1_Change);
 
+    m_commonDialog1 = std::make_unique<CommonDialog>(program.dialogs(), this);
     m_timer1 = new FormTimer(QStringLiteral("Timer1"), this);
     connect(m_timer1, &FormTimer::Timer, this, &Form1::Timer1_Timer);
 
@@ -70,7 +76,11 @@ Form1::Form1(Program &program)
     }
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // Controllers make their window opaque when released; release them while it still exists.
+    m_translucencyTable.clear();
+}
 
 QString Form1::key(const QString &suffix) const
 {
@@ -128,8 +138,45 @@ void Form1::Text1_Change()
 
 void Form1::Timer1_Timer()
 {
-    // TODO(issue 4): the translucency set-up runs here.
+    TranslucencySetup();
+}
+
+namespace {
+
+// The slot counter: 1 to 32767, wrapping to 1, a stored value that is not one counting as 1.
+qint16 slotFrom(const QString &stored)
+{
+    const auto slot = Conversions::toInt16(stored);
+    return slot && *slot >= 1 ? *slot : 1;
+}
+
+// A stored level that is not a whole number from 0 to 255 counts as absent.
+quint8 levelFrom(const QString &stored)
+{
+    const auto level = Conversions::toDouble(stored);
+    if (level && *level == std::floor(*level) && *level >= 0 && *level <= 255)
+        return quint8(*level);
+    return 200;
+}
+
+} // namespace
+
+void Form1::TranslucencySetup()
+{
+    m_translucencySlot = slotFrom(m_program.store.get(key(NoteKeys::TransCount), NoteKeys::DefaultTransCount));
+    auto controller = std::make_shared<CTranslucentForm>(m_program.layered());
+    m_translucencyTable.insert(m_translucencySlot, controller);
+    controller->sethWnd(hWnd());
+    controller->setMode(2);
+    controller->setAlpha(levelFrom(m_program.store.get(key(NoteKeys::Translucency), NoteKeys::DefaultTranslucency)));
+    const qint16 next = m_translucencySlot == std::numeric_limits<qint16>::max() ? 1 : qint16(m_translucencySlot + 1);
+    m_program.store.save(key(NoteKeys::TransCount), QString::number(next));
     m_timer1->setInterval(0);
+}
+
+CTranslucentForm *Form1::translucency() const
+{
+    return m_translucencyTable.value(m_translucencySlot).get();
 }
 
 qint32 Form1::backColor() const

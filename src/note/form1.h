@@ -3,13 +3,17 @@
 #include "platform/form.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QFont>
 #include <QPointer>
 #include <QRect>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class CTranslucentForm;
+class CommonDialog;
 class FormTimer;
 class Program;
 class QPlainTextEdit;
@@ -30,6 +34,12 @@ public:
 
     QPlainTextEdit *Text1() const { return m_text1; }
     FormTimer *Timer1() const { return m_timer1; }
+    CommonDialog &CommonDialog1() { return *m_commonDialog1; }
+
+    /** Applies the note's stored see-through level through a fresh controller (tick of Timer1). */
+    void TranslucencySetup();
+    /** The controller of the latest set-up, or none before the first. */
+    CTranslucentForm *translucency() const;
 
     // Colours in their stored form (0x00BBGGRR, or a system colour with the top bit set).
     qint32 backColor() const;
@@ -91,6 +101,11 @@ private:
     int m_pointerShape = IBeam;
     qint32 m_textColor = 0;
     qint32 m_textBackColor = 0;
+    std::unique_ptr<CommonDialog> m_commonDialog1;
+    // This note's translucency controllers by slot. They are the note's own, so another note's
+    // set-up never releases them (which would turn this note opaque).
+    QHash<int, std::shared_ptr<CTranslucentForm>> m_translucencyTable;   // by slot
+    qint16 m_translucencySlot = 0;
 
     // Where the window was put, held against a window manager that reports a stale position
     // right after the window is shown.

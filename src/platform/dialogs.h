@@ -21,7 +21,8 @@ struct FontChoice
     bool italic = false;
     bool underline = false;
     bool strikeout = false;
-    QColor color;
+    qint32 color = 0;            // stored form; the dialog gives it back unchanged when it has no colour
+
 };
 
 /** What the save dialog is asked for. */

@@ -42,6 +42,7 @@ bool QtDialogs::chooseFont(QWidget *parent, FontChoice &choice)
     font.setUnderline(choice.underline);
     font.setStrikeOut(choice.strikeout);
     bool ok = false;
+    // Qt's font dialog has the effects but no colour: the colour comes back as it went in.
     const QFont chosen = QFontDialog::getFont(&ok, font, parent, QString());
     if (!ok)
         return false;

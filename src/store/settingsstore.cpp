@@ -199,8 +199,10 @@ bool SettingsStore::saveMany(const std::vector<std::pair<QString, QString>> &val
         m_values.insert(key, stored);
         changed.emplace_back(key, stored);
     }
+    // Unchanged values need no write of their own, but one still waiting from a failed write is
+    // not stored yet: report the truth, and take the chance to retry.
     if (changed.empty())
-        return true;
+        return m_pending.empty() || flushPending();
     // Anything still pending goes first, so the file never sees an older value after a newer one.
     for (auto &entry : changed) {
         auto same = std::find_if(m_pending.begin(), m_pending.end(),

@@ -4,7 +4,9 @@
 #include "app/program.h"
 #include "fakeclock.h"
 #include "fakedialogs.h"
+#include "fakeshell.h"
 #include "note/form1.h"
+#include "platform/qtlayeredwindow.h"
 #include "store/settingsstore.h"
 
 #include <QApplication>
@@ -30,6 +32,8 @@ public:
     Program &program() { return *m_program; }
     FakeDialogs dialogs;
     FakeClock clock;
+    FakeShell shell;
+    QtLayeredWindow layered;
     int endCount = 0;
     QString storePath() const { return m_dir.path() + QStringLiteral("/Brimvale/Quillarren.sqlite3"); }
 
@@ -78,7 +82,7 @@ private:
         m_store = std::make_unique<SettingsStore>();
         const auto result = m_store->open(storePath());
         QVERIFY2(result.ok, qPrintable(result.error));
-        m_program = std::make_unique<Program>(*m_store, Platform{&dialogs, &clock});
+        m_program = std::make_unique<Program>(*m_store, Platform{&dialogs, &clock, &layered, &shell});
         m_program->onEnd = [this] { ++endCount; };
     }
 

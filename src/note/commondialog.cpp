@@ -1,0 +1,45 @@
+#include "note/commondialog.h"
+
+#include "platform/units.h"
+
+#include <QFileInfo>
+
+CommonDialog::CommonDialog(Dialogs &dialogs, QWidget *owner)
+    : m_dialogs(dialogs)
+    , m_owner(owner)
+{
+}
+
+bool CommonDialog::ShowFont()
+{
+    FontChoice choice = Font;
+    choice.color = Color;
+    if (!m_dialogs.chooseFont(m_owner, choice))
+        return false;
+    Font = choice;
+    Color = choice.color;
+    return true;
+}
+
+bool CommonDialog::ShowColor()
+{
+    QColor colour = Units::toQColor(Color);
+    if (!m_dialogs.chooseColor(m_owner, colour))
+        return false;
+    Color = Units::fromQColor(colour);
+    return true;
+}
+
+bool CommonDialog::ShowSave()
+{
+    const QString suffix = DefaultExt.startsWith(QLatin1Char('.')) ? DefaultExt.mid(1) : DefaultExt;
+    QString chosen = m_dialogs.saveFileName(
+        m_owner, SaveFileRequest{FileName, suffix, Filter + QStringLiteral(" (*") + DefaultExt + QLatin1Char(')')});
+    if (chosen.isEmpty())
+        return false;
+    // A name typed without an extension gets the default one.
+    if (!suffix.isEmpty() && QFileInfo(chosen).suffix().isEmpty())
+        chosen += QLatin1Char('.') + suffix;
+    FileName = chosen;
+    return true;
+}

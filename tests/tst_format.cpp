@@ -1,0 +1,344 @@
+// Font and colour, keeping notes on top, saving a note to a file, and the two links.
+#include "testprogram.h"
+
+#include "commands/menuform.h"
+#include "commands/notecommands.h"
+#include "note/commondialog.h"
+#include "platform/product.h"
+#include "platform/textfile.h"
+#include "platform/units.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <QtTest>
+
+namespace {
+
+// Chooses an item from the note's menu, as a right click on its top strip and a choice would.
+void choose(TestProgram &t, Form1 *note, const QString &item)
+{
+    t.dialogs.menuChoices.enqueue(item);
+    QTest::mousePress(note, Qt::RightButton, {}, QPoint(20, 5));
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Makes a folder refuse new files, even to root where the file system allows it.
+bool lockFolder(const QString &folder, bool locked)
+{
+    QFile::setPermissions(folder, locked ? QFile::ReadOwner | QFile::ExeOwner
+                                         : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!locked) {
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
+        return true;
+    }
+    QFile probe(folder + QStringLiteral("/probe"));
+    if (!probe.open(QIODevice::WriteOnly))
+        return true;
+    probe.close();
+    probe.remove();
+    return QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0
+        && !QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
+}
+
+} // namespace
+
+class TestFormat : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void fontOnANeverFormattedNote();
+    void fontSizeRoundsHalfToEven_data();
+    void fontSizeRoundsHalfToEven();
+    void fontDialogPresetsFromTheStoreAndKeepsItsSettings();
+    void cancelledDialogsChangeNothing();
+    void colorPaintsTheFieldAndTheWindow();
+    void alwaysOnTopTwice();
+    void newNoteFollowsTheCheckMark();
+    void saveWritesTheTextAsItIs();
+    void saveOffersTheLastNameAndAddsTheExtension();
+    void failedSaveLeavesTheOldFileAndReports();
+    void linksGoToTheShell();
+};
+
+void TestFormat::cleanup()
+{
+    TestProgram::settle();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestFormat::fontOnANeverFormattedNote()
+{
+    TestProgram t;
+    t.start();
+    Form1 *note = t.note("NotesForm1");
+    t.dialogs.fontAnswers.enqueue([](FontChoice &) { return true; });
+    choose(t, note, QStringLiteral("FontName"));
+
+    QCOMPARE(t.dialogs.fontPresets.size(), 1);
+    const FontChoice preset = t.dialogs.fontPresets.constFirst();
+    QCOMPARE(preset.family, QStringLiteral("Arial"));
+    QCOMPARE(preset.pointSize, 9.0);
+    QVERIFY(!preset.bold && !preset.italic && !preset.underline && !preset.strikeout);
+    QCOMPARE(preset.color, note->textColor());
+    QCOMPARE(note->CommonDialog1().Flags, 259);
+
+    const QStringList keys = {".TextColor", ".Bold", ".Italic", ".Underline", ".Strikethru", ".Font", ".Size"};
+    const QStringList values = {"0", "False", "False", "False", "False", "Arial", "9"};
+    for (int i = 0; i < keys.size(); ++i)
+        QCOMPARE(t.store().get(QStringLiteral("NotesForm1") + keys[i], QStringLiteral("absent")), values[i]);
+}
+
+void TestFormat::fontSizeRoundsHalfToEven_data()
+{
+    QTest::addColumn<double>("chosen");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("10.5") << 10.5 << QStringLiteral("10");
+    QTest::newRow("11.5") << 11.5 << QStringLiteral("12");
+    QTest::newRow("13.4") << 13.4 << QStringLiteral("13");
+}
+
+void TestFormat::fontSizeRoundsHalfToEven()
+{
+    QFETCH(double, chosen);
+    QFETCH(QString, stored);
+    TestProgram t;
+    t.start();
+    Form1 *note = t.note("NotesForm1");
+    t.dialogs.fontAnswers.enqueue([chosen](FontChoice &c) {
+        c.pointSize = chosen;
+        c.bold = true;
+        c.family = QStringLiteral("Courier New");
+        c.color = 255;
+        return true;
+    });
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    t.program().commands().ChangeFont();
+
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Size")), stored);
+    QCOMPARE(note->Text1()->font().pointSizeF(), stored.toDouble());
+    QVERIFY(note->Text1()->font().bold());
+    QCOMPARE(note->Text1()->font().family(), QStringLiteral("Courier New"));
+    QCOMPARE(note->textColor(), qint32(255));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Bold")), QStringLiteral("True"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.TextColor")), QStringLiteral("255"));
+    // Only the text field changes.
+    QCOMPARE(note->font().pointSizeF(), QApplication::font().pointSizeF());
+}
+
+void TestFormat::fontDialogPresetsFromTheStoreAndKeepsItsSettings()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seed(QStringLiteral("NotesForm1.Italic"), QStringLiteral("True"));
+    t.seed(QStringLiteral("NotesForm1.Size"), QStringLiteral("14"));
+    t.seed(QStringLiteral("NotesForm1.Font"), QStringLiteral("Courier New"));
+    t.seed(QStringLiteral("NotesForm1.Bold"), QStringLiteral("sometimes"));   // hand-edited
+    t.start();
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    t.program().commands().ChangeFont();   // cancelled
+    const FontChoice preset = t.dialogs.fontPresets.constLast();
+    QVERIFY(preset.italic);
+    QVERIFY(!preset.bold);
+    QCOMPARE(preset.pointSize, 14.0);
+    QCOMPARE(preset.family, QStringLiteral("Courier New"));
+
+    // A font change on one note leaves the other note and its keys alone.
+    t.dialogs.fontAnswers.enqueue([](FontChoice &c) {
+        c.underline = true;
+        return true;
+    });
+    t.program().commands().ChangeFont();
+    QVERIFY(t.note("NotesForm1")->Text1()->font().underline());
+    QVERIFY(!t.note("NotesForm2")->Text1()->font().underline());
+    QVERIFY(!t.store().contains(QStringLiteral("NotesForm2.Underline")));
+    QVERIFY(t.note("NotesForm1")->CommonDialog1().Font.underline);
+    QVERIFY(!t.note("NotesForm2")->CommonDialog1().Font.underline);
+}
+
+void TestFormat::cancelledDialogsChangeNothing()
+{
+    TestProgram t;
+    t.start();
+    Form1 *note = t.note("NotesForm1");
+    const QFont before = note->Text1()->font();
+    choose(t, note, QStringLiteral("FontName"));
+    choose(t, note, QStringLiteral("ColorName"));
+    QCOMPARE(t.dialogs.fontPresets.size(), 1);
+    QCOMPARE(t.dialogs.colorPresets.size(), 1);
+    QCOMPARE(note->Text1()->font(), before);
+    QCOMPARE(note->backColor(), qint32(0x00C0FFFF));
+    for (const char *suffix : {".TextColor", ".Bold", ".Font", ".Size", ".TextBackColor", ".BackColor"})
+        QVERIFY(!t.store().contains(QStringLiteral("NotesForm1") + QLatin1String(suffix)));
+}
+
+void TestFormat::colorPaintsTheFieldAndTheWindow()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.start();
+    Form1 *note = t.note("NotesForm2");
+    t.dialogs.colorAnswers.enqueue([](QColor &c) {
+        c = QColor(10, 20, 30);
+        return true;
+    });
+    choose(t, note, QStringLiteral("ColorName"));
+
+    const qint32 chosen = 10 | (20 << 8) | (30 << 16);
+    QCOMPARE(note->textBackColor(), chosen);
+    QCOMPARE(note->backColor(), chosen);
+    QCOMPARE(note->palette().color(QPalette::Window), QColor(10, 20, 30));   // the top strip too
+    QCOMPARE(note->Text1()->palette().color(QPalette::Base), QColor(10, 20, 30));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.TextBackColor")), QString::number(chosen));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.BackColor")), QString::number(chosen));
+    QCOMPARE(t.note("NotesForm1")->backColor(), qint32(0x00C0FFFF));
+
+    // The next colour dialog of this note opens on the colour chosen last.
+    choose(t, note, QStringLiteral("ColorName"));
+    QCOMPARE(t.dialogs.colorPresets.constLast(), QColor(10, 20, 30));
+}
+
+void TestFormat::alwaysOnTopTwice()
+{
+    TestProgram t;
+    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.start();
+    Form1 *first = t.note("NotesForm1");
+    Form1 *second = t.note("NotesForm2");
+    QAction *check = t.program().menuForm().AlwaysOnTopName();
+    QVERIFY(check->isChecked());   // on when the menu window loads
+
+    choose(t, second, QStringLiteral("AlwaysOnTopName"));
+    QVERIFY(!check->isChecked());
+    QVERIFY(!first->isTopmost() && !second->isTopmost());
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.AlwaysOnTop")), QStringLiteral("False"));
+    QVERIFY(!t.store().contains(QStringLiteral("NotesForm1.AlwaysOnTop")));
+
+    const QPoint place = first->pos();
+    choose(t, second, QStringLiteral("AlwaysOnTopName"));
+    QVERIFY(check->isChecked());
+    QVERIFY(first->isTopmost() && second->isTopmost());
+    QVERIFY(first->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(first->isVisible() && second->isVisible());
+    QCOMPARE(first->pos(), place);
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.AlwaysOnTop")), QStringLiteral("True"));
+}
+
+void TestFormat::newNoteFollowsTheCheckMark()
+{
+    TestProgram t;
+    t.start();
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    t.program().commands().ToggleAlwaysOnTop();   // off
+    t.program().commands().CreateNewNote();
+    QVERIFY(!t.note("NotesForm2")->isTopmost());
+    t.program().commands().ToggleAlwaysOnTop();   // on
+    t.program().commands().CreateNewNote();
+    QVERIFY(t.note("NotesForm3")->isTopmost());
+    QVERIFY(t.note("NotesForm2")->isTopmost());
+}
+
+void TestFormat::saveWritesTheTextAsItIs()
+{
+    QTemporaryDir dir;
+    TestProgram t;
+    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seed(QStringLiteral("NotesForm2.Notes"), QStringLiteral("one\ntwo\nthree ünïcode"));
+    t.start();
+    const QString empty = dir.filePath(QStringLiteral("empty.txt"));
+    const QString three = dir.filePath(QStringLiteral("three.txt"));
+    QFile old(three);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("an older and much longer file that is replaced without a question");
+    old.close();
+
+    t.dialogs.saveAnswers.enqueue(empty);
+    choose(t, t.note("NotesForm1"), QStringLiteral("SaveNoteToFileName"));
+    t.dialogs.saveAnswers.enqueue(three);
+    choose(t, t.note("NotesForm2"), QStringLiteral("SaveNoteToFileName"));
+
+    QCOMPARE(QFileInfo(empty).size(), qint64(0));
+    QCOMPARE(QFileInfo::exists(empty), true);
+    QCOMPARE(readAll(three), TextFile::encode(QStringLiteral("one\ntwo\nthree ünïcode")));
+#ifndef Q_OS_WIN
+    QCOMPARE(readAll(three), QByteArray("one\ntwo\nthree \xc3\xbcn\xc3\xaf" "code"));
+#endif
+    const SaveFileRequest asked = t.dialogs.saveRequests.constFirst();
+    QCOMPARE(asked.defaultSuffix, QStringLiteral("txt"));
+    QVERIFY(asked.filter.contains(QStringLiteral("*.txt")));
+    QCOMPARE(t.note("NotesForm1")->CommonDialog1().Flags, 524288);
+    QVERIFY(t.dialogs.errorReports().isEmpty());
+}
+
+void TestFormat::saveOffersTheLastNameAndAddsTheExtension()
+{
+    QTemporaryDir dir;
+    TestProgram t;
+    t.seed(QStringLiteral("NotesForm1.Notes"), QStringLiteral("shopping"));
+    t.start();
+    Form1 *note = t.note("NotesForm1");
+    t.dialogs.saveAnswers.enqueue(dir.filePath(QStringLiteral("list")));
+    choose(t, note, QStringLiteral("SaveNoteToFileName"));
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("list.txt"))), QByteArray("shopping"));
+
+    note->Text1()->setPlainText(QStringLiteral("changed"));
+    choose(t, note, QStringLiteral("SaveNoteToFileName"));   // cancelled
+    QCOMPARE(t.dialogs.saveRequests.constLast().fileName, dir.filePath(QStringLiteral("list.txt")));
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("list.txt"))), QByteArray("shopping"));
+}
+
+void TestFormat::failedSaveLeavesTheOldFileAndReports()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.txt"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("the old content");
+    old.close();
+    if (!lockFolder(dir.path(), true))
+        QSKIP("this machine cannot make a folder refuse new files");
+
+    TestProgram t;
+    t.seed(QStringLiteral("NotesForm1.Notes"), QStringLiteral("new content"));
+    t.start();
+    t.dialogs.saveAnswers.enqueue(path);
+    choose(t, t.note("NotesForm1"), QStringLiteral("SaveNoteToFileName"));
+    lockFolder(dir.path(), false);
+
+    QCOMPARE(readAll(path), QByteArray("the old content"));
+    const QStringList reports = t.dialogs.errorReports();
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports[0].contains(QStringLiteral("in Pellamy2021/08/31.MenuForm.SaveNoteToFileName_Click at line 106")),
+             qPrintable(reports[0]));
+    QVERIFY(reports[0].contains(path));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("new content"));
+}
+
+void TestFormat::linksGoToTheShell()
+{
+    TestProgram t;
+    t.start();
+    choose(t, t.note("NotesForm1"), QStringLiteral("EmailAuthorName"));
+    choose(t, t.note("NotesForm1"), QStringLiteral("GotoWebsiteName"));
+    t.shell.handlerInstalled = false;   // no mail program: nothing is said
+    choose(t, t.note("NotesForm1"), QStringLiteral("EmailAuthorName"));
+    QCOMPARE(t.shell.opened, (QStringList{QStringLiteral("mailto:") + Product::SupportEmail, Product::WebSite,
+                                          QStringLiteral("mailto:") + Product::SupportEmail}));
+    QVERIFY(t.dialogs.messages.isEmpty());
+    QCOMPARE(t.program().menuForm().item(QStringLiteral("GotoWebsiteName"))->text(),
+             QStringLiteral("Goto ") + Product::WebDomain);
+}
+
+QTEST_MAIN(TestFormat)
+#include "tst_format.moc"
