@@ -17,6 +17,8 @@ Program::Program(SettingsStore &store, Platform platform)
 
 Program::~Program()
 {
+    // Windows unloaded earlier wait for deletion; they must go while what they use still exists.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // Whatever is still loaded goes with the program; its unload handling does not run.
     const QList<Form *> remaining = forms.all();
     for (Form *form : remaining)

@@ -351,7 +351,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         case QEvent::MouseButtonPress: {
             auto *mouse = static_cast<QMouseEvent *>(event);
             Text1_MouseDown(mouse);
-            return mouse->isAccepted() && (m_manualDrag || mouse->button() == Qt::RightButton);
+            return mouse->isAccepted();   // a resize or the menu took the press, not the text
         }
         case QEvent::MouseMove: {
             auto *mouse = static_cast<QMouseEvent *>(event);

@@ -13,7 +13,8 @@ Form::Form(FormList &forms, QWidget *parent)
 
 Form::~Form()
 {
-    m_forms.remove(this);
+    if (m_loaded)
+        m_forms.remove(this);
 }
 
 void Form::setTag(const QString &tag)
