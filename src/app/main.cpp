@@ -54,11 +54,17 @@ int main(int argc, char *argv[])
                                           "%2 and a new, empty store was started.")
                                .arg(storePath, opened.movedAsideTo),
                            QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Warning);
+    if (!opened.readable) {
+        // Notes that cannot be read must not be written over by an empty start.
+        dialogs.messageBox(nullptr,
+                           opened.error + QStringLiteral("\n\nQuillarren has changed nothing. Please make the file "
+                                                         "readable again, then start Quillarren."),
+                           QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Warning);
+        return 1;
+    }
     if (!opened.ok)
         dialogs.messageBox(nullptr, opened.error + QStringLiteral("\n\nYour notes stay open and saving is retried."),
                            QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Warning);
-    QObject::connect(&store, &SettingsStore::writeFailed, &app,
-                     [&](const QString &message) { dialogs.notify(message, QStringLiteral("Quillarren")); });
 
     Program program(store, Platform{&dialogs, &clock, &layered, &shell});
     QObject::connect(&program.forms, &FormList::lastNoteUnloaded, &app, [&program] {

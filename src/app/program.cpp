@@ -3,6 +3,8 @@
 #include "commands/menuform.h"
 #include "commands/notecommands.h"
 #include "note/texthook.h"
+#include "platform/dialogs.h"
+#include "store/settingsstore.h"
 
 #include <QCoreApplication>
 
@@ -13,6 +15,9 @@ Program::Program(SettingsStore &store, Platform platform)
     , m_textHook(std::make_unique<TextHook>())
 {
     onEnd = [] { QCoreApplication::exit(0); };
+    // Typing goes on while the store cannot be written; the user is told once, without waiting.
+    connect(&store, &SettingsStore::writeFailed, this,
+            [this](const QString &message) { dialogs().notify(message, QStringLiteral("Quillarren")); });
 }
 
 Program::~Program()

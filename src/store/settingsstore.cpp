@@ -89,6 +89,7 @@ SettingsStore::OpenResult SettingsStore::open(const QString &path)
         result.movedAsideTo = moveAside(path);
         if (result.movedAsideTo.isEmpty()) {
             result.error = tr("The notes store %1 is damaged and could not be moved aside.").arg(path);
+            result.readable = false;
             return result;
         }
         qCWarning(lcStore) << "damaged store moved to" << result.movedAsideTo;
@@ -97,11 +98,13 @@ SettingsStore::OpenResult SettingsStore::open(const QString &path)
     if (!opened) {
         // Still show what can be read; writes are kept in memory and retried.
         closeFile();
+        const bool existed = QFileInfo::exists(path);
         sqlite3 *readOnly = nullptr;
-        if (sqlite3_open_v2(utf8(path).constData(), &readOnly, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        result.readable = !existed;
+        if (existed && sqlite3_open_v2(utf8(path).constData(), &readOnly, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
             m_db = readOnly;
             QString ignored;
-            loadAll(&ignored);
+            result.readable = loadAll(&ignored);
         } else {
             sqlite3_close(readOnly);
         }
@@ -125,10 +128,12 @@ bool SettingsStore::openFile(const QString &path, QString *error, int *code)
     };
     if (rc != SQLITE_OK)
         return fail();
-    sqlite3_busy_timeout(m_db, 2000);
+    // Only this program uses the file; a short wait keeps a stray lock from freezing the notes.
+    sqlite3_busy_timeout(m_db, 250);
     const char *setup =
         "PRAGMA journal_mode=WAL;"
         "PRAGMA synchronous=NORMAL;"
+        "PRAGMA journal_size_limit=1048576;"
         "CREATE TABLE IF NOT EXISTS settings("
         " application TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL, value TEXT,"
         " PRIMARY KEY(application, section, key));";

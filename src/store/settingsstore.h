@@ -28,6 +28,7 @@ public:
         bool ok = false;            // the file is open for reading and writing
         QString movedAsideTo;       // a damaged file was kept here, a fresh store started
         QString error;              // what went wrong, in words for the user
+        bool readable = true;       // every stored value was read (or there were none yet)
     };
 
     explicit SettingsStore(QObject *parent = nullptr);

@@ -1,0 +1,716 @@
+// The settings store on a real SQLite file in a temporary folder, and the conversions callers
+// use on what they read back.
+
+#include "store/conversions.h"
+#include "store/notekeys.h"
+#include "store/settingsstore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <random>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+const char *const ChildSwitch = "--save-then-wait";
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QByteArray garbage(int size, unsigned seed)
+{
+    std::mt19937 generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &byte : bytes)
+        byte = char(generator() & 0xff);
+    return bytes;
+}
+
+// A second, independent connection to the store file: what another program (or the next run)
+// finds on disk, without going through the store's in-memory copy.
+class RawDb
+{
+public:
+    explicit RawDb(const QString &path)
+    {
+        if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+            sqlite3_close(m_db);
+            m_db = nullptr;
+        }
+    }
+    ~RawDb() { sqlite3_close(m_db); }
+    RawDb(const RawDb &) = delete;
+    RawDb &operator=(const RawDb &) = delete;
+
+    bool isOpen() const { return m_db != nullptr; }
+
+    bool exec(const char *sql) { return m_db && sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+    std::optional<QString> value(const QString &key)
+    {
+        std::optional<QString> found;
+        sqlite3_stmt *select = nullptr;
+        sqlite3_prepare_v2(m_db,
+                           "SELECT value FROM settings"
+                           " WHERE application = 'Brimvale' AND section = 'Quillarren' AND key = ?1",
+                           -1, &select, nullptr);
+        const QByteArray k = key.toUtf8();
+        sqlite3_bind_text(select, 1, k.constData(), k.size(), SQLITE_TRANSIENT);
+        if (sqlite3_step(select) == SQLITE_ROW)
+            found = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(select, 0)),
+                                      sqlite3_column_bytes(select, 0));
+        sqlite3_finalize(select);
+        return found;
+    }
+
+    // Counts every row the store inserts or updates from now on. SQLite itself skips rewriting
+    // a page whose bytes do not change, so the file alone would not show a redundant upsert;
+    // triggers fire for every statement that touches a row.
+    bool logWrites()
+    {
+        return exec("CREATE TABLE IF NOT EXISTS write_log(key TEXT);"
+                    "CREATE TRIGGER IF NOT EXISTS log_insert AFTER INSERT ON settings"
+                    " BEGIN INSERT INTO write_log VALUES(NEW.key); END;"
+                    "CREATE TRIGGER IF NOT EXISTS log_update AFTER UPDATE ON settings"
+                    " BEGIN INSERT INTO write_log VALUES(NEW.key); END;");
+    }
+
+    int loggedWrites()
+    {
+        sqlite3_stmt *count = nullptr;
+        sqlite3_prepare_v2(m_db, "SELECT count(*) FROM write_log", -1, &count, nullptr);
+        const int written = sqlite3_step(count) == SQLITE_ROW ? sqlite3_column_int(count, 0) : -1;
+        sqlite3_finalize(count);
+        return written;
+    }
+
+private:
+    sqlite3 *m_db = nullptr;
+};
+
+// Makes every write of this process past the first byte of a file fail, as on a full disk.
+// Root ignores file permissions, but not this limit.
+class FileSizeLimit
+{
+public:
+    FileSizeLimit()
+    {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);   // fail the write instead of killing us
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit tight = m_old;
+        tight.rlim_cur = 1;
+        m_active = setrlimit(RLIMIT_FSIZE, &tight) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool isActive() const { return m_active; }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = SIG_DFL;
+    bool m_active = false;
+};
+
+QString killTestText(int edit)
+{
+    return QStringLiteral("edit %1\r\nsecond line\n\tindented").arg(edit) + QString(3000, QLatin1Char('q'));
+}
+
+constexpr int KillTestEdits = 40;
+
+// The child side of saveSurvivesKill: saves as the note window does on every keystroke, says so,
+// then waits to be killed.
+int saveThenWait(const QString &path)
+{
+    SettingsStore store;
+    if (!store.open(path).ok)
+        return 2;
+    for (int edit = 1; edit <= KillTestEdits; ++edit) {
+        if (!store.save(NoteKeys::tagFor(1) + NoteKeys::Notes, killTestText(edit)))
+            return 3;
+    }
+    if (!store.saveMany({{NoteKeys::TotalForms, QStringLiteral("2")},
+                         {NoteKeys::tagFor(2) + NoteKeys::Notes, QStringLiteral("second note")},
+                         {NoteKeys::tagFor(2) + NoteKeys::Left, QStringLiteral("1200")}}))
+        return 3;
+    std::fputs("saved\n", stdout);
+    std::fflush(stdout);
+    for (;;)
+        pause();
+}
+
+} // namespace
+
+class StoreTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    // A folder below the temporary one, so opening also has to create it.
+    QString storePath() const { return m_dir->filePath(QStringLiteral("Brimvale/Quillarren.sqlite3")); }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void cleanup() { m_dir.reset(); }
+
+    void defaultsOnRead_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("defaultValue");   // null: the caller gives none
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("absent count gives the caller's 1") << NoteKeys::TotalForms << QStringLiteral("1")
+                                                            << QStringLiteral("1");
+        QTest::newRow("absent left gives 500") << QStringLiteral("NotesForm1.Left") << QStringLiteral("500")
+                                               << QStringLiteral("500");
+        QTest::newRow("absent key without default is empty")
+            << QStringLiteral("NotesForm1.Font") << QString() << QString();
+        QTest::newRow("stored empty text beats the default")
+            << QStringLiteral("NotesForm1.Notes") << QStringLiteral("default") << QString();
+        QTest::newRow("stored value beats the default")
+            << QStringLiteral("NotesForm1.Translucency") << QStringLiteral("200") << QStringLiteral("120");
+    }
+
+    void defaultsOnRead()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, defaultValue);
+        QFETCH(QString, expected);
+
+        {
+            SettingsStore store;
+            QVERIFY(store.open(storePath()).ok);
+            QVERIFY(store.saveMany({{QStringLiteral("NotesForm1.Notes"), QString()},
+                                    {QStringLiteral("NotesForm1.Translucency"), QStringLiteral("120")}}));
+        }
+        // Read back from the file by a new run, not from what this one remembers.
+        SettingsStore store;
+        QVERIFY(store.open(storePath()).ok);
+        const QString got = defaultValue.isNull() ? store.get(key) : store.get(key, defaultValue);
+        QCOMPARE(got, expected);
+    }
+
+    void nothingIsDeleted()
+    {
+        const QString tag = NoteKeys::tagFor(3);
+        {
+            SettingsStore store;
+            QVERIFY(store.open(storePath()).ok);
+            std::vector<std::pair<QString, QString>> record;
+            for (const QString &suffix : NoteKeys::AllSuffixes)
+                record.emplace_back(tag + suffix, QStringLiteral("value of ") + suffix);
+            QVERIFY(store.saveMany(record));
+            QVERIFY(store.save(NoteKeys::TotalForms, QStringLiteral("3")));
+        }
+        {
+            // A later run saves other keys and empties the text, as deleting the note does.
+            SettingsStore store;
+            QVERIFY(store.open(storePath()).ok);
+            QVERIFY(store.save(tag + NoteKeys::Notes, QString()));
+            QVERIFY(store.save(NoteKeys::TotalForms, QStringLiteral("2")));
+            QVERIFY(store.saveMany({{NoteKeys::tagFor(1) + NoteKeys::Left, QStringLiteral("900")}}));
+        }
+        SettingsStore store;
+        QVERIFY(store.open(storePath()).ok);
+        RawDb raw(storePath());
+        for (const QString &suffix : NoteKeys::AllSuffixes) {
+            const QString expected = suffix == NoteKeys::Notes ? QString() : QStringLiteral("value of ") + suffix;
+            QVERIFY2(store.contains(tag + suffix), qPrintable(tag + suffix));
+            QCOMPARE(store.get(tag + suffix, QStringLiteral("absent")), expected);
+            QCOMPARE(raw.value(tag + suffix).value_or(QStringLiteral("absent")), expected);
+        }
+        QCOMPARE(store.get(NoteKeys::TotalForms), QStringLiteral("2"));
+        QCOMPARE(store.keys().size(), NoteKeys::AllSuffixes.size() + 2);
+    }
+
+    void textKeptExactly_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+
+        const QString notes = NoteKeys::tagFor(1) + NoteKeys::Notes;
+        QTest::newRow("CR LF line breaks") << notes << QStringLiteral("first\r\nsecond\r\n");
+        QTest::newRow("bare LF and bare CR") << notes << QStringLiteral("a\nb\rc\n\n");
+        QTest::newRow("blanks and tabs at the ends") << notes << QStringLiteral("  \tpadded\t  ");
+        QTest::newRow("only line breaks") << notes << QStringLiteral("\r\n\r\n");
+        QTest::newRow("non-Latin text and emoji") << notes << QStringLiteral("Grüße, 日本語, \U0001F4DD ✓");
+        QTest::newRow("quotes and SQL") << notes << QStringLiteral("it's \"'; DROP TABLE settings; --");
+        QTest::newRow("embedded NUL") << notes << QString::fromUtf16(u"before\0after", 12);
+        QTest::newRow("long text") << notes << QString(200000, QLatin1Char('w')) + QStringLiteral("\r\nend");
+        QTest::newRow("key with a blank") << NoteKeys::TotalForms << QStringLiteral("4");
+        QTest::newRow("non-Latin key") << QStringLiteral("NotesForm1.Ünïcödé") << QStringLiteral("x");
+    }
+
+    void textKeptExactly()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        {
+            SettingsStore store;
+            QVERIFY(store.open(storePath()).ok);
+            QVERIFY(store.save(key, value));
+            QCOMPARE(store.get(key), value);
+            RawDb raw(storePath());
+            QCOMPARE(raw.value(key), std::optional<QString>(value));
+        }
+        SettingsStore store;
+        QVERIFY(store.open(storePath()).ok);
+        QCOMPARE(store.get(key), value);
+    }
+
+    void coloursAsSignedDecimal_data()
+    {
+        QTest::addColumn<quint32>("colour");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("button face system colour") << quint32(0x8000000F) << QStringLiteral("-2147483633");
+        QTest::newRow("lowest system colour") << quint32(0x80000000) << QStringLiteral("-2147483648");
+        QTest::newRow("light yellow") << quint32(0x00C0FFFF) << QStringLiteral("12648447");
+        QTest::newRow("white") << quint32(0x00FFFFFF) << QStringLiteral("16777215");
+        QTest::newRow("black") << quint32(0) << QStringLiteral("0");
+    }
+
+    void coloursAsSignedDecimal()
+    {
+        QFETCH(quint32, colour);
+        QFETCH(QString, text);
+        const QString key = NoteKeys::tagFor(1) + NoteKeys::BackColor;
+        {
+            SettingsStore store;
+            QVERIFY(store.open(storePath()).ok);
+            QVERIFY(store.save(key, QString::number(qint32(colour))));
+        }
+        SettingsStore store;
+        QVERIFY(store.open(storePath()).ok);
+        QCOMPARE(store.get(key), text);
+        const auto read = Conversions::toInt32(store.get(key));
+        QVERIFY(read.has_value());
+        QCOMPARE(quint32(*read), colour);
+    }
+
+    void fontSizeKeepsFraction_data()
+    {
+        QTest::addColumn<float>("size");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("quarter point from Quit") << 9.75f << QStringLiteral("9.75");
+        QTest::newRow("half point") << 10.5f << QStringLiteral("10.5");
+        QTest::newRow("inexact in binary") << 11.3f << QStringLiteral("11.3");
+        QTest::newRow("whole size from the Font command") << 9.0f << QStringLiteral("9");
+        QTest::newRow("large whole size") << 72.0f << QStringLiteral("72");
+    }
+
+    void fontSizeKeepsFraction()
+    {
+        QFETCH(float, size);
+        QFETCH(QString, text);
+        const QString key = NoteKeys::tagFor(1) + NoteKeys::Size;
+        {
+            SettingsStore store;
+            QVERIFY(store.open(storePath()).ok);
+            QVERIFY(store.save(key, Conversions::fromSingle(size)));
+        }
+        SettingsStore store;
+        QVERIFY(store.open(storePath()).ok);
+        QCOMPARE(store.get(key), text);
+        QCOMPARE(Conversions::toSingle(store.get(key)), std::optional<float>(size));
+    }
+
+    // "Total Forms" is read the lenient way: whatever number the text starts with.
+    void leadingNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("number");
+        QTest::addColumn<double>("whole");   // after rounding halves to even
+
+        QTest::newRow("number then letters") << QStringLiteral("3abc") << 3.0 << 3.0;
+        QTest::newRow("starts with a letter") << QStringLiteral("abc") << 0.0 << 0.0;
+        QTest::newRow("leading blank") << QStringLiteral(" 12") << 12.0 << 12.0;
+        QTest::newRow("leading tab") << QStringLiteral("\t7") << 7.0 << 7.0;
+        QTest::newRow("half rounds down to even") << QStringLiteral("2.5") << 2.5 << 2.0;
+        QTest::newRow("half rounds up to even") << QStringLiteral("3.5") << 3.5 << 4.0;
+        QTest::newRow("negative then text") << QStringLiteral("-4 notes") << -4.0 << -4.0;
+        QTest::newRow("plus sign") << QStringLiteral("+6") << 6.0 << 6.0;
+        QTest::newRow("trailing point") << QStringLiteral("5.") << 5.0 << 5.0;
+        QTest::newRow("leading point") << QStringLiteral(".5") << 0.5 << 0.0;
+        QTest::newRow("exponent") << QStringLiteral("1e3") << 1000.0 << 1000.0;
+        QTest::newRow("exponent without digits") << QStringLiteral("2e") << 2.0 << 2.0;
+        QTest::newRow("empty") << QString() << 0.0 << 0.0;
+        QTest::newRow("sign alone") << QStringLiteral("-") << 0.0 << 0.0;
+        QTest::newRow("point alone") << QStringLiteral(".") << 0.0 << 0.0;
+        QTest::newRow("non-ASCII digits are not digits") << QStringLiteral("٣") << 0.0 << 0.0;
+    }
+
+    void leadingNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, number);
+        QFETCH(double, whole);
+        const double read = Conversions::leadingNumber(text);
+        QCOMPARE(read, number);
+        QCOMPARE(Conversions::roundHalfEven(read), whole);
+    }
+
+    // Everything else is read strictly: text that is not a value of the type gives nothing.
+    void strictConversions_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QVariant>("expected");   // invalid: the conversion fails
+
+        const QVariant fails;
+        QTest::newRow("int16 largest") << "int16" << "32767" << QVariant(32767);
+        QTest::newRow("int16 smallest") << "int16" << "-32768" << QVariant(-32768);
+        QTest::newRow("int16 overflow") << "int16" << "40000" << fails;
+        QTest::newRow("int16 one past") << "int16" << "32768" << fails;
+        QTest::newRow("int16 one below") << "int16" << "-32769" << fails;
+        QTest::newRow("int16 half to even down") << "int16" << "2.5" << QVariant(2);
+        QTest::newRow("int16 half to even up") << "int16" << "3.5" << QVariant(4);
+        QTest::newRow("int16 rounds past the top") << "int16" << "32767.5" << fails;
+        QTest::newRow("int16 blanks around") << "int16" << " 12 " << QVariant(12);
+        QTest::newRow("int16 trailing letters") << "int16" << "12abc" << fails;
+        QTest::newRow("int16 empty") << "int16" << "" << fails;
+        QTest::newRow("int32 system colour") << "int32" << "-2147483633" << QVariant(-2147483633);
+        QTest::newRow("int32 smallest") << "int32" << "-2147483648" << QVariant(qint64(-2147483648LL));
+        QTest::newRow("int32 largest") << "int32" << "2147483647" << QVariant(2147483647);
+        QTest::newRow("int32 overflow") << "int32" << "2147483648" << fails;
+        QTest::newRow("int32 letters") << "int32" << "five hundred" << fails;
+        QTest::newRow("byte opaque") << "byte" << "255" << QVariant(255);
+        QTest::newRow("byte zero") << "byte" << "0" << QVariant(0);
+        QTest::newRow("byte overflow") << "byte" << "256" << fails;
+        QTest::newRow("byte negative") << "byte" << "-1" << fails;
+        QTest::newRow("byte half rounds past the top") << "byte" << "255.5" << fails;
+        QTest::newRow("byte half to even") << "byte" << "254.5" << QVariant(254);
+        QTest::newRow("single fraction") << "single" << "9.75" << QVariant(9.75);
+        QTest::newRow("single negative") << "single" << "-3.5" << QVariant(-3.5);
+        QTest::newRow("single too large") << "single" << "1e39" << fails;
+        QTest::newRow("single letters") << "single" << "nine" << fails;
+        QTest::newRow("single empty") << "single" << "" << fails;
+        QTest::newRow("bool True") << "bool" << "True" << QVariant(true);
+        QTest::newRow("bool False") << "bool" << "False" << QVariant(false);
+        QTest::newRow("bool lower case") << "bool" << "false" << QVariant(false);
+        QTest::newRow("bool upper case") << "bool" << "TRUE" << QVariant(true);
+        QTest::newRow("bool maybe") << "bool" << "maybe" << fails;
+        QTest::newRow("bool empty") << "bool" << "" << fails;
+        QTest::newRow("bool nonzero number") << "bool" << "-1" << QVariant(true);
+        QTest::newRow("bool zero") << "bool" << "0" << QVariant(false);
+    }
+
+    void strictConversions()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, text);
+        QFETCH(QVariant, expected);
+
+        QVariant got;
+        auto take = [&got](const auto &converted) {
+            if (converted)
+                got = QVariant::fromValue(*converted);
+        };
+        if (type == QLatin1String("int16"))
+            take(Conversions::toInt16(text));
+        else if (type == QLatin1String("int32"))
+            take(Conversions::toInt32(text));
+        else if (type == QLatin1String("byte"))
+            take(Conversions::toByte(text));
+        else if (type == QLatin1String("single"))
+            take(Conversions::toSingle(text));
+        else if (type == QLatin1String("bool"))
+            take(Conversions::toBool(text));
+        else
+            QFAIL("unknown type in the table");
+
+        QCOMPARE(got.isValid(), expected.isValid());
+        if (!expected.isValid())
+            return;
+        if (type == QLatin1String("bool"))
+            QCOMPARE(got.toBool(), expected.toBool());
+        else
+            QCOMPARE(got.toDouble(), expected.toDouble());
+    }
+
+    void unchangedSaveWritesNothing()
+    {
+        const QString notes = NoteKeys::tagFor(1) + NoteKeys::Notes;
+        const QString left = NoteKeys::tagFor(1) + NoteKeys::Left;
+        const QString font = NoteKeys::tagFor(1) + NoteKeys::Font;
+        {
+            SettingsStore store;
+            QVERIFY(store.open(storePath()).ok);
+            QVERIFY(store.saveMany({{notes, QStringLiteral("text")}, {left, QStringLiteral("500")}}));
+
+            RawDb watcher(storePath());
+            QVERIFY(watcher.logWrites());
+            QVERIFY(store.save(notes, QStringLiteral("text!")));
+            QCOMPARE(watcher.loggedWrites(), 1);
+
+            QVERIFY(store.save(notes, QStringLiteral("text!")));
+            QVERIFY(store.saveMany({{notes, QStringLiteral("text!")}, {left, QStringLiteral("500")}}));
+            QCOMPARE(watcher.loggedWrites(), 1);
+
+            // Only the changed one of a batch is written.
+            QVERIFY(store.saveMany({{notes, QStringLiteral("text!")}, {left, QStringLiteral("600")}}));
+            QCOMPARE(watcher.loggedWrites(), 2);
+
+            // A new key stored as empty text is still a write: it creates the key.
+            QVERIFY(store.save(font, QString()));
+            QCOMPARE(watcher.loggedWrites(), 3);
+        }
+        // Values loaded from the file count as stored too.
+        SettingsStore store;
+        QVERIFY(store.open(storePath()).ok);
+        RawDb watcher(storePath());
+        QVERIFY(store.save(notes, QStringLiteral("text!")));
+        QVERIFY(store.save(font, QString()));
+        QCOMPARE(watcher.loggedWrites(), 3);
+    }
+
+    void saveManyIsAllOrNothing()
+    {
+        const QString first = NoteKeys::tagFor(1) + NoteKeys::Left;
+        const QString refused = NoteKeys::tagFor(1) + NoteKeys::Top;
+        const QString last = NoteKeys::tagFor(1) + NoteKeys::Font;
+
+        SettingsStore store;
+        QVERIFY(store.open(storePath()).ok);
+        QVERIFY(store.save(first, QStringLiteral("100")));
+        QSignalSpy failed(&store, &SettingsStore::writeFailed);
+        QSignalSpy recovered(&store, &SettingsStore::writeRecovered);
+
+        // The file refuses one row of the batch, after an earlier row has already gone in.
+        RawDb raw(storePath());
+        QVERIFY(raw.exec("CREATE TRIGGER refuse BEFORE INSERT ON settings"
+                         " WHEN NEW.key = 'NotesForm1.Top' BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        QVERIFY(!store.saveMany({{first, QStringLiteral("200")},
+                                 {refused, QStringLiteral("300")},
+                                 {last, QStringLiteral("Arial")}}));
+        QCOMPARE(failed.count(), 1);
+
+        QCOMPARE(raw.value(first), std::optional<QString>(QStringLiteral("100")));
+        QCOMPARE(raw.value(refused), std::nullopt);
+        QCOMPARE(raw.value(last), std::nullopt);
+        // Nothing the user did is lost meanwhile.
+        QCOMPARE(store.get(first), QStringLiteral("200"));
+        QCOMPARE(store.get(refused), QStringLiteral("300"));
+        QCOMPARE(store.get(last), QStringLiteral("Arial"));
+        QCOMPARE(store.pendingCount(), 3);
+
+        QVERIFY(raw.exec("DROP TRIGGER refuse"));
+        QVERIFY(store.flushPending());
+        QCOMPARE(recovered.count(), 1);
+        QCOMPARE(store.pendingCount(), 0);
+        QCOMPARE(raw.value(first), std::optional<QString>(QStringLiteral("200")));
+        QCOMPARE(raw.value(refused), std::optional<QString>(QStringLiteral("300")));
+        QCOMPARE(raw.value(last), std::optional<QString>(QStringLiteral("Arial")));
+    }
+
+    void saveSurvivesKill()
+    {
+        QProcess child;
+        child.setProgram(QCoreApplication::applicationFilePath());
+        child.setArguments({QString::fromLatin1(ChildSwitch), storePath()});
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start();
+        QVERIFY(child.waitForStarted());
+        while (!child.canReadLine() && child.state() == QProcess::Running)
+            child.waitForReadyRead(30000);
+        QCOMPARE(child.readLine(), QByteArray("saved\n"));
+
+        child.kill();   // SIGKILL: no destructor, no flush, no checkpoint
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+        SettingsStore store;
+        QVERIFY(store.open(storePath()).ok);
+        QCOMPARE(store.get(NoteKeys::tagFor(1) + NoteKeys::Notes), killTestText(KillTestEdits));
+        QCOMPARE(store.get(NoteKeys::TotalForms), QStringLiteral("2"));
+        QCOMPARE(store.get(NoteKeys::tagFor(2) + NoteKeys::Notes), QStringLiteral("second note"));
+        QCOMPARE(store.get(NoteKeys::tagFor(2) + NoteKeys::Left), QStringLiteral("1200"));
+    }
+
+    void damagedFileKeptAside_data()
+    {
+        QTest::addColumn<QByteArray>("damaged");
+
+        QTest::newRow("random bytes") << garbage(8192, 1);
+        QTest::newRow("short text file") << QByteArray("these are not my notes\n");
+
+        // A real store whose pages after the first were overwritten: the header still looks right.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("store.sqlite3"));
+        {
+            SettingsStore store;
+            store.open(path);
+            for (int index = 1; index <= 60; ++index)
+                store.save(NoteKeys::tagFor(index) + NoteKeys::Notes, QString(200, QLatin1Char('n')));
+        }
+        QByteArray bytes = readFile(path);
+        QVERIFY(bytes.size() > 3 * 4096);
+        bytes.replace(4096, bytes.size() - 4096, garbage(bytes.size() - 4096, 2));
+        QTest::newRow("pages overwritten") << bytes;
+    }
+
+    void damagedFileKeptAside()
+    {
+        QFETCH(QByteArray, damaged);
+        QVERIFY(writeFile(storePath(), damaged));
+
+        QString aside;
+        {
+            SettingsStore store;
+            const SettingsStore::OpenResult opened = store.open(storePath());
+            QVERIFY2(opened.ok, qPrintable(opened.error));
+            aside = opened.movedAsideTo;
+            QVERIFY(aside.startsWith(storePath() + QStringLiteral(".damaged-")));
+            QCOMPARE(readFile(aside), damaged);
+            QVERIFY(store.keys().isEmpty());
+            QVERIFY(store.save(NoteKeys::TotalForms, QStringLiteral("1")));
+        }
+        {
+            SettingsStore store;
+            const SettingsStore::OpenResult opened = store.open(storePath());
+            QVERIFY(opened.ok);
+            QVERIFY(opened.movedAsideTo.isEmpty());
+            QCOMPARE(store.get(NoteKeys::TotalForms), QStringLiteral("1"));
+        }
+
+        // Damaged again within the same second: the first kept file must not be replaced.
+        const QByteArray again = garbage(5000, 3);
+        QVERIFY(writeFile(storePath(), again));
+        SettingsStore store;
+        const SettingsStore::OpenResult opened = store.open(storePath());
+        QVERIFY(opened.ok);
+        QVERIFY(!opened.movedAsideTo.isEmpty());
+        QVERIFY(opened.movedAsideTo != aside);
+        QCOMPARE(readFile(opened.movedAsideTo), again);
+        QCOMPARE(readFile(aside), damaged);
+    }
+
+    // Root passes every permission check, so a read-only folder would not stop the writes;
+    // a folder where the file belongs stops them for anyone.
+    void unopenableStoreKeepsValues()
+    {
+        QVERIFY(QDir().mkpath(storePath()));
+        const QString notes = NoteKeys::tagFor(1) + NoteKeys::Notes;
+
+        SettingsStore store;
+        QSignalSpy failed(&store, &SettingsStore::writeFailed);
+        QSignalSpy recovered(&store, &SettingsStore::writeRecovered);
+        const SettingsStore::OpenResult opened = store.open(storePath());
+        QVERIFY(!opened.ok);
+        QVERIFY(!opened.error.isEmpty());
+        QVERIFY(opened.movedAsideTo.isEmpty());
+        QVERIFY(!opened.readable);   // something is there that could not be read: start-up must stop
+        QVERIFY(QFileInfo(storePath()).isDir());
+
+        QVERIFY(!store.save(notes, QStringLiteral("typed anyway")));
+        QVERIFY(!store.flushPending());
+        QCOMPARE(store.get(notes), QStringLiteral("typed anyway"));
+        QCOMPARE(store.pendingCount(), 1);
+        // open() already told the caller; each failed retry must not tell again.
+        QCOMPARE(failed.count(), 0);
+
+        QVERIFY(QDir(storePath()).removeRecursively());
+        QVERIFY(store.flushPending());
+        QCOMPARE(store.pendingCount(), 0);
+        QCOMPARE(recovered.count(), 1);
+
+        RawDb raw(storePath());
+        QCOMPARE(raw.value(notes), std::optional<QString>(QStringLiteral("typed anyway")));
+    }
+
+    void fullDiskKeepsValuesAndRecovers()
+    {
+        const QString notes = NoteKeys::tagFor(1) + NoteKeys::Notes;
+        const QString left = NoteKeys::tagFor(1) + NoteKeys::Left;
+
+        SettingsStore store;
+        QVERIFY(store.open(storePath()).ok);
+        QVERIFY(store.save(notes, QStringLiteral("before")));
+        QSignalSpy failed(&store, &SettingsStore::writeFailed);
+        QSignalSpy recovered(&store, &SettingsStore::writeRecovered);
+
+        for (int run = 1; run <= 2; ++run) {
+            const QString typed = QStringLiteral("typed while full %1").arg(run);
+            // Only record results while the limit holds: a failure message written now to a
+            // log file would itself be refused.
+            bool limited = false;
+            QList<bool> saved;
+            bool flushed = true;
+            {
+                FileSizeLimit full;
+                limited = full.isActive();
+                saved.append(store.save(notes, typed.left(8)));
+                saved.append(store.save(notes, typed));
+                saved.append(store.save(left, QString::number(run)));
+                // Same value again: still not on disk, so still not a success.
+                saved.append(store.save(notes, typed));
+                flushed = store.flushPending();
+            }
+            QVERIFY(limited);
+            QCOMPARE(saved, QList<bool>({false, false, false, false}));
+            QVERIFY(!flushed);
+            QCOMPARE(failed.count(), run);   // once per run of failures, not once per save
+            QCOMPARE(store.get(notes), typed);
+            QCOMPARE(store.pendingCount(), 2);
+            {
+                RawDb raw(storePath());
+                QVERIFY(raw.value(notes) != std::optional<QString>(typed));
+            }
+
+            QVERIFY(store.flushPending());
+            QCOMPARE(recovered.count(), run);
+            QCOMPARE(store.pendingCount(), 0);
+            RawDb raw(storePath());
+            QCOMPARE(raw.value(notes), std::optional<QString>(typed));
+            QCOMPARE(raw.value(left), std::optional<QString>(QString::number(run)));
+        }
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], ChildSwitch) == 0)
+        return saveThenWait(QString::fromLocal8Bit(argv[2]));
+    StoreTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_store.moc"
