@@ -18,12 +18,6 @@
 
 namespace {
 
-// Chooses an item from the note's menu, as a right click on its top strip and a choice would.
-void choose(TestProgram &t, Form1 *note, const QString &item)
-{
-    t.dialogs.menuChoices.enqueue(item);
-    QTest::mousePress(note, Qt::RightButton, {}, QPoint(20, 5));
-}
 
 QByteArray readAll(const QString &path)
 {
@@ -84,7 +78,7 @@ void TestFormat::fontOnANeverFormattedNote()
     t.start();
     Form1 *note = t.note("NotesForm1");
     t.dialogs.fontAnswers.enqueue([](FontChoice &) { return true; });
-    choose(t, note, QStringLiteral("FontName"));
+    t.choose(note, QStringLiteral("FontName"));
 
     QCOMPARE(t.dialogs.fontPresets.size(), 1);
     const FontChoice preset = t.dialogs.fontPresets.constFirst();
@@ -173,8 +167,8 @@ void TestFormat::cancelledDialogsChangeNothing()
     t.start();
     Form1 *note = t.note("NotesForm1");
     const QFont before = note->Text1()->font();
-    choose(t, note, QStringLiteral("FontName"));
-    choose(t, note, QStringLiteral("ColorName"));
+    t.choose(note, QStringLiteral("FontName"));
+    t.choose(note, QStringLiteral("ColorName"));
     QCOMPARE(t.dialogs.fontPresets.size(), 1);
     QCOMPARE(t.dialogs.colorPresets.size(), 1);
     QCOMPARE(note->Text1()->font(), before);
@@ -193,7 +187,7 @@ void TestFormat::colorPaintsTheFieldAndTheWindow()
         c = QColor(10, 20, 30);
         return true;
     });
-    choose(t, note, QStringLiteral("ColorName"));
+    t.choose(note, QStringLiteral("ColorName"));
 
     const qint32 chosen = 10 | (20 << 8) | (30 << 16);
     QCOMPARE(note->textBackColor(), chosen);
@@ -205,7 +199,7 @@ void TestFormat::colorPaintsTheFieldAndTheWindow()
     QCOMPARE(t.note("NotesForm1")->backColor(), qint32(0x00C0FFFF));
 
     // The next colour dialog of this note opens on the colour chosen last.
-    choose(t, note, QStringLiteral("ColorName"));
+    t.choose(note, QStringLiteral("ColorName"));
     QCOMPARE(t.dialogs.colorPresets.constLast(), QColor(10, 20, 30));
 }
 
@@ -219,14 +213,14 @@ void TestFormat::alwaysOnTopTwice()
     QAction *check = t.program().menuForm().AlwaysOnTopName();
     QVERIFY(check->isChecked());   // on when the menu window loads
 
-    choose(t, second, QStringLiteral("AlwaysOnTopName"));
+    t.choose(second, QStringLiteral("AlwaysOnTopName"));
     QVERIFY(!check->isChecked());
     QVERIFY(!first->isTopmost() && !second->isTopmost());
     QCOMPARE(t.store().get(QStringLiteral("NotesForm2.AlwaysOnTop")), QStringLiteral("False"));
     QVERIFY(!t.store().contains(QStringLiteral("NotesForm1.AlwaysOnTop")));
 
     const QPoint place = first->pos();
-    choose(t, second, QStringLiteral("AlwaysOnTopName"));
+    t.choose(second, QStringLiteral("AlwaysOnTopName"));
     QVERIFY(check->isChecked());
     QVERIFY(first->isTopmost() && second->isTopmost());
     QVERIFY(first->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
@@ -264,9 +258,9 @@ void TestFormat::saveWritesTheTextAsItIs()
     old.close();
 
     t.dialogs.saveAnswers.enqueue(empty);
-    choose(t, t.note("NotesForm1"), QStringLiteral("SaveNoteToFileName"));
+    t.choose(t.note("NotesForm1"), QStringLiteral("SaveNoteToFileName"));
     t.dialogs.saveAnswers.enqueue(three);
-    choose(t, t.note("NotesForm2"), QStringLiteral("SaveNoteToFileName"));
+    t.choose(t.note("NotesForm2"), QStringLiteral("SaveNoteToFileName"));
 
     QCOMPARE(QFileInfo(empty).size(), qint64(0));
     QCOMPARE(QFileInfo::exists(empty), true);
@@ -289,11 +283,11 @@ void TestFormat::saveOffersTheLastNameAndAddsTheExtension()
     t.start();
     Form1 *note = t.note("NotesForm1");
     t.dialogs.saveAnswers.enqueue(dir.filePath(QStringLiteral("list")));
-    choose(t, note, QStringLiteral("SaveNoteToFileName"));
+    t.choose(note, QStringLiteral("SaveNoteToFileName"));
     QCOMPARE(readAll(dir.filePath(QStringLiteral("list.txt"))), QByteArray("shopping"));
 
     note->Text1()->setPlainText(QStringLiteral("changed"));
-    choose(t, note, QStringLiteral("SaveNoteToFileName"));   // cancelled
+    t.choose(note, QStringLiteral("SaveNoteToFileName"));   // cancelled
     QCOMPARE(t.dialogs.saveRequests.constLast().fileName, dir.filePath(QStringLiteral("list.txt")));
     QCOMPARE(readAll(dir.filePath(QStringLiteral("list.txt"))), QByteArray("shopping"));
 }
@@ -313,7 +307,7 @@ void TestFormat::failedSaveLeavesTheOldFileAndReports()
     t.seed(QStringLiteral("NotesForm1.Notes"), QStringLiteral("new content"));
     t.start();
     t.dialogs.saveAnswers.enqueue(path);
-    choose(t, t.note("NotesForm1"), QStringLiteral("SaveNoteToFileName"));
+    t.choose(t.note("NotesForm1"), QStringLiteral("SaveNoteToFileName"));
     lockFolder(dir.path(), false);
 
     QCOMPARE(readAll(path), QByteArray("the old content"));
@@ -329,10 +323,10 @@ void TestFormat::linksGoToTheShell()
 {
     TestProgram t;
     t.start();
-    choose(t, t.note("NotesForm1"), QStringLiteral("EmailAuthorName"));
-    choose(t, t.note("NotesForm1"), QStringLiteral("GotoWebsiteName"));
+    t.choose(t.note("NotesForm1"), QStringLiteral("EmailAuthorName"));
+    t.choose(t.note("NotesForm1"), QStringLiteral("GotoWebsiteName"));
     t.shell.handlerInstalled = false;   // no mail program: nothing is said
-    choose(t, t.note("NotesForm1"), QStringLiteral("EmailAuthorName"));
+    t.choose(t.note("NotesForm1"), QStringLiteral("EmailAuthorName"));
     QCOMPARE(t.shell.opened, (QStringList{QStringLiteral("mailto:") + Product::SupportEmail, Product::WebSite,
                                           QStringLiteral("mailto:") + Product::SupportEmail}));
     QVERIFY(t.dialogs.messages.isEmpty());

@@ -105,7 +105,7 @@ void NoteCommands::Paste()
 void NoteCommands::SelectAll()
 {
     for (Form1 *note : targets()) {
-        note->Text1()->setFocus(Qt::OtherFocusReason);
+        note->focusText();
         note->Text1()->selectAll();
     }
 }

@@ -351,7 +351,11 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         case QEvent::MouseButtonPress: {
             auto *mouse = static_cast<QMouseEvent *>(event);
             Text1_MouseDown(mouse);
-            return mouse->isAccepted();   // a resize or the menu took the press, not the text
+            if (mouse->isAccepted())
+                return true;   // a resize or the menu took the press
+            // The text field takes it, and it must not travel on to the window as a move.
+            mouse->setAccepted(true);
+            return false;
         }
         case QEvent::MouseMove: {
             auto *mouse = static_cast<QMouseEvent *>(event);
@@ -403,8 +407,12 @@ void Form1::Text1_MouseDown(QMouseEvent *event)
                      QPointer<QPlainTextEdit> field = found->m_text1;
                      field->setEnabled(false);
                      found->openPopupMenu(event->globalPosition().toPoint());
-                     if (field)
+                     if (field) {
                          field->setEnabled(true);
+                         if (found->m_focusAfterMenu)
+                             field->setFocus(Qt::OtherFocusReason);
+                         found->m_focusAfterMenu = false;
+                     }
                      event->setAccepted(true);
                  }
              }
@@ -428,6 +436,15 @@ void Form1::Text1_MouseMove(QMouseEvent *event)
              }
          }},
     });
+}
+
+void Form1::focusText()
+{
+    // While the menu is open the field is disabled and refuses the focus; it takes it afterwards.
+    if (m_text1->isEnabled())
+        m_text1->setFocus(Qt::OtherFocusReason);
+    else
+        m_focusAfterMenu = true;
 }
 
 void Form1::setPointerShape(int shape)

@@ -64,6 +64,9 @@ public:
     bool firstActivationPending() const { return m_firstActivationPending; }
     int pointerShape() const { return m_pointerShape; }
 
+    /** Gives the text field the keyboard focus, or once the open menu has closed. */
+    void focusText();
+
     /** Moves the window with the pointer until the button is released (DragWindow). */
     void beginMove(const QPointF &globalPress);
     /** Resizes the window from the corner with this hit-test code until the button is released. */
@@ -98,6 +101,7 @@ private:
     QPlainTextEdit *m_text1 = nullptr;
     FormTimer *m_timer1 = nullptr;
     bool m_firstActivationPending = false;
+    bool m_focusAfterMenu = false;
     int m_pointerShape = IBeam;
     qint32 m_textColor = 0;
     qint32 m_textBackColor = 0;

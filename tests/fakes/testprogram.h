@@ -7,9 +7,11 @@
 #include "fakeshell.h"
 #include "note/form1.h"
 #include "platform/qtlayeredwindow.h"
+#include "store/notekeys.h"
 #include "store/settingsstore.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,6 +40,43 @@ public:
     QString storePath() const { return m_dir.path() + QStringLiteral("/Brimvale/Quillarren.sqlite3"); }
 
     void seed(const QString &key, const QString &value) { m_store->save(key, value); }
+
+    /** Stores one note a text, at distinct whole-pixel places, and "Total Forms" to match. */
+    void seedNotes(const QStringList &texts)
+    {
+        seed(NoteKeys::TotalForms, QString::number(texts.size()));
+        for (int i = 0; i < texts.size(); ++i) {
+            const QString tag = NoteKeys::tagFor(i + 1);
+            seed(tag + NoteKeys::Notes, texts.at(i));
+            seed(tag + NoteKeys::Left, QString::number(300 + 1500 * i));
+            seed(tag + NoteKeys::Top, QString::number(600 + 150 * i));
+        }
+    }
+
+    /** The texts of the open notes, in load order. */
+    QStringList texts() const
+    {
+        QStringList found;
+        for (Form1 *note : notes())
+            found.append(note->Text1()->toPlainText());
+        return found;
+    }
+
+    /** A right press in the note's text field, choosing the item from the popup menu. */
+    void choose(Form1 *note, const QString &item)
+    {
+        dialogs.menuChoices.enqueue(item);
+        QTest::mousePress(note->Text1()->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+        QTestPrivate::qtestMouseButtons = Qt::NoButton;   // the menu took the release
+    }
+
+    static void select(Form1 *note, int anchor, int position)
+    {
+        QTextCursor cursor = note->Text1()->textCursor();
+        cursor.setPosition(anchor);
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+        note->Text1()->setTextCursor(cursor);
+    }
 
     void start()
     {

@@ -1,0 +1,649 @@
+// The text editing commands, deleting notes and quitting, and what each way of ending leaves in
+// the store for the next start.
+
+#include "testprogram.h"
+
+#include "commands/menuform.h"
+#include "commands/notecommands.h"
+#include "platform/formtimer.h"
+#include "store/notekeys.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QLocale>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+#include <QTest>
+
+namespace {
+
+using Keys = QList<QPair<QString, QString>>;
+
+
+
+
+
+QStringList storedTexts(TestProgram &t)
+{
+    QStringList found;
+    const int count = t.store().get(NoteKeys::TotalForms).toInt();
+    for (int i = 1; i <= count; ++i)
+        found.append(t.store().get(NoteKeys::tagFor(i) + NoteKeys::Notes));
+    return found;
+}
+
+QMap<QString, QString> snapshot(TestProgram &t)
+{
+    QMap<QString, QString> all;
+    for (const QString &key : t.store().keys())
+        all.insert(key, t.store().get(key));
+    return all;
+}
+
+// The see-through set-up runs once after showing and stores the note's next counter; let it
+// finish before seeding keys it would overwrite.
+void settleSeeThrough(TestProgram &t)
+{
+    for (Form1 *note : t.notes())
+        QTRY_COMPARE(note->Timer1()->interval(), 0);
+}
+
+enum class Clip { Text, Empty, Picture };
+
+void setClipboard(Clip kind)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    switch (kind) {
+    case Clip::Text:
+        clipboard->setText(QStringLiteral("before"));
+        break;
+    case Clip::Empty:
+        clipboard->clear();
+        break;
+    case Clip::Picture: {
+        auto *data = new QMimeData;
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        data->setImageData(picture);
+        clipboard->setMimeData(data);
+        break;
+    }
+    }
+}
+
+QStringList clipboardFormats()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    return data ? data->formats() : QStringList();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Clip)
+Q_DECLARE_METATYPE(MessageAnswer)
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    // Editing
+    void cutCopyWithNothingSelectedKeepClipboard_data();
+    void cutCopyWithNothingSelectedKeepClipboard();
+    void cutThenPasteMovesText();
+    void pasteReplacesSelection_data();
+    void pasteReplacesSelection();
+    void insertDate_data();
+    void insertDate();
+    void insertTime_data();
+    void insertTime();
+    void selectAllMovesFocusAndSelectsEverything_data();
+    void selectAllMovesFocusAndSelectsEverything();
+
+    // Deleting and quitting
+    void lastNoteQuestion_data();
+    void lastNoteQuestion();
+    void deleteSecondOfThreeThenQuit();
+    void quitStoresSharedAlwaysOnTop_data();
+    void quitStoresSharedAlwaysOnTop();
+    void endingRestartsIntoOpenNotes_data();
+    void endingRestartsIntoOpenNotes();
+    void noteKeysMoveWithNoteOnDeletion();
+    void quitCarriesNoteKeysToNewSlot();
+};
+
+void TestCommands::cleanup()
+{
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestCommands::cutCopyWithNothingSelectedKeepClipboard_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<Clip>("clip");
+
+    QTest::newRow("cut, text on clipboard") << "CutName" << Clip::Text;
+    QTest::newRow("copy, text on clipboard") << "CopyName" << Clip::Text;
+    QTest::newRow("cut, empty clipboard") << "CutName" << Clip::Empty;
+    QTest::newRow("copy, picture on clipboard") << "CopyName" << Clip::Picture;
+}
+
+void TestCommands::cutCopyWithNothingSelectedKeepClipboard()
+{
+    QFETCH(QString, item);
+    QFETCH(Clip, clip);
+
+    TestProgram t;
+    t.seedNotes({"hello world"});
+    t.start();
+    Form1 *note = t.notes().constFirst();
+    TestProgram::select(note, 5, 5);
+    setClipboard(clip);
+    const QStringList formats = clipboardFormats();
+    const QString text = QGuiApplication::clipboard()->text();
+
+    t.choose(note, item);
+
+    QCOMPARE(clipboardFormats(), formats);
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    QCOMPARE(note->Text1()->toPlainText(), QStringLiteral("hello world"));
+    QCOMPARE(note->Text1()->textCursor().position(), 5);
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("hello world"));
+}
+
+void TestCommands::cutThenPasteMovesText()
+{
+    TestProgram t;
+    t.seedNotes({"one two three", "xy"});
+    t.start();
+    Form1 *a = t.note(QStringLiteral("NotesForm1"));
+    Form1 *b = t.note(QStringLiteral("NotesForm2"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("old"));
+
+    TestProgram::select(a, 8, 4);   // "two ", selected backwards
+    t.choose(a, QStringLiteral("CutName"));
+    QCOMPARE(a->Text1()->toPlainText(), QStringLiteral("one three"));
+    QCOMPARE(a->Text1()->textCursor().position(), 4);
+    QVERIFY(!a->Text1()->textCursor().hasSelection());
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("two "));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("one three"));
+
+    TestProgram::select(b, 1, 1);
+    t.choose(b, QStringLiteral("PasteName"));
+    QCOMPARE(b->Text1()->toPlainText(), QStringLiteral("xtwo y"));
+    QCOMPARE(b->Text1()->textCursor().position(), 5);
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.Notes")), QStringLiteral("xtwo y"));
+    QVERIFY(!t.store().get(QStringLiteral("NotesForm1.Notes")).contains(QStringLiteral("two")));
+    QCOMPARE(a->Text1()->toPlainText(), QStringLiteral("one three"));
+}
+
+void TestCommands::pasteReplacesSelection_data()
+{
+    QTest::addColumn<Clip>("clip");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("text") << Clip::Text << "abbeforeef";
+    QTest::newRow("picture, no text") << Clip::Picture << "abef";
+    QTest::newRow("empty clipboard") << Clip::Empty << "abef";
+}
+
+void TestCommands::pasteReplacesSelection()
+{
+    QFETCH(Clip, clip);
+    QFETCH(QString, expected);
+
+    TestProgram t;
+    t.seedNotes({"abcdef"});
+    t.start();
+    Form1 *note = t.notes().constFirst();
+    TestProgram::select(note, 2, 4);
+    setClipboard(clip);
+
+    t.choose(note, QStringLiteral("PasteName"));
+
+    QCOMPARE(note->Text1()->toPlainText(), expected);
+    QCOMPARE(note->Text1()->textCursor().position(), expected.size() - 2);
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), expected);
+}
+
+void TestCommands::insertDate_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("anchor");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("before");   // the expected text is before + date + after
+    QTest::addColumn<QString>("after");
+
+    const QDate today(2026, 12, 8);
+    QTest::newRow("before a selection") << "xxabcyy" << 2 << 5 << today << "xx" << "abcyy";
+    QTest::newRow("before a backward selection") << "xxabcyy" << 5 << 2 << today << "xx" << "abcyy";
+    QTest::newRow("empty note") << "" << 0 << 0 << today << "" << "";
+    QTest::newRow("caret at the end") << "hello" << 5 << 5 << today << "hello" << "";
+    QTest::newRow("after a line break") << "ab\ncd" << 3 << 3 << today << "ab\n" << "cd";
+    QTest::newRow("another day") << "xy" << 1 << 1 << QDate(1999, 3, 4) << "x" << "y";
+}
+
+void TestCommands::insertDate()
+{
+    QFETCH(QString, text);
+    QFETCH(int, anchor);
+    QFETCH(int, position);
+    QFETCH(QDate, today);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+
+    TestProgram t;
+    t.clock.set(QDateTime(today, QTime(10, 55, 40)));
+    t.seedNotes({text});
+    t.start();
+    Form1 *note = t.notes().constFirst();
+    TestProgram::select(note, anchor, position);
+
+    t.choose(note, QStringLiteral("InsertDateName"));
+
+    const QString date = QLocale::system().toString(today, QLocale::ShortFormat);
+    QVERIFY(date.contains(QString::number(today.year())));
+    const QString expected = before + date + after;
+    QCOMPARE(note->Text1()->toPlainText(), expected);
+    // The whole text was replaced: caret at the start, nothing selected.
+    QCOMPARE(note->Text1()->textCursor().position(), 0);
+    QVERIFY(!note->Text1()->textCursor().hasSelection());
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), expected);
+}
+
+void TestCommands::insertTime_data()
+{
+    QTest::addColumn<QTime>("now");
+    QTest::newRow("morning") << QTime(10, 55, 40);
+    QTest::newRow("evening") << QTime(22, 5, 9);
+    QTest::newRow("just past midnight") << QTime(0, 0, 7);
+}
+
+void TestCommands::insertTime()
+{
+    QFETCH(QTime, now);
+
+    TestProgram t;
+    t.clock.set(QDateTime(QDate(2026, 12, 8), now));
+    t.seedNotes({"ab\ncd"});
+    t.start();
+    Form1 *note = t.notes().constFirst();
+    TestProgram::select(note, 3, 3);
+    t.program().CurrentNoteTag = note->Tag();
+
+    t.program().commands().InsertTime();
+
+    const QString whole = note->Text1()->toPlainText();
+    QVERIFY2(whole.startsWith(QStringLiteral("ab\n")) && whole.endsWith(QStringLiteral("cd")), qPrintable(whole));
+    const QString time = whole.mid(3, whole.size() - 5);
+    // Hours, minutes and seconds in the locale's form, with an AM/PM mark at most: no time zone.
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{1,2})\\D(\\d{2})\\D(\\d{2})(?:\\s?([AaPp])\\.?\\s?[Mm]\\.?)?$"));
+    const QRegularExpressionMatch match = form.match(time);
+    QVERIFY2(match.hasMatch(), qPrintable(time));
+    const int hour = match.captured(1).toInt();
+    if (match.captured(4).isEmpty()) {
+        QCOMPARE(hour, now.hour());
+    } else {
+        QCOMPARE(hour, now.hour() % 12 == 0 ? 12 : now.hour() % 12);
+        QCOMPARE(match.captured(4).toUpper() == QLatin1String("P"), now.hour() >= 12);
+    }
+    QCOMPARE(match.captured(2).toInt(), now.minute());
+    QCOMPARE(match.captured(3).toInt(), now.second());
+    QCOMPARE(note->Text1()->textCursor().position(), 0);
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), whole);
+}
+
+void TestCommands::selectAllMovesFocusAndSelectsEverything_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::newRow("menu opened in the text") << "text";
+    QTest::newRow("menu opened on the strip") << "strip";
+    QTest::newRow("command") << "command";
+}
+
+void TestCommands::selectAllMovesFocusAndSelectsEverything()
+{
+    QFETCH(QString, from);
+
+    TestProgram t;
+    t.seedNotes({"first line\nsecond line\n", "other"});
+    t.start();
+    Form1 *a = t.note(QStringLiteral("NotesForm1"));
+    Form1 *b = t.note(QStringLiteral("NotesForm2"));
+    b->activateWindow();
+    b->Text1()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), b->Text1());
+    a->Text1()->clearFocus();
+    QVERIFY(a->focusWidget() != a->Text1());
+    TestProgram::select(a, 3, 3);
+
+    if (from == QLatin1String("text")) {
+        t.choose(a, QStringLiteral("SelectAllName"));
+    } else if (from == QLatin1String("strip")) {
+        t.dialogs.menuChoices.enqueue(QStringLiteral("SelectAllName"));
+        QTest::mousePress(a, Qt::RightButton, {}, QPoint(10, 5));
+        QTestPrivate::qtestMouseButtons = Qt::NoButton;
+    } else {
+        t.program().CurrentNoteTag = a->Tag();
+        t.program().commands().SelectAll();
+    }
+
+    QCOMPARE(a->focusWidget(), a->Text1());
+    const QTextCursor cursor = a->Text1()->textCursor();
+    QCOMPARE(cursor.selectionStart(), 0);
+    QCOMPARE(cursor.selectionEnd(), a->Text1()->toPlainText().size());
+    QCOMPARE(cursor.selection().toPlainText(), QStringLiteral("first line\nsecond line\n"));
+    QVERIFY(!b->Text1()->textCursor().hasSelection());
+}
+
+void TestCommands::lastNoteQuestion_data()
+{
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::newRow("no") << MessageAnswer::No;
+    QTest::newRow("yes") << MessageAnswer::Yes;
+}
+
+void TestCommands::lastNoteQuestion()
+{
+    QFETCH(MessageAnswer, answer);
+
+    TestProgram t;
+    t.seedNotes({"keep me"});
+    t.start();
+    Form1 *note = t.notes().constFirst();
+    // A count left wrong by an earlier run; No must put it right.
+    t.seed(NoteKeys::TotalForms, QStringLiteral("7"));
+
+    QMap<QString, QString> whileOpen;
+    t.dialogs.whileMenuOpen = [&](QMenu *) { whileOpen = snapshot(t); };
+    t.dialogs.answers.enqueue(answer);
+    t.choose(note, QStringLiteral("DeleteThisNoteName"));
+    t.settle();
+
+    QCOMPARE(t.dialogs.messages.size(), 1);
+    const FakeDialogs::Message &asked = t.dialogs.messages.constFirst();
+    QCOMPARE(asked.text, QStringLiteral("This is the last note. Would you like to quit?"));
+    QCOMPARE(asked.title, QStringLiteral("Quit?"));
+    QCOMPARE(asked.buttons, MessageButtons::YesNo);
+    QCOMPARE(asked.icon, MessageIcon::None);
+
+    if (answer == MessageAnswer::No) {
+        QCOMPARE(t.endCount, 0);
+        QCOMPARE(t.texts(), QStringList{"keep me"});
+        QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("keep me"));
+        QCOMPARE(t.store().get(NoteKeys::TotalForms), QStringLiteral("1"));
+    } else {
+        QCOMPARE(t.endCount, 1);
+        // Ends at once: nothing stored beyond what the store held when the menu opened.
+        QCOMPARE(snapshot(t), whileOpen);
+    }
+}
+
+void TestCommands::deleteSecondOfThreeThenQuit()
+{
+    TestProgram t;
+    t.seedNotes({"first", "second", "third"});
+    t.start();
+    QPointer<Form1> first = t.note(QStringLiteral("NotesForm1"));
+    QPointer<Form1> second = t.note(QStringLiteral("NotesForm2"));
+    QPointer<Form1> third = t.note(QStringLiteral("NotesForm3"));
+    const QPoint thirdPos = third->pos();
+
+    t.choose(second, QStringLiteral("DeleteThisNoteName"));
+    t.settle();
+    QVERIFY(!second);
+    QCOMPARE(t.texts(), (QStringList{"first", "third"}));
+    QCOMPARE(first->Tag(), QStringLiteral("NotesForm1"));
+    QCOMPARE(third->Tag(), QStringLiteral("NotesForm2"));
+    QCOMPARE(t.store().get(NoteKeys::TotalForms), QStringLiteral("2"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.Notes")), QStringLiteral("third"));
+    QVERIFY(t.dialogs.messages.isEmpty());
+
+    // Typing after the renumbering lands in the note's new slot.
+    third->Text1()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(third->Text1(), QStringLiteral("!"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.Notes")), QStringLiteral("third!"));
+
+    t.choose(first, QStringLiteral("QuitName"));
+    QCOMPARE(t.endCount, 1);
+    t.settle();
+    QVERIFY(t.notes().isEmpty());
+    QCOMPARE(t.store().get(NoteKeys::TotalForms), QStringLiteral("2"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("first"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.Notes")), QStringLiteral("third!"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Left")), QStringLiteral("300"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.Left")), QString::number(thirdPos.x() * 15));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.Top")), QString::number(thirdPos.y() * 15));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.Top")), QStringLiteral("900"));
+    QVERIFY(t.dialogs.errorReports().isEmpty());
+}
+
+void TestCommands::quitStoresSharedAlwaysOnTop_data()
+{
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("on") << true;
+    QTest::newRow("off") << false;
+}
+
+void TestCommands::quitStoresSharedAlwaysOnTop()
+{
+    QFETCH(bool, checked);
+
+    TestProgram t;
+    t.seedNotes({"a", "b", "c"});
+    t.seed(QStringLiteral("NotesForm1.AlwaysOnTop"), QStringLiteral("True"));
+    t.seed(QStringLiteral("NotesForm2.AlwaysOnTop"), QStringLiteral("False"));
+    t.start();
+    t.program().menuForm().AlwaysOnTopName()->setChecked(checked);
+
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
+    t.program().menuForm().QuitName_Click();
+
+    QCOMPARE(t.endCount, 1);
+    const QString expected = checked ? QStringLiteral("True") : QStringLiteral("False");
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(t.store().get(NoteKeys::tagFor(i) + NoteKeys::AlwaysOnTop), expected);
+    QCOMPARE(t.store().get(NoteKeys::TotalForms), QStringLiteral("3"));
+}
+
+void TestCommands::endingRestartsIntoOpenNotes_data()
+{
+    // Steps: "delete N" (the Nth open note in load order), "create", "create:TEXT",
+    // "type N:TEXT" (appended), "quit", "yes" (delete the last note and answer Yes).
+    // Anything else ends the run as a crash would.
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("leftover");   // slots past "Total Forms" holding old text
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList abc{"a", "b", "c"};
+    QTest::newRow("quit") << abc << QStringList() << QStringList{"quit"} << abc;
+    QTest::newRow("edit, quit") << QStringList{"a", "b"} << QStringList() << QStringList{"type 2:X", "quit"}
+                                << QStringList{"a", "bX"};
+    QTest::newRow("last note, yes") << QStringList{"a"} << QStringList() << QStringList{"yes"} << QStringList{"a"};
+    QTest::newRow("delete, edit, last note, yes")
+        << QStringList{"a", "b"} << QStringList() << QStringList{"delete 1", "type 1:Z", "yes"}
+        << QStringList{"bZ"};
+    QTest::newRow("delete middle, crash") << abc << QStringList() << QStringList{"delete 2"}
+                                          << QStringList{"a", "c"};
+    QTest::newRow("delete first, crash") << abc << QStringList() << QStringList{"delete 1"}
+                                         << QStringList{"b", "c"};
+    QTest::newRow("delete last, crash") << abc << QStringList() << QStringList{"delete 3"}
+                                        << QStringList{"a", "b"};
+    QTest::newRow("delete first, edit, crash") << abc << QStringList() << QStringList{"delete 1", "type 2:!"}
+                                               << QStringList{"b", "c!"};
+    QTest::newRow("delete, create, crash") << abc << QStringList() << QStringList{"delete 2", "create"}
+                                           << QStringList{"a", "c", ""};
+    QTest::newRow("delete, create typed, crash") << abc << QStringList()
+                                                 << QStringList{"delete 1", "create:new"}
+                                                 << QStringList{"b", "c", "new"};
+    QTest::newRow("delete, create, quit") << abc << QStringList() << QStringList{"delete 2", "create:n", "quit"}
+                                          << QStringList{"a", "c", "n"};
+    QTest::newRow("create three, delete one, quit")
+        << QStringList{"x"} << QStringList() << QStringList{"create:A", "create:B", "create:C", "delete 2", "quit"}
+        << QStringList{"x", "B", "C"};
+    QTest::newRow("create over an old slot, crash") << QStringList{"a"} << QStringList{"ghost"}
+                                                    << QStringList{"create"} << QStringList{"a", ""};
+    QTest::newRow("create over an old slot, quit") << QStringList{"a"} << QStringList{"ghost"}
+                                                   << QStringList{"create", "quit"} << QStringList{"a", ""};
+    QTest::newRow("delete two, create two, crash")
+        << abc << QStringList() << QStringList{"delete 1", "delete 1", "create:p", "create:q"}
+        << QStringList{"c", "p", "q"};
+}
+
+void TestCommands::endingRestartsIntoOpenNotes()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, leftover);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, expected);
+
+    TestProgram t;
+    t.seedNotes(stored);
+    for (int i = 0; i < leftover.size(); ++i) {
+        const QString tag = NoteKeys::tagFor(stored.size() + 1 + i);
+        t.seed(tag + NoteKeys::Notes, leftover.at(i));
+        t.seed(tag + NoteKeys::Left, QStringLiteral("4500"));
+    }
+    t.start();
+    QCOMPARE(t.texts(), stored);
+
+    for (const QString &step : steps) {
+        const QString verb = step.section(QLatin1Char(' '), 0, 0).section(QLatin1Char(':'), 0, 0);
+        if (verb == QLatin1String("delete")) {
+            const int n = step.section(QLatin1Char(' '), 1).toInt();
+            t.program().CurrentNoteTag = t.notes().at(n - 1)->Tag();
+            t.program().commands().DeleteThisNote();
+            t.settle();
+        } else if (verb == QLatin1String("create")) {
+            t.program().commands().CreateNewNote();
+            Form1 *created = t.notes().constLast();
+            QCOMPARE(created->Text1()->toPlainText(), QString());
+            const QString typed = step.section(QLatin1Char(':'), 1);
+            if (!typed.isEmpty())
+                QTest::keyClicks(created->Text1(), typed);
+        } else if (verb == QLatin1String("type")) {
+            const QString what = step.section(QLatin1Char(' '), 1);
+            Form1 *note = t.notes().at(what.section(QLatin1Char(':'), 0, 0).toInt() - 1);
+            note->Text1()->moveCursor(QTextCursor::End);
+            QTest::keyClicks(note->Text1(), what.section(QLatin1Char(':'), 1));
+        } else if (verb == QLatin1String("quit")) {
+            t.program().commands().Quit();
+            QCOMPARE(t.endCount, 1);
+        } else if (verb == QLatin1String("yes")) {
+            QCOMPARE(t.notes().size(), 1);
+            t.program().CurrentNoteTag = t.notes().constFirst()->Tag();
+            t.dialogs.answers.enqueue(MessageAnswer::Yes);
+            t.program().commands().DeleteThisNote();
+            QCOMPARE(t.endCount, 1);
+        }
+    }
+    QVERIFY(t.dialogs.errorReports().isEmpty());
+
+    t.restart();
+    QCOMPARE(t.texts(), expected);
+    QCOMPARE(storedTexts(t), expected);
+    for (int i = 0; i < expected.size(); ++i)
+        QCOMPARE(t.notes().at(i)->Tag(), NoteKeys::tagFor(i + 1));
+    QVERIFY(t.dialogs.errorReports().isEmpty());
+}
+
+void TestCommands::noteKeysMoveWithNoteOnDeletion()
+{
+    const Keys first{{".Translucency", "100"}, {".TransCount", "4"}, {".EmailAddresses", "one@example.org"},
+                     {".ReminderStatus", "True"}, {".ReminderDate", "2026-12-09"}, {".ReminderHours", "9"},
+                     {".ReminderMinutes", "30"}, {".ReminderSeconds", "0"}};
+    // The see-through set-up gave every note a counter at start; the second note has no
+    // reminder and no addresses.
+    const Keys second{{".Translucency", "160"}, {".TransCount", "2"}};
+    const Keys third{{".Translucency", "120"}, {".TransCount", "7"}, {".EmailAddresses", "three@example.org"},
+                     {".ReminderStatus", "True"}, {".ReminderDate", "2026-12-24"}, {".ReminderHours", "18"},
+                     {".ReminderMinutes", "5"}, {".ReminderSeconds", "15"}};
+    const QStringList extraSuffixes{".Translucency", ".TransCount", ".EmailAddresses", ".ReminderStatus",
+                                    ".ReminderDate", ".ReminderHours", ".ReminderMinutes", ".ReminderSeconds"};
+
+    TestProgram t;
+    t.seedNotes({"one", "two", "three"});
+    t.start();
+    settleSeeThrough(t);
+    const QList<Keys> seeded{first, second, third};
+    for (int i = 0; i < seeded.size(); ++i) {
+        for (const auto &[suffix, value] : seeded.at(i))
+            t.seed(NoteKeys::tagFor(i + 1) + suffix, value);
+    }
+
+    const auto expectSlot = [&](int slot, const Keys &keys) {
+        for (const QString &suffix : extraSuffixes) {
+            QString value;
+            for (const auto &[s, v] : keys) {
+                if (s == suffix)
+                    value = v;
+            }
+            QCOMPARE(t.store().get(NoteKeys::tagFor(slot) + suffix), value);
+        }
+    };
+
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    t.program().commands().DeleteThisNote();
+    t.settle();
+    settleSeeThrough(t);
+    QCOMPARE(t.texts(), (QStringList{"two", "three"}));
+    // The second note now in slot 1 must not pick up the deleted note's reminder or addresses.
+    expectSlot(1, second);
+    expectSlot(2, third);
+
+    t.program().commands().Quit();
+    expectSlot(1, second);
+    expectSlot(2, third);
+    QCOMPARE(storedTexts(t), (QStringList{"two", "three"}));
+}
+
+void TestCommands::quitCarriesNoteKeysToNewSlot()
+{
+    TestProgram t;
+    t.seedNotes({"one", "two", "three"});
+    t.start();
+    settleSeeThrough(t);
+    t.seed(QStringLiteral("NotesForm1.TransCount"), QStringLiteral("3"));
+    t.seed(QStringLiteral("NotesForm2.TransCount"), QStringLiteral("4"));
+    t.seed(QStringLiteral("NotesForm1.Translucency"), QStringLiteral("100"));
+    t.seed(QStringLiteral("NotesForm1.ReminderHours"), QStringLiteral("9"));
+    t.seed(QStringLiteral("NotesForm3.Translucency"), QStringLiteral("140"));
+    t.seed(QStringLiteral("NotesForm3.TransCount"), QStringLiteral("6"));
+    t.seed(QStringLiteral("NotesForm3.EmailAddresses"), QStringLiteral("three@example.org"));
+    t.seed(QStringLiteral("NotesForm2.EmailAddresses"), QStringLiteral("two@example.org"));
+
+    // Load order no longer follows the tags: the window loaded first carries the third slot's
+    // keys and the one loaded last the first slot's. Quit stores by load order.
+    Form1 *loadedFirst = t.notes().at(0);
+    Form1 *loadedLast = t.notes().at(2);
+    loadedFirst->setTag(QStringLiteral("NotesForm3"));
+    loadedLast->setTag(QStringLiteral("NotesForm1"));
+
+    t.program().commands().Quit();
+
+    QCOMPARE(storedTexts(t), (QStringList{"one", "two", "three"}));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Translucency")), QStringLiteral("140"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.TransCount")), QStringLiteral("6"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.EmailAddresses")), QStringLiteral("three@example.org"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.ReminderHours")), QString());
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm3.Translucency")), QStringLiteral("100"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm3.TransCount")), QStringLiteral("3"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm3.EmailAddresses")), QString());
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm3.ReminderHours")), QStringLiteral("9"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.EmailAddresses")), QStringLiteral("two@example.org"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.TransCount")), QStringLiteral("4"));
+    QCOMPARE(t.store().get(NoteKeys::TotalForms), QStringLiteral("3"));
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"
