@@ -53,6 +53,9 @@ Form1::Form1(Program &program)
     m_text1 = new QPlainTextEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setFrameShape(QFrame::NoFrame);
+    // A note's text field has no scroll bars: one would cover the band the note is resized by.
+    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text1->setGeometry(0, Units::twipsToPixels(StripTwips), Units::twipsToPixels(TextSizeTwips),
                          Units::twipsToPixels(TextSizeTwips));
     m_text1->setToolTip(QStringLiteral("You can expand this note by dragging the bottom and right edges"));

@@ -3,6 +3,7 @@
 #include "platform/units.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWindow>
 
 #ifdef Q_OS_WIN
@@ -21,6 +22,20 @@ QWindow *windowFor(qint64 handle)
             return window;
     }
     return nullptr;
+}
+
+// X11 takes a new opacity only with the next request. Syncing at once would deliver events in
+// the middle of a translucency set-up and run other set-ups inside it; sync once control is back.
+void requestSync()
+{
+    static bool pending = false;
+    if (pending)
+        return;
+    pending = true;
+    QTimer::singleShot(0, [] {
+        pending = false;
+        QGuiApplication::sync();
+    });
 }
 
 } // namespace
@@ -56,7 +71,7 @@ bool QtLayeredWindow::setLayeredAttributes(qint64 window, quint32 colorKey, quin
         return false;
     if (flags & UseAlpha) {
         w->setOpacity(alpha / 255.0);
-        QGuiApplication::sync();   // X11 takes the opacity only with the next request otherwise
+        requestSync();
     }
     if (flags & UseColorKey) {
 #ifdef Q_OS_WIN

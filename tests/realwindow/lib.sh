@@ -1,0 +1,374 @@
+# Shared helpers for the real-window tests: a private X server with openbox, a private store,
+# the program itself, and ways to look at its windows. Source it from a test script that is run
+# as `bash test_something.sh /path/to/quillarren`.
+#
+# Everything started here is ended by the EXIT trap, by process id. On failure the working folder
+# (store, program log, screenshot) is kept and its path printed.
+
+set -u
+set -o pipefail
+
+RW_BIN=${1:-}
+RW_NAME=$(basename "${0%.sh}")
+RW_DIR=$(mktemp -d "${TMPDIR:-/tmp}/quillarren-${RW_NAME}.XXXXXX")
+RW_APP_PID=""
+RW_XVFB_PID=""
+RW_WM_PID=""
+RW_SCREEN_W=1280
+RW_SCREEN_H=1024
+
+# The program keeps its store under the XDG config folder; this one is ours alone.
+export XDG_CONFIG_HOME=$RW_DIR/config
+export XDG_CACHE_HOME=$RW_DIR/cache
+export XDG_DATA_HOME=$RW_DIR/data
+export XDG_RUNTIME_DIR=$RW_DIR/runtime
+# The program's single-instance socket goes to the temporary folder; a killed run leaves it here.
+export TMPDIR=$RW_DIR/t
+export QT_QPA_PLATFORM=xcb
+export LC_ALL=C.UTF-8
+unset WAYLAND_DISPLAY SESSION_MANAGER
+mkdir -p "$XDG_CONFIG_HOME/Brimvale" "$XDG_CACHE_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+RW_STORE=$XDG_CONFIG_HOME/Brimvale/Quillarren.sqlite3
+
+rw_log() { printf '[%s] %s\n' "$RW_NAME" "$*" >&2; }
+
+# Ends one process we started: politely, then firmly.
+rw_stop_pid() {
+    local pid=$1 i
+    [ -n "$pid" ] || return 0
+    kill -0 "$pid" 2>/dev/null || return 0
+    kill -TERM "$pid" 2>/dev/null
+    for i in $(seq 30); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    return 0
+}
+
+rw_cleanup() {
+    local status=$?
+    rw_stop_pid "$RW_APP_PID"
+    rw_stop_pid "$RW_WM_PID"
+    rw_stop_pid "$RW_XVFB_PID"
+    if [ "$status" = 0 ]; then
+        rm -rf "$RW_DIR"
+    else
+        rw_log "kept for inspection: $RW_DIR"
+    fi
+}
+trap rw_cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Helpers that can fail are never run inside $(...): the exit would end only that subshell.
+rw_fail() {
+    echo "FAIL [$RW_NAME]: $*" >&2
+    if [ -n "${DISPLAY:-}" ] && [ -n "$RW_XVFB_PID" ]; then
+        import -window root "$RW_DIR/failure.png" 2>/dev/null && rw_log "screen at failure: $RW_DIR/failure.png"
+        local w
+        for w in $(rw_note_windows); do
+            rw_log "note window $w at $(rw_geometry "$w")"
+        done
+    fi
+    if [ -s "$RW_DIR/app.log" ]; then
+        rw_log "program output (last lines):"
+        tail -n 20 "$RW_DIR/app.log" >&2
+    fi
+    exit 1
+}
+
+# A failed check after which the test can still go on: reported now, fails the test at rw_pass.
+RW_SOFT_FAILURES=0
+rw_check_failed() {
+    RW_SOFT_FAILURES=$((RW_SOFT_FAILURES + 1))
+    echo "FAIL [$RW_NAME]: $*" >&2
+    [ -n "${DISPLAY:-}" ] && import -window root "$RW_DIR/failure-$RW_SOFT_FAILURES.png" 2>/dev/null &&
+        rw_log "screen at failure: $RW_DIR/failure-$RW_SOFT_FAILURES.png"
+    return 0
+}
+
+rw_pass() {
+    [ "$RW_SOFT_FAILURES" = 0 ] || rw_fail "$RW_SOFT_FAILURES check(s) failed, see above"
+    echo "PASS [$RW_NAME]"
+    exit 0
+}
+
+# rw_poll SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds; false on timeout.
+rw_poll() {
+    local limit=$1
+    shift
+    local deadline=$(($(date +%s%N) + limit * 1000000000))
+    while :; do
+        "$@" && return 0
+        [ "$(date +%s%N)" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+rw_expect_eq() {   # what expected actual
+    [ "$2" = "$3" ] || rw_fail "$1: expected '$2', got '$3'"
+}
+
+rw_require_tools() {
+    local tool missing=""
+    for tool in Xvfb openbox xdotool xwininfo xprop xdpyinfo import convert sqlite3; do
+        command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
+    done
+    [ -z "$missing" ] || rw_fail "missing tools:$missing"
+    [ -x "$RW_BIN" ] || rw_fail "no program at '$RW_BIN' (pass the built quillarren as the first argument)"
+}
+
+# ---------------------------------------------------------------------------------------------
+# X server and window manager
+
+rw_display_ready() { xdpyinfo -display "$1" >/dev/null 2>&1; }
+
+# Starts Xvfb on the first free display from :90 to :120 and exports DISPLAY.
+rw_start_x() {
+    local n
+    for n in $(seq 90 120); do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 "${RW_SCREEN_W}x${RW_SCREEN_H}x24" -nolisten tcp -noreset \
+            >"$RW_DIR/xvfb.log" 2>&1 &
+        RW_XVFB_PID=$!
+        # Another run may have taken the number between our look and the start: then try the next.
+        rw_poll 10 rw_x_settled ":$n"
+        if kill -0 "$RW_XVFB_PID" 2>/dev/null && rw_display_ready ":$n"; then
+            export DISPLAY=":$n"
+            return 0
+        fi
+        rw_stop_pid "$RW_XVFB_PID"
+        RW_XVFB_PID=""
+    done
+    rw_fail "could not start Xvfb on any display from :90 to :120"
+}
+
+# The server either answers or has given up.
+rw_x_settled() {
+    ! kill -0 "$RW_XVFB_PID" 2>/dev/null || rw_display_ready "$1"
+}
+
+rw_wm_ready() {
+    local check
+    check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) || return 1
+    case $check in *"window id"*) return 0 ;; esac
+    return 1
+}
+
+rw_start_wm() {
+    openbox --sm-disable >"$RW_DIR/openbox.log" 2>&1 &
+    RW_WM_PID=$!
+    rw_poll 10 rw_wm_ready || rw_fail "openbox did not come up"
+}
+
+# Xvfb, openbox and the tools: what every test starts with.
+rw_setup() {
+    rw_require_tools
+    rw_start_x
+    rw_start_wm
+}
+
+# ---------------------------------------------------------------------------------------------
+# The store
+
+rw_sql_quote() {
+    local s=${1//\'/\'\'}
+    printf "'%s'" "$s"
+}
+
+rw_sqlite() {
+    sqlite3 -batch -cmd '.timeout 5000' "$RW_STORE" "$@"
+}
+
+# rw_seed KEY VALUE [KEY VALUE ...]: creates the table if needed and stores the pairs.
+rw_seed() {
+    local sql="BEGIN;
+CREATE TABLE IF NOT EXISTS settings(application TEXT, section TEXT, key TEXT, value TEXT,
+    PRIMARY KEY(application, section, key));"
+    while [ $# -ge 2 ]; do
+        sql="$sql
+INSERT OR REPLACE INTO settings VALUES('Brimvale', 'Quillarren', $(rw_sql_quote "$1"), $(rw_sql_quote "$2"));"
+        shift 2
+    done
+    sql="$sql
+COMMIT;"
+    printf '%s\n' "$sql" | rw_sqlite || rw_fail "could not seed the store $RW_STORE"
+}
+
+# rw_seed_note INDEX LEFT_TWIPS TOP_TWIPS TEXT
+rw_seed_note() {
+    rw_seed "NotesForm$1.Left" "$2" "NotesForm$1.Top" "$3" "NotesForm$1.Notes" "$4"
+}
+
+# Prints the stored value exactly (trailing line breaks included); prints nothing when absent.
+rw_get() {
+    local out
+    out=$(rw_sqlite "SELECT value || '#' FROM settings WHERE application = 'Brimvale'
+        AND section = 'Quillarren' AND key = $(rw_sql_quote "$1");") || rw_fail "could not read '$1' from the store"
+    out=${out%#}
+    printf '%s' "$out"
+}
+
+rw_stored_is() {   # key expected
+    [ "$(rw_get "$1")" = "$2" ]
+}
+
+# ---------------------------------------------------------------------------------------------
+# The program
+
+rw_start_app() {
+    [ -z "$RW_APP_PID" ] || ! kill -0 "$RW_APP_PID" 2>/dev/null || rw_fail "the program is already running"
+    echo "--- start $(date +%T.%N)" >>"$RW_DIR/app.log"
+    "$RW_BIN" >>"$RW_DIR/app.log" 2>&1 &
+    RW_APP_PID=$!
+}
+
+rw_app_running() { [ -n "$RW_APP_PID" ] && kill -0 "$RW_APP_PID" 2>/dev/null; }
+
+rw_app_gone() {
+    if rw_app_running; then
+        # A zombie counts as gone: the program has ended, only our wait is missing.
+        case $(ps -o stat= -p "$RW_APP_PID" 2>/dev/null) in Z*) ;; *) return 1 ;; esac
+    fi
+    return 0
+}
+
+# Waits (bounded) for the program to end by itself; returns its exit status.
+rw_wait_app_exit() {
+    local limit=${1:-10}
+    rw_poll "$limit" rw_app_gone || rw_fail "the program did not end within $limit s"
+    local status=0
+    wait "$RW_APP_PID" 2>/dev/null || status=$?
+    RW_APP_PID=""
+    return "$status"
+}
+
+rw_kill9_app() {
+    kill -KILL "$RW_APP_PID" 2>/dev/null
+    wait "$RW_APP_PID" 2>/dev/null
+    RW_APP_PID=""
+}
+
+# The mapped note windows of the program: its windows named "Quillarren" (the popup menu and
+# message boxes carry other names).
+rw_note_windows() {
+    rw_app_running || return 0
+    xdotool search --all --onlyvisible --pid "$RW_APP_PID" --name '^Quillarren$' 2>/dev/null || true
+}
+
+rw_note_count() { rw_note_windows | grep -c . ; }
+
+rw_has_notes() { [ "$(rw_note_count)" = "$1" ]; }
+
+# Waits (bounded) until exactly N note windows are mapped.
+rw_wait_notes() {
+    local n=$1 limit=${2:-15}
+    rw_poll "$limit" rw_has_notes "$n" && return 0
+    rw_app_running || rw_fail "the program ended while $n note windows were expected"
+    rw_fail "expected $n note windows within $limit s, found $(rw_note_count)"
+}
+
+# Prints "X Y WIDTH HEIGHT" of a window, X and Y absolute on the screen.
+rw_geometry() {
+    xwininfo -id "$1" 2>/dev/null | awk '
+        /Absolute upper-left X:/ { x = $NF }
+        /Absolute upper-left Y:/ { y = $NF }
+        /^ *Width:/ { w = $NF }
+        /^ *Height:/ { h = $NF }
+        END { if (x != "") print x, y, w, h }'
+}
+
+rw_near() {   # a b tolerance
+    local d=$(($1 - $2))
+    [ "${d#-}" -le "$3" ]
+}
+
+# True when window WID has its upper-left corner at X,Y within 1 px.
+rw_window_at() {
+    local g
+    g=$(rw_geometry "$1")
+    [ -n "$g" ] || return 1
+    set -- "$2" "$3" $g
+    rw_near "$1" "$3" 1 && rw_near "$2" "$4" 1
+}
+
+# Prints the id of the mapped note window whose upper-left corner is at X,Y (±1 px).
+rw_find_note_at() {
+    local w
+    for w in $(rw_note_windows); do
+        if rw_window_at "$w" "$1" "$2"; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+
+rw_note_at() { rw_find_note_at "$1" "$2" >/dev/null; }
+
+# Waits (bounded) until a note window sits at X,Y; sets RW_WIN to its id.
+rw_wait_note_at() {
+    local x=$1 y=$2 limit=${3:-10}
+    rw_poll "$limit" rw_note_at "$x" "$y" || rw_fail "no note window at $x,$y within $limit s"
+    RW_WIN=$(rw_find_note_at "$x" "$y")
+}
+
+rw_size_is() {   # wid width height
+    local g
+    g=$(rw_geometry "$1")
+    set -- "$2" "$3" $g
+    [ "${5:-}" = "$1" ] && [ "${6:-}" = "$2" ]
+}
+
+# The popup menu is an override-redirect window of the program.
+rw_popup_open() {
+    local w
+    rw_app_running || return 1
+    for w in $(xdotool search --onlyvisible --pid "$RW_APP_PID" 2>/dev/null); do
+        xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
+    done
+    return 1
+}
+
+rw_popup_closed() { ! rw_popup_open; }
+
+# Right-clicks at X,Y and waits for the popup menu.
+rw_open_menu_at() {
+    xdotool mousemove "$1" "$2" click 3
+    rw_poll 5 rw_popup_open || rw_fail "right click at $1,$2 showed no popup menu"
+}
+
+# rw_drag X1 Y1 X2 Y2: left-button drag in small steps, as a hand would.
+rw_drag() {
+    local x1=$1 y1=$2 x2=$3 y2=$4 steps=12 i
+    xdotool mousemove "$x1" "$y1"
+    sleep 0.1
+    xdotool mousedown 1
+    # The press hands the drag to the window manager; give it the press before the first move.
+    sleep 0.2
+    for i in $(seq 1 "$steps"); do
+        xdotool mousemove $((x1 + (x2 - x1) * i / steps)) $((y1 + (y2 - y1) * i / steps))
+        sleep 0.03
+    done
+    sleep 0.1
+    xdotool mouseup 1
+}
+
+# ---------------------------------------------------------------------------------------------
+# Looking at the screen
+
+rw_screenshot() {   # file
+    import -window root "$1" 2>/dev/null || rw_fail "could not take a screenshot"
+}
+
+# Number of pixels in the region W x H at X,Y of a screenshot that are not the note's yellow
+# (255, 255, 192): text, caret, scroll bar. An empty stretch of note counts 0; -1 means the
+# screenshot could not be read.
+rw_ink_pixels() {   # file x y w h
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage \
+        -fx '(abs(r - 1) + abs(g - 1) + abs(b - 0.753)) > 0.25' \
+        -format '%[fx:round(mean * w * h)]' info: 2>/dev/null || echo -1
+}
