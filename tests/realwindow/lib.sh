@@ -335,6 +335,15 @@ rw_popup_open() {
 
 rw_popup_closed() { ! rw_popup_open; }
 
+# Chooses the Nth item of the open popup menu from the top (separators do not count) with the
+# keyboard, and waits for the menu to close.
+rw_choose_item() {
+    local keys=() i
+    for i in $(seq "$1"); do keys+=(Down); done
+    xdotool key "${keys[@]}" Return
+    rw_poll 5 rw_popup_closed || rw_fail "the popup menu stayed open after Return"
+}
+
 # Right-clicks at X,Y and waits for the popup menu.
 rw_open_menu_at() {
     xdotool mousemove "$1" "$2" click 3

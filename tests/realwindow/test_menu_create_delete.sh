@@ -21,16 +21,9 @@ rw_wait_note_at 700 100
 note_c=$RW_WIN
 
 # Items from the top: Cut, Copy, Paste, Select All, Set Reminder, Create New Note, Delete This Note.
-choose_item() {   # number of Down presses
-    local keys=() _
-    for _ in $(seq "$1"); do keys+=(Down); done
-    xdotool key "${keys[@]}" Return
-    rw_poll 5 rw_popup_closed || rw_fail "the popup menu stayed open after Return"
-}
-
 # Delete note B, opening the menu on its top strip.
 rw_open_menu_at 466 112
-choose_item 7
+rw_choose_item 7
 rw_wait_notes 2
 rw_note_windows | grep -qx "$note_b" && rw_fail "note B is still on screen after Delete This Note"
 rw_window_at "$note_a" 100 100 || rw_fail "note A moved or vanished when B was deleted: $(rw_geometry "$note_a")"
@@ -43,7 +36,7 @@ rw_expect_eq "NotesForm2.Left after deleting B" 10500 "$(rw_get NotesForm2.Left)
 # Create a note from the menu of note A's text field: a right click there opens the note's menu,
 # not the text field's own edit menu.
 rw_open_menu_at 166 170
-choose_item 6
+rw_choose_item 6
 rw_wait_notes 3
 # New notes open centred on the screen.
 rw_wait_note_at $(((RW_SCREEN_W - 133) / 2)) $(((RW_SCREEN_H - 157) / 2))

@@ -33,27 +33,20 @@ rw_poll 5 level_is "$note_1" 150 || rw_fail "note 1 shows at level $(level_of "$
 rw_poll 5 level_is "$note_2" 200 || rw_fail "note 2 shows at level $(level_of "$note_2"), default 200"
 
 # Items from the top, counting Down presses: 15 Increase Translucency, 17 Always On Top.
-choose_item() {
-    local keys=() i
-    for i in $(seq "$1"); do keys+=(Down); done
-    xdotool key "${keys[@]}" Return
-    rw_poll 5 rw_popup_closed || rw_fail "the popup menu stayed open after Return"
-}
-
 rw_open_menu_at 466 112
-choose_item 15
+rw_choose_item 15
 rw_poll 5 level_is "$note_2" 180 || rw_fail "after Increase Translucency note 2 shows $(level_of "$note_2"), not 180"
 rw_expect_eq "NotesForm2.Translucency" 180 "$(rw_get NotesForm2.Translucency)"
 level_is "$note_1" 150 || rw_check_failed "note 1 changed to $(level_of "$note_1") when note 2 was changed"
 
 # The shared check mark starts on while no note is stacked: the first choice turns it off.
 rw_open_menu_at 166 112
-choose_item 17
+rw_choose_item 17
 rw_poll 3 rw_stored_is NotesForm1.AlwaysOnTop False || rw_fail "NotesForm1.AlwaysOnTop: '$(rw_get NotesForm1.AlwaysOnTop)'"
 not_above "$note_1" && not_above "$note_2" || rw_check_failed "a note is above after Always On Top was turned off"
 
 rw_open_menu_at 166 112
-choose_item 17
+rw_choose_item 17
 rw_poll 3 rw_stored_is NotesForm1.AlwaysOnTop True || rw_fail "NotesForm1.AlwaysOnTop: '$(rw_get NotesForm1.AlwaysOnTop)'"
 rw_poll 3 above "$note_1" || rw_check_failed "note 1 is not in the above band"
 rw_poll 3 above "$note_2" || rw_check_failed "note 2 is not in the above band"
