@@ -5,6 +5,7 @@
 #include "commands/menuform.h"
 #include "platform/formtimer.h"
 #include "platform/units.h"
+#include "platform/windowsystem.h"
 #include "store/notekeys.h"
 
 #include <QAction>
@@ -39,6 +40,8 @@ private slots:
     void appTitle_data();
     void appTitle();
     void standardColorsPaintOnlyLabelsAndFrames();
+    void waylandSessionPrefersX11_data();
+    void waylandSessionPrefersX11();
 };
 
 void TestStartup::cleanup()
@@ -337,6 +340,51 @@ void TestStartup::standardColorsPaintOnlyLabelsAndFrames()
     QVERIFY(!button->property("BackColor").isValid());
     QCOMPARE(edit->palette().color(QPalette::Base), editPalette.color(QPalette::Base));
     QCOMPARE(button->palette().color(QPalette::Button), buttonPalette.color(QPalette::Button));
+}
+
+void TestStartup::waylandSessionPrefersX11_data()
+{
+    QTest::addColumn<QByteArray>("sessionType");
+    QTest::addColumn<QByteArray>("waylandDisplay");
+    QTest::addColumn<QByteArray>("display");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::newRow("wayland with an X server") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
+                                              << QByteArray("xcb;wayland");
+    QTest::newRow("wayland without an X server") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray()
+                                                 << QByteArray();
+    QTest::newRow("plain X11 session") << QByteArray("x11") << QByteArray() << QByteArray(":0") << QByteArray();
+}
+
+void TestStartup::waylandSessionPrefersX11()
+{
+    QFETCH(QByteArray, sessionType);
+    QFETCH(QByteArray, waylandDisplay);
+    QFETCH(QByteArray, display);
+    QFETCH(QByteArray, chosen);
+    const QByteArray saved[] = {qgetenv("QT_QPA_PLATFORM"), qgetenv("XDG_SESSION_TYPE"), qgetenv("WAYLAND_DISPLAY"),
+                                qgetenv("DISPLAY")};
+    const auto set = [](const char *name, const QByteArray &value) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    };
+    set("QT_QPA_PLATFORM", QByteArray());
+    set("XDG_SESSION_TYPE", sessionType);
+    set("WAYLAND_DISPLAY", waylandDisplay);
+    set("DISPLAY", display);
+    preferX11OnWayland();
+    const QByteArray result = qgetenv("QT_QPA_PLATFORM");
+    // A platform the user chose stays chosen.
+    set("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    preferX11OnWayland();
+    const QByteArray kept = qgetenv("QT_QPA_PLATFORM");
+    set("QT_QPA_PLATFORM", saved[0]);
+    set("XDG_SESSION_TYPE", saved[1]);
+    set("WAYLAND_DISPLAY", saved[2]);
+    set("DISPLAY", saved[3]);
+    QCOMPARE(result, chosen);
+    QCOMPARE(kept, QByteArray("offscreen"));
 }
 
 QTEST_MAIN(TestStartup)

@@ -6,6 +6,7 @@
 #include "platform/qtlayeredwindow.h"
 #include "platform/qtshell.h"
 #include "platform/singleinstance.h"
+#include "platform/windowsystem.h"
 #include "store/settingsstore.h"
 
 #include <QApplication>

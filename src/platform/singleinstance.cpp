@@ -49,15 +49,3 @@ bool SingleInstance::signalRunning()
     socket.waitForBytesWritten(1000);
     return true;
 }
-
-void preferX11OnWayland()
-{
-#ifdef Q_OS_LINUX
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return;
-    const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
-        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (wayland && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland");   // falls back to Wayland when X11 cannot start
-#endif
-}

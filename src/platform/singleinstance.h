@@ -30,6 +30,3 @@ private:
     QLockFile m_lock;
     QLocalServer *m_server = nullptr;
 };
-
-/** Under a Wayland session, prefer the X11 platform (note positions only work there). */
-void preferX11OnWayland();
