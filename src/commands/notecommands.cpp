@@ -32,12 +32,13 @@ namespace {
 using Writes = std::vector<std::pair<QString, QString>>;
 
 // Every key of one note, copied to another slot; keys the note lacks are emptied there, which
-// reads as absent, so nothing of the slot's earlier note comes back with it.
+// reads as absent, so nothing of the slot's earlier note comes back with it. With no note to
+// copy from, the slot is only emptied.
 void copyNoteKeys(const SettingsStore &store, const QString &from, const QString &to, Writes &writes,
                   const QStringList &suffixes = NoteKeys::AllSuffixes)
 {
     for (const QString &suffix : suffixes) {
-        if (store.contains(from + suffix))
+        if (!from.isNull() && store.contains(from + suffix))
             writes.emplace_back(to + suffix, store.get(from + suffix));
         else if (store.contains(to + suffix))
             writes.emplace_back(to + suffix, QString());
@@ -148,10 +149,7 @@ void NoteCommands::CreateNewNote()
     const QString tag = NoteKeys::tagFor(m_program.NoteCount);
     // The slot may hold keys of a note that was there before; they must not come back with this one.
     Writes writes;
-    for (const QString &suffix : NoteKeys::AllSuffixes) {
-        if (m_program.store.contains(tag + suffix))
-            writes.emplace_back(tag + suffix, QString());
-    }
+    copyNoteKeys(m_program.store, QString(), tag, writes);
     writes.emplace_back(NoteKeys::TotalForms, QString::number(m_program.NoteCount));
     note->setTag(tag);
     note->Text1()->setFocus(Qt::OtherFocusReason);

@@ -327,14 +327,8 @@ void Form1::resizeEvent(QResizeEvent *event)
     Form::resizeEvent(event);
     ErrorReport::run(m_program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Form_Resize"), {
         {100, [this] {
-             const auto handle = Conversions::toDouble(m_program.store.get(key(NoteKeys::ActivehWnd)));
-             if (!handle || Tag().isEmpty())
-                 return;
-             for (Form *form : m_program.forms.all()) {
-                 auto *note = qobject_cast<Form1 *>(form);
-                 if (note && double(note->hWnd()) == *handle)
-                     note->layOutText();
-             }
+             for (Form1 *note : OwnWindowLookup())
+                 note->layOutText();
          }},
     });
 }
@@ -430,13 +424,11 @@ void Form1::Text1_MouseMove(QMouseEvent *event)
         {102, [&] {
              const QPointF at = twipsInText(event->position());
              const double tpp = Units::twipsPerPixel();
-             for (Form1 *found : OwnWindowLookup()) {
-                 Q_UNUSED(found);
-                 setPointerShape(IBeam);
-                 if (BorderlessResize::InCornerZone(at.x(), at.y(), m_text1->width() * tpp,
-                                                    m_text1->height() * tpp))
-                     setPointerShape(SizeDiagonal);
-             }
+             if (OwnWindowLookup().isEmpty())
+                 return;
+             const bool corner = BorderlessResize::InCornerZone(at.x(), at.y(), m_text1->width() * tpp,
+                                                                m_text1->height() * tpp);
+             setPointerShape(corner ? SizeDiagonal : IBeam);
          }},
     });
 }
