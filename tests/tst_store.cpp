@@ -654,6 +654,30 @@ private slots:
         QCOMPARE(raw.value(notes), std::optional<QString>(QStringLiteral("typed anyway")));
     }
 
+    // Other users of the machine must not read anyone's notes, also from a store made before.
+    void storeIsPrivate()
+    {
+        // The user's, group's and others' bits, one hex digit each as `ls -l` shows them in octal.
+        const auto mode = [](const QString &path) { return int(QFileInfo(path).permissions() & 0x0777); };
+        const QString folder = QFileInfo(storePath()).absolutePath();
+        const QStringList files{storePath(), storePath() + "-wal", storePath() + "-shm"};
+        for (const bool loosened : {false, true}) {
+            SettingsStore store;
+            QVERIFY(store.open(storePath()).ok);
+            QVERIFY(store.save(NoteKeys::tagFor(1) + NoteKeys::Notes, QStringLiteral("private")));
+            QCOMPARE(mode(folder), 0x700);
+            for (const QString &file : files)
+                QCOMPARE(mode(file), 0x600);
+            if (loosened)
+                break;
+            // As an older program or a copy may have left them.
+            for (const QString &file : files)
+                QFile::setPermissions(file, QFileDevice::Permissions(0x6644));
+            QFile::setPermissions(folder, QFileDevice::Permissions(0x7755));
+            QCOMPARE(mode(storePath()), 0x644);
+        }
+    }
+
     void fullDiskKeepsValuesAndRecovers()
     {
         const QString notes = NoteKeys::tagFor(1) + NoteKeys::Notes;

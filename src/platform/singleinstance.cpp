@@ -1,5 +1,7 @@
 #include "platform/singleinstance.h"
 
+#include "platform/filesync.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocalServer>
@@ -26,6 +28,7 @@ bool SingleInstance::acquire()
 {
     if (!m_lock.tryLock(100))
         return false;
+    FileSync::makePrivateFile(m_lock.fileName());
     m_server = new QLocalServer(this);
     QLocalServer::removeServer(m_serverName);
     m_server->listen(m_serverName);

@@ -6,16 +6,22 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStandardPaths>
+#include <QThreadPool>
+
+#include "platform/filesync.h"
 
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cerrno>
 
 Q_LOGGING_CATEGORY(lcStore, "quillarren.store")
 
 namespace {
 
 constexpr int RetryIntervalMs = 2000;
+// How long a committed write may wait for the disk: syncs come once per burst of typing.
+constexpr int SyncDelayMs = 1000;
 
 QByteArray utf8(const QString &text)
 {
@@ -52,12 +58,56 @@ SettingsStore::SettingsStore(QObject *parent)
 {
     m_retryTimer.setInterval(RetryIntervalMs);
     connect(&m_retryTimer, &QTimer::timeout, this, &SettingsStore::flushPending);
+    m_syncTimer.setSingleShot(true);
+    m_syncTimer.setInterval(SyncDelayMs);
+    connect(&m_syncTimer, &QTimer::timeout, this, &SettingsStore::syncInBackground);
 }
 
 SettingsStore::~SettingsStore()
 {
     flushPending();
+    // What was written last reaches the disk before the program ends.
+    if (m_syncTimer.isActive()) {
+        m_syncTimer.stop();
+        syncToDisk(m_path);
+    }
     closeFile();
+    // A sync still running on the pool uses nothing of ours, but the program must not end before it has.
+    QThreadPool::globalInstance()->waitForDone();
+}
+
+void SettingsStore::makePrivate(const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    QDir().mkpath(folder);
+    FileSync::makePrivateFolder(folder);
+    // SQLite gives its journal files the mode of the store file, so a new store starts private.
+    if (!QFileInfo::exists(path)) {
+        QFile created(path);
+        if (created.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                         QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            created.close();
+    }
+    for (const QString &file : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")})
+        FileSync::makePrivateFile(file);
+}
+
+// Commits are not synced one by one (a keystroke must not wait for the disk); this makes them
+// durable within a second, and keeps the write-ahead log from growing, away from the window thread.
+void SettingsStore::syncInBackground()
+{
+    QThreadPool::globalInstance()->start([path = m_path] { syncToDisk(path); });
+}
+
+void SettingsStore::syncToDisk(const QString &path)
+{
+    FileSync::syncFile(path + QStringLiteral("-wal"));
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(utf8(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(db, 100);
+        sqlite3_exec(db, "PRAGMA synchronous=NORMAL; PRAGMA wal_checkpoint(PASSIVE);", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close(db);
 }
 
 QString SettingsStore::defaultPath()
@@ -76,7 +126,7 @@ SettingsStore::OpenResult SettingsStore::open(const QString &path)
     m_pending.clear();
     m_failing = false;
     m_path = path;
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    makePrivate(path);
 
     QString error;
     int code = SQLITE_OK;
@@ -133,6 +183,7 @@ bool SettingsStore::openFile(const QString &path, QString *error, int *code)
     const char *setup =
         "PRAGMA journal_mode=WAL;"
         "PRAGMA synchronous=NORMAL;"
+        "PRAGMA wal_autocheckpoint=0;"   // checkpoints run beside the window thread, see syncToDisk
         "PRAGMA journal_size_limit=1048576;"
         "CREATE TABLE IF NOT EXISTS settings("
         " application TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL, value TEXT,"
@@ -240,6 +291,8 @@ bool SettingsStore::flushPending()
         return false;
     }
     m_pending.clear();
+    if (!m_syncTimer.isActive())
+        m_syncTimer.start();
     if (m_failing) {
         m_failing = false;
         m_retryTimer.stop();
@@ -294,7 +347,34 @@ void SettingsStore::noteFailure(const QString &error)
                          .arg(m_path, error));
 }
 
-QString SettingsStore::lastError() const
+QString SettingsStore::lastError()
 {
-    return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : tr("cannot open the file");
+    if (!m_db) {
+        m_lastCode = SQLITE_CANTOPEN;
+        m_lastErrno = 0;
+        return tr("cannot open the file");
+    }
+    m_lastCode = sqlite3_extended_errcode(m_db);
+    m_lastErrno = sqlite3_system_errno(m_db);
+    return QString::fromUtf8(sqlite3_errmsg(m_db));
+}
+
+QString SettingsStore::failureCause() const
+{
+    const int primary = m_lastCode & 0xff;
+    if (primary == SQLITE_FULL || m_lastErrno == ENOSPC
+#ifdef EDQUOT
+        || m_lastErrno == EDQUOT
+#endif
+    )
+        return tr("the disk is full");
+    if (m_lastErrno == EFBIG)
+        return tr("the file has reached the size this session may write");
+    if (primary == SQLITE_READONLY || m_lastErrno == EROFS)
+        return tr("the file or its folder is read-only");
+    if (primary == SQLITE_PERM || primary == SQLITE_AUTH || m_lastErrno == EACCES || m_lastErrno == EPERM)
+        return tr("you do not have permission to write it");
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+        return tr("another program is holding it");
+    return tr("the disk refused the write (%1)").arg(QString::fromUtf8(sqlite3_errstr(m_lastCode)));
 }

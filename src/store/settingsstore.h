@@ -55,6 +55,9 @@ public:
     /** Tries to write the pending values now; true when nothing is left pending. */
     bool flushPending();
 
+    /** Why the last write failed, in words for the user ("the disk is full" …). */
+    QString failureCause() const;
+
     /** Every key, for the start-up scan of stored notes. */
     QList<QString> keys() const { return m_values.keys(); }
 
@@ -70,7 +73,11 @@ private:
     bool loadAll(QString *error);
     bool writeValues(const std::vector<std::pair<QString, QString>> &values, QString *error);
     void noteFailure(const QString &error);
-    QString lastError() const;
+    /** The file's last error in words; remembers its kind for failureCause(). */
+    QString lastError();
+    void makePrivate(const QString &path);
+    void syncInBackground();
+    static void syncToDisk(const QString &path);
 
     QString m_path;
     sqlite3 *m_db = nullptr;
@@ -78,5 +85,8 @@ private:
     QHash<QString, QString> m_values;
     std::vector<std::pair<QString, QString>> m_pending;   // in save order
     QTimer m_retryTimer;
+    QTimer m_syncTimer;   // runs from the first write that is not yet on stable storage
     bool m_failing = false;
+    int m_lastCode = 0;
+    int m_lastErrno = 0;
 };

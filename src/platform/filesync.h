@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace FileSync {
+
+/** Forces what was written to the file onto stable storage; false when the file cannot be
+    opened or synced. A missing file has nothing to sync and counts as done. */
+bool syncFile(const QString &path);
+
+/** Makes the file readable and writable by its owner alone, as the notes in it are private;
+    false when the file exists and its mode could not be changed. */
+bool makePrivateFile(const QString &path);
+/** The same for a folder: only its owner may list, enter or change it. */
+bool makePrivateFolder(const QString &path);
+
+} // namespace FileSync
