@@ -20,7 +20,27 @@
 #include <QTextDocumentFragment>
 #include <QTest>
 
+#include <sqlite3.h>
+
 namespace {
+
+// Makes the store file refuse every write, as a full disk would, until it is dropped.
+class RefusingStore
+{
+public:
+    explicit RefusingStore(const QString &path)
+    {
+        sqlite3_open(path.toUtf8().constData(), &m_db);
+        exec("CREATE TRIGGER refuse_insert BEFORE INSERT ON settings BEGIN SELECT RAISE(ABORT, 'full'); END;"
+             "CREATE TRIGGER refuse_update BEFORE UPDATE ON settings BEGIN SELECT RAISE(ABORT, 'full'); END;");
+    }
+    ~RefusingStore() { sqlite3_close(m_db); }
+    void release() { exec("DROP TRIGGER refuse_insert; DROP TRIGGER refuse_update;"); }
+
+private:
+    void exec(const char *sql) { QCOMPARE(sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr), SQLITE_OK); }
+    sqlite3 *m_db = nullptr;
+};
 
 using Keys = QList<QPair<QString, QString>>;
 
@@ -117,6 +137,11 @@ private slots:
     void endingRestartsIntoOpenNotes();
     void noteKeysMoveWithNoteOnDeletion();
     void quitCarriesNoteKeysToNewSlot();
+    void endingWaitsUntilEverythingIsStored_data();
+    void endingWaitsUntilEverythingIsStored();
+    void nothingChangesWhileQuitUnloads();
+    void deletedTargetNeverNamesANewNote();
+    void insertDateHasAFourDigitYear();
 };
 
 void TestCommands::cleanup()
@@ -458,7 +483,8 @@ void TestCommands::quitStoresSharedAlwaysOnTop()
 void TestCommands::endingRestartsIntoOpenNotes_data()
 {
     // Steps: "delete N" (the Nth open note in load order), "create", "create:TEXT",
-    // "type N:TEXT" (appended), "quit", "yes" (delete the last note and answer Yes).
+    // "type N:TEXT" (appended), "close N" (the window system closes the Nth open note), "quit",
+    // "yes" (delete the last open note and answer Yes).
     // Anything else ends the run as a crash would.
     QTest::addColumn<QStringList>("stored");
     QTest::addColumn<QStringList>("leftover");   // slots past "Total Forms" holding old text
@@ -495,6 +521,13 @@ void TestCommands::endingRestartsIntoOpenNotes_data()
                                                     << QStringList{"create"} << QStringList{"a", ""};
     QTest::newRow("create over an old slot, quit") << QStringList{"a"} << QStringList{"ghost"}
                                                    << QStringList{"create", "quit"} << QStringList{"a", ""};
+    QTest::newRow("closed by the window system, create, delete, quit")
+        << abc << QStringList() << QStringList{"close 2", "create:n", "delete 1", "quit"}
+        << QStringList{"b", "c", "n"};
+    QTest::newRow("closed by the window system, last note, yes")
+        << abc << QStringList() << QStringList{"close 1", "close 1", "delete 1", "yes"} << abc;
+    QTest::newRow("every note closed by the window system") << abc << QStringList()
+                                                            << QStringList{"close 1", "close 1", "close 1"} << abc;
     QTest::newRow("delete two, create two, crash")
         << abc << QStringList() << QStringList{"delete 1", "delete 1", "create:p", "create:q"}
         << QStringList{"c", "p", "q"};
@@ -539,9 +572,13 @@ void TestCommands::endingRestartsIntoOpenNotes()
         } else if (verb == QLatin1String("quit")) {
             t.program().commands().Quit();
             QCOMPARE(t.endCount, 1);
+        } else if (verb == QLatin1String("close")) {
+            // As the window system closes a window (Alt+F4, a logout).
+            Form1 *note = Form1::openNotes(t.program().forms).at(step.section(QLatin1Char(' '), 1).toInt() - 1);
+            note->close();
         } else if (verb == QLatin1String("yes")) {
-            QCOMPARE(t.notes().size(), 1);
-            t.program().CurrentNoteTag = t.notes().constFirst()->Tag();
+            QCOMPARE(Form1::openNotes(t.program().forms).size(), 1);
+            t.program().CurrentNoteTag = Form1::openNotes(t.program().forms).constFirst()->Tag();
             t.dialogs.answers.enqueue(MessageAnswer::Yes);
             t.program().commands().DeleteThisNote();
             QCOMPARE(t.endCount, 1);
@@ -643,6 +680,117 @@ void TestCommands::quitCarriesNoteKeysToNewSlot()
     QCOMPARE(t.store().get(QStringLiteral("NotesForm2.EmailAddresses")), QStringLiteral("two@example.org"));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm2.TransCount")), QStringLiteral("4"));
     QCOMPARE(t.store().get(NoteKeys::TotalForms), QStringLiteral("3"));
+}
+
+void TestCommands::endingWaitsUntilEverythingIsStored_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("quit") << "quit";
+    QTest::newRow("last note, yes") << "yes";
+    QTest::newRow("last note closed by the window system") << "close";
+}
+
+void TestCommands::endingWaitsUntilEverythingIsStored()
+{
+    QFETCH(QString, ending);
+
+    TestProgram t;
+    t.seedNotes({"kept"});
+    t.start();
+    settleSeeThrough(t);
+    Form1 *note = t.notes().constFirst();
+    // The answers to the box that asks to retry, after the last-note question where there is one.
+    const auto end = [&](const QList<MessageAnswer> &answers) {
+        t.program().CurrentNoteTag = note->Tag();
+        if (ending == QLatin1String("yes"))
+            t.dialogs.answers.enqueue(MessageAnswer::Yes);
+        t.dialogs.answers.append(answers);
+        if (ending == QLatin1String("quit")) {
+            t.program().commands().Quit();
+        } else if (ending == QLatin1String("yes")) {
+            t.program().commands().DeleteThisNote();
+        } else {
+            note->close();
+        }
+    };
+
+    RefusingStore refusing(t.storePath());
+    note->Text1()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(note->Text1(), QStringLiteral(" and typed"));
+    QVERIFY(t.dialogs.noticeShown);
+
+    // Retry while the file still refuses, then Cancel: the note stays open and nothing ends.
+    end({MessageAnswer::Retry, MessageAnswer::Cancel});
+    QCOMPARE(t.endCount, 0);
+    QCOMPARE(t.dialogs.messages.constLast().buttons, MessageButtons::RetryCancel);
+    QVERIFY(t.dialogs.messages.constLast().text.contains(t.storePath()));
+    QCOMPARE(Form1::openNotes(t.program().forms), QList<Form1 *>{note});
+    QVERIFY(note->isVisible());
+    QVERIFY(!t.program().quitting);
+
+    // Space comes back: the retried write lands, the notice goes, and the ending goes through.
+    refusing.release();
+    QVERIFY(t.store().flushPending());
+    QVERIFY(!t.dialogs.noticeShown);
+    const int asked = t.dialogs.messages.size();
+    end({});
+    QCOMPARE(t.endCount, 1);
+    QCOMPARE(t.dialogs.messages.size(), asked + (ending == QLatin1String("yes") ? 1 : 0));
+    t.restart();
+    QCOMPARE(t.texts(), QStringList{"kept and typed"});
+}
+
+// A Quit, create or delete still waiting in the event queue runs while Quit unloads and pauses.
+void TestCommands::nothingChangesWhileQuitUnloads()
+{
+    TestProgram t;
+    t.seedNotes({"a", "b"});
+    t.start();
+    settleSeeThrough(t);
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    QTimer::singleShot(0, [&] {
+        t.program().commands().CreateNewNote();
+        t.program().commands().DeleteThisNote();
+        t.program().commands().Quit();
+    });
+    t.program().commands().Quit();
+    QCOMPARE(t.endCount, 1);
+    t.restart();
+    QCOMPARE(t.texts(), (QStringList{"a", "b"}));
+    QCOMPARE(t.store().get(NoteKeys::TotalForms), QStringLiteral("2"));
+}
+
+void TestCommands::deletedTargetNeverNamesANewNote()
+{
+    TestProgram t;
+    t.seedNotes({"a", "b", "c"});
+    t.start();
+    settleSeeThrough(t);
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm3");
+    t.program().commands().DeleteThisNote();
+    t.settle();
+    t.program().commands().CreateNewNote();
+    QCOMPARE(t.notes().constLast()->Tag(), QStringLiteral("NotesForm3"));
+    settleSeeThrough(t);
+
+    // Still aimed at the deleted note, as from a dialog opened on it.
+    t.program().commands().IncreaseTranslucency();
+    t.program().commands().InsertDate();
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm3.Translucency"), QStringLiteral("absent")),
+             QStringLiteral("absent"));
+    QCOMPARE(t.notes().constLast()->Text1()->toPlainText(), QString());
+}
+
+void TestCommands::insertDateHasAFourDigitYear()
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TestProgram t;
+    t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 55, 40)));
+    t.start();
+    t.choose(t.notes().constFirst(), QStringLiteral("InsertDateName"));
+    QLocale::setDefault(before);
+    QCOMPARE(t.notes().constFirst()->Text1()->toPlainText(), QStringLiteral("12/7/2026"));
 }
 
 QTEST_MAIN(TestCommands)

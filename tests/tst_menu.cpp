@@ -93,6 +93,8 @@ private slots:
     void textFieldDisabledWhileMenuOpen();
     void textFieldOwnMenuNeverShows_data();
     void textFieldOwnMenuNeverShows();
+    void commandGivesTheKeyboardBack_data();
+    void commandGivesTheKeyboardBack();
 
     // The target-note rule
     void deletedTargetChangesNoWindow_data();
@@ -653,18 +655,21 @@ void TestMenu::pressInBandResizesFromCorner_data()
     // Press in the untouched 133 by 133 pixel text field, drag by (30, 20) pixels.
     QTest::addColumn<QPoint>("press");
     QTest::addColumn<QMargins>("moved");   // how far left, top, right, bottom edges move
+    QTest::addColumn<bool>("quickSecond");   // the press follows a click there, as a double click
 
-    QTest::newRow("bottom band: bottom-right") << QPoint(66, 129) << QMargins(0, 0, 30, 20);
-    QTest::newRow("bottom band near left: bottom-left") << QPoint(2, 129) << QMargins(30, 0, 0, 20);
-    QTest::newRow("right band near top: top-right") << QPoint(128, 3) << QMargins(0, 20, 30, 0);
-    QTest::newRow("right band: bottom-right") << QPoint(128, 66) << QMargins(0, 0, 30, 20);
-    QTest::newRow("outside the band: no resize") << QPoint(126, 126) << QMargins();
+    QTest::newRow("bottom band: bottom-right") << QPoint(66, 129) << QMargins(0, 0, 30, 20) << false;
+    QTest::newRow("bottom band near left: bottom-left") << QPoint(2, 129) << QMargins(30, 0, 0, 20) << false;
+    QTest::newRow("right band near top: top-right") << QPoint(128, 3) << QMargins(0, 20, 30, 0) << false;
+    QTest::newRow("right band: bottom-right") << QPoint(128, 66) << QMargins(0, 0, 30, 20) << false;
+    QTest::newRow("outside the band: no resize") << QPoint(126, 126) << QMargins() << false;
+    QTest::newRow("quick second press in the band") << QPoint(66, 129) << QMargins(0, 0, 30, 20) << true;
 }
 
 void TestMenu::pressInBandResizesFromCorner()
 {
     QFETCH(QPoint, press);
     QFETCH(QMargins, moved);
+    QFETCH(bool, quickSecond);
 
     TestProgram t;
     t.seedNotes({"A"});
@@ -679,6 +684,10 @@ void TestMenu::pressInBandResizesFromCorner()
     // window has gone meanwhile.
     const QPoint at = note->Text1()->viewport()->mapTo(note, press);
     const QPoint globalEnd = window->mapToGlobal(at) + QPoint(30, 20);
+    if (quickSecond) {
+        QTest::mouseClick(window, Qt::LeftButton, {}, at);
+        QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;   // the next press comes quickly
+    }
     QTest::mousePress(window, Qt::LeftButton, {}, at);
     QTest::mouseMove(window, window->mapFromGlobal(globalEnd));
     QTest::mouseRelease(window, Qt::LeftButton, {}, window->mapFromGlobal(globalEnd));
@@ -718,6 +727,42 @@ void TestMenu::leftDragInTextSelectsWithoutMovingNote()
     QVERIFY(!field->textCursor().selectedText().isEmpty());
     QVERIFY(QStringLiteral("alpha beta gamma").startsWith(field->textCursor().selectedText()));
     QVERIFY(t.dialogs.errorReports().isEmpty());
+}
+
+void TestMenu::commandGivesTheKeyboardBack_data()
+{
+    QTest::addColumn<Where>("where");
+    QTest::addColumn<QString>("item");
+    for (const char *item : {"InsertDateName", "InsertTimeName", "PasteName", "CutName", "FontName", "ColorName",
+                             "SaveNoteToFileName", "IncreaseTranslucencyName", "AlwaysOnTopName",
+                             "DeleteThisNoteName", "CreateNewNoteName", ""})
+        QTest::newRow(qPrintable(QStringLiteral("text: %1").arg(item))) << Where::Text << item;
+    QTest::newRow("strip: insert date") << Where::Strip << "InsertDateName";
+}
+
+// After a command that leaves its note open, typing goes on in that note (or in the note the
+// command made); the dialogs here are cancelled and the last-note question answered No.
+void TestMenu::commandGivesTheKeyboardBack()
+{
+    QFETCH(Where, where);
+    QFETCH(QString, item);
+
+    TestProgram t;
+    t.seedNotes({"a"});
+    t.start();
+    Form1 *note = t.notes().constFirst();
+    note->activateWindow();
+    note->Text1()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), note->Text1());
+
+    t.dialogs.menuChoices.enqueue(item);
+    pressButton(note, where);
+
+    Form1 *typedIn = t.notes().constLast();
+    QCOMPARE(typedIn == note, item != QLatin1String("CreateNewNoteName"));
+    QTRY_COMPARE(QApplication::focusWidget(), typedIn->Text1());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("z"));
+    QVERIFY(t.store().get(typedIn->Tag() + NoteKeys::Notes).contains(QLatin1Char('z')));
 }
 
 QTEST_MAIN(TestMenu)

@@ -7,6 +7,7 @@
 #include "store/settingsstore.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 Program::Program(SettingsStore &store, Platform platform)
     : store(store)
@@ -15,9 +16,10 @@ Program::Program(SettingsStore &store, Platform platform)
     , m_textHook(std::make_unique<TextHook>())
 {
     onEnd = [] { QCoreApplication::exit(0); };
-    // Typing goes on while the store cannot be written; the user is told once, without waiting.
+    // Typing goes on while the store cannot be written; the notice says so until it can again.
     connect(&store, &SettingsStore::writeFailed, this,
-            [this](const QString &message) { dialogs().notify(message, QStringLiteral("Quillarren")); });
+            [this](const QString &message) { dialogs().showNotice(message, QStringLiteral("Quillarren")); });
+    connect(&store, &SettingsStore::writeRecovered, this, [this] { dialogs().closeNotice(); });
 }
 
 Program::~Program()
@@ -37,6 +39,22 @@ MenuForm &Program::menuForm()
         m_menuForm->load();
     }
     return *m_menuForm;
+}
+
+bool Program::everythingStored()
+{
+    while (!store.flushPending()) {
+        const QString text =
+            tr("Your notes could not be saved to %1 because %2.\n\nQuillarren stays open until they are "
+               "saved, so that nothing you typed is lost. Free some space or fix the folder, then press "
+               "Retry. Cancel keeps your notes open; saving goes on being retried.")
+                .arg(QDir::toNativeSeparators(store.path()), store.failureCause());
+        if (dialogs().messageBox(nullptr, text, QStringLiteral("Quillarren"), MessageButtons::RetryCancel,
+                                 MessageIcon::Warning)
+            != MessageAnswer::Retry)
+            return false;
+    }
+    return true;
 }
 
 void Program::end()

@@ -55,9 +55,17 @@ public:
     MenuForm &menuForm();
     bool isMenuFormLoaded() const { return !m_menuForm.isNull(); }
 
+    /** The text field that takes the keyboard once a popup-menu command has run: the note the
+        menu was opened on, or the note the command created. */
+    QPointer<QWidget> focusAfterMenu;
+
     // The text field the next InstallTextHook or RemoveTextHook acts on, and the hook itself.
     QPointer<QWidget> HookedTextWindow;
     TextHook &textHook() { return *m_textHook; }
+
+    /** True once nothing accepted from the user waits to be written. While the store refuses,
+        asks the user to retry or cancel; false when cancelled. Every way of ending asks it first. */
+    bool everythingStored();
 
     /** Ends the program; tests replace how it ends. */
     void end();

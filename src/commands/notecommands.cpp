@@ -123,17 +123,24 @@ void NoteCommands::insertAtCaret(const QString &text)
 
 void NoteCommands::InsertDate()
 {
-    const QLocale locale = QLocale::system();
-    insertAtCaret(locale.toString(m_program.clock().now().date(), QLocale::ShortFormat));
+    const QLocale locale;
+    // The locale's short date, but never with a two-digit year: a note outlives its century.
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    insertAtCaret(locale.toString(m_program.clock().now().date(), format));
 }
 
 void NoteCommands::InsertTime()
 {
-    insertAtCaret(timeWithSeconds(QLocale::system(), m_program.clock().now().time()));
+    insertAtCaret(timeWithSeconds(QLocale(), m_program.clock().now().time()));
 }
 
 void NoteCommands::CreateNewNote()
 {
+    // Quit is storing and unloading the notes: a choice still waiting must not change the slots.
+    if (m_program.quitting)
+        return;
     renumberNotes();
     if (m_program.NoteCount == std::numeric_limits<qint16>::max())
         throw Failure(QStringLiteral("Overflow"));
@@ -154,17 +161,22 @@ void NoteCommands::CreateNewNote()
     note->setTag(tag);
     note->Text1()->setFocus(Qt::OtherFocusReason);
     note->activateWindow();
+    m_program.focusAfterMenu = note->Text1();
     m_program.store.saveMany(writes);
 }
 
 void NoteCommands::DeleteThisNote()
 {
-    const int open = m_program.forms.notes().size();
+    if (m_program.quitting)
+        return;
+    // Notes the window system closed are put away, not open: they do not count here.
+    const int open = Form1::openNotes(m_program.forms).size();
     if (open == 1) {
         const MessageAnswer answer = m_program.dialogs().messageBox(
             nullptr, QStringLiteral("This is the last note. Would you like to quit?"), QStringLiteral("Quit?"),
             MessageButtons::YesNo, MessageIcon::None);
-        if (answer == MessageAnswer::Yes) {
+        // Nothing typed may be lost by ending: while it cannot be written the note stays open.
+        if (answer == MessageAnswer::Yes && m_program.everythingStored()) {
             RemoveTextHook(m_program);
             Main2::DoEventsTwice();
             m_program.end();
@@ -175,6 +187,9 @@ void NoteCommands::DeleteThisNote()
             m_program.store.save(note->Tag() + NoteKeys::Notes, QString());
             note->unload();
             Main2::DoEventsTwice();
+            // Renumbering hands the tag to another note: a command still aimed at the deleted
+            // one (from an open dialog) must not land there.
+            m_program.CurrentNoteTag.clear();
         }
     }
     renumberNotes();
@@ -186,7 +201,6 @@ void NoteCommands::renumberNotes()
 {
     Writes writes;
     const QList<Form *> notes = m_program.forms.notes();
-    const bool targetOpen = !m_program.forms.withTag(m_program.CurrentNoteTag).isEmpty();
     QString followTarget;
     int slot = 0;
     for (Form *note : notes) {
@@ -198,11 +212,8 @@ void NoteCommands::renumberNotes()
             followTarget = tag;
         note->setTag(tag);
     }
-    // A deleted note's tag may now name another note: it must not stay the target.
     if (!followTarget.isEmpty())
         m_program.CurrentNoteTag = followTarget;
-    else if (!targetOpen && !m_program.forms.withTag(m_program.CurrentNoteTag).isEmpty())
-        m_program.CurrentNoteTag.clear();
     m_program.NoteCount = qint16(slot);
     writes.emplace_back(NoteKeys::TotalForms, QString::number(slot));
     m_program.store.saveMany(writes);
@@ -210,6 +221,9 @@ void NoteCommands::renumberNotes()
 
 void NoteCommands::Quit()
 {
+    // Quit delivers events while it unloads and pauses: a second Quit waiting there changes nothing.
+    if (m_program.quitting)
+        return;
     m_program.quitting = true;
     const SettingsStore &store = m_program.store;
     const bool onTop = m_program.menuForm().AlwaysOnTopName()->isChecked();
@@ -247,6 +261,12 @@ void NoteCommands::Quit()
     }
     writes.emplace_back(NoteKeys::TotalForms, QString::number(k - 1));
     m_program.store.saveMany(writes);
+    // The program must not end with anything unwritten: the user may retry, or cancel and keep
+    // every note open.
+    if (!m_program.everythingStored()) {
+        m_program.quitting = false;
+        return;
+    }
 
     const QList<Form *> loaded = m_program.forms.all();
     for (Form *form : loaded)

@@ -273,9 +273,39 @@ bool Form1::event(QEvent *event)
     return Form::event(event);
 }
 
+QList<Form1 *> Form1::openNotes(const FormList &forms)
+{
+    QList<Form1 *> open;
+    for (Form *form : forms.notes()) {
+        auto *note = qobject_cast<Form1 *>(form);
+        if (note && !note->m_putAway)
+            open.append(note);
+    }
+    return open;
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // A close from the window system (Alt+F4, a logout) only puts the note away: unloading it
+    // would let the next create, delete or Quit renumber its keys away. It comes back at the
+    // next start, or when the program is started again meanwhile.
+    event->ignore();
+    hide();
+    m_putAway = true;
+    if (!openNotes(m_program.forms).isEmpty() || m_program.quitting)
+        return;
+    // The last note closed ends the program, but never with something typed still unwritten.
+    if (m_program.everythingStored()) {
+        m_program.end();
+        return;
+    }
+    show();
+}
+
 void Form1::showEvent(QShowEvent *event)
 {
     Form::showEvent(event);
+    m_putAway = false;
     m_shownFor.start();
     m_holdPosition = true;
 }
@@ -302,8 +332,12 @@ void Form1::mousePressEvent(QMouseEvent *event)
         {102, [&] {
              if (event->button() == Qt::LeftButton)
                  beginMove(event->globalPosition());
-             else if (event->button() == Qt::RightButton)
+             else if (event->button() == Qt::RightButton) {
+                 QPointer<Form1> self = this;
                  openPopupMenu(event->globalPosition().toPoint());
+                 if (self)
+                     restoreFocusAfterMenu();
+             }
          }},
     });
 }
@@ -345,6 +379,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_text1->viewport()) {
         switch (event->type()) {
+        // A quick second press in the resize band is still a press there, not a word to select.
+        case QEvent::MouseButtonDblClick:
         case QEvent::MouseButtonPress: {
             auto *mouse = static_cast<QMouseEvent *>(event);
             Text1_MouseDown(mouse);
@@ -401,15 +437,14 @@ void Form1::Text1_MouseDown(QMouseEvent *event)
                      found->beginResize(code, event->globalPosition());
                      event->setAccepted(true);
                  } else if (event->button() == Qt::RightButton) {
-                     QPointer<QPlainTextEdit> field = found->m_text1;
-                     field->setEnabled(false);
+                     QPointer<Form1> note = found;
+                     found->m_text1->setEnabled(false);
                      found->openPopupMenu(event->globalPosition().toPoint());
-                     if (field) {
-                         field->setEnabled(true);
-                         if (found->m_focusAfterMenu)
-                             field->setFocus(Qt::OtherFocusReason);
-                         found->m_focusAfterMenu = false;
-                     }
+                     if (note)
+                         note->m_text1->setEnabled(true);
+                     // Disabling the field dropped its focus: the keys typed next go back to it.
+                     if (note)
+                         note->restoreFocusAfterMenu();
                      event->setAccepted(true);
                  }
              }
@@ -438,8 +473,6 @@ void Form1::focusText()
     // While the menu is open the field is disabled and refuses the focus; it takes it afterwards.
     if (m_text1->isEnabled())
         m_text1->setFocus(Qt::OtherFocusReason);
-    else
-        m_focusAfterMenu = true;
 }
 
 void Form1::setPointerShape(int shape)
@@ -458,7 +491,20 @@ void Form1::setPointerShape(int shape)
 void Form1::openPopupMenu(const QPoint &globalPos)
 {
     m_program.CurrentNoteTag = Tag();
+    m_program.focusAfterMenu = m_text1;
     m_program.menuForm().popup(globalPos);
+}
+
+void Form1::restoreFocusAfterMenu()
+{
+    QPointer<QWidget> field = m_program.focusAfterMenu;
+    m_program.focusAfterMenu = nullptr;
+    auto *note = field ? qobject_cast<Form1 *>(field->window()) : nullptr;
+    // The command may have deleted the note or ended the program.
+    if (!note || !note->isLoaded() || !note->isVisible() || m_program.quitting || m_program.hasEnded())
+        return;
+    note->activateWindow();
+    field->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::beginMove(const QPointF &globalPress)

@@ -32,6 +32,11 @@ public:
     explicit Form1(Program &program);
     ~Form1() override;
 
+    /** The loaded notes that are on the desktop: not those the window system closed. */
+    static QList<Form1 *> openNotes(const FormList &forms);
+    /** The window system closed it (Alt+F4, a logout); it stays loaded and stored until shown again. */
+    bool isPutAway() const { return m_putAway; }
+
     QPlainTextEdit *Text1() const { return m_text1; }
     FormTimer *Timer1() const { return m_timer1; }
     CommonDialog &CommonDialog1() { return *m_commonDialog1; }
@@ -64,7 +69,7 @@ public:
     bool firstActivationPending() const { return m_firstActivationPending; }
     int pointerShape() const { return m_pointerShape; }
 
-    /** Gives the text field the keyboard focus, or once the open menu has closed. */
+    /** Gives the text field the keyboard focus (once the open menu has closed, if one is open). */
     void focusText();
 
     /** Moves the window with the pointer until the button is released (DragWindow). */
@@ -81,6 +86,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;       // Form_Resize
     void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void Form_Load() override;
@@ -91,6 +97,7 @@ private:
     void Text1_MouseMove(QMouseEvent *event);
     void Timer1_Timer();
     void openPopupMenu(const QPoint &globalPos);
+    void restoreFocusAfterMenu();
     void layOutText();
     void setPointerShape(int shape);
     bool followPointer(const QPointF &globalPos);
@@ -101,7 +108,7 @@ private:
     QPlainTextEdit *m_text1 = nullptr;
     FormTimer *m_timer1 = nullptr;
     bool m_firstActivationPending = false;
-    bool m_focusAfterMenu = false;
+    bool m_putAway = false;
     int m_pointerShape = IBeam;
     qint32 m_textColor = 0;
     qint32 m_textBackColor = 0;

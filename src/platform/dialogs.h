@@ -8,9 +8,9 @@ class QAction;
 class QMenu;
 class QWidget;
 
-enum class MessageButtons { Ok, YesNo };
+enum class MessageButtons { Ok, YesNo, RetryCancel };
 enum class MessageIcon { None, Warning, Information };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageAnswer { Ok, Yes, No, Retry, Cancel };
 
 /** What the font dialog is preset with and gives back. */
 struct FontChoice
@@ -42,9 +42,11 @@ public:
     /** Shows a modal message box and returns the button pressed. */
     virtual MessageAnswer messageBox(QWidget *parent, const QString &text, const QString &title,
                                      MessageButtons buttons, MessageIcon icon) = 0;
-    /** Shows a message without waiting for it to be closed, for news the user must see but
-        need not answer while typing goes on. */
-    virtual void notify(const QString &text, const QString &title) = 0;
+    /** Shows a notice without waiting for it and without taking the keyboard from the window
+        being typed in: news the user must see but need not answer while typing goes on. It
+        stays up until closeNotice() or the user closes it; a second call updates its text. */
+    virtual void showNotice(const QString &text, const QString &title) = 0;
+    virtual void closeNotice() = 0;
     /** Shows the font dialog preset with the choice; false when cancelled. */
     virtual bool chooseFont(QWidget *parent, FontChoice &choice) = 0;
     /** Shows the colour dialog preset with the colour; false when cancelled. */

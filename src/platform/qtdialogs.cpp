@@ -6,6 +6,7 @@
 #include <QFontDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 
 MessageAnswer QtDialogs::messageBox(QWidget *parent, const QString &text, const QString &title,
                                     MessageButtons buttons, MessageIcon icon)
@@ -20,17 +21,37 @@ MessageAnswer QtDialogs::messageBox(QWidget *parent, const QString &text, const 
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
+    if (buttons == MessageButtons::RetryCancel) {
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Retry);
+        return box.exec() == QMessageBox::Retry ? MessageAnswer::Retry : MessageAnswer::Cancel;
+    }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return MessageAnswer::Ok;
 }
 
-void QtDialogs::notify(const QString &text, const QString &title)
+void QtDialogs::showNotice(const QString &text, const QString &title)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
+    if (!m_notice) {
+        m_notice = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Close);
+        m_notice->setAttribute(Qt::WA_DeleteOnClose);
+        m_notice->setModal(false);
+        // Keys meant for a note must never land here (a blank would press its button): it is
+        // shown without being activated and refuses the keyboard; the pointer can still close it.
+        m_notice->setAttribute(Qt::WA_ShowWithoutActivating);
+        m_notice->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+        m_notice->button(QMessageBox::Close)->setFocusPolicy(Qt::NoFocus);
+    }
+    m_notice->setWindowTitle(title);
+    m_notice->setText(text);
+    m_notice->show();
+}
+
+void QtDialogs::closeNotice()
+{
+    if (m_notice)
+        m_notice->close();
 }
 
 bool QtDialogs::chooseFont(QWidget *parent, FontChoice &choice)

@@ -2,14 +2,22 @@
 
 #include "platform/dialogs.h"
 
+#include <QPointer>
+
+class QMessageBox;
+
 class QtDialogs final : public Dialogs
 {
 public:
     MessageAnswer messageBox(QWidget *parent, const QString &text, const QString &title,
                              MessageButtons buttons, MessageIcon icon) override;
-    void notify(const QString &text, const QString &title) override;
+    void showNotice(const QString &text, const QString &title) override;
+    void closeNotice() override;
     bool chooseFont(QWidget *parent, FontChoice &choice) override;
     bool chooseColor(QWidget *parent, QColor &color) override;
     QString saveFileName(QWidget *parent, const SaveFileRequest &request) override;
     QAction *popupMenu(QMenu *menu, const QPoint &globalPos) override;
+
+private:
+    QPointer<QMessageBox> m_notice;
 };

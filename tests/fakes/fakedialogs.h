@@ -33,6 +33,7 @@ public:
     // What was asked.
     QList<Message> messages;
     QList<Message> notices;
+    bool noticeShown = false;
     QList<FontChoice> fontPresets;
     QList<QColor> colorPresets;
     QList<SaveFileRequest> saveRequests;
@@ -46,13 +47,18 @@ public:
         messages.append({text, title, buttons, icon});
         if (!answers.isEmpty())
             return answers.dequeue();
-        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        return buttons == MessageButtons::YesNo         ? MessageAnswer::No
+               : buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel
+                                                        : MessageAnswer::Ok;
     }
 
-    void notify(const QString &text, const QString &title) override
+    void showNotice(const QString &text, const QString &title) override
     {
         notices.append({text, title, MessageButtons::Ok, MessageIcon::Warning});
+        noticeShown = true;
     }
+
+    void closeNotice() override { noticeShown = false; }
 
     bool chooseFont(QWidget *, FontChoice &choice) override
     {
