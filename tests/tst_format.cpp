@@ -159,6 +159,14 @@ void TestFormat::fontDialogPresetsFromTheStoreAndKeepsItsSettings()
     QVERIFY(!t.store().contains(QStringLiteral("NotesForm2.Underline")));
     QVERIFY(t.note("NotesForm1")->CommonDialog1().Font.underline);
     QVERIFY(!t.note("NotesForm2")->CommonDialog1().Font.underline);
+
+    // A face name or size stored empty presets the default, as an absent one does.
+    t.seed(QStringLiteral("NotesForm2.Font"), QString());
+    t.seed(QStringLiteral("NotesForm2.Size"), QString());
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
+    t.program().commands().ChangeFont();   // cancelled
+    QCOMPARE(t.dialogs.fontPresets.constLast().family, QStringLiteral("Arial"));
+    QCOMPARE(t.dialogs.fontPresets.constLast().pointSize, 9.0);
 }
 
 void TestFormat::cancelledDialogsChangeNothing()
