@@ -4,20 +4,78 @@
 #include "commands/menuform.h"
 #include "commands/notecommands.h"
 #include "note/commondialog.h"
+#include "platform/fontcolordialog.h"
 #include "platform/product.h"
+#include "platform/qtdialogs.h"
 #include "platform/textfile.h"
 #include "platform/units.h"
 
 #include <QAction>
+#include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
+// The real font dialog; every other dialog is answered by the doubles.
+class RealFontDialog final : public Dialogs
+{
+public:
+    explicit RealFontDialog(FakeDialogs &fakes) : m_fakes(fakes) {}
+
+    MessageAnswer messageBox(QWidget *parent, const QString &text, const QString &title, MessageButtons buttons,
+                             MessageIcon icon) override
+    {
+        return m_fakes.messageBox(parent, text, title, buttons, icon);
+    }
+    void showNotice(const QString &text, const QString &title) override { m_fakes.showNotice(text, title); }
+    void closeNotice() override { m_fakes.closeNotice(); }
+    bool chooseFont(QWidget *parent, FontChoice &choice) override { return m_real.chooseFont(parent, choice); }
+    bool chooseColor(QWidget *parent, QColor &color) override { return m_fakes.chooseColor(parent, color); }
+    QString saveFileName(QWidget *parent, const SaveFileRequest &request) override
+    {
+        return m_fakes.saveFileName(parent, request);
+    }
+    QAction *popupMenu(QMenu *menu, const QPoint &globalPos) override { return m_fakes.popupMenu(menu, globalPos); }
+
+private:
+    FakeDialogs &m_fakes;
+    QtDialogs m_real;
+};
+
+// Answers the next modal dialog of this kind from inside its exec(), once it is open.
+template <typename T>
+void answerModal(std::function<void(T *)> answer, int triesLeft = 200)
+{
+    QTimer::singleShot(triesLeft == 200 ? 0 : 10, [answer, triesLeft] {
+        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget()))
+            answer(dialog);
+        else if (triesLeft > 0)
+            answerModal<T>(answer, triesLeft - 1);
+    });
+}
+
+// Opens the font dialog's colour dialog and takes this colour in it.
+void pickColor(FontColorDialog *dialog, const QColor &colour)
+{
+    answerModal<QColorDialog>([colour](QColorDialog *colors) {
+        colors->setCurrentColor(colour);
+        colors->accept();
+    });
+    dialog->findChild<QPushButton *>(QStringLiteral("colorButton"))->click();
+}
 
 QByteArray readAll(const QString &path)
 {
@@ -45,6 +103,8 @@ bool lockFolder(const QString &folder, bool locked)
 
 } // namespace
 
+Q_DECLARE_METATYPE(FontChoice)
+
 class TestFormat : public QObject
 {
     Q_OBJECT
@@ -56,6 +116,9 @@ private slots:
     void fontSizeRoundsHalfToEven_data();
     void fontSizeRoundsHalfToEven();
     void fontDialogPresetsFromTheStoreAndKeepsItsSettings();
+    void realFontDialogChangesTheTextColor();
+    void realFontDialogConfirmedAtOnceGivesThePresetBack_data();
+    void realFontDialogConfirmedAtOnceGivesThePresetBack();
     void cancelledDialogsChangeNothing();
     void colorPaintsTheFieldAndTheWindow();
     void alwaysOnTopTwice();
@@ -159,6 +222,96 @@ void TestFormat::fontDialogPresetsFromTheStoreAndKeepsItsSettings()
     QVERIFY(!t.store().contains(QStringLiteral("NotesForm2.Underline")));
     QVERIFY(t.note("NotesForm1")->CommonDialog1().Font.underline);
     QVERIFY(!t.note("NotesForm2")->CommonDialog1().Font.underline);
+
+    // A face name or size stored empty presets the default, as an absent one does.
+    t.seed(QStringLiteral("NotesForm2.Font"), QString());
+    t.seed(QStringLiteral("NotesForm2.Size"), QString());
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
+    t.program().commands().ChangeFont();   // cancelled
+    QCOMPARE(t.dialogs.fontPresets.constLast().family, QStringLiteral("Arial"));
+    QCOMPARE(t.dialogs.fontPresets.constLast().pointSize, 9.0);
+}
+
+void TestFormat::realFontDialogChangesTheTextColor()
+{
+    TestProgram t;
+    RealFontDialog dialogs(t.dialogs);
+    t.program().platform.dialogs = &dialogs;
+    t.start();
+    Form1 *note = t.note("NotesForm1");
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+
+    // A colour taken and then cancelled with Escape changes nothing.
+    answerModal<FontColorDialog>([](FontColorDialog *dialog) {
+        pickColor(dialog, Qt::red);
+        QTest::keyClick(dialog->findChild<QListView *>(), Qt::Key_Escape);
+        if (dialog->isVisible())
+            dialog->accept();   // fail, not hang
+    });
+    t.program().commands().ChangeFont();
+    QCOMPARE(note->textColor(), qint32(0));
+    QVERIFY(!t.store().contains(QStringLiteral("NotesForm1.TextColor")));
+
+    // Another family and size, and a colour shown on the button, confirmed with OK.
+    const QColor chosen(10, 20, 30);
+    QString family;
+    QColor swatch;
+    bool modalToTheNote = false;
+    answerModal<FontColorDialog>([&](FontColorDialog *dialog) {
+        modalToTheNote = dialog->isModal() && dialog->parentWidget() == note;
+        auto *fonts = dialog->findChild<QFontDialog *>();
+        const QStringList families = QFontDatabase::families();
+        family = families.value(families.indexOf(fonts->currentFont().family()) == 0 ? 1 : 0);
+        fonts->setCurrentFont(QFont(family, 12));
+        pickColor(dialog, chosen);
+        const QPushButton *button = dialog->findChild<QPushButton *>(QStringLiteral("colorButton"));
+        swatch = button->icon().pixmap(button->iconSize()).toImage().pixelColor(1, 1);
+        dialog->findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly)->button(QDialogButtonBox::Ok)->click();
+    });
+    t.program().commands().ChangeFont();
+    QVERIFY(modalToTheNote);
+    QCOMPARE(swatch, chosen);
+    const qint32 stored = Units::fromQColor(chosen);
+    QCOMPARE(note->textColor(), stored);
+    QCOMPARE(note->Text1()->palette().color(QPalette::Text), chosen);
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.TextColor")), QString::number(stored));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Font")), family);
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Size")), QStringLiteral("12"));
+}
+
+void TestFormat::realFontDialogConfirmedAtOnceGivesThePresetBack_data()
+{
+    QTest::addColumn<FontChoice>("preset");
+    FontChoice plain;
+    plain.family = QStringLiteral("Arial");   // missing here: the dialog shows a substitute
+    QTest::newRow("never formatted") << plain;
+    FontChoice effects;
+    effects.family = QStringLiteral("Courier New");
+    effects.pointSize = 10.5;                   // the dialog shows whole points
+    effects.bold = effects.italic = effects.underline = effects.strikeout = true;
+    effects.color = Units::ButtonFace;          // a system colour stays one
+    QTest::newRow("effects, half size, system colour") << effects;
+}
+
+void TestFormat::realFontDialogConfirmedAtOnceGivesThePresetBack()
+{
+    QFETCH(FontChoice, preset);
+    QWidget owner;
+    QtDialogs dialogs;
+    answerModal<FontColorDialog>([](FontColorDialog *dialog) {
+        QTest::keyClick(dialog->findChild<QListView *>(), Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->reject();   // fail, not hang
+    });
+    FontChoice choice = preset;
+    QVERIFY(dialogs.chooseFont(&owner, choice));
+    QCOMPARE(choice.family, preset.family);
+    QCOMPARE(choice.pointSize, preset.pointSize);
+    QCOMPARE(choice.bold, preset.bold);
+    QCOMPARE(choice.italic, preset.italic);
+    QCOMPARE(choice.underline, preset.underline);
+    QCOMPARE(choice.strikeout, preset.strikeout);
+    QCOMPARE(choice.color, preset.color);
 }
 
 void TestFormat::cancelledDialogsChangeNothing()

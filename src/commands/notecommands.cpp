@@ -321,7 +321,9 @@ void NoteCommands::ChangeFont()
         dialog.Font.italic = flag(NoteKeys::Italic);
         dialog.Font.underline = flag(NoteKeys::Underline);
         dialog.Font.strikeout = flag(NoteKeys::Strikethru);
-        dialog.Font.family = store.get(tag + NoteKeys::Font, QStringLiteral("Arial"));
+        // An empty face name cannot be shown; it presets the default as an absent one does.
+        const QString family = store.get(tag + NoteKeys::Font);
+        dialog.Font.family = family.trimmed().isEmpty() ? QStringLiteral("Arial") : family;
         const auto size = Conversions::toSingle(store.get(tag + NoteKeys::Size, QStringLiteral("9")));
         dialog.Font.pointSize = size && *size > 0 ? double(*size) : 9.0;
         dialog.Color = note->textColor();

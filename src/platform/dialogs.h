@@ -21,8 +21,7 @@ struct FontChoice
     bool italic = false;
     bool underline = false;
     bool strikeout = false;
-    qint32 color = 0;            // stored form; the dialog gives it back unchanged when it has no colour
-
+    qint32 color = 0;            // the text colour in its stored form
 };
 
 /** What the save dialog is asked for. */

@@ -1,11 +1,13 @@
 #include "platform/qtdialogs.h"
 
+#include "platform/fontcolordialog.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 MessageAnswer QtDialogs::messageBox(QWidget *parent, const QString &text, const QString &title,
@@ -56,24 +58,16 @@ void QtDialogs::closeNotice()
 
 bool QtDialogs::chooseFont(QWidget *parent, FontChoice &choice)
 {
-    QFont font(choice.family);
-    font.setPointSizeF(choice.pointSize > 0 ? choice.pointSize : 9);
-    font.setBold(choice.bold);
-    font.setItalic(choice.italic);
-    font.setUnderline(choice.underline);
-    font.setStrikeOut(choice.strikeout);
-    bool ok = false;
-    // Qt's font dialog has the effects but no colour: the colour comes back as it went in.
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent, QString());
-    if (!ok)
+    // Held by a guard: the note may be unloaded (a logout) while the dialog is open, and the
+    // dialog goes with it.
+    QPointer<FontColorDialog> dialog = new FontColorDialog(choice, parent);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!dialog)
         return false;
-    choice.family = chosen.family();
-    choice.pointSize = chosen.pointSizeF();
-    choice.bold = chosen.bold();
-    choice.italic = chosen.italic();
-    choice.underline = chosen.underline();
-    choice.strikeout = chosen.strikeOut();
-    return true;
+    if (accepted)
+        choice = dialog->choice();
+    delete dialog;
+    return accepted;
 }
 
 bool QtDialogs::chooseColor(QWidget *parent, QColor &color)
