@@ -1,6 +1,7 @@
 #include "app/main2.h"
 #include "app/program.h"
 #include "platform/clock.h"
+#include "platform/filesync.h"
 #include "platform/programicon.h"
 #include "platform/qtdialogs.h"
 #include "platform/qtlayeredwindow.h"
@@ -29,6 +30,7 @@ void bringNotesForward(Program &program)
 int main(int argc, char *argv[])
 {
     preferX11OnWayland();
+    FileSync::failWritesPastSizeLimit();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);   // the menu window stays loaded, hidden
     QApplication::setWindowIcon(programIcon());

@@ -18,7 +18,7 @@ Program::Program(SettingsStore &store, Platform platform)
     onEnd = [] { QCoreApplication::exit(0); };
     // Typing goes on while the store cannot be written; the notice says so until it can again.
     connect(&store, &SettingsStore::writeFailed, this,
-            [this](const QString &message) { dialogs().showNotice(message, QStringLiteral("Quillarren")); });
+            [this](const QString &message) { dialogs().showNotice(message, tr("Quillarren: notes not saved")); });
     connect(&store, &SettingsStore::writeRecovered, this, [this] { dialogs().closeNotice(); });
 }
 
@@ -49,7 +49,7 @@ bool Program::everythingStored()
                "saved, so that nothing you typed is lost. Free some space or fix the folder, then press "
                "Retry. Cancel keeps your notes open; saving goes on being retried.")
                 .arg(QDir::toNativeSeparators(store.path()), store.failureCause());
-        if (dialogs().messageBox(nullptr, text, QStringLiteral("Quillarren"), MessageButtons::RetryCancel,
+        if (dialogs().messageBox(nullptr, text, tr("Quillarren: notes not saved"), MessageButtons::RetryCancel,
                                  MessageIcon::Warning)
             != MessageAnswer::Retry)
             return false;

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <csignal>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -60,6 +62,13 @@ bool makePrivateFolder(const QString &path)
 {
     return restrictTo(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
                                 | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+}
+
+void failWritesPastSizeLimit()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 } // namespace FileSync

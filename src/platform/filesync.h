@@ -14,4 +14,8 @@ bool makePrivateFile(const QString &path);
 /** The same for a folder: only its owner may list, enter or change it. */
 bool makePrivateFolder(const QString &path);
 
+/** A file-size limit (ulimit -f) then fails the write, which the store survives, instead of
+    ending the program with a signal. */
+void failWritesPastSizeLimit();
+
 } // namespace FileSync

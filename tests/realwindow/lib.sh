@@ -381,3 +381,16 @@ rw_ink_pixels() {   # file x y w h
         -fx '(abs(r - 1) + abs(g - 1) + abs(b - 0.753)) > 0.25' \
         -format '%[fx:round(mean * w * h)]' info: 2>/dev/null || echo -1
 }
+
+rw_stored_contains() {   # key text
+    case $(rw_get "$1") in *"$2"*) return 0 ;; esac
+    return 1
+}
+
+# The program's visible windows whose name matches the pattern (message boxes, dialogs).
+rw_window_named() {
+    rw_app_running || return 1
+    xdotool search --all --onlyvisible --pid "$RW_APP_PID" --name "$1" 2>/dev/null | head -n 1
+}
+
+rw_has_window_named() { [ -n "$(rw_window_named "$1")" ]; }

@@ -10,6 +10,8 @@ rw_seed_note 1 1500 1500 "Hello from note one"
 rw_seed_note 2 4500 3000 $'alpha\nbeta\ngamma\ndelta\nepsilon'
 rw_seed_note 3 9000 6000 "the third note"
 
+chmod 755 "$(dirname "$RW_STORE")"
+chmod 644 "$RW_STORE"
 rw_start_app
 rw_wait_notes 3
 
@@ -41,5 +43,11 @@ rw_poll 5 texts_shown ||
 # Start-up reads the notes; it must not write over them.
 rw_expect_eq "stored text of note 2 after start-up" $'alpha\nbeta\ngamma\ndelta\nepsilon' "$(rw_get NotesForm2.Notes)"
 rw_expect_eq "Total Forms after start-up" 3 "$(rw_get "Total Forms")"
+
+# Other users of the machine cannot read the notes: the store was seeded with loose modes.
+rw_expect_eq "mode of the store folder" 700 "$(stat -c %a "$(dirname "$RW_STORE")")"
+for file in "$RW_STORE" "$RW_STORE-wal" "$(dirname "$RW_STORE")/Quillarren.lock"; do
+    rw_expect_eq "mode of $(basename "$file")" 600 "$(stat -c %a "$file")"
+done
 
 rw_pass
