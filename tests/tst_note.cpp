@@ -1,8 +1,10 @@
 // One note window by itself: its text is stored as it is typed, it finds itself by its handle,
-// its first activation re-arms the set-up timer, its text field never shows its own menu.
+// its first activation re-arms the set-up timer, its text field never shows its own menu, its
+// cursor stops blinking when left alone.
 #include "testprogram.h"
 
 #include "note/texthook.h"
+#include "platform/cursorblinktimeout.h"
 #include "platform/errorreport.h"
 #include "platform/formtimer.h"
 #include "platform/units.h"
@@ -12,6 +14,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QStyleHints>
 #include <QtTest>
 
 namespace {
@@ -32,6 +35,25 @@ bool ownMenuShows(QPlainTextEdit *field)
     return shown;
 }
 
+// Whether the text cursor is drawn now: dark pixels in its column of an empty, light field.
+bool cursorDrawn(QPlainTextEdit *field)
+{
+    const QImage shot = field->viewport()->grab().toImage();
+    const QRect caret = field->cursorRect().adjusted(-1, 0, 1, 0) & shot.rect();
+    for (int y = caret.top(); y <= caret.bottom(); ++y) {
+        for (int x = caret.left(); x <= caret.right(); ++x) {
+            if (qGray(shot.pixel(x, y)) < 128)
+                return true;
+        }
+    }
+    return false;
+}
+
+int flashTime()
+{
+    return QGuiApplication::styleHints()->cursorFlashTime();
+}
+
 } // namespace
 
 class TestNote : public QObject
@@ -49,6 +71,7 @@ private slots:
     void unloadingOneNoteUnhooksOnlyThatNote();
     void errorReportWordsAndGoesOn();
     void timerIntervalZeroStops();
+    void cursorStopsBlinkingWhenIdleAndBlinksAgainAtInput();
     void storedColours_data();
     void storedColours();
 };
@@ -200,6 +223,31 @@ void TestNote::timerIntervalZeroStops()
     const int seen = ticks.count();
     QTest::qWait(20);
     QCOMPARE(ticks.count(), seen);
+}
+
+void TestNote::cursorStopsBlinkingWhenIdleAndBlinksAgainAtInput()
+{
+    const int desktopFlashTime = flashTime();
+    QVERIFY(desktopFlashTime > 0);
+    TestProgram t;
+    t.start();
+    QPlainTextEdit *text = t.note("NotesForm1")->Text1();
+    QTRY_VERIFY(text->hasFocus());
+    {
+        // Stopped in the hidden half of a blink, the cursor must still be drawn.
+        QTRY_VERIFY(!cursorDrawn(text));
+        CursorBlinkTimeout blink(0);
+        QTRY_COMPARE(flashTime(), 0);
+        QVERIFY(cursorDrawn(text));
+
+        QTest::keyClick(text, Qt::Key_A);
+        QCOMPARE(flashTime(), desktopFlashTime);
+        QTRY_COMPARE(flashTime(), 0);
+        QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
+        QCOMPARE(flashTime(), desktopFlashTime);
+        QTRY_COMPARE(flashTime(), 0);
+    }
+    QCOMPARE(flashTime(), desktopFlashTime);   // the desktop's own blinking is left as it was
 }
 
 void TestNote::storedColours_data()

@@ -1,6 +1,7 @@
 #include "app/main2.h"
 #include "app/program.h"
 #include "platform/clock.h"
+#include "platform/cursorblinktimeout.h"
 #include "platform/filesync.h"
 #include "platform/programicon.h"
 #include "platform/qtdialogs.h"
@@ -34,6 +35,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);   // the menu window stays loaded, hidden
     QApplication::setWindowIcon(programIcon());
+    CursorBlinkTimeout cursorBlink;   // an idle program does not wake to blink
 
     QtDialogs dialogs;
     SystemClock clock;
