@@ -1,7 +1,7 @@
 # Debian packages the build, the program and the tests need; sourced by the other scripts.
 QUILLARREN_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libsqlite3-dev
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libsqlite3-dev libxcb1-dev
     xvfb xdotool x11-utils openbox imagemagick sqlite3 sox locales
 )
 

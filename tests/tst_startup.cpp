@@ -64,9 +64,9 @@ void TestStartup::emptyStoreOpensOneEmptyNote()
     QVERIFY(note->isVisible());
     QCOMPARE(note->Text1()->toPlainText(), QString());
     QCOMPARE(t.program().NoteCount, qint16(1));
-    // Nothing asked for stacking, so neither the window nor the shared check mark was touched.
-    QVERIFY(!note->isTopmost());
-    QVERIFY(!t.program().isMenuFormLoaded());
+    // Nothing stored for stacking: the note is on top, as the menu's check mark shows.
+    QVERIFY(note->isTopmost());
+    QVERIFY(t.program().menuForm().AlwaysOnTopName()->isChecked());
     // The load step cleared the built-in text while the tag was still empty.
     QVERIFY(t.store().contains(QStringLiteral(".Notes")));
     QCOMPARE(t.store().get(QStringLiteral(".Notes"), QStringLiteral("absent")), QString());
@@ -116,6 +116,11 @@ void TestStartup::positionsComeFromTheStore()
     QCOMPARE(t.note("NotesForm1")->pos(), QPoint(300, 200));
     // A note that was not moved keeps its exact stored position, though pixels are coarser.
     QCOMPARE(t.note("NotesForm2")->leftTwips(), 1007);
+    // A window manager that puts it elsewhere when it is shown does not change that.
+    t.note("NotesForm2")->move(64, 64);
+    QCOMPARE(t.note("NotesForm2")->leftTwips(), 1007);
+    // A move by the user does.
+    t.note("NotesForm2")->beginMove(QPointF(70, 70));
     t.note("NotesForm2")->move(100, 100);
     QCOMPARE(t.note("NotesForm2")->leftTwips(), 1500);
 }
@@ -173,18 +178,20 @@ void TestStartup::multiLineTextKeepsItsBreaks()
 void TestStartup::alwaysOnTopFollowsEachNoteAndTheLastDecidesTheCheck()
 {
     TestProgram t;
-    t.seed(QStringLiteral("Total Forms"), QStringLiteral("3"));
-    t.seed(QStringLiteral("NotesForm1.AlwaysOnTop"), QStringLiteral("True"));
-    t.seed(QStringLiteral("NotesForm2.AlwaysOnTop"), QStringLiteral("False"));
+    t.seed(QStringLiteral("Total Forms"), QStringLiteral("4"));
+    t.seed(QStringLiteral("NotesForm2.AlwaysOnTop"), QStringLiteral("True"));
+    t.seed(QStringLiteral("NotesForm3.AlwaysOnTop"), QStringLiteral("False"));
     t.start();
 
-    QVERIFY(t.note("NotesForm1")->isTopmost());
-    QVERIFY(!t.note("NotesForm2")->isTopmost());
+    // Notes without a stored value follow the check mark as start-up leaves it: off.
+    QVERIFY(!t.note("NotesForm1")->isTopmost());
+    QVERIFY(t.note("NotesForm2")->isTopmost());
     QVERIFY(!t.note("NotesForm3")->isTopmost());
+    QVERIFY(!t.note("NotesForm4")->isTopmost());
     QVERIFY(t.program().isMenuFormLoaded());
     QVERIFY(!t.program().menuForm().AlwaysOnTopName()->isChecked());
-    QVERIFY(t.note("NotesForm1")->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
-    QVERIFY(!(t.note("NotesForm2")->windowHandle()->flags() & Qt::WindowStaysOnTopHint));
+    QVERIFY(t.note("NotesForm2")->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(!(t.note("NotesForm3")->windowHandle()->flags() & Qt::WindowStaysOnTopHint));
 }
 
 void TestStartup::totalFormsCount_data()
@@ -244,7 +251,7 @@ void TestStartup::badStoredValuesCountAsAbsent()
     QCOMPARE(note->Text1()->font().pointSizeF(), 9.0);
     QCOMPARE(note->textColor(), qint32(0));
     QCOMPARE(note->backColor(), qint32(0x00C0FFFF));
-    QVERIFY(!t.program().isMenuFormLoaded());
+    QVERIFY(t.program().menuForm().AlwaysOnTopName()->isChecked());   // as if nothing were stored
     QCOMPARE(note->Text1()->toPlainText(), QStringLiteral("still here"));
     QVERIFY(t.dialogs.errorReports().isEmpty());
     // The bad values stay as they were: nothing is rewritten behind the user's back.

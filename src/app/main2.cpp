@@ -56,7 +56,19 @@ void applyIfStored(SettingsStore &store, const QString &key, Convert convert)
         convert(text);
 }
 
-void buildNote(Program &program, int index)
+// Where the shared check mark ends up once every stored stacking has been applied: the last
+// note with a stored value decides it, and without one it stays as the menu window loads it (on).
+bool finalAlwaysOnTop(Program &program)
+{
+    bool onTop = program.menuForm().AlwaysOnTopName()->isChecked();
+    for (int index = 1; index <= program.NoteCount; ++index) {
+        if (const auto stored = Conversions::toBool(program.store.get(NoteKeys::tagFor(index) + NoteKeys::AlwaysOnTop)))
+            onTop = *stored;
+    }
+    return onTop;
+}
+
+void buildNote(Program &program, int index, bool unstoredOnTop)
 {
     SettingsStore &store = program.store;
     auto *note = new Form1(program);
@@ -99,17 +111,19 @@ void buildNote(Program &program, int index)
     applyIfStored(store, tag + NoteKeys::BackColor, [&](const QString &t) {
         if (const auto v = toInt32(t)) note->setBackColor(*v);
     });
-    applyIfStored(store, tag + NoteKeys::AlwaysOnTop, [&](const QString &t) {
-        const auto onTop = toBool(t);
-        if (!onTop)
-            return;
+    const auto onTop = toBool(store.get(tag + NoteKeys::AlwaysOnTop));
+    if (onTop) {
         QAction *check = program.menuForm().AlwaysOnTopName();
         check->setChecked(*onTop);
         if (check->isChecked())
             MakeTopmost(note);
         else
             MakeNotTopmost(note);
-    });
+    } else if (unstoredOnTop) {
+        // A note without a stored stacking follows the check mark the menu will show, so that
+        // the menu never shows "Always On Top" checked over notes that are not on top.
+        MakeTopmost(note);
+    }
 
     note->Timer1()->setInterval(1);
     note->show();
@@ -131,8 +145,9 @@ int NotesToOpen(Program &program)
 void StartUp(Program &program)
 {
     program.NoteCount = qint16(NotesToOpen(program));
+    const bool unstoredOnTop = finalAlwaysOnTop(program);
     for (int index = 1; index <= program.NoteCount; ++index)
-        buildNote(program, index);
+        buildNote(program, index, unstoredOnTop);
 }
 
 QString SkinFilePath()

@@ -9,6 +9,7 @@
 #include "note/texthook.h"
 #include "platform/errorreport.h"
 #include "platform/formtimer.h"
+#include "platform/notewindow.h"
 #include "platform/product.h"
 #include "platform/programicon.h"
 #include "platform/units.h"
@@ -43,7 +44,7 @@ Form1::Form1(Program &program)
     : Form(program.forms)
     , m_program(program)
 {
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    NoteWindow::setUp(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
     resize(Units::twipsToPixels(WidthTwips), Units::twipsToPixels(HeightTwips));
@@ -225,16 +226,18 @@ void Form1::setPositionTwips(int left, int top)
     move(m_intendedPos);
 }
 
+// Until the user moves the note it is where it was put, even when a window manager placed it
+// elsewhere: a place the note never had must not overwrite its stored one.
 int Form1::leftTwips() const
 {
-    if (m_intendedTwips && pos() == m_intendedPos)
+    if (m_intendedTwips && (!m_movedByUser || pos() == m_intendedPos))
         return m_intendedTwips->x();
     return Units::pixelsToTwips(pos().x());
 }
 
 int Form1::topTwips() const
 {
-    if (m_intendedTwips && pos() == m_intendedPos)
+    if (m_intendedTwips && (!m_movedByUser || pos() == m_intendedPos))
         return m_intendedTwips->y();
     return Units::pixelsToTwips(pos().y());
 }
@@ -302,8 +305,17 @@ void Form1::closeEvent(QCloseEvent *event)
     show();
 }
 
+void Form1::applyTopmost(bool topmost)
+{
+    if (testAttribute(Qt::WA_WState_Created) && NoteWindow::setStates(this, topmost))
+        return;
+    Form::applyTopmost(topmost);
+}
+
 void Form1::showEvent(QShowEvent *event)
 {
+    // The window manager forgot the states of a window it stopped showing (a note put away).
+    NoteWindow::setStates(this, isTopmost());
     Form::showEvent(event);
     m_putAway = false;
     m_shownFor.start();
@@ -313,10 +325,12 @@ void Form1::showEvent(QShowEvent *event)
 void Form1::moveEvent(QMoveEvent *event)
 {
     Form::moveEvent(event);
-    if (!m_holdPosition)
-        return;
-    if (m_shownFor.elapsed() > HoldPositionMs) {
+    if (m_holdPosition && m_shownFor.elapsed() > HoldPositionMs)
         m_holdPosition = false;
+    if (!m_holdPosition) {
+        // Long after showing, a move is the user's, through us or the window manager (Alt+drag).
+        if (pos() != m_intendedPos)
+            m_movedByUser = true;
         return;
     }
     // Openbox sometimes has Qt believe a just-shown window sits at the origin while it is at its
@@ -510,6 +524,7 @@ void Form1::restoreFocusAfterMenu()
 void Form1::beginMove(const QPointF &globalPress)
 {
     m_holdPosition = false;
+    m_movedByUser = true;
     QWindow *window = windowHandle();
     if (window && window->startSystemMove())
         return;
@@ -519,6 +534,7 @@ void Form1::beginMove(const QPointF &globalPress)
 void Form1::beginResize(int hitCode, const QPointF &globalPress)
 {
     m_holdPosition = false;
+    m_movedByUser = true;   // from a left or top corner the place changes too
     const Qt::Edges edges = BorderlessResize::EdgesFor(hitCode);
     QWindow *window = windowHandle();
     if (window && window->startSystemResize(edges))

@@ -87,6 +87,7 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void applyTopmost(bool topmost) override;
 
 private:
     void Form_Load() override;
@@ -126,6 +127,7 @@ private:
     std::optional<QPoint> m_intendedTwips;
     QElapsedTimer m_shownFor;
     bool m_holdPosition = false;
+    bool m_movedByUser = false;
 
     // A move or resize that follows the pointer itself, where the platform has no loop for it.
     struct ManualDrag

@@ -52,6 +52,11 @@ qint64 Form::hWnd() const
 void Form::setTopmost(bool topmost)
 {
     m_topmost = topmost;
+    applyTopmost(topmost);
+}
+
+void Form::applyTopmost(bool topmost)
+{
     if (!testAttribute(Qt::WA_WState_Created)) {
         // Not yet on screen: the flag is taken when the window is created.
         setWindowFlag(Qt::WindowStaysOnTopHint, topmost);

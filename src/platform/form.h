@@ -37,6 +37,8 @@ public:
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+    /** Puts the window into or out of the topmost band; a window may do it its own way. */
+    virtual void applyTopmost(bool topmost);
     void closeEvent(QCloseEvent *event) override;
 
 private:

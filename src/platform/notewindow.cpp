@@ -1,0 +1,121 @@
+#include "platform/notewindow.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#define QUILLARREN_X11 1
+#include <xcb/xcb.h>
+#endif
+
+namespace NoteWindow {
+
+#ifdef QUILLARREN_X11
+namespace {
+
+xcb_connection_t *x11Connection()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    xcb_intern_atom_reply_t *reply =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return found;
+}
+
+} // namespace
+#endif
+
+void setUp(QWidget *window)
+{
+#ifdef QUILLARREN_X11
+    // A plain frameless window: Qt::Tool would make it a utility window, transient for a hidden
+    // leader, which KDE hides while another program is active and XWayland never activates.
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+#else
+    // Elsewhere a tool window is how a window stays out of the taskbar.
+    window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+#endif
+}
+
+bool setStates(QWidget *window, bool above)
+{
+#ifdef QUILLARREN_X11
+    // Qt would re-create the window at its next showing after a change of its stays-on-top flag,
+    // losing the states set here; so on X11 the note's whole state is set here, Qt's flag never.
+    xcb_connection_t *connection = x11Connection();
+    if (!connection)
+        return false;
+    const xcb_window_t id = xcb_window_t(window->winId());
+    const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
+    const xcb_atom_t skipTaskbar = atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
+    const xcb_atom_t skipPager = atom(connection, "_NET_WM_STATE_SKIP_PAGER");
+    const xcb_atom_t aboveAtom = atom(connection, "_NET_WM_STATE_ABOVE");
+
+    xcb_get_window_attributes_reply_t *attributes =
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, id), nullptr);
+    const bool mapped = attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
+    free(attributes);
+
+    if (!mapped) {
+        // Before mapping, the window's own property is what the window manager reads; Qt adds
+        // its own states to it when it maps the window.
+        xcb_get_property_reply_t *reply = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 64), nullptr);
+        std::vector<xcb_atom_t> atoms;
+        if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+            const auto *data = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
+            atoms.assign(data, data + xcb_get_property_value_length(reply) / 4);
+        }
+        free(reply);
+        atoms.erase(std::remove(atoms.begin(), atoms.end(), aboveAtom), atoms.end());
+        for (xcb_atom_t wanted : {skipTaskbar, skipPager}) {
+            if (std::find(atoms.begin(), atoms.end(), wanted) == atoms.end())
+                atoms.push_back(wanted);
+        }
+        if (above)
+            atoms.push_back(aboveAtom);
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
+                            uint32_t(atoms.size()), atoms.data());
+    } else {
+        // A mapped window asks the window manager, which owns its state from now on.
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        const auto ask = [&](uint32_t action, xcb_atom_t first, xcb_atom_t second) {
+            xcb_client_message_event_t message = {};
+            message.response_type = XCB_CLIENT_MESSAGE;
+            message.format = 32;
+            message.window = id;
+            message.type = state;
+            message.data.data32[0] = action;   // 0 remove, 1 add
+            message.data.data32[1] = first;
+            message.data.data32[2] = second;
+            message.data.data32[3] = 1;        // from a normal application
+            xcb_send_event(connection, 0, screen->root,
+                           XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                           reinterpret_cast<const char *>(&message));
+        };
+        ask(1, skipTaskbar, skipPager);
+        ask(above ? 1 : 0, aboveAtom, XCB_ATOM_NONE);
+    }
+    xcb_flush(connection);
+    return true;
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(above);
+    return false;
+#endif
+}
+
+} // namespace NoteWindow

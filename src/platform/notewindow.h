@@ -1,0 +1,19 @@
+#pragma once
+
+class QWidget;
+
+// What a note window is to the desktop: an ordinary top-level window without a frame that
+// taskbars and pagers leave out. Window managers hide, misplace or never activate utility
+// windows of an inactive program, so a note must not be one.
+namespace NoteWindow {
+
+/** Sets the window's type and flags; call it once, before the window is first shown. */
+void setUp(QWidget *window);
+
+/** Tells the window manager that the window stays out of taskbars and pagers, and whether it
+    stays above other windows. Call it when the window is about to be shown (a window manager
+    forgets the state of a window it no longer shows) and whenever the stacking changes. False
+    where the platform has no such state, and the stacking is left to the caller. */
+bool setStates(QWidget *window, bool above);
+
+} // namespace NoteWindow
