@@ -14,7 +14,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QThread>
+
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <cstdio>
@@ -166,6 +169,38 @@ int saveThenWait(const QString &path)
     for (;;)
         pause();
 }
+
+const char *const HeldChildSwitch = "--type-while-held";
+
+// The child side of typingWhileHeldSurvivesKill: types into a store another process holds, says
+// so, then waits to be killed.
+int typeWhileHeld(const QString &path)
+{
+    SettingsStore store;
+    store.open(path);
+    const QString notes = NoteKeys::tagFor(1) + NoteKeys::Notes;
+    for (const QString &typed : {QStringLiteral("t"), QStringLiteral("ty"), QStringLiteral("typed while held")}) {
+        if (store.save(notes, typed))
+            return 3;   // the hold did not hold
+    }
+    std::fputs("typed\n", stdout);
+    std::fflush(stdout);
+    for (;;)
+        pause();
+}
+
+// Holds the store's write lock from another connection, as another program would.
+class Holder
+{
+public:
+    explicit Holder(const QString &path) : m_raw(path) { m_held = m_raw.exec("BEGIN IMMEDIATE"); }
+    bool isHolding() const { return m_held; }
+    void release() { m_raw.exec("COMMIT"); }
+
+private:
+    RawDb m_raw;
+    bool m_held = false;
+};
 
 } // namespace
 
@@ -583,6 +618,26 @@ private slots:
         QVERIFY(bytes.size() > 3 * 4096);
         bytes.replace(4096, bytes.size() - 4096, garbage(bytes.size() - 4096, 2));
         QTest::newRow("pages overwritten") << bytes;
+
+        // An older store in rollback mode whose table page was zeroed: its first page is intact, so
+        // only reading everything finds the damage, and nothing may be written before that.
+        const QString older = dir.filePath(QStringLiteral("older.sqlite3"));
+        QVERIFY(writeFile(older, QByteArray()));
+        {
+            RawDb raw(older);
+            QVERIFY(raw.exec("CREATE TABLE settings(application TEXT, section TEXT, key TEXT, value TEXT,"
+                             " PRIMARY KEY(application, section, key));"));
+            for (int index = 1; index <= 60; ++index)
+                QVERIFY(raw.exec(QStringLiteral("INSERT INTO settings VALUES('Brimvale', 'Quillarren', "
+                                                "'NotesForm%1.Notes', '%2')")
+                                     .arg(index)
+                                     .arg(QString(200, QLatin1Char('n')))
+                                     .toUtf8()
+                                     .constData()));
+        }
+        bytes = readFile(older);
+        bytes.replace(4096, 4096, QByteArray(4096, '\0'));
+        QTest::newRow("table page zeroed") << bytes;
     }
 
     void damagedFileKeptAside()
@@ -621,11 +676,12 @@ private slots:
         QCOMPARE(readFile(aside), damaged);
     }
 
-    // Root passes every permission check, so a read-only folder would not stop the writes;
-    // a folder where the file belongs stops them for anyone.
+    // Root passes every permission check, so a read-only folder would not stop the writes; a
+    // file where the store's folder belongs stops them for anyone.
     void unopenableStoreKeepsValues()
     {
-        QVERIFY(QDir().mkpath(storePath()));
+        const QString folder = QFileInfo(storePath()).absolutePath();
+        QVERIFY(writeFile(folder, "in the way"));
         const QString notes = NoteKeys::tagFor(1) + NoteKeys::Notes;
 
         SettingsStore store;
@@ -634,9 +690,7 @@ private slots:
         const SettingsStore::OpenResult opened = store.open(storePath());
         QVERIFY(!opened.ok);
         QVERIFY(!opened.error.isEmpty());
-        QVERIFY(opened.movedAsideTo.isEmpty());
-        QVERIFY(!opened.readable);   // something is there that could not be read: start-up must stop
-        QVERIFY(QFileInfo(storePath()).isDir());
+        QVERIFY(opened.readable);   // nothing was there to read: the notes start empty
 
         QVERIFY(!store.save(notes, QStringLiteral("typed anyway")));
         QVERIFY(!store.flushPending());
@@ -645,13 +699,100 @@ private slots:
         // open() already told the caller; each failed retry must not tell again.
         QCOMPARE(failed.count(), 0);
 
-        QVERIFY(QDir(storePath()).removeRecursively());
+        QVERIFY(QFile::remove(folder));
         QVERIFY(store.flushPending());
         QCOMPARE(store.pendingCount(), 0);
         QCOMPARE(recovered.count(), 1);
 
         RawDb raw(storePath());
         QCOMPARE(raw.value(notes), std::optional<QString>(QStringLiteral("typed anyway")));
+    }
+
+    // Another program holds the store: typing never waits for it, nothing is lost, and what it
+    // could not take is written as soon as it lets go.
+    void heldStoreTakesTypingLater()
+    {
+        const QString notes = NoteKeys::tagFor(1) + NoteKeys::Notes;
+        SettingsStore store;
+        QVERIFY(store.open(storePath()).ok);
+        QSignalSpy failed(&store, &SettingsStore::writeFailed);
+        Holder holder(storePath());
+        QVERIFY(holder.isHolding());
+        QVERIFY(!store.save(notes, QStringLiteral("typed while")));
+        QVERIFY(!store.save(notes, QStringLiteral("typed while held")));
+        QCOMPARE(store.get(notes), QStringLiteral("typed while held"));
+        QCOMPARE(failed.count(), 0);   // a short hold is nothing to tell the user about
+        holder.release();
+        QTRY_COMPARE(store.pendingCount(), 0);   // the retry comes by itself
+        QCOMPARE(RawDb(storePath()).value(notes), std::optional<QString>(QStringLiteral("typed while held")));
+        QVERIFY(!QFileInfo(QFileInfo(storePath()).absolutePath() + "/Quillarren.pending").size());
+    }
+
+    void typingWhileHeldSurvivesKill()
+    {
+        { SettingsStore store; QVERIFY(store.open(storePath()).ok); }
+        Holder holder(storePath());
+        QVERIFY(holder.isHolding());
+        QProcess child;
+        child.setProgram(QCoreApplication::applicationFilePath());
+        child.setArguments({QString::fromLatin1(HeldChildSwitch), storePath()});
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start();
+        QVERIFY(child.waitForStarted());
+        while (!child.canReadLine() && child.state() == QProcess::Running)
+            child.waitForReadyRead(30000);
+        QCOMPARE(child.readLine(), QByteArray("typed\n"));
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        holder.release();
+
+        SettingsStore store;
+        QVERIFY(store.open(storePath()).ok);
+        QCOMPARE(store.get(NoteKeys::tagFor(1) + NoteKeys::Notes), QStringLiteral("typed while held"));
+        QCOMPARE(store.pendingCount(), 0);
+        QCOMPARE(RawDb(storePath()).value(NoteKeys::tagFor(1) + NoteKeys::Notes),
+                 std::optional<QString>(QStringLiteral("typed while held")));
+    }
+
+    // An older store (rollback journal) held by another program for a moment is waited for.
+    void startUpWaitsForAHeldStore()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(storePath()).absolutePath()));
+        QVERIFY(writeFile(storePath(), QByteArray()));
+        {
+            RawDb raw(storePath());
+            QVERIFY(raw.exec("CREATE TABLE settings(application TEXT, section TEXT, key TEXT, value TEXT,"
+                             " PRIMARY KEY(application, section, key));"
+                             "INSERT INTO settings VALUES('Brimvale', 'Quillarren', 'Total Forms', '1');"));
+        }
+        QThread *holding = QThread::create([path = storePath()] {
+            Holder holder(path);
+            QThread::msleep(1500);
+            holder.release();
+        });
+        holding->start();
+        QThread::msleep(300);
+        SettingsStore store;
+        const SettingsStore::OpenResult opened = store.open(storePath());
+        holding->wait();
+        delete holding;
+        QVERIFY2(opened.ok, qPrintable(opened.error));
+        QCOMPARE(store.get(NoteKeys::TotalForms), QStringLiteral("1"));
+        QVERIFY(store.save(NoteKeys::TotalForms, QStringLiteral("2")));
+    }
+
+    // A FIFO would block the first read for good, a folder fails it: both are kept aside.
+    void notAFileIsKeptAside()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(storePath()).absolutePath()));
+        QCOMPARE(mkfifo(QFile::encodeName(storePath()).constData(), 0600), 0);
+        SettingsStore store;
+        const SettingsStore::OpenResult opened = store.open(storePath());
+        QVERIFY2(opened.ok, qPrintable(opened.error));
+        QVERIFY(QFileInfo(opened.movedAsideTo).isSymLink() || QFileInfo(opened.movedAsideTo).exists());
+        QVERIFY(!QFileInfo(opened.movedAsideTo).isFile());
+        QVERIFY(store.save(NoteKeys::TotalForms, QStringLiteral("1")));
+        QVERIFY(QFileInfo(storePath()).isFile());
     }
 
     // Other users of the machine must not read anyone's notes, also from a store made before.
@@ -732,6 +873,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], ChildSwitch) == 0)
         return saveThenWait(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && qstrcmp(argv[1], HeldChildSwitch) == 0)
+        return typeWhileHeld(QString::fromLocal8Bit(argv[2]));
     StoreTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QThreadPool>
 
 #include "platform/filesync.h"
@@ -20,8 +22,18 @@ Q_LOGGING_CATEGORY(lcStore, "quillarren.store")
 namespace {
 
 constexpr int RetryIntervalMs = 2000;
+// A store another program holds is tried again soon: it is usually a matter of moments.
+constexpr int BusyRetryIntervalMs = 100;
+// The user is told only about a hold that lasts.
+constexpr int BusyNoticeAfterMs = 10000;
 // How long a committed write may wait for the disk: syncs come once per burst of typing.
 constexpr int SyncDelayMs = 1000;
+// At start-up, a store another program holds is waited for this long before going on without it.
+constexpr int StartUpBusyTimeoutMs = 10000;
+// Afterwards a write never waits more than this: typing must not stall on the store.
+constexpr int BusyTimeoutMs = 5;
+// A journal this large is rewritten with the values still pending alone.
+constexpr qint64 JournalCompactBytes = 16 * 1024 * 1024;
 
 QByteArray utf8(const QString &text)
 {
@@ -32,6 +44,19 @@ bool isDamaged(int code)
 {
     const int primary = code & 0xff;
     return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
+}
+
+bool isBusy(int code)
+{
+    const int primary = code & 0xff;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
+}
+
+// A FIFO, a device or a folder at the store's place would block or fail every read.
+bool isNotAFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
 }
 
 // Keeps a damaged file and its journal files under a new name beside it; returns the new name.
@@ -126,14 +151,24 @@ SettingsStore::OpenResult SettingsStore::open(const QString &path)
     m_pending.clear();
     m_failing = false;
     m_path = path;
+    m_journal.setPath(QFileInfo(path).absolutePath() + QStringLiteral("/Quillarren.pending"));
+
+    if (isNotAFile(path)) {
+        result.movedAsideTo = moveAside(path);
+        if (result.movedAsideTo.isEmpty()) {
+            result.error = tr("The notes store %1 is not a file and could not be moved aside.").arg(path);
+            result.readable = false;
+            return result;
+        }
+    }
     makePrivate(path);
 
     QString error;
     int code = SQLITE_OK;
-    bool opened = openFile(path, &error, &code) && loadAll(&error);
-    if (!opened && m_db)
-        code = sqlite3_extended_errcode(m_db);
-    if (!opened && isDamaged(code)) {
+    // Nothing is written to a store before all of it has been read: a damaged one is kept as it
+    // is. A store another program holds for a moment is waited for, not taken for a broken one.
+    bool read = openConnection(path, &error, &code, StartUpBusyTimeoutMs) && readAll(&error, &code);
+    if (!read && isDamaged(code)) {
         closeFile();
         m_values.clear();
         result.movedAsideTo = moveAside(path);
@@ -143,43 +178,109 @@ SettingsStore::OpenResult SettingsStore::open(const QString &path)
             return result;
         }
         qCWarning(lcStore) << "damaged store moved to" << result.movedAsideTo;
-        opened = openFile(path, &error, &code) && loadAll(&error);
+        makePrivate(path);
+        read = openConnection(path, &error, &code, StartUpBusyTimeoutMs) && readAll(&error, &code);
     }
-    if (!opened) {
-        // Still show what can be read; writes are kept in memory and retried.
+    if (!read) {
         closeFile();
-        const bool existed = QFileInfo::exists(path);
-        sqlite3 *readOnly = nullptr;
-        result.readable = !existed;
-        if (existed && sqlite3_open_v2(utf8(path).constData(), &readOnly, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-            m_db = readOnly;
-            QString ignored;
-            result.readable = loadAll(&ignored);
-        } else {
-            sqlite3_close(readOnly);
-        }
-        result.error = tr("The notes store %1 cannot be written: %2").arg(path, error);
-        m_failing = true;
-        m_retryTimer.start();
-        return result;
+        m_values.clear();
+        // A folder that cannot be written can still be read, through a copy if need be.
+        result.readable = !QFileInfo::exists(path) || readCopy(path);
     }
-    result.ok = true;
+    const bool writable = read && prepareForWriting(&error, true);
+    if (!writable) {
+        closeFile();
+        if (read || result.readable) {
+            result.error = tr("The notes store %1 cannot be written (%2). Your notes are shown, but "
+                              "changes cannot be kept until it can be written; Quillarren keeps trying.")
+                               .arg(QDir::toNativeSeparators(path), failureCause());
+        } else {
+            result.error = tr("The notes store %1 cannot be read: %2").arg(QDir::toNativeSeparators(path), error);
+        }
+        m_failing = true;
+        m_retryTimer.start(isBusy(m_lastCode) ? BusyRetryIntervalMs : RetryIntervalMs);
+    }
+    result.ok = writable;
+    replayJournal();
     return result;
 }
 
-bool SettingsStore::openFile(const QString &path, QString *error, int *code)
+bool SettingsStore::openConnection(const QString &path, QString *error, int *code, int busyTimeoutMs)
 {
-    int rc = sqlite3_open_v2(utf8(path).constData(), &m_db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
-    auto fail = [&] {
-        *code = m_db ? sqlite3_extended_errcode(m_db) : rc;
+    const int rc = sqlite3_open_v2(utf8(path).constData(), &m_db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
         *error = lastError();
+        *code = m_lastCode;
+        return false;
+    }
+    sqlite3_busy_timeout(m_db, busyTimeoutMs);
+    return true;
+}
+
+bool SettingsStore::readAll(QString *error, int *code)
+{
+    const auto fail = [&] {
+        *error = lastError();
+        *code = m_lastCode;
         return false;
     };
-    if (rc != SQLITE_OK)
+    // The quick check reads every page, so damage anywhere is found before anything is written.
+    sqlite3_stmt *check = nullptr;
+    if (sqlite3_prepare_v2(m_db, "PRAGMA quick_check", -1, &check, nullptr) != SQLITE_OK)
         return fail();
-    // Only this program uses the file; a short wait keeps a stray lock from freezing the notes.
-    sqlite3_busy_timeout(m_db, 250);
+    int rc = sqlite3_step(check);
+    const QString verdict = rc == SQLITE_ROW
+        ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)))
+        : QString();
+    sqlite3_finalize(check);
+    if (rc != SQLITE_ROW)
+        return fail();
+    if (verdict != QLatin1String("ok")) {
+        *error = verdict;
+        *code = m_lastCode = SQLITE_CORRUPT;
+        return false;
+    }
+    sqlite3_stmt *table = nullptr;
+    if (sqlite3_prepare_v2(m_db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'settings'", -1,
+                           &table, nullptr) != SQLITE_OK)
+        return fail();
+    rc = sqlite3_step(table);
+    sqlite3_finalize(table);
+    if (rc == SQLITE_DONE)
+        return true;   // a new store: nothing to read yet
+    if (rc != SQLITE_ROW)
+        return fail();
+    if (!loadAll(error)) {
+        *code = m_lastCode;
+        return false;
+    }
+    return true;
+}
+
+bool SettingsStore::readCopy(const QString &path)
+{
+    QTemporaryDir copy;
+    if (!copy.isValid())
+        return false;
+    const QString target = copy.filePath(QStringLiteral("store"));
+    if (!QFile::copy(path, target))
+        return false;
+    // The log holds what was committed last; the index beside it is rebuilt from it.
+    if (QFileInfo(path + QStringLiteral("-wal")).size() > 0)
+        QFile::copy(path + QStringLiteral("-wal"), target + QStringLiteral("-wal"));
+    QString error;
+    int code = SQLITE_OK;
+    const bool read = openConnection(target, &error, &code, StartUpBusyTimeoutMs) && readAll(&error, &code);
+    sqlite3_close(m_db);
+    m_db = nullptr;
+    if (!read)
+        m_values.clear();
+    return read;
+}
+
+bool SettingsStore::prepareForWriting(QString *error, bool waitWhileHeld)
+{
     const char *setup =
         "PRAGMA journal_mode=WAL;"
         // No sync on this connection at all: a commit is safe from a crash once written, and
@@ -190,13 +291,29 @@ bool SettingsStore::openFile(const QString &path, QString *error, int *code)
         "CREATE TABLE IF NOT EXISTS settings("
         " application TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL, value TEXT,"
         " PRIMARY KEY(application, section, key));";
-    if (sqlite3_exec(m_db, setup, nullptr, nullptr, nullptr) != SQLITE_OK)
-        return fail();
-    if (sqlite3_prepare_v2(m_db,
-                           "INSERT INTO settings(application, section, key, value) VALUES(?1, ?2, ?3, ?4)"
-                           " ON CONFLICT(application, section, key) DO UPDATE SET value = excluded.value",
-                           -1, &m_upsert, nullptr) != SQLITE_OK)
-        return fail();
+    // Switching an older store's journal takes it whole; SQLite does not wait for that itself.
+    QElapsedTimer waited;
+    waited.start();
+    int rc;
+    while (isBusy(rc = sqlite3_exec(m_db, setup, nullptr, nullptr, nullptr)) && waitWhileHeld
+           && waited.elapsed() < StartUpBusyTimeoutMs)
+        QThread::msleep(50);
+    if (rc != SQLITE_OK
+        || sqlite3_prepare_v2(m_db,
+                              "INSERT INTO settings(application, section, key, value) VALUES(?1, ?2, ?3, ?4)"
+                              " ON CONFLICT(application, section, key) DO UPDATE SET value = excluded.value",
+                              -1, &m_upsert, nullptr)
+            != SQLITE_OK) {
+        *error = lastError();
+        return false;
+    }
+    // A file opened read-only (no permission) refuses only the first write; find out now.
+    if (sqlite3_db_readonly(m_db, "main") == 1) {
+        m_lastCode = SQLITE_READONLY;
+        *error = tr("the file is read-only");
+        return false;
+    }
+    sqlite3_busy_timeout(m_db, BusyTimeoutMs);
     return true;
 }
 
@@ -264,15 +381,40 @@ bool SettingsStore::saveMany(const std::vector<std::pair<QString, QString>> &val
     // not stored yet: report the truth, and take the chance to retry.
     if (changed.empty())
         return m_pending.empty() || flushPending();
+    addPending(changed);
+    if (flushPending())
+        return true;
+    // Not in the store yet: kept beside it until it is, so that not even a kill loses it.
+    m_journal.append(changed);
+    if (m_journal.size() > JournalCompactBytes)
+        m_journal.compact(m_pending);
+    return false;
+}
+
+void SettingsStore::addPending(const std::vector<std::pair<QString, QString>> &values)
+{
     // Anything still pending goes first, so the file never sees an older value after a newer one.
-    for (auto &entry : changed) {
+    for (const auto &entry : values) {
         auto same = std::find_if(m_pending.begin(), m_pending.end(),
                                  [&](const auto &p) { return p.first == entry.first; });
         if (same != m_pending.end())
             m_pending.erase(same);
-        m_pending.push_back(std::move(entry));
+        m_pending.push_back(entry);
     }
-    return flushPending();
+}
+
+void SettingsStore::replayJournal()
+{
+    const PendingJournal::Values journaled = m_journal.read();
+    if (journaled.empty()) {
+        m_journal.clear();
+        return;
+    }
+    qCWarning(lcStore) << "writing" << journaled.size() << "values kept from an earlier run";
+    for (const auto &[key, value] : journaled)
+        m_values.insert(key, value);
+    addPending(journaled);
+    flushPending();
 }
 
 bool SettingsStore::flushPending()
@@ -280,12 +422,10 @@ bool SettingsStore::flushPending()
     if (m_pending.empty())
         return true;
     QString error;
-    if (m_failing && m_db && sqlite3_db_readonly(m_db, "main") != 0) {
-        closeFile();   // opened read-only after a failure: try read-write again
-    }
     if (!m_db) {
         int code = SQLITE_OK;
-        if (!openFile(m_path, &error, &code)) {
+        makePrivate(m_path);
+        if (isNotAFile(m_path) || !openConnection(m_path, &error, &code, BusyTimeoutMs) || !prepareForWriting(&error, false)) {
             closeFile();
             noteFailure(error);
             return false;
@@ -296,11 +436,17 @@ bool SettingsStore::flushPending()
         return false;
     }
     m_pending.clear();
+    if (!m_journal.isEmpty()) {
+        // The journal may only go once what it held is on the disk for good.
+        FileSync::syncFile(m_path + QStringLiteral("-wal"));
+        m_journal.clear();
+    }
     if (!m_syncTimer.isActive())
         m_syncTimer.start();
+    m_busyFor.invalidate();
+    m_retryTimer.stop();
     if (m_failing) {
         m_failing = false;
-        m_retryTimer.stop();
         emit writeRecovered();
     }
     return true;
@@ -341,15 +487,20 @@ bool SettingsStore::writeValues(const std::vector<std::pair<QString, QString>> &
 void SettingsStore::noteFailure(const QString &error)
 {
     qCWarning(lcStore) << "write failed:" << error << "pending:" << m_pending.size();
-    if (!m_retryTimer.isActive())
-        m_retryTimer.start();
-    if (m_failing)
+    const bool busy = isBusy(m_lastCode);
+    if (!busy)
+        m_busyFor.invalidate();
+    else if (!m_busyFor.isValid())
+        m_busyFor.start();
+    const int interval = busy ? BusyRetryIntervalMs : RetryIntervalMs;
+    if (!m_retryTimer.isActive() || m_retryTimer.interval() != interval)
+        m_retryTimer.start(interval);
+    if (m_failing || (busy && m_busyFor.elapsed() < BusyNoticeAfterMs))
         return;
     m_failing = true;
-    emit writeFailed(tr("Your notes could not be saved to %1 (%2). Everything you type is kept and "
-                        "saving is retried every few seconds; please free some space or fix the "
-                        "folder's permissions.")
-                         .arg(m_path, error));
+    emit writeFailed(tr("Your notes could not be saved to %1 because %2. Everything you type is kept "
+                        "and saving is retried; please free some space or fix the folder's permissions.")
+                         .arg(QDir::toNativeSeparators(m_path), failureCause()));
 }
 
 QString SettingsStore::lastError()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "store/pendingjournal.h"
+
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -68,9 +71,18 @@ signals:
     void writeRecovered();
 
 private:
-    bool openFile(const QString &path, QString *error, int *code);
+    bool openConnection(const QString &path, QString *error, int *code, int busyTimeoutMs);
+    /** Checks and reads the whole store; false, with the error, when it cannot be read. */
+    bool readAll(QString *error, int *code);
+    /** Reads a store that cannot be opened for writing through a copy of it. */
+    bool readCopy(const QString &path);
+    /** Switches the open store to what the writes need; false when it cannot be written.
+        At start-up a store another program holds is waited for a while. */
+    bool prepareForWriting(QString *error, bool waitWhileHeld);
     void closeFile();
     bool loadAll(QString *error);
+    void addPending(const std::vector<std::pair<QString, QString>> &values);
+    void replayJournal();
     bool writeValues(const std::vector<std::pair<QString, QString>> &values, QString *error);
     void noteFailure(const QString &error);
     /** The file's last error in words; remembers its kind for failureCause(). */
@@ -86,6 +98,8 @@ private:
     std::vector<std::pair<QString, QString>> m_pending;   // in save order
     QTimer m_retryTimer;
     QTimer m_syncTimer;   // runs from the first write that is not yet on stable storage
+    QElapsedTimer m_busyFor;   // since when another program has held the store
+    PendingJournal m_journal;
     bool m_failing = false;
     int m_lastCode = 0;
     int m_lastErrno = 0;
