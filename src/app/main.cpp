@@ -44,19 +44,26 @@ int main(int argc, char *argv[])
     const QString storePath = SettingsStore::defaultPath();
 
     SingleInstance instance(QFileInfo(storePath).absolutePath());
-    if (!instance.acquire()) {
-        if (!instance.signalRunning())
-            dialogs.messageBox(nullptr, QStringLiteral("Quillarren is already running for this user."),
-                               QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Information);
-        return 0;
+    switch (instance.acquire()) {
+    case SingleInstance::Outcome::Only:
+        break;
+    case SingleInstance::Outcome::OtherAnswered:
+        return 0;   // the running copy brings its notes forward
+    case SingleInstance::Outcome::OtherSilent:
+        dialogs.messageBox(nullptr,
+                           QStringLiteral("Quillarren is already running for this user (process %1), but it does "
+                                          "not answer. If it is stuck, end it, then start Quillarren again.")
+                               .arg(instance.holder()),
+                           QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Warning);
+        return 1;
     }
 
     SettingsStore store;
     const SettingsStore::OpenResult opened = store.open(storePath);
     if (!opened.movedAsideTo.isEmpty())
         dialogs.messageBox(nullptr,
-                           QStringLiteral("The notes store %1 was damaged and could not be read. It has been kept as "
-                                          "%2 and a new, empty store was started.")
+                           QStringLiteral("The notes store %1 could not be read: it is damaged, or not a file. It has "
+                                          "been kept as %2 and a new, empty store was started.")
                                .arg(storePath, opened.movedAsideTo),
                            QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Warning);
     if (!opened.readable) {
@@ -68,8 +75,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (!opened.ok)
-        dialogs.messageBox(nullptr, opened.error + QStringLiteral("\n\nYour notes stay open and saving is retried."),
-                           QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Warning);
+        dialogs.messageBox(nullptr, opened.error, QStringLiteral("Quillarren"), MessageButtons::Ok,
+                           MessageIcon::Warning);
 
     Program program(store, Platform{&dialogs, &clock, &layered, &shell});
     QObject::connect(&program.forms, &FormList::lastNoteUnloaded, &app, [&program] {

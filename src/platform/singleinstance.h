@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 
@@ -12,21 +11,33 @@ class SingleInstance final : public QObject
     Q_OBJECT
 
 public:
+    enum class Outcome {
+        Only,            // no other copy runs: go on (listening for later starts)
+        OtherAnswered,   // a running copy answered and brings its notes forward
+        OtherSilent,     // a running copy holds the lock but does not answer
+    };
+
     /** lockFolder: where the lock lives, beside the store. */
     explicit SingleInstance(const QString &lockFolder, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    /** True when this is the only running program; it then listens for later starts. */
-    bool acquire();
-    /** Asks the running program to bring its notes forward; false when it could not be reached. */
-    bool signalRunning();
+    Outcome acquire();
+    /** The process that holds the lock, as its lock file says; 0 when unknown. */
+    qint64 holder() const;
 
 signals:
     /** A later start asked for the notes to be brought forward. */
     void raiseRequested();
 
 private:
+    /** Takes the lock; false when another process holds it. A lock file that cannot be opened
+        (a read-only folder) is no lock at all: then only a copy that answers counts. */
+    bool lock(bool *lockable);
+    bool signalRunning(int waitMs);
+    void listen();
+
+    QString m_lockPath;
     QString m_serverName;
-    QLockFile m_lock;
+    int m_lockFd = -1;
     QLocalServer *m_server = nullptr;
 };

@@ -394,3 +394,17 @@ rw_window_named() {
 }
 
 rw_has_window_named() { [ -n "$(rw_window_named "$1")" ]; }
+
+# The program's visible dialog window (a message box), if any.
+rw_dialog_window() {
+    local w
+    rw_app_running || return 1
+    for w in $(xdotool search --all --onlyvisible --pid "$RW_APP_PID" --name '' 2>/dev/null); do
+        case $(xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null) in
+            *_NET_WM_WINDOW_TYPE_DIALOG*) echo "$w"; return 0 ;;
+        esac
+    done
+    return 1
+}
+
+rw_dialog_open() { rw_dialog_window >/dev/null; }
