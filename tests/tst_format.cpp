@@ -197,7 +197,7 @@ void TestFormat::fontSizeRoundsHalfToEven()
 void TestFormat::fontDialogPresetsFromTheStoreAndKeepsItsSettings()
 {
     TestProgram t;
-    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seedCount(2);
     t.seed(QStringLiteral("NotesForm1.Italic"), QStringLiteral("True"));
     t.seed(QStringLiteral("NotesForm1.Size"), QStringLiteral("14"));
     t.seed(QStringLiteral("NotesForm1.Font"), QStringLiteral("Courier New"));
@@ -333,7 +333,7 @@ void TestFormat::cancelledDialogsChangeNothing()
 void TestFormat::colorPaintsTheFieldAndTheWindow()
 {
     TestProgram t;
-    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seedCount(2);
     t.start();
     Form1 *note = t.note("NotesForm2");
     t.dialogs.colorAnswers.enqueue([](QColor &c) {
@@ -359,7 +359,7 @@ void TestFormat::colorPaintsTheFieldAndTheWindow()
 void TestFormat::alwaysOnTopTwice()
 {
     TestProgram t;
-    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seedCount(2);
     t.start();
     Form1 *first = t.note("NotesForm1");
     Form1 *second = t.note("NotesForm2");
@@ -400,7 +400,7 @@ void TestFormat::saveWritesTheTextAsItIs()
 {
     QTemporaryDir dir;
     TestProgram t;
-    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seedCount(2);
     t.seed(QStringLiteral("NotesForm2.Notes"), QStringLiteral("one\ntwo\nthree ünïcode"));
     t.start();
     const QString empty = dir.filePath(QStringLiteral("empty.txt"));

@@ -129,7 +129,7 @@ void TestNote::firstActivationRearmsTheTimerOnce()
 void TestNote::handleIsRecordedAndFindsItsOwnWindow()
 {
     TestProgram t;
-    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seedCount(2);
     t.seed(QStringLiteral("NotesForm1.ActivehWnd"), QStringLiteral("12345"));   // from an earlier run
     t.start();
     Form1 *first = t.note("NotesForm1");
@@ -168,7 +168,7 @@ void TestNote::textFieldNeverShowsItsOwnMenu()
 void TestNote::unloadingOneNoteUnhooksOnlyThatNote()
 {
     TestProgram t;
-    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seedCount(2);
     t.start();
     QPointer<Form1> first = t.note("NotesForm1");
     Form1 *second = t.note("NotesForm2");

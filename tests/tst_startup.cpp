@@ -1,6 +1,8 @@
 // Start-up from the store: which notes open, where, and how they look.
 #include "testprogram.h"
 
+#include "commands/notecommands.h"
+
 #include "app/main2.h"
 #include "commands/menuform.h"
 #include "platform/formtimer.h"
@@ -31,6 +33,7 @@ private slots:
     void positionsComeFromTheStore();
     void formattingIsAppliedOnlyWhenStored();
     void multiLineTextKeepsItsBreaks();
+    void storedLineBreaksAreNeverRewritten();
     void alwaysOnTopFollowsEachNoteAndTheLastDecidesTheCheck();
     void totalFormsCount_data();
     void totalFormsCount();
@@ -83,7 +86,7 @@ void TestStartup::emptyStoreOpensOneEmptyNote()
 void TestStartup::missingSlotsOpenAsEmptyNotes()
 {
     TestProgram t;
-    t.seed(QStringLiteral("Total Forms"), QStringLiteral("3"));
+    t.seedCount(3);
     t.seed(QStringLiteral("NotesForm1.Notes"), QStringLiteral("first"));
     t.seed(QStringLiteral("NotesForm1.Left"), QStringLiteral("1500"));
     t.seed(QStringLiteral("NotesForm3.Notes"), QStringLiteral("third"));
@@ -106,7 +109,7 @@ void TestStartup::missingSlotsOpenAsEmptyNotes()
 void TestStartup::positionsComeFromTheStore()
 {
     TestProgram t;
-    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seedCount(2);
     t.seed(QStringLiteral("NotesForm1.Left"), QStringLiteral("4500"));
     t.seed(QStringLiteral("NotesForm1.Top"), QStringLiteral("3000"));
     t.seed(QStringLiteral("NotesForm2.Left"), QStringLiteral("1007"));   // not a whole pixel
@@ -128,7 +131,7 @@ void TestStartup::positionsComeFromTheStore()
 void TestStartup::formattingIsAppliedOnlyWhenStored()
 {
     TestProgram t;
-    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seedCount(2);
     t.seed(QStringLiteral("NotesForm1.Bold"), QStringLiteral("False"));
     t.seed(QStringLiteral("NotesForm1.Italic"), QStringLiteral("True"));
     t.seed(QStringLiteral("NotesForm1.Underline"), QStringLiteral("True"));
@@ -175,10 +178,29 @@ void TestStartup::multiLineTextKeepsItsBreaks()
     QCOMPARE(t.note("NotesForm1")->Text1()->document()->blockCount(), 4);
 }
 
+// The field shows these breaks as its own; only the user changing a note may change its text.
+void TestStartup::storedLineBreaksAreNeverRewritten()
+{
+    const QStringList texts{QStringLiteral("crlf\r\nbreak"), QStringLiteral("cr\rbreak"),
+                            QStringLiteral("line\u2028separator"), QStringLiteral("paragraph\u2029separator")};
+    TestProgram t;
+    t.seedNotes(texts);
+    t.start();
+    for (int i = 0; i < texts.size(); ++i)
+        QCOMPARE(t.store().get(NoteKeys::tagFor(i + 1) + NoteKeys::Notes), texts.at(i));
+    Form1 *typed = t.notes().constFirst();
+    typed->Text1()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(typed->Text1(), QStringLiteral("!"));
+    t.program().commands().Quit();
+    QCOMPARE(t.store().get(NoteKeys::tagFor(1) + NoteKeys::Notes), QStringLiteral("crlf\nbreak!"));
+    for (int i = 1; i < texts.size(); ++i)
+        QCOMPARE(t.store().get(NoteKeys::tagFor(i + 1) + NoteKeys::Notes), texts.at(i));
+}
+
 void TestStartup::alwaysOnTopFollowsEachNoteAndTheLastDecidesTheCheck()
 {
     TestProgram t;
-    t.seed(QStringLiteral("Total Forms"), QStringLiteral("4"));
+    t.seedCount(4);
     t.seed(QStringLiteral("NotesForm2.AlwaysOnTop"), QStringLiteral("True"));
     t.seed(QStringLiteral("NotesForm3.AlwaysOnTop"), QStringLiteral("False"));
     t.start();
@@ -200,14 +222,17 @@ void TestStartup::totalFormsCount_data()
     QTest::addColumn<int>("slotsWithKeys");
     QTest::addColumn<int>("expected");
 
+    // Slots 1 … slotsWithKeys hold notes, and one more lies beyond a gap of one empty slot.
     QTest::newRow("absent") << QString() << 0 << 1;
-    QTest::newRow("number then text") << QStringLiteral("3abc") << 0 << 3;
-    QTest::newRow("half rounds to even") << QStringLiteral("2.5") << 0 << 2;
+    QTest::newRow("number then text") << QStringLiteral("3abc") << 3 << 3;
+    QTest::newRow("half rounds to even") << QStringLiteral("2.5") << 3 << 2;
+    // Never more windows than the highest slot that holds a key: not thousands of empty ones.
+    QTest::newRow("32767 over a few stored") << QStringLiteral("32767") << 3 << 5;
     // Counts that cannot be meant open what the store holds, and never nothing.
-    QTest::newRow("zero, two stored") << QStringLiteral("0") << 2 << 2;
-    QTest::newRow("negative, none stored") << QStringLiteral("-5") << 0 << 1;
-    QTest::newRow("letters, three stored") << QStringLiteral("abc") << 3 << 3;
-    QTest::newRow("overflow, two stored") << QStringLiteral("99999") << 2 << 2;
+    QTest::newRow("zero, two stored") << QStringLiteral("0") << 2 << 4;
+    QTest::newRow("negative, none stored") << QStringLiteral("-5") << 0 << 2;
+    QTest::newRow("letters, three stored") << QStringLiteral("abc") << 3 << 5;
+    QTest::newRow("overflow, two stored") << QStringLiteral("99999") << 2 << 4;
 }
 
 void TestStartup::totalFormsCount()
@@ -261,7 +286,7 @@ void TestStartup::badStoredValuesCountAsAbsent()
 void TestStartup::noteOutsideEveryScreenIsBroughtBack()
 {
     TestProgram t;
-    t.seed(QStringLiteral("Total Forms"), QStringLiteral("2"));
+    t.seedCount(2);
     t.seed(QStringLiteral("NotesForm1.Left"), QStringLiteral("900000"));
     t.seed(QStringLiteral("NotesForm1.Top"), QStringLiteral("-600000"));
     t.seed(QStringLiteral("NotesForm2.Left"), QStringLiteral("1500"));

@@ -28,24 +28,21 @@ namespace Main2 {
 
 namespace {
 
-// The run of note slots 1, 2, 3 … that have keys in the store.
-int storedSlotRun(const SettingsStore &store)
+// The highest note slot that holds any key in the store.
+int highestStoredSlot(const SettingsStore &store)
 {
-    QSet<int> indices;
+    int highest = 0;
     const QString prefix = NoteKeys::TagPrefix;
     for (const QString &key : store.keys()) {
         if (!key.startsWith(prefix))
             continue;
         const int dot = key.indexOf(QLatin1Char('.'), prefix.size());
         bool ok = false;
-        const int index = key.mid(prefix.size(), dot - prefix.size()).toInt(&ok);
-        if (ok && index > 0)
-            indices.insert(index);
+        const int index = QStringView(key).mid(prefix.size(), dot - prefix.size()).toInt(&ok);
+        if (ok && index > highest)
+            highest = index;
     }
-    int run = 0;
-    while (run < std::numeric_limits<qint16>::max() && indices.contains(run + 1))
-        ++run;
-    return run;
+    return std::min<int>(highest, std::numeric_limits<qint16>::max());
 }
 
 template <typename Convert>
@@ -79,7 +76,7 @@ void buildNote(Program &program, int index, bool unstoredOnTop)
     const auto top = Conversions::toInt32(store.get(tag + NoteKeys::Top, NoteKeys::DefaultPosition));
     note->setPositionTwips(left.value_or(500), top.value_or(500));
 
-    note->Text1()->setPlainText(store.get(tag + NoteKeys::Notes));
+    note->showStoredText(store.get(tag + NoteKeys::Notes));
 
     using namespace Conversions;
     applyIfStored(store, tag + NoteKeys::TextColor, [&](const QString &t) {
@@ -135,11 +132,13 @@ int NotesToOpen(Program &program)
 {
     const double stored = Conversions::roundHalfEven(
         Conversions::leadingNumber(program.store.get(NoteKeys::TotalForms, NoteKeys::DefaultTotalForms)));
+    // Never more windows than the store has notes for (a count of thousands over a few notes
+    // would bury the desktop), and at least one, so the user is never left without a note. A
+    // count that is 0, negative or too large cannot be what was meant: open the stored notes.
+    const int highest = highestStoredSlot(program.store);
     if (stored >= 1 && stored <= std::numeric_limits<qint16>::max())
-        return int(stored);
-    // A count that is 0, negative or too large cannot be what was meant: open the notes the
-    // store holds, and at least one, so the user is never left without a note.
-    return std::max(1, storedSlotRun(program.store));
+        return std::max(1, std::min(int(stored), highest));
+    return std::max(1, highest);
 }
 
 void StartUp(Program &program)

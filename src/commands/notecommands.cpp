@@ -243,7 +243,7 @@ void NoteCommands::Quit()
         writes.insert(writes.end(), {
             {tag + NoteKeys::Left, QString::number(note->leftTwips())},
             {tag + NoteKeys::Top, QString::number(note->topTwips())},
-            {tag + NoteKeys::Notes, note->Text1()->toPlainText()},
+            {tag + NoteKeys::Notes, note->noteText()},
             {tag + NoteKeys::TextColor, QString::number(note->textColor())},
             {tag + NoteKeys::Bold, fromBool(font.bold())},
             {tag + NoteKeys::Italic, fromBool(font.italic())},

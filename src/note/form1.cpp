@@ -137,7 +137,25 @@ void Form1::Form_Activate()
 
 void Form1::Text1_Change()
 {
+    if (m_showingStoredText)
+        return;
+    m_storedText.reset();
     m_program.store.save(key(NoteKeys::Notes), m_text1->toPlainText());
+}
+
+void Form1::showStoredText(const QString &text)
+{
+    // The field shows CR LF, CR and U+2028 breaks as its own; storing what it gives back would
+    // rewrite a note the user never touched. The stored text changes when the user changes it.
+    m_showingStoredText = true;
+    m_text1->setPlainText(text);
+    m_showingStoredText = false;
+    m_storedText = text;   // shares the store's copy
+}
+
+QString Form1::noteText() const
+{
+    return m_storedText ? *m_storedText : m_text1->toPlainText();
 }
 
 void Form1::Timer1_Timer()
@@ -155,11 +173,14 @@ qint16 slotFrom(const QString &stored)
 }
 
 // A stored level that is not a whole number from 0 to 255 counts as absent.
+// A stored level that is not a whole number from 0 to 255 counts as absent. Below the commands'
+// own lower bound a note would be all but invisible, and it has no taskbar entry to be found by.
 quint8 levelFrom(const QString &stored)
 {
+    constexpr int Lowest = 80;
     const auto level = Conversions::toDouble(stored);
     if (level && *level == std::floor(*level) && *level >= 0 && *level <= 255)
-        return quint8(*level);
+        return quint8(std::max(Lowest, int(*level)));
     return 200;
 }
 

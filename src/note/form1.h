@@ -61,6 +61,12 @@ public:
     int leftTwips() const;
     int topTwips() const;
 
+    /** Shows the note's stored text without storing it again. */
+    void showStoredText(const QString &text);
+    /** The note's text: as stored until it is changed (the field may show its line breaks in
+        its own way), then as the field holds it. */
+    QString noteText() const;
+
     /** Stores this window's handle under ".ActivehWnd". */
     void recordHandle();
     /** The loaded note windows whose handle equals this window's stored ".ActivehWnd". */
@@ -110,6 +116,8 @@ private:
     FormTimer *m_timer1 = nullptr;
     bool m_firstActivationPending = false;
     bool m_putAway = false;
+    bool m_showingStoredText = false;
+    std::optional<QString> m_storedText;   // as stored, until the text is changed
     int m_pointerShape = IBeam;
     qint32 m_textColor = 0;
     qint32 m_textBackColor = 0;

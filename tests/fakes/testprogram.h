@@ -41,6 +41,14 @@ public:
 
     void seed(const QString &key, const QString &value) { m_store->save(key, value); }
 
+    /** "Total Forms" N, and a key in slot N so that start-up opens all N (it opens no slot
+        beyond the last one that holds a key). */
+    void seedCount(int count)
+    {
+        seed(NoteKeys::TotalForms, QString::number(count));
+        seed(NoteKeys::tagFor(count) + NoteKeys::ActivehWnd, QString());
+    }
+
     /** Stores one note a text, at distinct whole-pixel places, and "Total Forms" to match. */
     void seedNotes(const QStringList &texts)
     {
