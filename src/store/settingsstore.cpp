@@ -382,7 +382,8 @@ bool SettingsStore::saveMany(const std::vector<std::pair<QString, QString>> &val
     if (changed.empty())
         return m_pending.empty() || flushPending();
     addPending(changed);
-    if (flushPending())
+    // While another program holds the store the retry timer keeps asking; a keystroke does not.
+    if (!m_busyFor.isValid() && flushPending())
         return true;
     // Not in the store yet: kept beside it until it is, so that not even a kill loses it.
     m_journal.append(changed);
