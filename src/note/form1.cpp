@@ -45,6 +45,7 @@ Form1::Form1(Program &program)
     , m_program(program)
 {
     NoteWindow::setUp(this);
+    keepOffTaskbar();
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
     resize(Units::twipsToPixels(WidthTwips), Units::twipsToPixels(HeightTwips));
@@ -326,17 +327,8 @@ void Form1::closeEvent(QCloseEvent *event)
     show();
 }
 
-void Form1::applyTopmost(bool topmost)
-{
-    if (testAttribute(Qt::WA_WState_Created) && NoteWindow::setStates(this, topmost))
-        return;
-    Form::applyTopmost(topmost);
-}
-
 void Form1::showEvent(QShowEvent *event)
 {
-    // The window manager forgot the states of a window it stopped showing (a note put away).
-    NoteWindow::setStates(this, isTopmost());
     Form::showEvent(event);
     m_putAway = false;
     m_shownFor.start();

@@ -93,7 +93,6 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void applyTopmost(bool topmost) override;
 
 private:
     void Form_Load() override;

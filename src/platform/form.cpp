@@ -1,5 +1,6 @@
 #include "platform/form.h"
 
+#include "platform/notewindow.h"
 #include "store/notekeys.h"
 
 #include <QCloseEvent>
@@ -52,11 +53,13 @@ qint64 Form::hWnd() const
 void Form::setTopmost(bool topmost)
 {
     m_topmost = topmost;
-    applyTopmost(topmost);
-}
-
-void Form::applyTopmost(bool topmost)
-{
+    // The window manager's own state of a window kept off the taskbar carries the stacking too;
+    // before the window is shown, showing it applies it.
+    if (m_offTaskbar && NoteWindow::handlesStates()) {
+        if (testAttribute(Qt::WA_WState_Created) && isVisible())
+            NoteWindow::setStates(this, topmost);
+        return;
+    }
     if (!testAttribute(Qt::WA_WState_Created)) {
         // Not yet on screen: the flag is taken when the window is created.
         setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
@@ -66,6 +69,14 @@ void Form::applyTopmost(bool topmost)
     // own flag restacks it in place.
     if (QWindow *window = windowHandle())
         window->setFlag(Qt::WindowStaysOnTopHint, topmost);
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    // A window manager forgets the state of a window it no longer shows (a window hidden before).
+    if (m_offTaskbar)
+        NoteWindow::setStates(this, m_topmost);
+    QWidget::showEvent(event);
 }
 
 void Form::closeEvent(QCloseEvent *event)

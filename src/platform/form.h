@@ -37,8 +37,9 @@ public:
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
-    /** Puts the window into or out of the topmost band; a window may do it its own way. */
-    virtual void applyTopmost(bool topmost);
+    /** The window stays out of taskbars and pagers, through every showing and restacking. */
+    void keepOffTaskbar() { m_offTaskbar = true; }
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -47,6 +48,7 @@ private:
     bool m_loaded = false;
     bool m_unloading = false;
     bool m_topmost = false;
+    bool m_offTaskbar = false;
 };
 
 // The loaded windows of the program, in the order they were loaded.

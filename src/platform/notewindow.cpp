@@ -50,6 +50,15 @@ void setUp(QWidget *window)
 #endif
 }
 
+bool handlesStates()
+{
+#ifdef QUILLARREN_X11
+    return x11Connection() != nullptr;
+#else
+    return false;
+#endif
+}
+
 bool setStates(QWidget *window, bool above)
 {
 #ifdef QUILLARREN_X11

@@ -16,4 +16,7 @@ void setUp(QWidget *window);
     where the platform has no such state, and the stacking is left to the caller. */
 bool setStates(QWidget *window, bool above);
 
+/** setStates() does the work on this platform: stacking then never goes through Qt's flag. */
+bool handlesStates();
+
 } // namespace NoteWindow
