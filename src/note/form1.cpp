@@ -307,9 +307,13 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::applyTopmost(bool topmost)
 {
-    if (testAttribute(Qt::WA_WState_Created) && NoteWindow::setStates(this, topmost))
+    if (!NoteWindow::keepsStacking()) {
+        Form::applyTopmost(topmost);
         return;
-    Form::applyTopmost(topmost);
+    }
+    // A window not created yet gets its stacking when it is shown.
+    if (testAttribute(Qt::WA_WState_Created))
+        NoteWindow::setStates(this, topmost);
 }
 
 void Form1::showEvent(QShowEvent *event)

@@ -10,6 +10,10 @@ namespace NoteWindow {
 /** Sets the window's type and flags; call it once, before the window is first shown. */
 void setUp(QWidget *window);
 
+/** True where setStates keeps the window's stacking, so Qt's stays-on-top flag must stay unused:
+    it would put the above band on the window before it is mapped. */
+bool keepsStacking();
+
 /** Tells the window manager that the window stays out of taskbars and pagers, and whether it
     stays above other windows. Call it when the window is about to be shown (a window manager
     forgets the state of a window it no longer shows) and whenever the stacking changes. False
