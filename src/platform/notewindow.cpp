@@ -1,7 +1,10 @@
 #include "platform/notewindow.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
@@ -34,6 +37,52 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
     free(reply);
     return found;
 }
+
+bool isMapped(xcb_connection_t *connection, xcb_window_t id)
+{
+    xcb_get_window_attributes_reply_t *attributes =
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, id), nullptr);
+    const bool mapped = attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
+    free(attributes);
+    return mapped;
+}
+
+// Asks the window manager for the above band once it has mapped the window. A state found on
+// the window when it is mapped is one that icewm never gives up, so Always On Top could not be
+// switched off again; a state asked for afterwards can be.
+class AboveOnceMapped final : public QObject
+{
+public:
+    AboveOnceMapped(QWidget *note, QWindow *window)
+        : QObject(window)
+        , m_note(note)
+    {
+        window->installEventFilter(this);
+    }
+
+    static AboveOnceMapped *of(QWindow *window) { return window->findChild<AboveOnceMapped *>(); }
+
+    bool above = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            xcb_connection_t *connection = x11Connection();
+            if (m_note && connection && isMapped(connection, xcb_window_t(m_note->winId()))) {
+                if (above)
+                    setStates(m_note, true);
+                watched->removeEventFilter(this);
+                setParent(nullptr);   // a showing that follows at once gets a helper of its own
+                deleteLater();
+            }
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_note;
+};
 
 } // namespace
 #endif
@@ -73,14 +122,9 @@ bool setStates(QWidget *window, bool above)
     const xcb_atom_t skipPager = atom(connection, "_NET_WM_STATE_SKIP_PAGER");
     const xcb_atom_t aboveAtom = atom(connection, "_NET_WM_STATE_ABOVE");
 
-    xcb_get_window_attributes_reply_t *attributes =
-        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, id), nullptr);
-    const bool mapped = attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
-    free(attributes);
-
-    if (!mapped) {
+    if (!isMapped(connection, id)) {
         // Before mapping, the window's own property is what the window manager reads; Qt adds
-        // its own states to it when it maps the window.
+        // its own states to it when it maps the window. The above band is asked for later.
         xcb_get_property_reply_t *reply = xcb_get_property_reply(
             connection, xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 64), nullptr);
         std::vector<xcb_atom_t> atoms;
@@ -94,10 +138,15 @@ bool setStates(QWidget *window, bool above)
             if (std::find(atoms.begin(), atoms.end(), wanted) == atoms.end())
                 atoms.push_back(wanted);
         }
-        if (above)
-            atoms.push_back(aboveAtom);
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
                             uint32_t(atoms.size()), atoms.data());
+        if (QWindow *handle = window->windowHandle()) {
+            AboveOnceMapped *pending = AboveOnceMapped::of(handle);
+            if (!pending && above)
+                pending = new AboveOnceMapped(window, handle);
+            if (pending)
+                pending->above = above;
+        }
     } else {
         // A mapped window asks the window manager, which owns its state from now on.
         const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;

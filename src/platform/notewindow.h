@@ -16,7 +16,9 @@ void setUp(QWidget *window);
     where the platform has no such state, and the stacking is left to the caller. */
 bool setStates(QWidget *window, bool above);
 
-/** setStates() does the work on this platform: stacking then never goes through Qt's flag. */
+/** setStates() does the work on this platform: stacking then never goes through Qt's flag,
+    which would put the above band on the window before it is mapped (icewm keeps such a state
+    for good). */
 bool handlesStates();
 
 } // namespace NoteWindow

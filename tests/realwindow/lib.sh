@@ -14,6 +14,8 @@ RW_DIR=$(mktemp -d "${TMPDIR:-/tmp}/quillarren-${RW_NAME}.XXXXXX")
 RW_APP_PID=""
 RW_XVFB_PID=""
 RW_WM_PID=""
+RW_BUS_PID=""
+RW_OTHER_PIDS=""
 RW_SCREEN_W=1280
 RW_SCREEN_H=1024
 
@@ -50,9 +52,12 @@ rw_stop_pid() {
 
 rw_cleanup() {
     local status=$?
+    local pid
     rw_stop_pid "$RW_APP_PID"
+    for pid in $RW_OTHER_PIDS; do rw_stop_pid "$pid"; done
     rw_stop_pid "$RW_WM_PID"
     rw_stop_pid "$RW_XVFB_PID"
+    rw_stop_pid "$RW_BUS_PID"
     if [ "$status" = 0 ]; then
         rm -rf "$RW_DIR"
     else
@@ -162,6 +167,34 @@ rw_start_wm() {
     openbox --sm-disable >"$RW_DIR/openbox.log" 2>&1 &
     RW_WM_PID=$!
     rw_poll 10 rw_wm_ready || rw_fail "openbox did not come up"
+}
+
+# rw_track_pid PID: another program the test started, ended with everything else.
+rw_track_pid() { RW_OTHER_PIDS="$RW_OTHER_PIDS $1"; }
+
+# A private session bus, as desktop window managers want one.
+rw_start_bus() {
+    command -v dbus-daemon >/dev/null 2>&1 || rw_fail "dbus-daemon is not installed"
+    dbus-daemon --session --nofork --print-address=3 3>"$RW_DIR/bus.address" >"$RW_DIR/bus.log" 2>&1 &
+    RW_BUS_PID=$!
+    rw_poll 10 test -s "$RW_DIR/bus.address" || rw_fail "the session bus did not start"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$RW_DIR/bus.address")
+    export DBUS_SESSION_BUS_ADDRESS
+}
+
+# rw_setup_with_wm COMMAND...: Xvfb, a session bus and another window manager instead of openbox.
+rw_setup_with_wm() {
+    rw_require_tools
+    rw_start_x
+    rw_start_bus
+    "$@" >"$RW_DIR/wm.log" 2>&1 &
+    RW_WM_PID=$!
+    rw_poll 30 rw_wm_ready || rw_fail "$1 did not come up (see $RW_DIR/wm.log)"
+}
+
+# Prints the window the window manager calls active (0x0 when none).
+rw_active_window() {
+    xprop -root _NET_ACTIVE_WINDOW 2>/dev/null | sed -n 's/.*# \(0x[0-9a-f]*\).*/\1/p'
 }
 
 # Xvfb, openbox and the tools: what every test starts with.
