@@ -7,6 +7,8 @@
 #include "platform/qtdialogs.h"
 #include "platform/qtlayeredwindow.h"
 #include "platform/qtshell.h"
+#include "platform/qtsound.h"
+#include "reminder/remindercheck.h"
 #include "platform/singleinstance.h"
 #include "platform/windowsystem.h"
 #include "store/settingsstore.h"
@@ -41,6 +43,7 @@ int main(int argc, char *argv[])
     SystemClock clock;
     QtLayeredWindow layered;
     QtShell shell;
+    QtSound sound;
     const QString storePath = SettingsStore::defaultPath();
 
     SingleInstance instance(QFileInfo(storePath).absolutePath());
@@ -78,7 +81,7 @@ int main(int argc, char *argv[])
         dialogs.messageBox(nullptr, opened.error, QStringLiteral("Quillarren"), MessageButtons::Ok,
                            MessageIcon::Warning);
 
-    Program program(store, Platform{&dialogs, &clock, &layered, &shell});
+    Program program(store, Platform{&dialogs, &clock, &layered, &shell, &sound});
     QObject::connect(&program.forms, &FormList::lastNoteUnloaded, &app, [&program] {
         if (!program.quitting)
             program.end();
@@ -88,6 +91,8 @@ int main(int argc, char *argv[])
     Main2::StartUp(program);
     if (program.hasEnded() || program.forms.notes().isEmpty())
         return 0;
+    // Reminders set before are live without the dialog being opened.
+    program.reminderCheck().update();
     const int code = QApplication::exec();
     store.flushPending();
     return code;

@@ -227,6 +227,38 @@ void retry(Access access)
 
 } // namespace
 
+QString DateFormat(const QLocale &locale)
+{
+    // Never a two-digit year: a note outlives its century.
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+QString TimeFormat(const QLocale &locale)
+{
+    // The long format carries the time zone; a note wants the time of day alone.
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return format.trimmed();
+}
+
+QString GeneralDate(const QDateTime &value)
+{
+    const QLocale locale;
+    return locale.toString(value, DateFormat(locale) + QLatin1Char(' ') + TimeFormat(locale));
+}
+
+QDateTime ParseGeneralDate(const QString &text)
+{
+    const QLocale locale;
+    QDateTime parsed = locale.toDateTime(text.trimmed(), DateFormat(locale) + QLatin1Char(' ') + TimeFormat(locale));
+    if (!parsed.isValid())
+        parsed = QDateTime::fromString(text.trimmed(), Qt::ISODate);
+    return parsed;
+}
+
 void DoEventsTwice()
 {
     QCoreApplication::processEvents();

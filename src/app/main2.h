@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 class Program;
@@ -28,6 +30,15 @@ void SetAppTitle();
 } // namespace Main2
 
 namespace Main2 {
+
+/** The locale's short date, always with a four-digit year. */
+QString DateFormat(const QLocale &locale);
+/** The locale's time of day with seconds, without a time zone. */
+QString TimeFormat(const QLocale &locale);
+/** A date and time as the system's general date shows it: the short date, a blank, the time. */
+QString GeneralDate(const QDateTime &value);
+/** Reads back what GeneralDate wrote; an invalid date time when it cannot. */
+QDateTime ParseGeneralDate(const QString &text);
 
 /** Lets the window system deliver what is pending, twice, as before unloading and ending. */
 void DoEventsTwice();

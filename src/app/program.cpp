@@ -4,6 +4,9 @@
 #include "commands/notecommands.h"
 #include "note/texthook.h"
 #include "platform/dialogs.h"
+#include "reminder/form2.h"
+#include "reminder/reminder.h"
+#include "reminder/remindercheck.h"
 #include "store/settingsstore.h"
 
 #include <QCoreApplication>
@@ -15,6 +18,7 @@ Program::Program(SettingsStore &store, Platform platform)
     , m_commands(std::make_unique<NoteCommands>(*this))
     , m_textHook(std::make_unique<TextHook>())
 {
+    m_reminderCheck = std::make_unique<ReminderCheck>(*this);
     onEnd = [] { QCoreApplication::exit(0); };
     // Typing goes on while the store cannot be written; the notice says so until it can again.
     connect(&store, &SettingsStore::writeFailed, this,
@@ -55,6 +59,39 @@ bool Program::everythingStored()
             return false;
     }
     return true;
+}
+
+Reminder &Program::reminder()
+{
+    if (!m_reminder) {
+        m_reminder = new Reminder(*this);
+        m_reminder->load();
+    }
+    return *m_reminder;
+}
+
+void Program::showReminder()
+{
+    focusAfterMenu = nullptr;   // the dialog takes the keyboard, not the note its menu was on
+    Reminder &dialog = reminder();
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+Form2 *Program::form2() const
+{
+    return m_form2;
+}
+
+void Program::showForm2()
+{
+    if (!m_form2 || !m_form2->isLoaded()) {
+        m_form2 = new Form2(*this);
+        m_form2->load();
+    }
+    m_form2->show();
+    m_form2->raise();
 }
 
 void Program::end()

@@ -13,6 +13,10 @@ class Clock;
 class Dialogs;
 class LayeredWindow;
 class Shell;
+class Sound;
+class Form2;
+class Reminder;
+class ReminderCheck;
 class MenuForm;
 class NoteCommands;
 class SettingsStore;
@@ -25,6 +29,7 @@ struct Platform
     Clock *clock = nullptr;
     LayeredWindow *layered = nullptr;
     Shell *shell = nullptr;
+    Sound *sound = nullptr;
 };
 
 // Everything program-wide: the note counter, the target note, the store, the loaded windows and
@@ -49,11 +54,23 @@ public:
     Clock &clock() { return *platform.clock; }
     LayeredWindow &layered() { return *platform.layered; }
     Shell &shell() { return *platform.shell; }
+    Sound &sound() { return *platform.sound; }
     NoteCommands &commands() { return *m_commands; }
 
     /** The hidden menu window, loaded at its first reference. */
     MenuForm &menuForm();
     bool isMenuFormLoaded() const { return !m_menuForm.isNull(); }
+
+    /** The reminder dialog, loaded at its first opening and afterwards only shown. */
+    Reminder &reminder();
+    bool isReminderLoaded() const { return !m_reminder.isNull(); }
+    /** Loads the reminder dialog if need be, shows it without blocking and makes it active. */
+    void showReminder();
+    /** The alarm window, loaded (which starts the sound) when it is not, then shown. */
+    void showForm2();
+    Form2 *form2() const;
+    /** The check that raises the alarms. */
+    ReminderCheck &reminderCheck() { return *m_reminderCheck; }
 
     /** The text field that takes the keyboard once a popup-menu command has run: the note the
         menu was opened on, or the note the command created. */
@@ -76,6 +93,9 @@ public:
 
 private:
     QPointer<MenuForm> m_menuForm;
+    QPointer<Reminder> m_reminder;
+    QPointer<Form2> m_form2;
+    std::unique_ptr<ReminderCheck> m_reminderCheck;
     std::unique_ptr<NoteCommands> m_commands;
     std::unique_ptr<TextHook> m_textHook;
     bool m_ended = false;

@@ -103,7 +103,8 @@ void MenuForm::SelectAllName_Click() { m_program.commands().SelectAll(); }
 
 void MenuForm::SetReminderName_Click()
 {
-    // TODO(reminder issue): show the reminder dialog.
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("SetReminderName_Click"),
+                     {{106, [this] { m_program.showReminder(); }}}, true);
 }
 
 void MenuForm::CreateNewNoteName_Click() { m_program.commands().CreateNewNote(); }

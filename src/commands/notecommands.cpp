@@ -45,13 +45,6 @@ void copyNoteKeys(const SettingsStore &store, const QString &from, const QString
     }
 }
 
-QString timeWithSeconds(const QLocale &locale, const QTime &time)
-{
-    // The long format carries the time zone; a note wants the time of day alone.
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return locale.toString(time, format.trimmed());
-}
 
 } // namespace
 
@@ -70,9 +63,17 @@ QList<Form1 *> NoteCommands::targets() const
     return found;
 }
 
+QList<Form1 *> NoteCommands::editableTargets() const
+{
+    // A note that flashes "Reminder!" takes no edit until its own text is back.
+    QList<Form1 *> found = targets();
+    found.removeIf([](const Form1 *note) { return note->isFlashing(); });
+    return found;
+}
+
 void NoteCommands::Cut()
 {
-    for (Form1 *note : targets()) {
+    for (Form1 *note : editableTargets()) {
         QTextCursor cursor = note->Text1()->textCursor();
         if (cursor.selectedText().isEmpty())
             continue;
@@ -96,7 +97,7 @@ void NoteCommands::Copy()
 
 void NoteCommands::Paste()
 {
-    for (Form1 *note : targets()) {
+    for (Form1 *note : editableTargets()) {
         QTextCursor cursor = note->Text1()->textCursor();
         cursor.insertText(Main2::GetClipboardText(0));
         note->Text1()->setTextCursor(cursor);
@@ -113,7 +114,7 @@ void NoteCommands::SelectAll()
 
 void NoteCommands::insertAtCaret(const QString &text)
 {
-    for (Form1 *note : targets()) {
+    for (Form1 *note : editableTargets()) {
         const QString whole = note->Text1()->toPlainText();
         const int position = note->Text1()->textCursor().selectionStart();
         // The whole text is replaced, so the caret ends at the start, as after any assignment.
@@ -123,17 +124,12 @@ void NoteCommands::insertAtCaret(const QString &text)
 
 void NoteCommands::InsertDate()
 {
-    const QLocale locale;
-    // The locale's short date, but never with a two-digit year: a note outlives its century.
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    insertAtCaret(locale.toString(m_program.clock().now().date(), format));
+    insertAtCaret(QLocale().toString(m_program.clock().now().date(), Main2::DateFormat(QLocale())));
 }
 
 void NoteCommands::InsertTime()
 {
-    insertAtCaret(timeWithSeconds(QLocale(), m_program.clock().now().time()));
+    insertAtCaret(QLocale().toString(m_program.clock().now().time(), Main2::TimeFormat(QLocale())));
 }
 
 void NoteCommands::CreateNewNote()
@@ -397,7 +393,9 @@ void NoteCommands::SaveNoteToFile()
         if (!dialog.ShowSave() || dialog.FileName.isEmpty())
             continue;
         QString error;
-        if (!TextFile::write(dialog.FileName, note->Text1()->toPlainText(), &error))
+        // Not "Reminder!" while the note flashes: its own text.
+        const QString text = note->isFlashing() ? note->noteText() : note->Text1()->toPlainText();
+        if (!TextFile::write(dialog.FileName, text, &error))
             throw Failure(QStringLiteral("The note could not be saved to %1: %2").arg(dialog.FileName, error));
     }
 }

@@ -42,6 +42,7 @@ public:
     void GotoWebsite();
 
 private:
+    QList<Form1 *> editableTargets() const;
     void insertAtCaret(const QString &text);
     void storeTranslucency(int level);
     int storedTranslucency() const;

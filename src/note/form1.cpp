@@ -138,7 +138,7 @@ void Form1::Form_Activate()
 
 void Form1::Text1_Change()
 {
-    if (m_showingStoredText)
+    if (m_showingStoredText || m_flashing)
         return;
     m_storedText.reset();
     m_program.store.save(key(NoteKeys::Notes), m_text1->toPlainText());
@@ -152,6 +152,38 @@ void Form1::showStoredText(const QString &text)
     m_text1->setPlainText(text);
     m_showingStoredText = false;
     m_storedText = text;   // shares the store's copy
+}
+
+void Form1::beginAlarm()
+{
+    if (m_flashing)
+        return;
+    m_storedText = noteText();
+    m_flashing = true;
+    m_text1->setReadOnly(true);
+    m_showingStoredText = true;
+    m_text1->setPlainText(QStringLiteral("Reminder!"));
+    m_showingStoredText = false;
+}
+
+void Form1::endAlarm()
+{
+    if (!m_flashing)
+        return;
+    m_flashing = false;
+    m_text1->setReadOnly(false);
+    showStoredText(*m_storedText);
+}
+
+void Form1::showColour(qint32 colour)
+{
+    const QColor shown = Units::toQColor(colour);
+    QPalette text = m_text1->palette();
+    text.setColor(QPalette::Base, shown);
+    m_text1->setPalette(text);
+    QPalette window = palette();
+    window.setColor(QPalette::Window, shown);
+    setPalette(window);
 }
 
 QString Form1::noteText() const

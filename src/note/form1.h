@@ -61,6 +61,15 @@ public:
     int leftTwips() const;
     int topTwips() const;
 
+    /** While the alarm flashes the note, its field shows "Reminder!", takes no input and stores
+        nothing: a crash then must not leave "Reminder!" as the note's text. */
+    void beginAlarm();
+    /** Gives the note its own text back after the alarm. */
+    void endAlarm();
+    bool isFlashing() const { return m_flashing; }
+    /** Shows a colour on the field and the window for a moment, without making it theirs. */
+    void showColour(qint32 colour);
+
     /** Shows the note's stored text without storing it again. */
     void showStoredText(const QString &text);
     /** The note's text: as stored until it is changed (the field may show its line breaks in
@@ -116,6 +125,7 @@ private:
     bool m_firstActivationPending = false;
     bool m_putAway = false;
     bool m_showingStoredText = false;
+    bool m_flashing = false;
     std::optional<QString> m_storedText;   // as stored, until the text is changed
     int m_pointerShape = IBeam;
     qint32 m_textColor = 0;

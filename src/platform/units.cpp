@@ -27,6 +27,11 @@ int pixelsToTwips(int pixels)
     return int(std::lround(pixels * twipsPerPixel()));
 }
 
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
 QColor toQColor(qint32 colour)
 {
     if (colour < 0) {

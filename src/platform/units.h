@@ -17,6 +17,8 @@ constexpr qint32 ButtonFace = qint32(0x8000000F);
 double twipsPerPixel();
 int twipsToPixels(double twips);
 int pixelsToTwips(int pixels);
+/** A control's place given in twips (left, top, width, height), in pixels. */
+QRect twipsRect(int left, int top, int width, int height);
 
 /** A stored colour 0x00BBGGRR, or a system colour with the top bit set, as a Qt colour. */
 QColor toQColor(qint32 colour);

@@ -5,6 +5,7 @@
 #include "fakeclock.h"
 #include "fakedialogs.h"
 #include "fakeshell.h"
+#include "fakesound.h"
 #include "note/form1.h"
 #include "platform/qtlayeredwindow.h"
 #include "store/notekeys.h"
@@ -35,6 +36,7 @@ public:
     FakeDialogs dialogs;
     FakeClock clock;
     FakeShell shell;
+    FakeSound sound;
     QtLayeredWindow layered;
     int endCount = 0;
     QString storePath() const { return m_dir.path() + QStringLiteral("/Brimvale/Quillarren.sqlite3"); }
@@ -129,7 +131,7 @@ private:
         m_store = std::make_unique<SettingsStore>();
         const auto result = m_store->open(storePath());
         QVERIFY2(result.ok, qPrintable(result.error));
-        m_program = std::make_unique<Program>(*m_store, Platform{&dialogs, &clock, &layered, &shell});
+        m_program = std::make_unique<Program>(*m_store, Platform{&dialogs, &clock, &layered, &shell, &sound});
         m_program->onEnd = [this] { ++endCount; };
     }
 

@@ -1,0 +1,67 @@
+#include "reminder/form2.h"
+
+#include "app/program.h"
+#include "platform/errorreport.h"
+#include "platform/programicon.h"
+#include "platform/units.h"
+#include "reminder/playwav.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+Form2::Form2(Program &program)
+    : Form(program.forms)
+    , m_program(program)
+{
+    setObjectName(QStringLiteral("Form2"));
+    // A fixed window with a title and a close control, no minimise or maximise box; it has a
+    // taskbar entry, so an alarm can be found behind other windows.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Reminder Alarm"));
+    setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+    setFixedSize(Units::twipsRect(0, 0, 3960, 1650).size());
+    setMouseTracking(true);
+
+    m_command1 = new QPushButton(QStringLiteral("Stop Alarm"), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    QFont big(QStringLiteral("Arial"));
+    big.setPointSizeF(20.25);
+    big.setBold(true);
+    m_command1->setFont(big);
+    m_command1->setGeometry(Units::twipsRect(120, 120, 3720, 1425));
+    connect(m_command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form2::Form_Load()
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Form2"), QStringLiteral("Form_Load"), {
+        {100, [this] { setWindowIcon(programIcon()); }},
+        // A missing file or no audio device is not reported: the alarm goes on in silence.
+        {102, [this] { Playwav::PlayWave(m_program, Playwav::SoundFilePath()); }},
+    });
+}
+
+void Form2::Form_Unload()
+{
+    // However the window goes, by its button or its close control, the sound goes with it:
+    // otherwise it would loop with no window left to stop it.
+    Playwav::StopWave(m_program);
+}
+
+void Form2::Command1_Click()
+{
+    Playwav::StopWave(m_program);
+    unload();
+}
+
+void Form2::mouseMoveEvent(QMouseEvent *event)
+{
+    if (cursor().shape() != Qt::BusyCursor)
+        setCursor(Qt::ArrowCursor);
+    Form::mouseMoveEvent(event);
+}

@@ -1,0 +1,24 @@
+#include "reminder/playwav.h"
+
+#include "app/program.h"
+#include "platform/sound.h"
+#include "platform/units.h"
+
+namespace Playwav {
+
+QString SoundFilePath()
+{
+    return Units::programFolder() + QStringLiteral("/Reminder.wav");
+}
+
+bool PlayWave(Program &program, const QString &path)
+{
+    return program.sound().playLooping(path);
+}
+
+bool StopWave(Program &program)
+{
+    return program.sound().stop();
+}
+
+} // namespace Playwav

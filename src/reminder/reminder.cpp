@@ -1,0 +1,179 @@
+#include "reminder/reminder.h"
+
+#include "app/main2.h"
+#include "app/program.h"
+#include "platform/clock.h"
+#include "platform/errorreport.h"
+#include "platform/programicon.h"
+#include "platform/units.h"
+#include "reminder/reminderrule.h"
+#include "reminder/remindercheck.h"
+#include "store/notekeys.h"
+#include "store/settingsstore.h"
+
+#include <QCloseEvent>
+#include <QDateTimeEdit>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+const QString SetCaption = QStringLiteral("Set Reminder");
+const QString DisableCaption = QStringLiteral("Disable Reminder");
+// The picker's default, as the label beside it says.
+constexpr int DefaultMinutesAhead = 10;
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &place)
+{
+    auto *made = new QLabel(text, parent);
+    made->setObjectName(name);
+    made->setGeometry(place);
+    return made;
+}
+
+QFont arial(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+Reminder::Reminder(Program &program)
+    : Form(program.forms)
+    , m_program(program)
+{
+    setObjectName(QStringLiteral("Reminder"));
+    // A fixed dialog with a title bar alone: no close control, window menu, minimise or maximise
+    // box; "Hide This Window" puts it away. It has no taskbar entry.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    keepOffTaskbar();
+    setFont(arial(9, true));
+    setFixedSize(Units::twipsRect(0, 0, 5070, 2205).size());
+    setMouseTracking(true);
+
+    label(this, QStringLiteral("Label1"), QStringLiteral("Time for Reminder to Go Off:"),
+          Units::twipsRect(120, 120, 4095, 255));
+    m_dtPicker1 = new QDateTimeEdit(this);
+    m_dtPicker1->setObjectName(QStringLiteral("DTPicker1"));
+    m_dtPicker1->setDisplayFormat(QStringLiteral("MM/dd/yyyy hh:mm:ss AP"));
+    m_dtPicker1->setDateTimeRange(QDateTime(QDate(1601, 1, 1), QTime(0, 0)),
+                                  QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
+    m_dtPicker1->setCalendarPopup(true);
+    m_dtPicker1->setFont(arial(9, false));
+    m_dtPicker1->setGeometry(Units::twipsRect(135, 450, 2505, 375));
+    m_label4 = label(this, QStringLiteral("Label4"), QStringLiteral("Default: 10 mins from now."),
+                     Units::twipsRect(2700, 585, 2295, 255));
+    label(this, QStringLiteral("Label2"), QStringLiteral("Date for Reminder to Go Off:"),
+          Units::twipsRect(120, 960, 4095, 255));
+    m_label3 = label(this, QStringLiteral("Label3"), QString(), Units::twipsRect(120, 1320, 4770, 270));
+    m_label3->setFont(arial(9, false));
+    m_command1 = new QPushButton(SetCaption, this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setFont(arial(11.25, true));
+    m_command1->setGeometry(Units::twipsRect(120, 1680, 2295, 425));
+    m_command2 = new QPushButton(QStringLiteral("Hide This Window"), this);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setFont(arial(11.25, true));
+    m_command2->setGeometry(Units::twipsRect(2595, 1680, 2295, 425));
+    setTabOrder(m_dtPicker1, m_command1);
+    setTabOrder(m_command1, m_command2);
+
+    connect(m_command1, &QPushButton::clicked, this, &Reminder::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &Reminder::Command2_Click);
+    // The first change the user makes shows the default no longer applies.
+    connect(m_dtPicker1, &QDateTimeEdit::dateTimeChanged, this, [this] {
+        if (!m_settingPicker)
+            m_label4->hide();
+    });
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Reminder::Form_Load()
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Reminder"), QStringLiteral("Form_Load"), {
+        {100, [this] { Main2::SetStandardColors(this); }},
+        {102, [this] { setWindowIcon(programIcon()); }},
+        {104, [this] {
+             // Ten minutes from now, date included, as the label says.
+             m_settingPicker = true;
+             m_dtPicker1->setDateTime(m_program.clock().now().addSecs(DefaultMinutesAhead * 60));
+             m_settingPicker = false;
+         }},
+    });
+}
+
+void Reminder::Form_Activate()
+{
+    const QString tag = m_program.CurrentNoteTag;
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Reminder"), QStringLiteral("Form_Activate"), {
+        {100, [&] {
+             const bool enabled = ReminderRule::isEnabled(m_program.store.get(tag + NoteKeys::ReminderStatus));
+             setWindowTitle(enabled ? QStringLiteral("Reminder [Enabled]") : QStringLiteral("Reminder [Disabled]"));
+             m_command1->setText(enabled ? DisableCaption : SetCaption);
+         }},
+        {102, [&] { m_label3->setText(m_program.store.get(tag + NoteKeys::ReminderDate)); }},
+    });
+}
+
+void Reminder::Command1_Click()
+{
+    const QString tag = m_program.CurrentNoteTag;
+    // A note deleted while the dialog was open: nothing is stored for a note that is gone.
+    const bool target = !tag.isEmpty();
+    if (m_command1->text() == SetCaption) {
+        m_command1->setText(DisableCaption);
+        setWindowTitle(QStringLiteral("Reminder [Enabled]"));
+        const QDateTime value = m_dtPicker1->dateTime();
+        m_label3->setText(Main2::GeneralDate(value));
+        if (target) {
+            m_program.store.saveMany({
+                {tag + NoteKeys::ReminderStatus, QStringLiteral("Enabled")},
+                {tag + NoteKeys::ReminderDate, Main2::GeneralDate(value)},
+                {tag + NoteKeys::ReminderHours, QString::number(value.time().hour())},
+                {tag + NoteKeys::ReminderMinutes, QString::number(value.time().minute())},
+                {tag + NoteKeys::ReminderSeconds, QString::number(value.time().second())},
+            });
+        }
+    } else {
+        m_command1->setText(SetCaption);
+        setWindowTitle(QStringLiteral("Reminder [Disabled]"));
+        if (target)
+            m_program.store.save(tag + NoteKeys::ReminderStatus, QStringLiteral("Disabled"));
+        m_label3->clear();
+    }
+    m_program.reminderCheck().update();
+}
+
+void Reminder::Command2_Click()
+{
+    hide();
+}
+
+bool Reminder::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return Form::event(event);
+}
+
+void Reminder::closeEvent(QCloseEvent *event)
+{
+    // It has no close control; a close the window manager sends only hides it, as its button does.
+    event->ignore();
+    hide();
+}
+
+void Reminder::mouseMoveEvent(QMouseEvent *event)
+{
+    if (cursor().shape() != Qt::BusyCursor)
+        setCursor(Qt::ArrowCursor);
+    Form::mouseMoveEvent(event);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/form.h"
+
+class Program;
+class QDateTimeEdit;
+class QLabel;
+class QPushButton;
+
+// The reminder dialog: sets or disables the reminder of the note the user last worked in. One
+// for all notes; once loaded it is only shown and hidden.
+class Reminder final : public Form
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Reminder)
+
+public:
+    explicit Reminder(Program &program);
+
+    QDateTimeEdit *DTPicker1() const { return m_dtPicker1; }
+    QLabel *Label3() const { return m_label3; }
+    QLabel *Label4() const { return m_label4; }
+    QPushButton *Command1() const { return m_command1; }
+    QPushButton *Command2() const { return m_command2; }
+
+    /** "Set Reminder" or "Disable Reminder", by the button's caption at the press. */
+    void Command1_Click();
+    /** "Hide This Window": hidden, still loaded, the check goes on. */
+    void Command2_Click();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;   // Form_MouseMove
+
+private:
+    void Form_Load() override;
+    void Form_Activate();
+
+    Program &m_program;
+    QDateTimeEdit *m_dtPicker1 = nullptr;
+    QLabel *m_label3 = nullptr;
+    QLabel *m_label4 = nullptr;
+    QPushButton *m_command1 = nullptr;
+    QPushButton *m_command2 = nullptr;
+    bool m_settingPicker = false;
+};

@@ -1,0 +1,128 @@
+#include "reminder/remindercheck.h"
+
+#include "app/main2.h"
+#include "app/program.h"
+#include "note/form1.h"
+#include "platform/clock.h"
+#include "reminder/reminderrule.h"
+#include "store/notekeys.h"
+#include "store/settingsstore.h"
+
+#include <QPointer>
+
+namespace {
+
+constexpr qint32 White = 0x00FFFFFF;
+constexpr qint32 Black = 0;
+constexpr int Flashes = 10;
+// Just after the second begins, so that the clock already shows the new second.
+constexpr int AfterSecondBeginsMs = 5;
+
+QList<Form1 *> openNotes(Program &program)
+{
+    QList<Form1 *> notes;
+    for (Form *form : program.forms.notes()) {
+        if (auto *note = qobject_cast<Form1 *>(form))
+            notes.append(note);
+    }
+    return notes;
+}
+
+} // namespace
+
+ReminderCheck::ReminderCheck(Program &program)
+    : m_program(program)
+{
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &ReminderCheck::run);
+}
+
+bool ReminderCheck::anyEnabled() const
+{
+    for (Form1 *note : openNotes(m_program)) {
+        if (ReminderRule::isEnabled(m_program.store.get(note->Tag() + NoteKeys::ReminderStatus)))
+            return true;
+    }
+    return false;
+}
+
+void ReminderCheck::update()
+{
+    if (!anyEnabled()) {
+        m_timer.stop();
+        return;
+    }
+    if (m_timer.isActive() || m_checking)
+        return;
+    // From the second that has begun: a reminder due in it goes off at once.
+    m_lastChecked = m_program.clock().now().addSecs(-1);
+    scheduleNext();
+}
+
+void ReminderCheck::scheduleNext()
+{
+    m_timer.start(1000 - m_program.clock().now().time().msec() + AfterSecondBeginsMs);
+}
+
+void ReminderCheck::run()
+{
+    if (m_checking)
+        return;
+    m_checking = true;
+    const QDateTime now = m_program.clock().now();
+    // A clock set back must not bring a day's reminders again.
+    if (!m_lastChecked.isValid() || now < m_lastChecked)
+        m_lastChecked = now.addSecs(-1);
+    const QDateTime after = m_lastChecked;
+    m_lastChecked = now;
+
+    QList<QPointer<Form1>> due;
+    for (Form1 *note : openNotes(m_program)) {
+        if (ReminderRule::isDue(m_program.store, note->Tag(), after, now))
+            due.append(note);
+    }
+    for (const QPointer<Form1> &note : due) {
+        // An earlier alarm's flashing let the user delete or close notes meanwhile.
+        if (note && note->isLoaded() && !m_program.quitting && !m_program.hasEnded())
+            Alarm(note);
+    }
+    m_checking = false;
+    if (m_program.quitting || m_program.hasEnded() || !anyEnabled())
+        m_timer.stop();
+    else
+        scheduleNext();
+}
+
+void ReminderCheck::Alarm(Form1 *note)
+{
+    QPointer<Form1> flashing = note;
+    // Deleted, closed or quit meanwhile: the flashing stops, and nothing is done to a note that is gone.
+    const auto stillThere = [&] {
+        return flashing && flashing->isLoaded() && !flashing->isPutAway() && !m_program.quitting
+            && !m_program.hasEnded();
+    };
+    const qint32 windowColour = note->backColor();
+    note->show();
+    note->raise();
+    note->beginAlarm();
+    m_program.showForm2();
+    for (int flash = 0; flash < Flashes && stillThere(); ++flash) {
+        note->showColour(White);
+        Main2::Pause(flashStepMs);
+        if (!stillThere())
+            break;
+        note->showColour(Black);
+        Main2::Pause(flashStepMs);
+        if (!stillThere())
+            break;
+        note->setBackColor(windowColour);
+        note->setTextBackColor(windowColour);
+        Main2::Pause(flashStepMs);
+    }
+    if (!flashing || !flashing->isLoaded() || m_program.hasEnded())
+        return;
+    // Interrupted or not, the note ends in its window's colour, with its own text.
+    note->setBackColor(windowColour);
+    note->setTextBackColor(windowColour);
+    note->endAlarm();
+}
