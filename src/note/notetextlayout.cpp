@@ -40,6 +40,15 @@ bool breaksOften(QStringView stretch)
     return true;
 }
 
+// Qt drops a paragraph's shaping once it is laid out, and the text cursor has it built again
+// right away; for a long paragraph that is a third of every keystroke. Kept, it takes no more
+// memory than the cursor's rebuilt copy did until the next change.
+void keepShapingOfLongParagraph(const QTextBlock &block)
+{
+    if (block.isValid())
+        block.layout()->setCacheEnabled(block.length() > LongStretch);
+}
+
 } // namespace
 
 // The base class lays a paragraph out with the document's wrap mode. Around the layout of a
@@ -109,6 +118,8 @@ QRectF NoteTextLayout::blockBoundingRect(const QTextBlock &block) const
 {
     // The base class lays out here a paragraph that has no lines yet.
     const bool laysOut = block.isValid() && block.layout()->lineCount() == 0;
+    if (laysOut)
+        keepShapingOfLongParagraph(block);
     AnywhereWrap wrap(*this, laysOut ? block : QTextBlock());
     return QPlainTextDocumentLayout::blockBoundingRect(block);
 }
@@ -122,6 +133,8 @@ void NoteTextLayout::documentChanged(int from, int charsRemoved, int charsAdded)
     const QTextDocument *document = this->document();
     const QTextBlock first = document->findBlock(from);
     const QTextBlock last = document->findBlock(qMax(0, from + charsRemoved + charsAdded - 1));
+    if (first == last)
+        keepShapingOfLongParagraph(first);
     AnywhereWrap wrap(*this, first == last ? first : QTextBlock());
     QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
 }
