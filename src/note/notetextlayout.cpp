@@ -24,7 +24,7 @@ bool isBreakingSpace(QChar c)
 }
 
 // Whether the stretch, which starts at a break point, has one at least every LongStretch
-// characters. Looked at a window at a time, so a key of a megabyte costs one window.
+// characters. Looked at a window at a time: a key of a megabyte with no break point costs one.
 bool breaksOften(QStringView stretch)
 {
     qsizetype start = 0;
@@ -40,13 +40,30 @@ bool breaksOften(QStringView stretch)
     return true;
 }
 
-// Qt drops a paragraph's shaping once it is laid out, and the text cursor has it built again
-// right away; for a long paragraph that is a third of every keystroke. Kept, it takes no more
-// memory than the cursor's rebuilt copy did until the next change.
-void keepShapingOfLongParagraph(const QTextBlock &block)
+// Whether the text has a stretch longer than any line could hold with nowhere to break it.
+bool hasLongUnbreakableStretch(const QString &text)
 {
-    if (block.isValid())
-        block.layout()->setCacheEnabled(block.length() > LongStretch);
+    if (text.size() <= LongStretch)
+        return false;
+    // Spaces are the common break points and cheap to find; a long stretch without one is
+    // looked at closely (other scripts break between letters, URLs after slashes).
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isBreakingSpace(text.at(i)))
+            continue;
+        if (i - start > LongStretch && !breaksOften(QStringView(text).sliced(start, i - start)))
+            return true;
+        start = i + 1;
+    }
+    return false;
+}
+
+// Qt drops a paragraph's shaping once it is laid out, and the text cursor has it built again
+// right away: for a long paragraph being typed in, a third of every keystroke. Kept, it takes
+// no more memory than that rebuilt copy, which stayed until the next change anyway.
+void keepShapingWhileEdited(const QTextBlock &block)
+{
+    block.layout()->setCacheEnabled(block.length() > LongStretch);
 }
 
 } // namespace
@@ -97,29 +114,10 @@ NoteTextLayout::NoteTextLayout(QTextDocument *document)
 {
 }
 
-bool NoteTextLayout::hasLongUnbreakableStretch(const QString &text)
-{
-    if (text.size() <= LongStretch)
-        return false;
-    // Spaces are the common break points and cheap to find; a long stretch without one is
-    // looked at closely (other scripts break between letters, URLs after slashes).
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !isBreakingSpace(text.at(i)))
-            continue;
-        if (i - start > LongStretch && !breaksOften(QStringView(text).sliced(start, i - start)))
-            return true;
-        start = i + 1;
-    }
-    return false;
-}
-
 QRectF NoteTextLayout::blockBoundingRect(const QTextBlock &block) const
 {
     // The base class lays out here a paragraph that has no lines yet.
     const bool laysOut = block.isValid() && block.layout()->lineCount() == 0;
-    if (laysOut)
-        keepShapingOfLongParagraph(block);
     AnywhereWrap wrap(*this, laysOut ? block : QTextBlock());
     return QPlainTextDocumentLayout::blockBoundingRect(block);
 }
@@ -133,8 +131,9 @@ void NoteTextLayout::documentChanged(int from, int charsRemoved, int charsAdded)
     const QTextDocument *document = this->document();
     const QTextBlock first = document->findBlock(from);
     const QTextBlock last = document->findBlock(qMax(0, from + charsRemoved + charsAdded - 1));
-    if (first == last)
-        keepShapingOfLongParagraph(first);
-    AnywhereWrap wrap(*this, first == last ? first : QTextBlock());
+    const bool oneParagraph = first == last && first.isValid();
+    if (oneParagraph)
+        keepShapingWhileEdited(first);
+    AnywhereWrap wrap(*this, oneParagraph ? first : QTextBlock());
     QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
 }

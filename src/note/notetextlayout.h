@@ -5,9 +5,9 @@
 class QTextDocument;
 
 // Lays out a note's text as a plain text field does, except that a paragraph holding a long
-// stretch with nowhere to break a line (a pasted key, a certificate, a log line) is wrapped
-// anywhere. Word wrap looks for a break point again from every line of such a stretch, which
-// grows with its square: minutes for a megabyte. Other paragraphs keep breaking between words.
+// stretch with nowhere to break a line (a pasted key or hash, a hex dump) is wrapped anywhere.
+// Word wrap looks for a break point again from every line of such a stretch, which grows with
+// its square: minutes for a megabyte. Other paragraphs keep breaking between words.
 class NoteTextLayout final : public QPlainTextDocumentLayout
 {
     Q_OBJECT
@@ -17,9 +17,6 @@ public:
     explicit NoteTextLayout(QTextDocument *document);
 
     QRectF blockBoundingRect(const QTextBlock &block) const override;
-
-    /** Whether the text has a stretch longer than any line could hold with nowhere to break it. */
-    static bool hasLongUnbreakableStretch(const QString &text);
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
