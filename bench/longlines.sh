@@ -11,6 +11,7 @@
 # Typing: in the 1 MiB one-line note, the text cursor is put at the end of the line, then
 #   one key         one character typed, until the store holds it
 #   burst           KEYS characters typed at once, until the store holds all; time per key
+# Typing times include starting xdotool and polling the store (every 20 ms) from outside.
 #
 # Usage: bench/longlines.sh BUILD_DIR            (takes src/quillarren)
 #        bench/longlines.sh QUILLARREN
@@ -43,7 +44,7 @@ STRIP=24   # the band at the top of a note, above its text
 now_ns() { date +%s%N; }
 ms_since() { echo $((($(now_ns) - $1) / 1000000)); }
 
-# TEXT BYTES LINE: BYTES characters of letters and digits, a line break after every LINE
+# FILE BYTES LINE: BYTES characters of letters and digits, a line break after every LINE
 # characters (0: none).
 make_text() {
     local file=$1 bytes=$2 line=$3
