@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QStyleHints>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
 namespace {
@@ -65,6 +67,7 @@ private slots:
 
     void typingStoresTheWholeTextAtOnce();
     void textSurvivesARestartWithoutQuit();
+    void longUnbreakableLineKeepsItsTextAndOtherLinesTheirWrap();
     void firstActivationRearmsTheTimerOnce();
     void handleIsRecordedAndFindsItsOwnWindow();
     void textFieldNeverShowsItsOwnMenu();
@@ -106,6 +109,37 @@ void TestNote::textSurvivesARestartWithoutQuit()
     t.restart();
     QCOMPARE(t.notes().size(), 1);
     QCOMPARE(t.note("NotesForm1")->Text1()->toPlainText(), QStringLiteral("remember the milk"));
+}
+
+void TestNote::longUnbreakableLineKeepsItsTextAndOtherLinesTheirWrap()
+{
+    // A pasted key with nowhere to break a line, below a line of words.
+    QString key;
+    for (int i = 0; key.size() < 200000; ++i)
+        key += QLatin1Char("0123456789abcdef"[i % 16]);
+    const QString words = QStringLiteral("remember the milk and call Anna about the meeting on Tuesday");
+    const QString text = words + QLatin1Char('\n') + key;
+    TestProgram t;
+    t.seedNotes({text});
+    t.start();
+    Form1 *note = t.note("NotesForm1");
+    QPlainTextEdit *field = note->Text1();
+    field->moveCursor(QTextCursor::End);
+    QTest::keyClick(field, Qt::Key_X);
+    QCOMPARE(field->toPlainText(), text + QLatin1Char('x'));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), text + QLatin1Char('x'));
+
+    // Laid out again after the key: the words still break between words only.
+    note->resize(note->width() + 30, note->height());
+    const QTextBlock first = field->document()->firstBlock();
+    field->document()->documentLayout()->blockBoundingRect(first);
+    const QTextLayout *layout = first.layout();
+    QVERIFY(layout->lineCount() > 1);
+    for (int i = 1; i < layout->lineCount(); ++i)
+        QCOMPARE(words.at(layout->lineAt(i).textStart() - 1), QLatin1Char(' '));
+
+    t.restart();
+    QCOMPARE(t.note("NotesForm1")->Text1()->toPlainText(), text + QLatin1Char('x'));
 }
 
 void TestNote::firstActivationRearmsTheTimerOnce()

@@ -6,6 +6,7 @@
 #include "note/borderlessresize.h"
 #include "note/commondialog.h"
 #include "note/ctranslucentform.h"
+#include "note/notetextlayout.h"
 #include "note/texthook.h"
 #include "platform/errorreport.h"
 #include "platform/formtimer.h"
@@ -22,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextDocument>
 #include <QWindow>
 
 #include <cmath>
@@ -54,6 +56,10 @@ Form1::Form1(Program &program)
 
     m_text1 = new QPlainTextEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
+    // Laid out by the note's own rules, so that a pasted key of a megabyte opens in a moment.
+    auto *document = new QTextDocument(m_text1);
+    document->setDocumentLayout(new NoteTextLayout(document));
+    m_text1->setDocument(document);
     m_text1->setFrameShape(QFrame::NoFrame);
     // A note's text field has no scroll bars: one would cover the band the note is resized by.
     m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
