@@ -13,7 +13,8 @@
 # Usage: bench/idle.sh BUILD_DIR            (takes src/quillarren)
 #        bench/idle.sh QUILLARREN
 # Environment: NOTES (default 20), IDLE_SECONDS (default 20), SETTLE_SECONDS (default 2),
-#              ROUNDS (default 1).
+#              ROUNDS (default 1), REMINDER=1 (note 1 has an enabled reminder, due tomorrow, so
+#              that the reminder check runs all the time).
 
 if [ -d "${1:-}" ]; then
     QUILLARREN=$1/src/quillarren
@@ -47,6 +48,10 @@ seed_quillarren() {
                 "NotesForm$((i + 1)).Top" "$(($(note_y $i) * 15))"
                 "NotesForm$((i + 1)).Notes" "note $((i + 1))")
     done
+    if [ "${REMINDER:-0}" = 1 ]; then
+        pairs+=(NotesForm1.ReminderStatus Enabled NotesForm1.ReminderDate "$(date -d tomorrow '+%Y-%m-%d')T00:00:00"
+                NotesForm1.ReminderHours 23 NotesForm1.ReminderMinutes 59 NotesForm1.ReminderSeconds 59)
+    fi
     rw_seed "${pairs[@]}"
 }
 

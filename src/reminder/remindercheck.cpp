@@ -34,6 +34,7 @@ ReminderCheck::ReminderCheck(Program &program)
     : m_program(program)
 {
     m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);   // a coarse timer may come tens of milliseconds late
     connect(&m_timer, &QTimer::timeout, this, &ReminderCheck::run);
 }
 
