@@ -4,12 +4,15 @@
 #include "testprogram.h"
 
 #include "commands/notecommands.h"
+#include "platform/qtsound.h"
 #include "reminder/form2.h"
 #include "reminder/playwav.h"
 #include "reminder/reminder.h"
 #include "reminder/remindercheck.h"
 
 #include <QDateTimeEdit>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -91,6 +94,7 @@ private slots:
     void closingTheAlarmWindowStopsTheSound();
     void noteDeletedWhileItFlashes();
     void enabledRemindersAreLiveAfterARestart();
+    void soundThatCannotPlayNeverHangs();
 };
 
 void TestReminder::cleanup()
@@ -235,19 +239,22 @@ void TestReminder::whichRemindersGoOff_data()
     QTest::addColumn<QDateTime>("last");
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<bool>("goesOff");
+    QTest::addColumn<QString>("dateText");   // as stored, when not the date `from` in the dialog's form
 
     const QString on = QStringLiteral("Enabled");
-    QTest::newRow("in its second") << on << Today << at(10, 0, 1) << at(10, 0, 2) << true;
-    QTest::newRow("not yet") << on << Today << at(10, 0, 0) << at(10, 0, 1) << false;
-    QTest::newRow("missed while stopped") << on << Today << at(9, 59, 0) << at(10, 0, 40) << true;
+    QTest::newRow("in its second") << on << Today << at(10, 0, 1) << at(10, 0, 2) << true << QString();
+    QTest::newRow("not yet") << on << Today << at(10, 0, 0) << at(10, 0, 1) << false << QString();
+    QTest::newRow("missed while stopped") << on << Today << at(9, 59, 0) << at(10, 0, 40) << true << QString();
     QTest::newRow("missed asleep, due earlier today") << on << Today.addDays(-1) << at(22, 0, 0, 5, Today.addDays(-1))
-                                                     << at(10, 30, 0) << true;
+                                                     << at(10, 30, 0) << true << QString();
     QTest::newRow("missed yesterday: not today") << on << Today.addDays(-1) << at(11, 0, 0, 5, Today.addDays(-1))
-                                                 << at(9, 0, 0) << false;
-    QTest::newRow("disabled") << QStringLiteral("Disabled") << Today << at(10, 0, 1) << at(10, 0, 2) << false;
-    QTest::newRow("other case") << QStringLiteral("enabled") << Today << at(10, 0, 1) << at(10, 0, 2) << false;
-    QTest::newRow("date still ahead") << on << Today.addDays(1) << at(10, 0, 1) << at(10, 0, 2) << false;
-    QTest::newRow("date passed") << on << Today.addDays(-30) << at(10, 0, 1) << at(10, 0, 2) << true;
+                                                 << at(9, 0, 0) << false << QString();
+    QTest::newRow("disabled") << QStringLiteral("Disabled") << Today << at(10, 0, 1) << at(10, 0, 2) << false << QString();
+    QTest::newRow("other case") << QStringLiteral("enabled") << Today << at(10, 0, 1) << at(10, 0, 2) << false << QString();
+    QTest::newRow("date still ahead") << on << Today.addDays(1) << at(10, 0, 1) << at(10, 0, 2) << false << QString();
+    QTest::newRow("date passed") << on << Today.addDays(-30) << at(10, 0, 1) << at(10, 0, 2) << true << QString();
+    // A date that cannot be read back counts as reached: the reminder is not lost for it.
+    QTest::newRow("date unreadable") << on << Today << at(10, 0, 1) << at(10, 0, 2) << true << "next Tuesday";
 }
 
 void TestReminder::whichRemindersGoOff()
@@ -257,9 +264,12 @@ void TestReminder::whichRemindersGoOff()
     QFETCH(QDateTime, last);
     QFETCH(QDateTime, now);
     QFETCH(bool, goesOff);
+    QFETCH(QString, dateText);
 
     Started s({"a"}, last);
     seedReminder(s.t, 1, status, QTime(10, 0, 2), from);
+    if (!dateText.isEmpty())
+        s.t.seed(QStringLiteral("NotesForm1.ReminderDate"), dateText);
     seedReminder(s.t, 2, QStringLiteral("Enabled"), QTime(23, 0, 0));   // keeps the check running
     s.t.seedCount(2);
     s.start();
@@ -373,6 +383,23 @@ void TestReminder::enabledRemindersAreLiveAfterARestart()
     s.check().run();
     QVERIFY(s.check().isRunning());
     QCOMPARE(s.check().nextCheckInMs(), 705);
+}
+
+// The real sound service: a missing file is refused, a broken one neither hangs nor fails the
+// alarm, and stopping always works (with or without an audio device).
+void TestReminder::soundThatCannotPlayNeverHangs()
+{
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("Reminder.wav"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("RIFF this is not a wave file at all");
+    file.close();
+    QtSound sound;
+    QVERIFY(!sound.playLooping(dir.filePath(QStringLiteral("missing.wav"))));
+    sound.playLooping(broken);
+    QVERIFY(sound.stop());
+    QVERIFY(sound.stop());
 }
 
 QTEST_MAIN(TestReminder)
