@@ -1,9 +1,14 @@
 // One note window by itself: its text is stored as it is typed, it finds itself by its handle,
 // its first activation re-arms the set-up timer, its text field never shows its own menu, its
-// cursor stops blinking when left alone.
+// cursor stops blinking when left alone, and it answers the Ctrl key shortcuts.
 #include "testprogram.h"
 
+#include "commands/notecommands.h"
+#include "email/email.h"
+#include "note/keyboardshortcuts.h"
 #include "note/texthook.h"
+#include "platform/keyboardlayout.h"
+#include "reminder/reminder.h"
 #include "platform/cursorblinktimeout.h"
 #include "platform/errorreport.h"
 #include "platform/formtimer.h"
@@ -77,6 +82,11 @@ private slots:
     void cursorStopsBlinkingWhenIdleAndBlinksAgainAtInput();
     void storedColours_data();
     void storedColours();
+    void shortcuts_data();
+    void shortcuts();
+    void shortcutActsOnTheNoteTypedIn();
+    void heldCtrlDAndCtrlQ();
+    void latinLetterOfANonLatinKey();
 };
 
 void TestNote::cleanup()
@@ -301,6 +311,121 @@ void TestNote::storedColours()
     QCOMPARE(Units::toQColor(stored), shown);
     if (stored >= 0)
         QCOMPARE(Units::fromQColor(shown), stored);
+}
+
+void TestNote::shortcuts_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("runs");   // what the key runs; empty: nothing
+
+    const struct { Qt::Key key; const char *command; } table[] = {
+        {Qt::Key_A, "select all"}, {Qt::Key_D, "delete"}, {Qt::Key_E, "e-mail"}, {Qt::Key_F, "font"},
+        {Qt::Key_N, "new note"}, {Qt::Key_O, "colour"}, {Qt::Key_R, "reminder"}, {Qt::Key_S, "save"},
+        {Qt::Key_F1, "date"}, {Qt::Key_F2, "time"}, {Qt::Key_Q, "quit"},
+    };
+    for (const auto &row : table) {
+        const QString name = QKeySequence(row.key).toString();
+        QTest::newRow(qPrintable("Ctrl+" + name)) << int(row.key) << int(Qt::ControlModifier) << row.command;
+        QTest::newRow(qPrintable("Ctrl+Shift+" + name))
+            << int(row.key) << int(Qt::ControlModifier | Qt::ShiftModifier) << QString();
+        QTest::newRow(qPrintable("Alt+" + name)) << int(row.key) << int(Qt::AltModifier) << QString();
+    }
+    QTest::newRow("plain F1") << int(Qt::Key_F1) << 0 << QString();
+    QTest::newRow("Ctrl+B") << int(Qt::Key_B) << int(Qt::ControlModifier) << QString();
+}
+
+void TestNote::shortcuts()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, runs);
+
+    TestProgram t;
+    t.seedNotes({"alpha beta", "other"});
+    t.start();
+    Form1 *note = t.note(QStringLiteral("NotesForm1"));
+    note->Text1()->moveCursor(QTextCursor::End);
+    QTest::keyClick(note->Text1(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    const Program &program = t.program();
+    QStringList ran;
+    if (note->Text1()->textCursor().selectedText() == QLatin1String("alpha beta"))
+        ran << "select all";
+    if (t.notes().size() == 1)
+        ran << "delete";
+    if (program.email() && program.email()->isVisible())
+        ran << "e-mail";
+    if (!t.dialogs.fontPresets.isEmpty())
+        ran << "font";
+    if (t.notes().size() == 3)
+        ran << "new note";
+    if (!t.dialogs.colorPresets.isEmpty())
+        ran << "colour";
+    if (program.isReminderLoaded())
+        ran << "reminder";
+    if (!t.dialogs.saveRequests.isEmpty())
+        ran << "save";
+    const QString text = t.store().get(QStringLiteral("NotesForm1.Notes"));
+    if (text.contains(QLatin1String("2026")))
+        ran << "date";
+    if (text.contains(QLatin1String("55:40")))
+        ran << "time";
+    if (t.endCount == 1)
+        ran << "quit";
+    QCOMPARE(ran, runs.isEmpty() ? QStringList() : QStringList{runs});
+    QVERIFY(t.dialogs.errorReports().isEmpty());
+}
+
+// The key makes its note the target first: Ctrl+D in B deletes B, although A was clicked last.
+void TestNote::shortcutActsOnTheNoteTypedIn()
+{
+    TestProgram t;
+    t.seedNotes({"A", "B", "C"});
+    t.start();
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    QTest::keyClick(t.note(QStringLiteral("NotesForm2"))->Text1(), Qt::Key_D, Qt::ControlModifier);
+    TestProgram::settle();
+    QCOMPARE(t.texts(), (QStringList{"A", "C"}));
+}
+
+// Held keys repeat: Ctrl+D takes one note per key-down and asks the last-note question once, and
+// Ctrl+Q stores and ends once.
+void TestNote::heldCtrlDAndCtrlQ()
+{
+    TestProgram t;
+    t.seedNotes({"A", "B"});
+    t.start();
+    const auto press = [](Form1 *note, Qt::Key key, bool repeated) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::ControlModifier, QString(), repeated);
+        QApplication::sendEvent(note->Text1(), &down);
+    };
+    press(t.note(QStringLiteral("NotesForm2")), Qt::Key_D, false);
+    TestProgram::settle();
+    QCOMPARE(t.texts(), QStringList{"A"});
+    for (int repeat = 0; repeat < 5; ++repeat)
+        press(t.notes().constFirst(), Qt::Key_D, true);
+    QCOMPARE(t.dialogs.messages.size(), 0);
+    press(t.notes().constFirst(), Qt::Key_D, false);
+    QCOMPARE(t.dialogs.messages.size(), 1);   // the last-note question, answered No
+    QCOMPARE(t.texts(), QStringList{"A"});
+
+    Form1 *last = t.notes().constFirst();
+    press(last, Qt::Key_Q, false);
+    press(last, Qt::Key_Q, true);
+    press(last, Qt::Key_Q, true);
+    QCOMPARE(t.endCount, 1);
+    QCOMPARE(t.store().get(NoteKeys::TotalForms), QStringLiteral("1"));
+}
+
+void TestNote::latinLetterOfANonLatinKey()
+{
+    // A key's symbols group by group, as the desktop's keyboard map gives them.
+    const quint32 cyrillicTe = 0x6d4, cyrillicTE = 0x6f4, greekNu = 0x7ed;
+    QCOMPARE(KeyboardLayout::latinLetterIn({cyrillicTe, cyrillicTE, 'n', 'N'}), int('N'));
+    QCOMPARE(KeyboardLayout::latinLetterIn({greekNu, 0, 'n'}), int('N'));
+    QCOMPARE(KeyboardLayout::latinLetterIn({cyrillicTe, cyrillicTE}), 0);   // no Latin layout at all
+    QCOMPARE(KeyboardShortcuts::commandFor('N', KeyboardShortcuts::CtrlMask), KeyboardShortcuts::Command::CreateNewNote);
 }
 
 QTEST_MAIN(TestNote)

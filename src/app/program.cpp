@@ -3,6 +3,7 @@
 #include "commands/menuform.h"
 #include "commands/notecommands.h"
 #include "note/texthook.h"
+#include "email/email.h"
 #include "platform/dialogs.h"
 #include "reminder/form2.h"
 #include "reminder/reminder.h"
@@ -77,6 +78,23 @@ void Program::showReminder()
     dialog.show();
     dialog.raise();
     dialog.activateWindow();
+}
+
+void Program::showEmail()
+{
+    focusAfterMenu = nullptr;   // the dialog takes the keyboard, not the note its menu was on
+    if (!m_email || !m_email->isLoaded()) {
+        m_email = new Email(*this);
+        m_email->load();
+    }
+    m_email->show();
+    m_email->raise();
+    m_email->activateWindow();
+}
+
+Email *Program::email() const
+{
+    return m_email;
 }
 
 Form2 *Program::form2() const

@@ -14,6 +14,7 @@ class Dialogs;
 class LayeredWindow;
 class Shell;
 class Sound;
+class Email;
 class Form2;
 class Reminder;
 class ReminderCheck;
@@ -66,6 +67,11 @@ public:
     bool isReminderLoaded() const { return !m_reminder.isNull(); }
     /** Loads the reminder dialog if need be, shows it without blocking and makes it active. */
     void showReminder();
+    /** Loads the e-mail dialog if need be (with the target note's addresses), shows it without
+        blocking and makes it active; a loaded one keeps its list and what was typed. */
+    void showEmail();
+    Email *email() const;
+
     /** The alarm window, loaded (which starts the sound) when it is not, then shown. */
     void showForm2();
     Form2 *form2() const;
@@ -95,6 +101,7 @@ private:
     QPointer<MenuForm> m_menuForm;
     QPointer<Reminder> m_reminder;
     QPointer<Form2> m_form2;
+    QPointer<Email> m_email;
     std::unique_ptr<ReminderCheck> m_reminderCheck;
     std::unique_ptr<NoteCommands> m_commands;
     std::unique_ptr<TextHook> m_textHook;

@@ -121,7 +121,8 @@ void MenuForm::ColorName_Click() { m_program.commands().ChangeColor(); }
 
 void MenuForm::EmailName_Click()
 {
-    // TODO(e-mail issue): show the e-mail dialog.
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("EmailName_Click"),
+                     {{106, [this] { m_program.showEmail(); }}}, true);
 }
 
 void MenuForm::SaveNoteToFileName_Click()

@@ -18,6 +18,7 @@
 #include "store/settingsstore.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -398,6 +399,15 @@ void NoteCommands::SaveNoteToFile()
         if (!TextFile::write(dialog.FileName, text, &error))
             throw Failure(QStringLiteral("The note could not be saved to %1: %2").arg(dialog.FileName, error));
     }
+}
+
+bool NoteCommands::IsInComboList(const QComboBox *list, const QString &text)
+{
+    for (int index = 0; index <= list->count(); ++index) {
+        if (list->itemText(index) == text)   // itemText() past the end is the empty text
+            return true;
+    }
+    return false;
 }
 
 void NoteCommands::EmailAuthor()

@@ -5,6 +5,7 @@
 
 class Form1;
 class Program;
+class QComboBox;
 
 // The note commands. They take no arguments: each acts on the windows whose Tag is the
 // program's CurrentNoteTag.
@@ -40,6 +41,10 @@ public:
     void SaveNoteToFile();
     void EmailAuthor();
     void GotoWebsite();
+
+    /** The text equals one of the list's entries, exactly; the index one past the last entry
+        reads as the empty text, so the empty text is always found. */
+    static bool IsInComboList(const QComboBox *list, const QString &text);
 
 private:
     QList<Form1 *> editableTargets() const;

@@ -4,7 +4,9 @@
 #include "app/program.h"
 #include "commands/menuform.h"
 #include "note/borderlessresize.h"
+#include "commands/notecommands.h"
 #include "note/commondialog.h"
+#include "note/keyboardshortcuts.h"
 #include "note/ctranslucentform.h"
 #include "note/notetextlayout.h"
 #include "note/texthook.h"
@@ -20,6 +22,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -70,6 +73,7 @@ Form1::Form1(Program &program)
     m_text1->setFont(QFont(QStringLiteral("Arial"), 9));
     m_text1->viewport()->setMouseTracking(true);
     m_text1->viewport()->installEventFilter(this);
+    m_text1->installEventFilter(this);   // its keys: the Ctrl shortcuts
     setTextColor(0);
     setTextBackColor(NoteYellow);
     m_text1->setPlainText(QStringLiteral("Text1"));
@@ -442,6 +446,8 @@ void Form1::layOutText()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_text1 && event->type() == QEvent::KeyPress)
+        return Text1_KeyDown(static_cast<QKeyEvent *>(event));
     if (watched == m_text1->viewport()) {
         switch (event->type()) {
         // A quick second press in the resize band is still a press there, not a word to select.
@@ -531,6 +537,46 @@ void Form1::Text1_MouseMove(QMouseEvent *event)
              setPointerShape(corner ? SizeDiagonal : IBeam);
          }},
     });
+}
+
+bool Form1::Text1_KeyDown(QKeyEvent *event)
+{
+    using namespace KeyboardShortcuts;
+    Program &program = m_program;
+    QPointer<Form1> self = this;
+    const Command command = commandFor(keyCodeOf(event), shiftMaskOf(event->modifiers()));
+    const bool repeated = event->isAutoRepeat();
+    ErrorReport::run(program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Text1_KeyDown"), {
+        {100, [&] { program.CurrentNoteTag = Tag(); }},
+        {102, [&] { runShortcut(program, command, repeated); }},
+    });
+    // A command that closed this note (Ctrl+D, the last-note Yes, Ctrl+Q) leaves no field for the
+    // key; otherwise the field handles it as its own.
+    return !self || !self->isLoaded() || self->isPutAway() || program.quitting || program.hasEnded();
+}
+
+void Form1::runShortcut(Program &program, KeyboardShortcuts::Command command, bool repeated)
+{
+    using Command = KeyboardShortcuts::Command;
+    NoteCommands &commands = program.commands();
+    switch (command) {
+    case Command::None: break;
+    case Command::SelectAll: commands.SelectAll(); break;
+    case Command::DeleteThisNote:
+        // A held key repeats: one note goes per key-down, and the last-note question is asked once.
+        if (!(repeated && openNotes(program.forms).size() == 1))
+            commands.DeleteThisNote();
+        break;
+    case Command::Email: program.showEmail(); break;
+    case Command::ChangeFont: commands.ChangeFont(); break;
+    case Command::CreateNewNote: commands.CreateNewNote(); break;
+    case Command::ChangeColor: commands.ChangeColor(); break;
+    case Command::Reminder: program.showReminder(); break;
+    case Command::SaveNoteToFile: commands.SaveNoteToFile(); break;
+    case Command::InsertDate: commands.InsertDate(); break;
+    case Command::InsertTime: commands.InsertTime(); break;
+    case Command::Quit: program.menuForm().QuitName_Click(); break;
+    }
 }
 
 void Form1::focusText()

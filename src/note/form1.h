@@ -12,10 +12,15 @@
 #include <memory>
 #include <optional>
 
+namespace KeyboardShortcuts {
+enum class Command;
+}
+
 class CTranslucentForm;
 class CommonDialog;
 class FormTimer;
 class Program;
+class QKeyEvent;
 class QPlainTextEdit;
 
 // A note on the desktop: a borderless window whose face is the text field Text1, with a strip
@@ -110,6 +115,9 @@ private:
     void Text1_Change();
     void Text1_MouseDown(QMouseEvent *event);
     void Text1_MouseMove(QMouseEvent *event);
+    /** The Ctrl shortcuts; true when the key must not reach the field (its note is gone). */
+    bool Text1_KeyDown(QKeyEvent *event);
+    static void runShortcut(Program &program, KeyboardShortcuts::Command command, bool repeated);
     void Timer1_Timer();
     void openPopupMenu(const QPoint &globalPos);
     void restoreFocusAfterMenu();

@@ -1,0 +1,142 @@
+#include "email/email.h"
+
+#include "app/main2.h"
+#include "app/program.h"
+#include "commands/notecommands.h"
+#include "note/form1.h"
+#include "platform/errorreport.h"
+#include "platform/programicon.h"
+#include "platform/units.h"
+#include "store/notekeys.h"
+#include "store/settingsstore.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+
+QFont arialBold(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+QString encoded(const QString &text, const QByteArray &keep = QByteArray())
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(text, keep));
+}
+
+} // namespace
+
+Email::Email(Program &program)
+    : Form(program.forms)
+    , m_program(program)
+{
+    setObjectName(QStringLiteral("Email"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("E-mail Note"));
+    setFixedSize(Units::twipsRect(0, 0, 4680, 1635).size());
+    setMouseTracking(true);
+
+    auto *label1 = new QLabel(QStringLiteral("Enter e-mail recepients"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setFont(arialBold(9));
+    label1->setGeometry(Units::twipsRect(120, 120, 3840, 255));
+    m_combo1 = new QComboBox(this);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setEditable(true);
+    m_combo1->setInsertPolicy(QComboBox::NoInsert);   // Compose decides what joins the list
+    m_combo1->setFont(arialBold(9));
+    m_combo1->move(Units::twipsRect(120, 480, 0, 0).topLeft());
+    m_combo1->setFixedWidth(Units::twipsToPixels(4455));
+    m_command1 = new QPushButton(QStringLiteral("Compose"), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setFont(arialBold(11.25));
+    m_command1->setGeometry(Units::twipsRect(120, 960, 2055, 495));
+    m_command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setFont(arialBold(11.25));
+    m_command2->setGeometry(Units::twipsRect(2280, 960, 2235, 495));
+    setTabOrder(m_combo1, m_command1);
+    setTabOrder(m_command1, m_command2);
+    connect(m_command1, &QPushButton::clicked, this, &Email::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &Email::Command2_Click);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Email::Form_Load()
+{
+    QString history;
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Email"), QStringLiteral("Form_Load"), {
+        {100, [this] { Main2::SetStandardColors(this); }},
+        {102, [this] { setWindowIcon(programIcon()); }},
+        {104, [&] { history = m_program.store.get(m_program.CurrentNoteTag + NoteKeys::EmailAddresses); }},
+        // Every address follows a comma, so the first entry is always the empty one.
+        {106, [&] {
+             int comma;
+             while ((comma = history.indexOf(QLatin1Char(','))) >= 0) {
+                 m_combo1->addItem(history.left(comma));
+                 history = history.mid(comma + 1);
+             }
+         }},
+        {116, [&] { m_combo1->addItem(history); }},
+        {118, [this] { m_combo1->setCurrentIndex(0); }},
+    });
+}
+
+QString Email::Subject(const QString &text)
+{
+    const int blank = text.indexOf(QLatin1Char(' '));
+    const QString subject = text.left(blank + 1);
+    return subject.isEmpty() ? QStringLiteral("(empty note)") : subject;
+}
+
+QString Email::Link(const QString &address, const QString &subject, const QString &body)
+{
+    QString lines = body;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return QStringLiteral("mailto:") + encoded(address, "@,") + QStringLiteral("?Subject=") + encoded(subject)
+        + QStringLiteral("&Body=") + encoded(lines);
+}
+
+void Email::Command1_Click()
+{
+    const QString address = m_combo1->currentText();
+    const QString tag = m_program.CurrentNoteTag;
+    if (!NoteCommands::IsInComboList(m_combo1, address)) {
+        m_combo1->addItem(address);
+        // Remembered for the note that is the target now; nothing for a note that is gone.
+        if (!tag.isEmpty()) {
+            const QString key = tag + NoteKeys::EmailAddresses;
+            m_program.store.save(key, m_program.store.get(key) + QLatin1Char(',') + address);
+        }
+    }
+    for (Form1 *note : m_program.commands().targets()) {
+        const QString text = note->noteText();
+        Main2::ShellOpen(m_program, this, Link(address, Subject(text), text));
+    }
+    close();
+}
+
+void Email::Command2_Click()
+{
+    close();
+}
+
+void Email::mouseMoveEvent(QMouseEvent *event)
+{
+    if (cursor().shape() != Qt::BusyCursor)
+        setCursor(Qt::ArrowCursor);
+    Form::mouseMoveEvent(event);
+}

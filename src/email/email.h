@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/form.h"
+
+class Program;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+// The e-mail dialog: hands the target note's text to the user's mail program as a mailto: link
+// and remembers the recipients per note. One for all notes; it stays loaded, keeping its list
+// and what was typed, until Compose, Cancel or its close control.
+class Email final : public Form
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Email)
+
+public:
+    explicit Email(Program &program);
+
+    QComboBox *Combo1() const { return m_combo1; }
+    QPushButton *Command1() const { return m_command1; }
+    QPushButton *Command2() const { return m_command2; }
+
+    /** "Compose": remembers a new address, opens one message per target note, and closes. */
+    void Command1_Click();
+    /** "Cancel": closes, storing and opening nothing. */
+    void Command2_Click();
+
+    /** The subject of a note: its text up to and with the first blank, or "(empty note)". */
+    static QString Subject(const QString &text);
+    /** The mailto: link, encoded so that the mail program gets the address, subject and body
+        exactly: line breaks as CR LF, and everything but letters, digits and -._~ (and "@" and
+        "," in the address) percent-encoded. */
+    static QString Link(const QString &address, const QString &subject, const QString &body);
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;   // Form_MouseMove
+
+private:
+    void Form_Load() override;
+
+    Program &m_program;
+    QComboBox *m_combo1 = nullptr;
+    QPushButton *m_command1 = nullptr;
+    QPushButton *m_command2 = nullptr;
+};

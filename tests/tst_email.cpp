@@ -1,0 +1,189 @@
+// The e-mail dialog: the recipients remembered per note, the subject, and the mailto: link that
+// must reach the mail program exactly.
+
+#include "testprogram.h"
+
+#include "commands/notecommands.h"
+#include "email/email.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace {
+
+QStringList entries(const QComboBox *list)
+{
+    QStringList found;
+    for (int i = 0; i < list->count(); ++i)
+        found.append(list->itemText(i));
+    return found;
+}
+
+// Opens the dialog on the note in slot `slot` (as its menu would), types the address, composes.
+void composeFrom(TestProgram &t, int slot, const QString &address)
+{
+    t.program().CurrentNoteTag = NoteKeys::tagFor(slot);
+    t.program().showEmail();
+    Email *dialog = t.program().email();
+    dialog->Combo1()->setEditText(address);
+    QTest::mouseClick(dialog->Command1(), Qt::LeftButton);
+    TestProgram::settle();
+}
+
+QString decoded(const QString &link, const QString &item)
+{
+    return QUrlQuery(QUrl(link)).queryItemValue(item, QUrl::FullyDecoded);
+}
+
+} // namespace
+
+class TestEmail : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void addressesAreRememberedPerNote();
+    void linkOfANote_data();
+    void linkOfANote();
+    void composeActsOnTheTargetAtThatMoment();
+    void openingAgainKeepsWhatWasTyped();
+};
+
+void TestEmail::cleanup()
+{
+    TestProgram::settle();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestEmail::addressesAreRememberedPerNote()
+{
+    TestProgram t;
+    t.seedNotes({"Buy milk today", "other"});
+    t.start();
+    const QString key = QStringLiteral("NotesForm1.EmailAddresses");
+
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    t.program().showEmail();
+    QCOMPARE(entries(t.program().email()->Combo1()), QStringList{QString()});
+    QCOMPARE(t.program().email()->Combo1()->currentText(), QString());
+    QCOMPARE(t.program().email()->windowTitle(), QStringLiteral("E-mail Note"));
+    t.program().email()->Command2_Click();   // Cancel stores and opens nothing
+    TestProgram::settle();
+    QVERIFY(!t.program().email());
+    QVERIFY(t.shell.opened.isEmpty());
+
+    composeFrom(t, 1, QStringLiteral("a1@example.org"));
+    QCOMPARE(t.store().get(key), QStringLiteral(",a1@example.org"));
+    QVERIFY(!t.program().email());   // Compose closes the dialog
+    composeFrom(t, 1, QStringLiteral("a1@example.org"));   // known: nothing new
+    composeFrom(t, 1, QStringLiteral("A1@example.org"));   // another case is another address
+    composeFrom(t, 1, QStringLiteral("b@example.org,c@example.org"));
+    composeFrom(t, 1, QString());                          // the empty text is always in the list
+    QCOMPARE(t.store().get(key),
+             QStringLiteral(",a1@example.org,A1@example.org,b@example.org,c@example.org"));
+    QVERIFY(!t.store().contains(QStringLiteral("NotesForm2.EmailAddresses")));
+
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    t.program().showEmail();
+    QCOMPARE(entries(t.program().email()->Combo1()),
+             (QStringList{"", "a1@example.org", "A1@example.org", "b@example.org", "c@example.org"}));
+    QVERIFY(t.dialogs.errorReports().isEmpty());
+}
+
+void TestEmail::linkOfANote_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("subject");
+
+    QTest::newRow("words") << "Buy milk today" << "a@example.org" << "Buy ";
+    QTest::newRow("empty note") << "" << "a@example.org" << "(empty note)";
+    QTest::newRow("no blank") << "milk" << "a@example.org" << "(empty note)";
+    QTest::newRow("no address") << "Buy milk" << "" << "Buy ";
+    // What a raw link would cut short or break: the mail program must get it all, exactly.
+    QTest::newRow("characters that break links")
+        << "Tom & Jerry #1? 2+2=4 at 100%\nsecond line\r\nthird: Grüße, Ελλάδα, 東京" << "o'neil+notes@example.org"
+        << "Tom ";
+}
+
+void TestEmail::linkOfANote()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, address);
+    QFETCH(QString, subject);
+
+    TestProgram t;
+    t.seedNotes({text});
+    t.start();
+    composeFrom(t, 1, address);
+    QCOMPARE(t.shell.opened.size(), 1);
+    const QString link = t.shell.opened.constFirst();
+    if (address.isEmpty())
+        QVERIFY(link.startsWith(QStringLiteral("mailto:?Subject=")));
+    const QUrl url(link);
+    QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+    QCOMPARE(url.path(QUrl::FullyDecoded), address);
+    QCOMPARE(decoded(link, QStringLiteral("Subject")), subject);
+    QString body = t.notes().constFirst()->Text1()->toPlainText();
+    body.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    QCOMPARE(decoded(link, QStringLiteral("Body")), body);
+    QCOMPARE(QUrlQuery(url).queryItems().size(), 2);
+}
+
+// Opened from note A, then the user types in note B: Compose mails B and remembers the address
+// for B. With the target deleted meanwhile, nothing is stored and nothing is opened.
+void TestEmail::composeActsOnTheTargetAtThatMoment()
+{
+    TestProgram t;
+    t.seedNotes({"note A", "note B", "note C"});
+    t.start();
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    t.program().showEmail();
+    Form1 *b = t.note(QStringLiteral("NotesForm2"));
+    QTest::keyClick(b->Text1(), Qt::Key_End);
+    QCOMPARE(t.program().CurrentNoteTag, QStringLiteral("NotesForm2"));
+    t.program().email()->Combo1()->setEditText(QStringLiteral("b@example.org"));
+    t.program().email()->Command1_Click();
+    QCOMPARE(t.shell.opened.size(), 1);
+    QCOMPARE(decoded(t.shell.opened.constFirst(), QStringLiteral("Body")), QStringLiteral("note B"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm2.EmailAddresses")), QStringLiteral(",b@example.org"));
+    QVERIFY(!t.store().contains(QStringLiteral("NotesForm1.EmailAddresses")));
+
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm3");
+    t.program().showEmail();
+    t.program().commands().DeleteThisNote();
+    TestProgram::settle();
+    t.program().email()->Combo1()->setEditText(QStringLiteral("c@example.org"));
+    t.program().email()->Command1_Click();
+    QCOMPARE(t.shell.opened.size(), 1);
+    QVERIFY(!t.store().get(QStringLiteral("NotesForm3.EmailAddresses")).contains(QLatin1String("c@")));
+    QVERIFY(!t.store().contains(QStringLiteral(".EmailAddresses")));
+}
+
+void TestEmail::openingAgainKeepsWhatWasTyped()
+{
+    TestProgram t;
+    t.seedNotes({"a"});
+    t.seed(QStringLiteral("NotesForm1.EmailAddresses"), QStringLiteral(",kept@example.org"));
+    t.start();
+    t.choose(t.notes().constFirst(), QStringLiteral("EmailName"));
+    QPointer<Email> dialog = t.program().email();
+    QVERIFY(dialog && dialog->isVisible());
+    QTRY_VERIFY(dialog->isActiveWindow());
+    dialog->Combo1()->setEditText(QStringLiteral("half typed"));
+    t.choose(t.notes().constFirst(), QStringLiteral("EmailName"));
+    QCOMPARE(t.program().email(), dialog.data());
+    QCOMPARE(dialog->Combo1()->currentText(), QStringLiteral("half typed"));
+    QCOMPARE(entries(dialog->Combo1()), (QStringList{"", "kept@example.org"}));
+    QVERIFY(NoteCommands::IsInComboList(dialog->Combo1(), QString()));
+    QVERIFY(!NoteCommands::IsInComboList(dialog->Combo1(), QStringLiteral("KEPT@example.org")));
+}
+
+QTEST_MAIN(TestEmail)
+#include "tst_email.moc"
