@@ -344,13 +344,13 @@ void TestNote::shortcuts()
     TestProgram t;
     t.seedNotes({"alpha beta", "other"});
     t.start();
-    Form1 *note = t.note(QStringLiteral("NotesForm1"));
+    QPointer<Form1> note = t.note(QStringLiteral("NotesForm1"));
     note->Text1()->moveCursor(QTextCursor::End);
     QTest::keyClick(note->Text1(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
 
     const Program &program = t.program();
     QStringList ran;
-    if (note->Text1()->textCursor().selectedText() == QLatin1String("alpha beta"))
+    if (note && note->Text1()->textCursor().selectedText() == QLatin1String("alpha beta"))
         ran << "select all";
     if (t.notes().size() == 1)
         ran << "delete";
