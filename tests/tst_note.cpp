@@ -22,6 +22,7 @@
 #include <QStyleHints>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -82,6 +83,7 @@ private slots:
     void cursorStopsBlinkingWhenIdleAndBlinksAgainAtInput();
     void storedColours_data();
     void storedColours();
+    void longNoteStoresItsChangesExactly();
     void shortcuts_data();
     void shortcuts();
     void shortcutActsOnTheNoteTypedIn();
@@ -311,6 +313,50 @@ void TestNote::storedColours()
     QCOMPARE(Units::toQColor(stored), shown);
     if (stored >= 0)
         QCOMPARE(Units::fromQColor(shown), stored);
+}
+
+// A keystroke in a long note stores only what it changed: whatever the user does, the stored
+// text is the field's at every moment, and after a restart.
+void TestNote::longNoteStoresItsChangesExactly()
+{
+    QString text;
+    for (int line = 0; text.size() < 70000; ++line)
+        text += QStringLiteral("line %1 with a no-break\u00a0space and a line\u2028separator\n").arg(line);
+    TestProgram t;
+    t.seedNotes({text});
+    t.start();
+    Form1 *note = t.notes().constFirst();
+    QPlainTextEdit *field = note->Text1();
+    const QString key = QStringLiteral("NotesForm1.Notes");
+    QRandomGenerator random(20261208);
+    for (int step = 0; step < 200; ++step) {
+        const int length = field->document()->characterCount() - 1;
+        QTextCursor cursor = field->textCursor();
+        cursor.setPosition(random.bounded(length + 1));
+        if (step % 5 == 4)
+            cursor.setPosition(qMin(length, cursor.position() + random.bounded(200)), QTextCursor::KeepAnchor);
+        field->setTextCursor(cursor);
+        switch (step % 7) {
+        case 0: QTest::keyClicks(field, QStringLiteral("ab")); break;
+        case 1: QTest::keyClick(field, Qt::Key_Return); break;
+        case 2: QTest::keyClick(field, Qt::Key_Backspace); break;
+        case 3: QTest::keyClick(field, Qt::Key_Delete); break;
+        case 4: field->insertPlainText(QStringLiteral("pasted\nacross\nlines")); break;
+        case 5: {
+            QKeyEvent typed(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("é"));
+            QApplication::sendEvent(field, &typed);
+            break;
+        }
+        default: field->undo(); break;
+        }
+        QCOMPARE(t.store().get(key), note->text());
+    }
+    QVERIFY(t.store().pendingCount() > 0);   // the whole text waits for a pause in the typing
+    const QString last = note->text();
+    QVERIFY(last.contains(QChar(0x00a0)) && last.contains(QChar(0x2028)));
+    t.restart();
+    QCOMPARE(t.notes().constFirst()->text(), last);
+    QCOMPARE(t.store().get(key), last);
 }
 
 void TestNote::shortcuts_data()

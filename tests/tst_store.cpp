@@ -171,6 +171,31 @@ int saveThenWait(const QString &path)
 }
 
 const char *const HeldChildSwitch = "--type-while-held";
+const char *const EditChildSwitch = "--edit-long-note";
+
+QString longNote()
+{
+    QString text;
+    for (int line = 0; text.size() < 100000; ++line)
+        text += QStringLiteral("line %1 of a long note\n").arg(line);
+    return text;
+}
+
+// The child side of editsOfALongNoteSurviveAKill: stores a long note, changes it in place as
+// keystrokes do, says so, then waits to be killed before the changes reach the file.
+int editLongNote(const QString &path)
+{
+    SettingsStore store;
+    store.open(path);
+    const QString key = NoteKeys::tagFor(1) + NoteKeys::Notes;
+    if (!store.save(key, longNote()) || !store.saveEdit(key, 0, 4, QStringLiteral("LINE"))
+        || !store.saveEdit(key, 50000, 0, QStringLiteral("typed\nhere")) || !store.saveEdit(key, 99990, 10, QString()))
+        return 3;
+    std::fputs("edited\n", stdout);
+    std::fflush(stdout);
+    for (;;)
+        pause();
+}
 
 // The child side of typingWhileHeldSurvivesKill: types into a store another process holds, says
 // so, then waits to be killed.
@@ -754,6 +779,44 @@ private slots:
                  std::optional<QString>(QStringLiteral("typed while held")));
     }
 
+    // A long note's keystrokes are kept as changes in the journal until a pause writes the text:
+    // a kill meanwhile loses none, and a journal that outlived its changes' write (a power cut
+    // before it was emptied) does not apply them twice.
+    void editsOfALongNoteSurviveAKill()
+    {
+        QProcess child;
+        child.setProgram(QCoreApplication::applicationFilePath());
+        child.setArguments({QString::fromLatin1(EditChildSwitch), storePath()});
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start();
+        QVERIFY(child.waitForStarted());
+        while (!child.canReadLine() && child.state() == QProcess::Running)
+            child.waitForReadyRead(30000);
+        QCOMPARE(child.readLine(), QByteArray("edited\n"));
+        child.kill();
+        QVERIFY(child.waitForFinished());
+
+        QString expected = longNote();
+        expected.replace(0, 4, QStringLiteral("LINE"));
+        expected.insert(50000, QStringLiteral("typed\nhere"));
+        expected.remove(99990, 10);
+        const QString key = NoteKeys::tagFor(1) + NoteKeys::Notes;
+        const QString journal = QFileInfo(storePath()).absolutePath() + QStringLiteral("/Quillarren.pending");
+        const QByteArray journaled = readFile(journal);
+        QVERIFY(!journaled.isEmpty());
+        for (int start = 1; start <= 2; ++start) {
+            {
+                SettingsStore store;
+                QVERIFY(store.open(storePath()).ok);
+                QCOMPARE(store.get(key), expected);
+                QCOMPARE(store.pendingCount(), 0);
+            }
+            QCOMPARE(RawDb(storePath()).value(key), std::optional<QString>(expected));
+            QCOMPARE(readFile(journal), QByteArray());
+            QVERIFY(writeFile(journal, journaled));   // as if emptying it had not reached the disk
+        }
+    }
+
     // An older store (rollback journal) held by another program for a moment is waited for.
     void startUpWaitsForAHeldStore()
     {
@@ -875,6 +938,8 @@ int main(int argc, char *argv[])
         return saveThenWait(QString::fromLocal8Bit(argv[2]));
     if (argc == 3 && qstrcmp(argv[1], HeldChildSwitch) == 0)
         return typeWhileHeld(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && qstrcmp(argv[1], EditChildSwitch) == 0)
+        return editLongNote(QString::fromLocal8Bit(argv[2]));
     StoreTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

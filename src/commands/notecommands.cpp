@@ -116,7 +116,7 @@ void NoteCommands::SelectAll()
 void NoteCommands::insertAtCaret(const QString &text)
 {
     for (Form1 *note : editableTargets()) {
-        const QString whole = note->Text1()->toPlainText();
+        const QString whole = note->text();
         const int position = note->Text1()->textCursor().selectionStart();
         // The whole text is replaced, so the caret ends at the start, as after any assignment.
         note->Text1()->setPlainText(whole.left(position) + text + whole.mid(position));
@@ -395,7 +395,7 @@ void NoteCommands::SaveNoteToFile()
             continue;
         QString error;
         // Not "Reminder!" while the note flashes: its own text.
-        const QString text = note->isFlashing() ? note->noteText() : note->Text1()->toPlainText();
+        const QString text = note->isFlashing() ? note->noteText() : note->text();
         if (!TextFile::write(dialog.FileName, text, &error))
             throw Failure(QStringLiteral("The note could not be saved to %1: %2").arg(dialog.FileName, error));
     }

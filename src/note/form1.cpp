@@ -40,6 +40,9 @@ constexpr int HeightTwips = 2355;
 constexpr int StripTwips = 360;
 constexpr int TextSizeTwips = 2000;
 constexpr int TextShorterTwips = 355;
+// From this length on, a keystroke stores what it changed instead of the whole text.
+constexpr int LongNoteCharacters = 64 * 1024;
+constexpr int CheckLongTextMs = 1000;
 // A stale position reported by the window manager shows up within this time after showing.
 constexpr int HoldPositionMs = 1000;
 
@@ -77,7 +80,16 @@ Form1::Form1(Program &program)
     setTextColor(0);
     setTextBackColor(NoteYellow);
     m_text1->setPlainText(QStringLiteral("Text1"));
+    connect(m_text1->document(), &QTextDocument::contentsChange, this, &Form1::Text1_ContentsChange);
     connect(m_text1, &QPlainTextEdit::textChanged, this, &Form1::Text1_Change);
+    // After a pause in typing into a long note, the stored text is checked against the field.
+    m_checkLongText.setSingleShot(true);
+    m_checkLongText.setInterval(CheckLongTextMs);
+    connect(&m_checkLongText, &QTimer::timeout, this, [this] {
+        const QString shown = text();
+        if (m_program.store.get(key(NoteKeys::Notes)) != shown)
+            m_program.store.save(key(NoteKeys::Notes), shown);
+    });
 
     m_commonDialog1 = std::make_unique<CommonDialog>(program.dialogs(), this);
     m_timer1 = new FormTimer(QStringLiteral("Timer1"), this);
@@ -146,12 +158,35 @@ void Form1::Form_Activate()
     });
 }
 
+void Form1::Text1_ContentsChange(int position, int removed, int added)
+{
+    if (m_showingStoredText || m_flashing || m_text1->document()->characterCount() < LongNoteCharacters)
+        return;
+    // A keystroke in a long note stores what it changed, not the whole text again.
+    QTextCursor changed(m_text1->document());
+    changed.setPosition(position);
+    changed.setPosition(position + added, QTextCursor::KeepAnchor);
+    QString inserted = changed.selectedText();
+    inserted.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    if (m_program.store.saveEdit(key(NoteKeys::Notes), position, removed, inserted))
+        ++m_changesStoredAsEdits;
+    else
+        m_changeNotStored = true;
+}
+
 void Form1::Text1_Change()
 {
+    const bool asEdits = m_changesStoredAsEdits > 0 && !m_changeNotStored;
+    m_changesStoredAsEdits = 0;
+    m_changeNotStored = false;
     if (m_showingStoredText || m_flashing)
         return;
     m_storedText.reset();
-    m_program.store.save(key(NoteKeys::Notes), m_text1->toPlainText());
+    if (asEdits) {
+        m_checkLongText.start();
+        return;
+    }
+    m_program.store.save(key(NoteKeys::Notes), text());
 }
 
 void Form1::showStoredText(const QString &text)
@@ -198,7 +233,21 @@ void Form1::showColour(qint32 colour)
 
 QString Form1::noteText() const
 {
-    return m_storedText ? *m_storedText : m_text1->toPlainText();
+    return m_storedText ? *m_storedText : text();
+}
+
+QString Form1::text() const
+{
+    // The document's own characters, paragraph breaks made line feeds: toPlainText() would also
+    // turn no-break spaces into blanks and line separators into breaks, and it costs several
+    // times as much, on every keystroke of a big note.
+    QString raw = m_text1->document()->toRawText();
+    char16_t *c = reinterpret_cast<char16_t *>(raw.data());
+    for (char16_t *const end = c + raw.size(); c != end; ++c) {
+        if (*c == QChar::ParagraphSeparator)
+            *c = u'\n';
+    }
+    return raw;
 }
 
 void Form1::Timer1_Timer()

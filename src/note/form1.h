@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QPointer>
 #include <QRect>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -77,6 +78,8 @@ public:
 
     /** Shows the note's stored text without storing it again. */
     void showStoredText(const QString &text);
+    /** What the text field holds, exactly, with a line feed between its paragraphs. */
+    QString text() const;
     /** The note's text: as stored until it is changed (the field may show its line breaks in
         its own way), then as the field holds it. */
     QString noteText() const;
@@ -113,6 +116,7 @@ private:
     void Form_Unload() override;
     void Form_Activate();
     void Text1_Change();
+    void Text1_ContentsChange(int position, int removed, int added);
     void Text1_MouseDown(QMouseEvent *event);
     void Text1_MouseMove(QMouseEvent *event);
     /** The Ctrl shortcuts; true when the key must not reach the field (its note is gone). */
@@ -135,6 +139,9 @@ private:
     bool m_showingStoredText = false;
     bool m_flashing = false;
     std::optional<QString> m_storedText;   // as stored, until the text is changed
+    int m_changesStoredAsEdits = 0;         // since the last change of the text
+    bool m_changeNotStored = false;
+    QTimer m_checkLongText;
     int m_pointerShape = IBeam;
     qint32 m_textColor = 0;
     qint32 m_textBackColor = 0;

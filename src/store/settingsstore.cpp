@@ -34,6 +34,9 @@ constexpr int StartUpBusyTimeoutMs = 10000;
 constexpr int BusyTimeoutMs = 5;
 // A journal this large is rewritten with the values still pending alone.
 constexpr qint64 JournalCompactBytes = 16 * 1024 * 1024;
+// A long note's text reaches the file after this pause in the typing, or this long at the latest.
+constexpr int DeferIdleMs = 250;
+constexpr qint64 DeferMaxMs = 1000;
 
 QByteArray utf8(const QString &text)
 {
@@ -86,6 +89,8 @@ SettingsStore::SettingsStore(QObject *parent)
     m_syncTimer.setSingleShot(true);
     m_syncTimer.setInterval(SyncDelayMs);
     connect(&m_syncTimer, &QTimer::timeout, this, &SettingsStore::syncInBackground);
+    m_deferTimer.setSingleShot(true);
+    connect(&m_deferTimer, &QTimer::timeout, this, &SettingsStore::flushPending);
 }
 
 SettingsStore::~SettingsStore()
@@ -121,7 +126,10 @@ void SettingsStore::makePrivate(const QString &path)
 // durable within a second, and keeps the write-ahead log from growing, away from the window thread.
 void SettingsStore::syncInBackground()
 {
-    QThreadPool::globalInstance()->start([path = m_path] { syncToDisk(path); });
+    QThreadPool::globalInstance()->start([path = m_path, journal = m_journal.path()] {
+        syncToDisk(path);
+        FileSync::syncFile(journal);
+    });
 }
 
 void SettingsStore::syncToDisk(const QString &path)
@@ -149,6 +157,10 @@ SettingsStore::OpenResult SettingsStore::open(const QString &path)
     closeFile();
     m_values.clear();
     m_pending.clear();
+    m_deferred.clear();
+    m_deferTimer.stop();
+    m_deferredFor.invalidate();
+    m_generation = 0;
     m_failing = false;
     m_path = path;
     m_journal.setPath(QFileInfo(path).absolutePath() + QStringLiteral("/Quillarren.pending"));
@@ -241,6 +253,12 @@ bool SettingsStore::readAll(QString *error, int *code)
         *code = m_lastCode = SQLITE_CORRUPT;
         return false;
     }
+    sqlite3_stmt *version = nullptr;
+    if (sqlite3_prepare_v2(m_db, "PRAGMA user_version", -1, &version, nullptr) != SQLITE_OK)
+        return fail();
+    if (sqlite3_step(version) == SQLITE_ROW)
+        m_generation = quint32(sqlite3_column_int(version, 0));
+    sqlite3_finalize(version);
     sqlite3_stmt *table = nullptr;
     if (sqlite3_prepare_v2(m_db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'settings'", -1,
                            &table, nullptr) != SQLITE_OK)
@@ -380,48 +398,105 @@ bool SettingsStore::saveMany(const std::vector<std::pair<QString, QString>> &val
     // Unchanged values need no write of their own, but one still waiting from a failed write is
     // not stored yet: report the truth, and take the chance to retry.
     if (changed.empty())
-        return m_pending.empty() || flushPending();
-    addPending(changed);
+        return m_pending.empty() || writePending();
+    for (const auto &entry : changed)
+        addKey(m_pending, entry.first);
     // While another program holds the store the retry timer keeps asking; a keystroke does not.
-    if (!m_busyFor.isValid() && flushPending())
+    if (!m_busyFor.isValid() && writePending())
         return true;
     // Not in the store yet: kept beside it until it is, so that not even a kill loses it.
-    m_journal.append(changed);
-    if (m_journal.size() > JournalCompactBytes)
-        m_journal.compact(m_pending);
+    journal([&] { return m_journal.append(changed, m_generation + 1); });
     return false;
 }
 
-void SettingsStore::addPending(const std::vector<std::pair<QString, QString>> &values)
+bool SettingsStore::saveEdit(const QString &key, qsizetype position, qsizetype removed, const QString &inserted)
 {
-    // Anything still pending goes first, so the file never sees an older value after a newer one.
-    for (const auto &entry : values) {
-        auto same = std::find_if(m_pending.begin(), m_pending.end(),
-                                 [&](const auto &p) { return p.first == entry.first; });
-        if (same != m_pending.end())
-            m_pending.erase(same);
-        m_pending.push_back(entry);
+    const auto it = m_values.find(key);
+    if (it == m_values.end() || position < 0 || removed < 0 || position + removed > it->size())
+        return false;
+    QString &text = it.value();
+    PendingJournal::Edit edit{key, text.size(), position, text.mid(position, removed), inserted};
+    if (edit.removed == inserted)
+        return true;   // a change of formatting alone
+    text.replace(position, removed, inserted);
+    // The change is safe from a kill in the journal now; the whole text follows into the file a
+    // moment later, once per pause in the typing.
+    if (!journal([&] { return m_journal.appendEdit(edit, m_generation + 1); })) {
+        addKey(m_pending, key);
+        writePending();
+        return true;
     }
+    addKey(m_deferred, key);
+    if (!m_deferredFor.isValid())
+        m_deferredFor.start();
+    // A pause in the typing, or a second at the latest.
+    m_deferTimer.start(m_deferredFor.elapsed() >= DeferMaxMs ? 0 : DeferIdleMs);
+    return true;
+}
+
+bool SettingsStore::journal(const std::function<bool()> &append)
+{
+    const bool appended = append();
+    if (appended && !m_syncTimer.isActive())
+        m_syncTimer.start();   // the journal reaches the disk within a second, as the file does
+    if (m_journal.size() > JournalCompactBytes) {
+        std::vector<std::pair<QString, QString>> unwritten;
+        for (const auto *keys : {&m_pending, &m_deferred}) {
+            for (const QString &key : *keys)
+                unwritten.emplace_back(key, m_values.value(key));
+        }
+        m_journal.compact(unwritten);
+    }
+    return appended;
+}
+
+void SettingsStore::addKey(std::vector<QString> &keys, const QString &key)
+{
+    if (std::find(keys.begin(), keys.end(), key) == keys.end())
+        keys.push_back(key);
 }
 
 void SettingsStore::replayJournal()
 {
-    const PendingJournal::Values journaled = m_journal.read();
-    if (journaled.empty()) {
+    // A journal whose generation the file records was taken in whole before it could be emptied.
+    if (!m_journal.isEmpty() && m_journal.generation() == m_generation) {
         m_journal.clear();
         return;
     }
-    qCWarning(lcStore) << "writing" << journaled.size() << "values kept from an earlier run";
-    for (const auto &[key, value] : journaled)
-        m_values.insert(key, value);
-    addPending(journaled);
+    const QList<QString> changed = m_journal.replay(m_values);
+    if (changed.isEmpty()) {
+        m_journal.clear();
+        return;
+    }
+    qCWarning(lcStore) << "writing" << changed.size() << "values kept from an earlier run";
+    for (const QString &key : changed)
+        addKey(m_pending, key);
     flushPending();
 }
 
 bool SettingsStore::flushPending()
 {
+    for (const QString &key : m_deferred)
+        addKey(m_pending, key);
+    m_deferred.clear();
+    m_deferTimer.stop();
+    m_deferredFor.invalidate();
+    return writePending();
+}
+
+bool SettingsStore::writePending()
+{
     if (m_pending.empty())
         return true;
+    // Whole values in the journal would come back over newer ones if it outlived this write: it
+    // must be emptied by it, so everything it holds goes to the file now.
+    if (m_journal.hasValues()) {
+        for (const QString &key : m_deferred)
+            addKey(m_pending, key);
+        m_deferred.clear();
+        m_deferTimer.stop();
+        m_deferredFor.invalidate();
+    }
     QString error;
     if (!m_db) {
         int code = SQLITE_OK;
@@ -432,12 +507,16 @@ bool SettingsStore::flushPending()
             return false;
         }
     }
-    if (!writeValues(m_pending, &error)) {
+    // A write that takes in everything the journal holds records the journal's generation with it.
+    const bool takesInJournal = m_deferred.empty() && !m_journal.isEmpty();
+    const quint32 generation = takesInJournal ? m_journal.generation() : 0;
+    if (!writeValues(m_pending, &error, generation)) {
         noteFailure(error);
         return false;
     }
     m_pending.clear();
-    if (!m_journal.isEmpty()) {
+    if (takesInJournal) {
+        m_generation = generation;
         // The journal may only go once what it held is on the disk for good.
         FileSync::syncFile(m_path + QStringLiteral("-wal"));
         m_journal.clear();
@@ -453,30 +532,38 @@ bool SettingsStore::flushPending()
     return true;
 }
 
-bool SettingsStore::writeValues(const std::vector<std::pair<QString, QString>> &values, QString *error)
+bool SettingsStore::writeValues(const std::vector<QString> &keys, QString *error, quint32 generation)
 {
-    const bool many = values.size() > 1;
+    const bool many = keys.size() > 1 || generation != 0;
     if (many && sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
         *error = lastError();
         return false;
     }
-    for (const auto &[key, value] : values) {
+    for (const QString &key : keys) {
         const QByteArray k = utf8(key);
-        const QByteArray v = utf8(value);
+        const QByteArray v = utf8(m_values.value(key));
         sqlite3_reset(m_upsert);
         sqlite3_bind_text(m_upsert, 1, Application, -1, SQLITE_STATIC);
         sqlite3_bind_text(m_upsert, 2, Section, -1, SQLITE_STATIC);
-        sqlite3_bind_text(m_upsert, 3, k.constData(), k.size(), SQLITE_TRANSIENT);
-        sqlite3_bind_text(m_upsert, 4, v.constData(), v.size(), SQLITE_TRANSIENT);
-        if (sqlite3_step(m_upsert) != SQLITE_DONE) {
+        sqlite3_bind_text(m_upsert, 3, k.constData(), k.size(), SQLITE_STATIC);
+        sqlite3_bind_text(m_upsert, 4, v.constData(), v.size(), SQLITE_STATIC);
+        const int rc = sqlite3_step(m_upsert);
+        sqlite3_reset(m_upsert);
+        if (rc != SQLITE_DONE) {
             *error = lastError();
-            sqlite3_reset(m_upsert);
             if (many)
                 sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
             return false;
         }
     }
-    sqlite3_reset(m_upsert);
+    if (generation != 0) {
+        const QByteArray pragma = "PRAGMA user_version = " + QByteArray::number(qint32(generation));
+        if (sqlite3_exec(m_db, pragma.constData(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+            *error = lastError();
+            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+            return false;
+        }
+    }
     if (many && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
         *error = lastError();
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -52,10 +53,17 @@ public:
     bool save(const QString &key, const QString &value);
     /** Several saves committed as one: all or none reach the file. */
     bool saveMany(const std::vector<std::pair<QString, QString>> &values);
+    /** A change of a stored text in place: `removed` characters at `position` replaced by
+        `inserted`, as a keystroke in a long note makes it. It is in the journal beside the file
+        at once (a kill loses nothing) and the whole text reaches the file a moment later, so a
+        keystroke costs what it changes. False when the change does not fit the stored text:
+        the caller then saves the whole text. */
+    bool saveEdit(const QString &key, qsizetype position, qsizetype removed, const QString &inserted);
 
-    /** Values accepted in memory but not yet on disk because a write failed. */
-    int pendingCount() const { return int(m_pending.size()); }
-    /** Tries to write the pending values now; true when nothing is left pending. */
+    /** Values accepted in memory but not in the file yet (a failed write, or a change of a long
+        note waiting for a pause in the typing). */
+    int pendingCount() const { return int(m_pending.size() + m_deferred.size()); }
+    /** Writes everything not in the file yet; true when nothing is left pending. */
     bool flushPending();
 
     /** Why the last write failed, in words for the user ("the disk is full" …). */
@@ -81,9 +89,14 @@ private:
     bool prepareForWriting(QString *error, bool waitWhileHeld);
     void closeFile();
     bool loadAll(QString *error);
-    void addPending(const std::vector<std::pair<QString, QString>> &values);
+    static void addKey(std::vector<QString> &keys, const QString &key);
+    /** Appends to the journal; keeps it from growing without end. */
+    bool journal(const std::function<bool()> &append);
     void replayJournal();
-    bool writeValues(const std::vector<std::pair<QString, QString>> &values, QString *error);
+    /** Writes the values that failed before (not the long notes waiting for a pause). */
+    bool writePending();
+    /** Writes the keys' values in one transaction; a generation other than 0 is recorded with them. */
+    bool writeValues(const std::vector<QString> &keys, QString *error, quint32 generation = 0);
     void noteFailure(const QString &error);
     /** The file's last error in words; remembers its kind for failureCause(). */
     QString lastError();
@@ -95,7 +108,11 @@ private:
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_upsert = nullptr;
     QHash<QString, QString> m_values;
-    std::vector<std::pair<QString, QString>> m_pending;   // in save order
+    std::vector<QString> m_pending;    // keys whose values are not in the file, in save order
+    std::vector<QString> m_deferred;   // long notes changed in place, written at a pause
+    QTimer m_deferTimer;
+    QElapsedTimer m_deferredFor;
+    quint32 m_generation = 0;   // of the last journal the file took in (its user_version)
     QTimer m_retryTimer;
     QTimer m_syncTimer;   // runs from the first write that is not yet on stable storage
     QElapsedTimer m_busyFor;   // since when another program has held the store

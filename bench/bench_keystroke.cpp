@@ -1,0 +1,125 @@
+// The cost of one keystroke in a note, as the program pays it: the key goes to the note's text
+// field, the field lays out the changed paragraph, and the whole text is stored (committed to the
+// SQLite store on disk) before the next key. Measured as CPU time of the window thread per key,
+// for notes of 1 KB to 1 MB in lines of about 70 characters, with the key typed at the end.
+//
+//   bench_keystroke [keys]      default 200 keys per size; runs offscreen
+
+#include "app/main2.h"
+#include "app/program.h"
+#include "note/form1.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/qtlayeredwindow.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
+#include "store/notekeys.h"
+#include "store/settingsstore.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+// Nothing here asks the user anything.
+class NoDialogs final : public Dialogs
+{
+public:
+    MessageAnswer messageBox(QWidget *, const QString &, const QString &, MessageButtons, MessageIcon) override
+    {
+        return MessageAnswer::Ok;
+    }
+    void showNotice(const QString &, const QString &) override {}
+    void closeNotice() override {}
+    bool chooseFont(QWidget *, FontChoice &) override { return false; }
+    bool chooseColor(QWidget *, QColor &) override { return false; }
+    QString saveFileName(QWidget *, const SaveFileRequest &) override { return QString(); }
+    QAction *popupMenu(QMenu *, const QPoint &) override { return nullptr; }
+};
+class NoShell final : public Shell
+{
+public:
+    bool open(const QString &) override { return false; }
+};
+class NoSound final : public Sound
+{
+public:
+    bool playLooping(const QString &) override { return false; }
+    bool stop() override { return true; }
+};
+
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+QString noteOf(qsizetype bytes)
+{
+    QString text;
+    for (int line = 0; text.size() < bytes; ++line)
+        text += QStringLiteral("line %1 of a long note that someone pasted here, for the record\n").arg(line);
+    text.truncate(bytes);
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int keys = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    SettingsStore store;
+    if (!store.open(SettingsStore::defaultPath()).ok)
+        return 1;
+    NoDialogs dialogs;
+    SystemClock clock;
+    QtLayeredWindow layered;
+    NoShell shell;
+    NoSound sound;
+    Program program(store, Platform{&dialogs, &clock, &layered, &shell, &sound});
+    program.onEnd = [] {};
+
+    std::printf("CPU time of the window thread per keystroke at the end of a note (%d keys each)\n", keys);
+    std::printf("%10s %12s %12s %12s\n", "note", "median ms", "p99 ms", "max ms");
+    for (const qsizetype size : {qsizetype(1) << 10, qsizetype(10) << 10, qsizetype(100) << 10, qsizetype(1) << 20}) {
+        store.save(NoteKeys::TotalForms, QStringLiteral("1"));
+        store.save(NoteKeys::tagFor(1) + NoteKeys::Notes, noteOf(size));
+        Main2::StartUp(program);
+        Form1 *note = qobject_cast<Form1 *>(program.forms.notes().constFirst());
+        QPlainTextEdit *field = note->Text1();
+        field->setFocus();
+        field->moveCursor(QTextCursor::End);
+        QCoreApplication::processEvents();
+        std::vector<double> costs;
+        for (int i = 0; i < keys; ++i) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+            const double start = threadCpuMs();
+            QApplication::sendEvent(field, &press);
+            QApplication::sendEvent(field, &release);
+            QCoreApplication::processEvents();   // the repaint the key asked for
+            costs.push_back(threadCpuMs() - start);
+        }
+        if (!store.get(NoteKeys::tagFor(1) + NoteKeys::Notes).endsWith(QString(keys, QLatin1Char('x'))))
+            return 2;
+        std::sort(costs.begin(), costs.end());
+        std::printf("%8lld KB %12.3f %12.3f %12.3f\n", qint64(size >> 10), costs[costs.size() / 2],
+                    costs[std::min(costs.size() - 1, size_t(double(costs.size()) * 0.99))], costs.back());
+        note->unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return 0;
+}
