@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/main2.h"
 #include "app/program.h"
 #include "platform/clock.h"
@@ -32,11 +33,15 @@ void bringNotesForward(Program &program)
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> exitCode = CommandLine::handle(argc, argv))
+        return *exitCode;
+
     preferX11OnWayland();
     FileSync::failWritesPastSizeLimit();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);   // the menu window stays loaded, hidden
     QApplication::setWindowIcon(programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLARREN_ID));   // ties the windows to the menu entry
     CursorBlinkTimeout cursorBlink;   // an idle program does not wake to blink
 
     QtDialogs dialogs;
