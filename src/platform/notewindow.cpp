@@ -1,6 +1,7 @@
 #include "platform/notewindow.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
@@ -31,10 +32,17 @@ xcb_connection_t *x11Connection()
 
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
+    // One round trip per name for the program's life, not one per window shown.
+    static QHash<QByteArray, xcb_atom_t> known;
+    const auto it = known.constFind(name);
+    if (it != known.constEnd())
+        return *it;
     xcb_intern_atom_reply_t *reply =
         xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr);
     const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     free(reply);
+    if (found != XCB_ATOM_NONE)
+        known.insert(name, found);
     return found;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 
 #ifdef Q_OS_WIN
@@ -16,12 +17,11 @@ QWindow *windowFor(qint64 handle)
 {
     if (handle == 0)
         return nullptr;
-    const QList<QWindow *> windows = QGuiApplication::allWindows();
-    for (QWindow *window : windows) {
-        if (window->handle() && qint64(window->winId()) == handle)
-            return window;
-    }
-    return nullptr;
+    // Qt's own map from native handles: looking through every window would cost each note's
+    // see-through set-up as much as there are notes.
+    QWidget *widget = QWidget::find(WId(handle));
+    QWindow *window = widget ? widget->windowHandle() : nullptr;
+    return window && window->handle() && qint64(window->winId()) == handle ? window : nullptr;
 }
 
 // X11 takes a new opacity only with the next request. Syncing at once would deliver events in
