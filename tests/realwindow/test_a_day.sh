@@ -9,6 +9,12 @@
 source "$(dirname "$0")/lib.sh"
 rw_setup
 
+# Letters the keyboard lacks are typed by xdotool through a key it remaps for a moment, and the
+# program may read that key before it has the new mapping: the letter is lost. A German second
+# group holds the ü and ß of the notes, so xdotool only switches the group, which each key event
+# carries.
+setxkbmap -layout us,de || rw_fail "could not add a German group to the keyboard (setxkbmap)"
+
 # The font dialog is asked for a bold face, which the fonts of this machine must offer.
 fc-list -q 'DejaVu Sans:style=Bold' || rw_fail "the font DejaVu Sans Bold is not installed (fonts-dejavu-core)"
 
