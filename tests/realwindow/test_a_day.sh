@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # A user's day with the notes, through the real windows and dialogs only: the first start on an
 # empty store, typing, moving and resizing, a second note with its own font, text colour and
-# colour chosen in the real dialogs, see-through levels, Always On Top, saving to a file,
-# e-mail, a reminder that goes off and is stopped, every Ctrl shortcut the menu shows, deleting a
-# note, Ctrl+Q and a restart at lunch, Quit from the menu in the evening and the next morning's
-# start. After each step the store, the X properties and the screen are looked at.
+# colour chosen in the real dialogs, see-through levels, Always On Top, saving to a file and
+# saving it again over itself, e-mail, a reminder that goes off and is stopped, every Ctrl
+# shortcut the menu shows and the menu's own editing items, deleting notes, Ctrl+Q and a restart
+# at lunch, Quit from the menu in the evening and the next morning's start. After each step the
+# store, the X properties and the screen are looked at.
 
 source "$(dirname "$0")/lib.sh"
 rw_setup
@@ -261,6 +262,26 @@ rw_poll 5 test -e "$RW_DIR/files/shopping.txt" || rw_fail "no file shopping.txt 
 printf '%s' "$text1" | cmp -s - "$RW_DIR/files/shopping.txt" ||
     rw_fail "the saved file holds '$(od -c "$RW_DIR/files/shopping.txt" | head -5)', not the note's text"
 
+# Bread joins the list, and Ctrl+S saves it again: the dialog offers the same file, and replacing
+# it is confirmed.
+xdotool mousemove $(inside 233 133) click 1
+xdotool key ctrl+End Return
+xdotool type --delay 25 "bread"
+text1+=$'\nbread'
+rw_poll 5 rw_stored_is NotesForm1.Notes "$text1" || rw_fail "the list is stored as '$(rw_get NotesForm1.Notes)'"
+xdotool key ctrl+s
+wait_window '^Save As' "the save dialog (Ctrl+S)"
+xdotool key Return
+# The question carries the dialog's title.
+asked_to_replace() {
+    [ "$(xdotool search --all --onlyvisible --pid "$RW_APP_PID" --name '^Save As' 2>/dev/null | grep -c .)" -ge 2 ]
+}
+rw_poll 5 asked_to_replace || rw_fail "the save dialog did not ask before replacing shopping.txt"
+xdotool key alt+y
+wait_window_gone '^Save As' "the save dialog (Ctrl+S)"
+rw_poll 5 eval "printf '%s' \"\$text1\" | cmp -s - '$RW_DIR/files/shopping.txt'" ||
+    rw_fail "after Ctrl+S the file holds '$(cat "$RW_DIR/files/shopping.txt")', not the note's text"
+
 menu $(strip 233 133) $EMAIL
 wait_window '^E-mail Note' "the e-mail dialog"
 xdotool type --delay 25 "anna+list@example.org"
@@ -347,6 +368,9 @@ rw_wait_notes 3
 rw_wait_note_at 573 433
 note3=$RW_WIN
 rw_poll 3 rw_stored_is "Total Forms" 3 || rw_fail "Total Forms after Ctrl+N: '$(rw_get "Total Forms")'"
+# A new note follows the check mark of Always On Top, off now, and opens at the default level.
+not_above "$note3" || rw_check_failed "the note made with Ctrl+N is above the others while Always On Top is off"
+rw_poll 5 level_is "$note3" 200 || rw_check_failed "the note made with Ctrl+N shows level $(level_of "$note3"), not 200"
 type_text "abc"
 rw_poll 5 rw_stored_is NotesForm3.Notes abc || rw_fail "typing after Ctrl+N stored '$(rw_get NotesForm3.Notes)' as note 3"
 
@@ -504,6 +528,9 @@ day_is_back() {   # on-top True/False
     [ "$(pixel_at 299 140)" = 255,255,192 ] || rw_check_failed "the first note's strip shows $(pixel_at 299 140)"
     rw_expect_eq "the second note's reminder" "Enabled" "$(rw_get NotesForm2.ReminderStatus)"
     rw_expect_eq "the first note's addresses" ",anna+list@example.org" "$(rw_get NotesForm1.EmailAddresses)"
+    # The reminder went off this morning; a start later the same day does not raise it again.
+    alarm_shown && rw_check_failed "the reminder that went off this morning went off again at the start"
+    return 0
 }
 
 xdotool mousemove $(inside 233 133) click 1
@@ -515,12 +542,14 @@ rw_start_app
 day_is_back False
 
 # ---------------------------------------------------------------------------------------------
-# Afternoon: a note made and deleted from the menu, the notes back on top, Quit from the menu.
+# Afternoon: the notes back on top, a note made and deleted from the menu, Quit from the menu.
 
+on_top True
 menu $(strip 233 133) $CREATE
 rw_wait_notes 3
 rw_wait_note_at 573 433
 note3=$RW_WIN
+rw_poll 3 above "$note3" || rw_check_failed "a note made while Always On Top is on is not above: $(xprop -id "$note3" _NET_WM_STATE)"
 type_text "gone soon"
 rw_poll 5 rw_stored_is NotesForm3.Notes "gone soon" || rw_fail "the afternoon note stored '$(rw_get NotesForm3.Notes)'"
 menu $(strip 573 433) $DELETE
@@ -558,8 +587,6 @@ wait_window_gone '^E-mail Note' "the e-mail dialog (afternoon) after Compose"
 rw_expect_eq "the link to the remembered address" "mailto|anna+list@example.org|Shopping |${text1//$'\n'/$'\r\n'}" \
     "$(decode_link 5)"
 rw_expect_eq "NotesForm1.EmailAddresses (nothing new)" ",anna+list@example.org" "$(rw_get NotesForm1.EmailAddresses)"
-
-on_top True
 
 menu $(strip 800 150) $QUIT
 status=0
