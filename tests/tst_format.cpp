@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -119,6 +120,7 @@ private slots:
     void realFontDialogChangesTheTextColor();
     void realFontDialogConfirmedAtOnceGivesThePresetBack_data();
     void realFontDialogConfirmedAtOnceGivesThePresetBack();
+    void realFontDialogOffersTheStylesOfTheFaceTheNoteIsDrawnIn();
     void cancelledDialogsChangeNothing();
     void colorPaintsTheFieldAndTheWindow();
     void alwaysOnTopTwice();
@@ -312,6 +314,39 @@ void TestFormat::realFontDialogConfirmedAtOnceGivesThePresetBack()
     QCOMPARE(choice.underline, preset.underline);
     QCOMPARE(choice.strikeout, preset.strikeout);
     QCOMPARE(choice.color, preset.color);
+}
+
+void TestFormat::realFontDialogOffersTheStylesOfTheFaceTheNoteIsDrawnIn()
+{
+    // A note's default face, Arial, is drawn in a stand-in where it is missing; the dialog shows
+    // that face and its styles, so that Bold can be chosen without choosing another face.
+    const QString standIn = QFontInfo(QFont(QStringLiteral("Arial"), 9)).family();
+    QWidget owner;
+    QtDialogs dialogs;
+    QString shown;
+    QStringList styles;
+    answerModal<FontColorDialog>([&](FontColorDialog *dialog) {
+        auto *fonts = dialog->findChild<QFontDialog *>();
+        shown = fonts->currentFont().family();
+        // The chooser's lists, in the order it makes them: faces, styles, sizes.
+        const QList<QListView *> lists = fonts->findChildren<QListView *>();
+        if (lists.size() == 3) {
+            for (int row = 0; row < lists[1]->model()->rowCount(); ++row)
+                styles << lists[1]->model()->index(row, 0).data().toString();
+        }
+        QFont bold(shown, 9);
+        bold.setBold(true);
+        fonts->setCurrentFont(bold);
+        dialog->accept();
+    });
+    FontChoice choice;
+    choice.family = QStringLiteral("Arial");
+    choice.pointSize = 9;
+    QVERIFY(dialogs.chooseFont(&owner, choice));
+    QCOMPARE(shown, standIn);
+    QVERIFY2(styles.contains(QStringLiteral("Bold")), qPrintable(styles.join(QStringLiteral(", "))));
+    QVERIFY(choice.bold);
+    QCOMPARE(choice.family, QStringLiteral("Arial"));   // the face was not changed
 }
 
 void TestFormat::cancelledDialogsChangeNothing()
