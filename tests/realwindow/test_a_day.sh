@@ -213,6 +213,24 @@ ink_seen=$n
 n=$(colour_pixels 233 157 193 173 26 43 140)
 [ "$n" = 0 ] || rw_check_failed "the first note shows $n pixels of the second note's text colour"
 
+# The shopping list is made bold in its own face: the font dialog offers Bold for the face the
+# note is drawn in, though the note names a face (Arial) this machine may only have a stand-in for.
+plain_ink=$(colour_pixels 233 157 193 173 0 0 0)
+menu $(strip 233 133) $FONT
+wait_window '^Font$' "the font dialog (first note)"
+xdotool key alt+y
+xdotool type --delay 25 "Bold"
+xdotool key Return
+wait_window_gone '^Font$' "the font dialog (first note)"
+rw_poll 3 rw_stored_is NotesForm1.Bold True || rw_fail "NotesForm1.Bold after choosing Bold: '$(rw_get NotesForm1.Bold)'"
+rw_expect_eq "the first note's face, size, italic and colour" "Arial 9 False 0" \
+    "$(rw_get NotesForm1.Font) $(rw_get NotesForm1.Size) $(rw_get NotesForm1.Italic) $(rw_get NotesForm1.TextColor)"
+rw_screenshot "$SHOT"
+bold_ink=$(colour_pixels 233 157 193 173 0 0 0)
+# Bold strokes are solid black where plain ones are mostly grey edges (about 230 pixels to 26).
+[ "$bold_ink" -gt $((2 * plain_ink)) ] ||
+    rw_check_failed "the first note does not look bold: $bold_ink black pixels, $plain_ink before"
+
 # ---------------------------------------------------------------------------------------------
 # See-through levels of the second note; the first one keeps the default 200.
 
@@ -527,6 +545,7 @@ day_is_back() {   # on-top True/False
         rw_check_failed "the second note shows $n pixels of its text colour after the start, $ink_seen before"
     [ "$(pixel_at 299 140)" = 255,255,192 ] || rw_check_failed "the first note's strip shows $(pixel_at 299 140)"
     rw_expect_eq "the second note's reminder" "Enabled" "$(rw_get NotesForm2.ReminderStatus)"
+    rw_expect_eq "the first note's face and bold" "Arial True" "$(rw_get NotesForm1.Font) $(rw_get NotesForm1.Bold)"
     rw_expect_eq "the first note's addresses" ",anna+list@example.org" "$(rw_get NotesForm1.EmailAddresses)"
     # The reminder went off this morning; a start later the same day does not raise it again.
     alarm_shown && rw_check_failed "the reminder that went off this morning went off again at the start"
