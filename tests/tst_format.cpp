@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -119,6 +120,8 @@ private slots:
     void realFontDialogChangesTheTextColor();
     void realFontDialogConfirmedAtOnceGivesThePresetBack_data();
     void realFontDialogConfirmedAtOnceGivesThePresetBack();
+    void realFontDialogOffersTheStylesOfTheFaceTheNoteIsDrawnIn_data();
+    void realFontDialogOffersTheStylesOfTheFaceTheNoteIsDrawnIn();
     void cancelledDialogsChangeNothing();
     void colorPaintsTheFieldAndTheWindow();
     void alwaysOnTopTwice();
@@ -312,6 +315,51 @@ void TestFormat::realFontDialogConfirmedAtOnceGivesThePresetBack()
     QCOMPARE(choice.underline, preset.underline);
     QCOMPARE(choice.strikeout, preset.strikeout);
     QCOMPARE(choice.color, preset.color);
+}
+
+void TestFormat::realFontDialogOffersTheStylesOfTheFaceTheNoteIsDrawnIn_data()
+{
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("chosen");
+    QTest::newRow("plain made bold") << false << true;
+    QTest::newRow("bold made plain") << true << false;
+}
+
+void TestFormat::realFontDialogOffersTheStylesOfTheFaceTheNoteIsDrawnIn()
+{
+    // A note's default face, Arial, is drawn in a stand-in where it is missing; the dialog shows
+    // that face and its styles, so that the note can be made bold or plain in its own face.
+    QFETCH(bool, bold);
+    QFETCH(bool, chosen);
+    const auto withoutFoundry = [](const QString &family) { return family.section(QStringLiteral(" ["), 0, 0); };
+    const QString standIn = withoutFoundry(QFontInfo(QFont(QStringLiteral("Arial"), 9)).family());
+    QWidget owner;
+    QtDialogs dialogs;
+    QString shown;
+    QStringList styles;
+    answerModal<FontColorDialog>([&](FontColorDialog *dialog) {
+        auto *fonts = dialog->findChild<QFontDialog *>();
+        shown = fonts->currentFont().family();
+        // The chooser's lists, in the order it makes them: faces, styles, sizes.
+        const QList<QListView *> lists = fonts->findChildren<QListView *>();
+        if (lists.size() == 3) {
+            for (int row = 0; row < lists[1]->model()->rowCount(); ++row)
+                styles << lists[1]->model()->index(row, 0).data().toString();
+        }
+        QFont font(shown, 9);
+        font.setBold(chosen);
+        fonts->setCurrentFont(font);
+        dialog->accept();
+    });
+    FontChoice choice;
+    choice.family = QStringLiteral("Arial");
+    choice.pointSize = 9;
+    choice.bold = bold;
+    QVERIFY(dialogs.chooseFont(&owner, choice));
+    QCOMPARE(withoutFoundry(shown), standIn);
+    QVERIFY2(styles.contains(QStringLiteral("Bold")), qPrintable(styles.join(QStringLiteral(", "))));
+    QCOMPARE(choice.bold, chosen);
+    QCOMPARE(choice.family, QStringLiteral("Arial"));   // the face was not changed
 }
 
 void TestFormat::cancelledDialogsChangeNothing()

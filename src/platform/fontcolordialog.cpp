@@ -4,7 +4,9 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPixmap>
@@ -36,6 +38,11 @@ FontColorDialog::FontColorDialog(const FontChoice &preset, QWidget *parent)
     font.setItalic(preset.italic);
     font.setUnderline(preset.underline);
     font.setStrikeOut(preset.strikeout);
+    // A face this machine lacks (Arial, the default) is drawn in a stand-in that fontconfig picks,
+    // while the chooser would show its own default face, with other styles: "Sans Serif" has no
+    // Bold. It shows the face the note is really drawn in, with that face's styles.
+    if (!QFontDatabase::hasFamily(font.family()))
+        font.setFamily(QFontInfo(font).family());
     m_fonts->setCurrentFont(font);
     // The chooser shows a missing family as its substitute and sizes in whole points.
     m_shown = m_fonts->currentFont();
