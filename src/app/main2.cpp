@@ -194,7 +194,14 @@ QString ShortenedTitle(const QString &fullName)
 
 void SetAppTitle()
 {
-    QGuiApplication::setApplicationDisplayName(ShortenedTitle(Product::FullName));
+    // Kept as the program's title, not as Qt's application display name: Qt appends that to every
+    // window's caption, which cut "Reminder [Enabled]" down to "Reminder [Enab…" in title bars.
+    qApp->setProperty(Product::AppTitleProperty, ShortenedTitle(Product::FullName));
+}
+
+QString AppTitle()
+{
+    return qApp->property(Product::AppTitleProperty).toString();
 }
 
 } // namespace Main2

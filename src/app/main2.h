@@ -25,7 +25,9 @@ void SetStandardColors(QWidget *window);
 
 /** The product name shortened word by word to at most 40 characters (always by one word at least). */
 QString ShortenedTitle(const QString &fullName);
+/** Sets the program's title: the default title of its message boxes. */
 void SetAppTitle();
+QString AppTitle();
 
 } // namespace Main2
 

@@ -1,7 +1,9 @@
 #include "platform/qtdialogs.h"
 
 #include "platform/fontcolordialog.h"
+#include "platform/product.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,7 +17,8 @@ MessageAnswer QtDialogs::messageBox(QWidget *parent, const QString &text, const 
 {
     QMessageBox box(parent);
     box.setText(text);
-    box.setWindowTitle(title);
+    // Without a title of its own, a box carries the program's title.
+    box.setWindowTitle(title.isEmpty() ? qApp->property(Product::AppTitleProperty).toString() : title);
     box.setIcon(icon == MessageIcon::Warning       ? QMessageBox::Warning
                 : icon == MessageIcon::Information ? QMessageBox::Information
                                                    : QMessageBox::NoIcon);

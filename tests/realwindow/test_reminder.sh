@@ -46,6 +46,8 @@ alarm_shown || rw_fail "no \"Reminder Alarm\" window within 12 s"
 sleep 3.5   # the flashing ends
 rw_expect_eq "stored text after the flashing" "buy milk" "$(rw_get NotesForm1.Notes)"
 alarm=$(rw_window_named '^Reminder Alarm')
+# The caption is the window's own; nothing appended would fit its small title bar.
+rw_expect_eq "the alarm window's caption" '_NET_WM_NAME(UTF8_STRING) = "Reminder Alarm"' "$(xprop -id "$alarm" _NET_WM_NAME)"
 xdotool windowactivate --sync "$alarm" key space
 rw_poll 5 eval '! alarm_shown' || rw_fail "\"Stop Alarm\" did not close the alarm window"
 rw_app_running || rw_fail "the program ended"
