@@ -2,7 +2,7 @@
 QUILLARREN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libsqlite3-dev libxcb1-dev
-    xvfb xdotool x11-utils openbox icewm imagemagick sqlite3 sox locales
+    xvfb xdotool x11-utils x11-xserver-utils openbox icewm imagemagick sqlite3 sox locales
 )
 
 # Installs whichever of the given packages are missing, through sudo when not root.
