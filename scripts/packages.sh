@@ -5,6 +5,9 @@ QUILLARREN_PACKAGES=(
     xvfb xdotool x11-utils x11-xserver-utils openbox icewm imagemagick sqlite3 sox locales
 )
 
+# The fuzz targets (scripts/fuzz): clang with libFuzzer and the sanitizers' runtime.
+QUILLARREN_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 # Installs whichever of the given packages are missing, through sudo when not root.
 install_missing() {
     local missing=() package
