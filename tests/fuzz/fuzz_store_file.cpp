@@ -1,6 +1,6 @@
 // Start-up from any file at the store's place: the file is the input, up to a line "--wal--",
 // and what follows that line is the store's write-ahead log beside it. A store that cannot be read
-// is kept aside or refused, never taken for an empty one; one that can is shown.
+// is kept aside unchanged or refused, never taken for an empty one; one that can is shown.
 
 #include "startupfuzz.h"
 
@@ -40,6 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     write(path, mark < 0 ? input : input.left(mark));
     if (mark >= 0)
         write(path + QStringLiteral("-wal"), input.mid(mark + walMark.size()));
-    StartUpFuzz::run(path);
+    const SettingsStore::OpenResult opened = StartUpFuzz::run(path);
+    // A store that could not be read is kept as it was. (With a log beside it, closing the file
+    // may first write the log's transactions into it.)
+    if (!opened.movedAsideTo.isEmpty() && mark < 0) {
+        QFile kept(opened.movedAsideTo);
+        if (!kept.open(QIODevice::ReadOnly) || kept.readAll() != input)
+            StartUpFuzz::fail("the damaged store was not kept as it was");
+    }
     return 0;
 }

@@ -62,23 +62,24 @@ inline void settle(Program &program)
     }
 }
 
-inline void run(const QString &storePath)
+inline SettingsStore::OpenResult run(const QString &storePath)
 {
     FakeDialogs dialogs;
     FakeClock clock;
     FakeShell shell;
     FakeSound sound;
     QtLayeredWindow layered;
+    SettingsStore::OpenResult opened;
     {
         SettingsStore store;
-        const SettingsStore::OpenResult opened = store.open(storePath);
+        opened = store.open(storePath);
         if (!opened.readable)
-            return;   // the program says so and ends, having changed nothing
+            return opened;   // the program says so and ends, having changed nothing
         Program program(store, Platform{&dialogs, &clock, &layered, &shell, &sound});
         program.onEnd = [] {};
         program.reminderCheck().flashStepMs = 0;
         if (Main2::NotesToOpen(program) > MostNotes)
-            return;
+            return opened;
         Main2::StartUp(program);
         if (program.forms.notes().isEmpty())
             fail("no note after start-up");
@@ -95,6 +96,7 @@ inline void run(const QString &storePath)
             fail("no note left after the first timers");
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return opened;
 }
 
 } // namespace StartUpFuzz
