@@ -173,6 +173,11 @@ for ((round = 1; round <= rounds; round++)); do
     typist_pid=$!
     set +m
     sleep "$((kill_after_ms / 1000)).$(printf '%03d' $((kill_after_ms % 1000)))"
+    if ! alive; then
+        status=0
+        wait "$RW_APP_PID" || status=$?
+        rw_fail "round $round: the program ended by itself (status $status) before the kill"
+    fi
     rw_kill9_app
     kill -TERM -- "-$typist_pid" 2>/dev/null
     wait "$typist_pid" 2>/dev/null
