@@ -203,6 +203,10 @@ done
 
 rw_log "$rounds kills, $actions actions, the notes were on screen before $shown_rounds of the kills," \
     "$(($(date +%s) - started)) s"
+# The last kill's store opens whole, and the start changes none of it.
 rw_start_app
 rw_wait_notes "${#model[@]}"
+rw_kill9_app
+read_store
+rw_expect_eq "the notes after the last start" "$(shown "${model[@]}")" "$(shown "${STORED[@]}")"
 rw_pass
