@@ -151,6 +151,14 @@ stored_state_reachable() {
     return 1
 }
 
+# A typist still at work when the test stops goes with everything else.
+typist_pid=""
+stop_typist() {
+    [ -n "$typist_pid" ] && kill -TERM -- "-$typist_pid" 2>/dev/null && wait "$typist_pid" 2>/dev/null
+    typist_pid=""
+}
+trap 'status=$?; stop_typist; (exit $status); rw_cleanup' EXIT
+
 model=("[1]" "[2]" "[3]")
 next_id=4
 rw_seed "Total Forms" 3
@@ -179,8 +187,7 @@ for ((round = 1; round <= rounds; round++)); do
         rw_fail "round $round: the program ended by itself (status $status) before the kill"
     fi
     rw_kill9_app
-    kill -TERM -- "-$typist_pid" 2>/dev/null
-    wait "$typist_pid" 2>/dev/null
+    stop_typist
     xdotool keyup --delay 0 "${release_keys[@]}" 2>/dev/null
 
     [ -s "$log.bad" ] && rw_fail "round $round, at the start from the store the last kill left ($(shown "${model[@]}")):" \
