@@ -2,9 +2,12 @@
 QUILLARREN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libsqlite3-dev libxcb1-dev
-    xvfb xdotool x11-utils openbox icewm imagemagick sqlite3 sox locales fonts-dejavu-core
+    xvfb xdotool x11-utils x11-xserver-utils openbox icewm imagemagick sqlite3 sox locales fonts-dejavu-core
     desktop-file-utils appstream
 )
+
+# The fuzz targets (scripts/fuzz): clang with libFuzzer and the sanitizers' runtime.
+QUILLARREN_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # Installs whichever of the given packages are missing, through sudo when not root.
 install_missing() {

@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
+#include <QTimer>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -55,6 +56,30 @@ QStringList storedTexts(TestProgram &t)
     for (int i = 1; i <= count; ++i)
         found.append(t.store().get(NoteKeys::tagFor(i) + NoteKeys::Notes));
     return found;
+}
+
+// The note texts of slots 1 … "Total Forms" as another program reads them from the file now.
+QStringList textsInFile(const QString &path)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    const auto value = [db](const QString &key) {
+        sqlite3_stmt *select = nullptr;
+        sqlite3_prepare_v2(db, "SELECT value FROM settings WHERE key = ?1", -1, &select, nullptr);
+        const QByteArray k = key.toUtf8();
+        sqlite3_bind_text(select, 1, k.constData(), k.size(), SQLITE_TRANSIENT);
+        QString found;
+        if (sqlite3_step(select) == SQLITE_ROW)
+            found = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(select, 0)));
+        sqlite3_finalize(select);
+        return found;
+    };
+    QStringList texts;
+    const int count = value(NoteKeys::TotalForms).toInt();
+    for (int i = 1; i <= count; ++i)
+        texts.append(value(NoteKeys::tagFor(i) + NoteKeys::Notes));
+    sqlite3_close(db);
+    return texts;
 }
 
 QMap<QString, QString> snapshot(TestProgram &t)
@@ -141,6 +166,7 @@ private slots:
     void endingWaitsUntilEverythingIsStored();
     void nothingChangesWhileQuitUnloads();
     void deletedTargetNeverNamesANewNote();
+    void deletionIsNeverHalfStored();
     void insertDateHasAFourDigitYear();
 };
 
@@ -779,6 +805,30 @@ void TestCommands::deletedTargetNeverNamesANewNote()
     QCOMPARE(t.store().get(QStringLiteral("NotesForm3.Translucency"), QStringLiteral("absent")),
              QStringLiteral("absent"));
     QCOMPARE(t.notes().constLast()->Text1()->toPlainText(), QString());
+}
+
+// A crash or kill while a note is deleted (its window going away delivers events) must find
+// the notes as they were or as they are after: never the deleted note back as an empty one.
+void TestCommands::deletionIsNeverHalfStored()
+{
+    TestProgram t;
+    t.seedNotes({"a", "b", "c"});
+    t.start();
+    settleSeeThrough(t);
+    QList<QStringList> seen;
+    QTimer look;
+    look.setInterval(0);
+    QObject::connect(&look, &QTimer::timeout, [&] { seen.append(textsInFile(t.storePath())); });
+    look.start();
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
+    t.program().commands().DeleteThisNote();
+    look.stop();
+    seen.append(textsInFile(t.storePath()));
+    for (const QStringList &texts : seen) {
+        QVERIFY2(texts == QStringList({"a", "b", "c"}) || texts == QStringList({"a", "c"}),
+                 qPrintable(QStringLiteral("the file held the notes: ") + texts.join(QStringLiteral(" | "))));
+    }
+    QCOMPARE(seen.constLast(), (QStringList{"a", "c"}));
 }
 
 void TestCommands::insertDateHasAFourDigitYear()

@@ -168,6 +168,7 @@ void NoteCommands::DeleteThisNote()
         return;
     // Notes the window system closed are put away, not open: they do not count here.
     const int open = Form1::openNotes(m_program.forms).size();
+    Writes emptied;
     if (open == 1) {
         const MessageAnswer answer = m_program.dialogs().messageBox(
             nullptr, QStringLiteral("This is the last note. Would you like to quit?"), QStringLiteral("Quit?"),
@@ -181,7 +182,9 @@ void NoteCommands::DeleteThisNote()
         }
     } else {
         for (Form1 *note : targets()) {
-            m_program.store.save(note->Tag() + NoteKeys::Notes, QString());
+            // Stored with the renumbering, as one: a kill while the window goes away must not
+            // bring the deleted note back as an empty one.
+            emptied.emplace_back(note->Tag() + NoteKeys::Notes, QString());
             note->unload();
             Main2::DoEventsTwice();
             // Renumbering hands the tag to another note: a command still aimed at the deleted
@@ -189,14 +192,13 @@ void NoteCommands::DeleteThisNote()
             m_program.CurrentNoteTag.clear();
         }
     }
-    renumberNotes();
+    renumberNotes(std::move(emptied));
 }
 
 // Keeps the stored slots 1 … N exactly the open notes in load order, with "Total Forms" N, so
 // whatever way the program ends next, the same notes come back.
-void NoteCommands::renumberNotes()
+void NoteCommands::renumberNotes(Writes writes)
 {
-    Writes writes;
     const QList<Form *> notes = m_program.forms.notes();
     QString followTarget;
     int slot = 0;

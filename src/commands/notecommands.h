@@ -3,6 +3,9 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 class Form1;
 class Program;
 class QComboBox;
@@ -51,7 +54,8 @@ private:
     void insertAtCaret(const QString &text);
     void storeTranslucency(int level);
     int storedTranslucency() const;
-    void renumberNotes();
+    /** Stores the given writes and the renumbering in one commit. */
+    void renumberNotes(std::vector<std::pair<QString, QString>> writes = {});
 
     Program &m_program;
 };

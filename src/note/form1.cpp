@@ -599,9 +599,11 @@ bool Form1::Text1_KeyDown(QKeyEvent *event)
         {100, [&] { program.CurrentNoteTag = Tag(); }},
         {102, [&] { runShortcut(program, command, repeated); }},
     });
-    // A command that closed this note (Ctrl+D, the last-note Yes, Ctrl+Q) leaves no field for the
-    // key; otherwise the field handles it as its own.
-    return !self || !self->isLoaded() || self->isPutAway() || program.quitting || program.hasEnded();
+    // A shortcut's key is the note's alone, also when a held key does not repeat its command: on
+    // X11 the field binds some of them itself (Ctrl+D deletes the next character). Other keys,
+    // unless a command closed this note, are the field's own.
+    return command != Command::None || !self || !self->isLoaded() || self->isPutAway() || program.quitting
+        || program.hasEnded();
 }
 
 void Form1::runShortcut(Program &program, KeyboardShortcuts::Command command, bool repeated)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Never locked out, never frozen: a lock file left empty or garbled by a crash, a store another
 # program holds while the user types (and a kill -9 meanwhile), a damaged store kept exactly as
-# it was, and (as root) a store folder that cannot be written.
+# it was, and (as root) a store folder that cannot be written, where typing goes on and reaches
+# the store once the folder can be written again.
 
 source "$(dirname "$0")/lib.sh"
 rw_setup
@@ -83,6 +84,15 @@ if [ "$(id -u)" = 0 ]; then
         shot=$RW_DIR/readonly.png
         text_shown() { rw_screenshot "$shot"; [ "$(rw_ink_pixels "$shot" 100 124 120 18)" -gt 40 ]; }
         rw_poll 5 text_shown || rw_fail "the note of the read-only store shows no text"
+
+        # Typing goes on meanwhile, and reaches the store once the folder can be written again.
+        rw_wait_note_at 100 100
+        xdotool windowactivate --sync "$RW_WIN" key ctrl+End type --delay 20 ", typed meanwhile"
+        rw_expect_eq "active window while the store is read-only" "$RW_WIN" "$(xdotool getactivewindow)"
+        rw_stored_is NotesForm1.Notes "read only" || rw_fail "the read-only store changed"
+        mount -o remount,rw "$folder" || rw_fail "could not make the store folder writable again"
+        rw_poll 10 rw_stored_is NotesForm1.Notes "read only, typed meanwhile" ||
+            rw_fail "once writable the store has '$(rw_get NotesForm1.Notes)'"
     fi
 fi
 
