@@ -817,6 +817,38 @@ private slots:
         }
     }
 
+    // A renumbering kept beside a held store comes back whole, or, cut short by a power cut, not
+    // at all: never half of it.
+    void heldBatchComesBackWholeOrNotAtAll()
+    {
+        const QString journal = QFileInfo(storePath()).absolutePath() + QStringLiteral("/Quillarren.pending");
+        const std::vector<std::pair<QString, QString>> batch{
+            {NoteKeys::TotalForms, QStringLiteral("2")},
+            {NoteKeys::tagFor(1) + NoteKeys::Notes, QStringLiteral("was second")},
+            {NoteKeys::tagFor(2) + NoteKeys::Notes, QStringLiteral("was third")}};
+        for (const bool torn : {false, true}) {
+            QDir(QFileInfo(storePath()).absolutePath()).removeRecursively();
+            {
+                std::optional<Holder> holder;
+                SettingsStore store;
+                QVERIFY(store.open(storePath()).ok);
+                QVERIFY(store.save(NoteKeys::TotalForms, QStringLiteral("3")));
+                holder.emplace(storePath());
+                QVERIFY(holder->isHolding());
+                QVERIFY(!store.saveMany(batch));
+                QVERIFY(!store.flushPending());
+            }   // the store goes first, while it is still held: the batch is only in the journal
+            const QByteArray bytes = readFile(journal);
+            QVERIFY(writeFile(journal, torn ? bytes.left(bytes.size() - 3) : bytes));
+            SettingsStore store;
+            QVERIFY(store.open(storePath()).ok);
+            QCOMPARE(store.get(NoteKeys::TotalForms), torn ? QStringLiteral("3") : QStringLiteral("2"));
+            QCOMPARE(store.get(NoteKeys::tagFor(2) + NoteKeys::Notes), torn ? QString() : QStringLiteral("was third"));
+            QCOMPARE(store.get(NoteKeys::tagFor(1) + NoteKeys::Notes), torn ? QString() : QStringLiteral("was second"));
+            store.flushPending();
+        }
+    }
+
     // An older store (rollback journal) held by another program for a moment is waited for.
     void startUpWaitsForAHeldStore()
     {

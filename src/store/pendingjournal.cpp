@@ -16,7 +16,7 @@ namespace {
 // A record: its kind, the lengths of its fields, the fields in UTF-8 (and an edit's numbers),
 // then a hash of all of it, so that a record cut short by a crash is recognised and ends the
 // reading.
-constexpr quint32 ValueMagic = 0x314e4a51;   // "QJN1": key, value
+constexpr quint32 ValueMagic = 0x314e4a51;   // "QJN1": key, value, … as many pairs as its count says
 constexpr quint32 EditMagic = 0x31454a51;    // "QJE1": key, removed, inserted; base, position
 constexpr quint32 GenerationMagic = 0x31474a51;   // "QJG1": the generation, first in the file
 
@@ -47,6 +47,8 @@ QByteArray record(quint32 magic, const QList<QByteArray> &fields, const QList<qu
 {
     QByteArray out;
     put32(out, magic);
+    if (magic == ValueMagic)
+        put32(out, quint32(fields.size() / 2));
     for (const QByteArray &field : fields)
         put32(out, quint32(field.size()));
     for (quint64 number : numbers)
@@ -86,7 +88,10 @@ public:
         };
         if (!get32(magic))
             return false;
-        const int fieldCount = *magic == ValueMagic ? 2 : *magic == EditMagic ? 3 : *magic == GenerationMagic ? 0 : -1;
+        quint32 pairs = 0;
+        if (*magic == ValueMagic && (!get32(&pairs) || pairs > quint32(m_all.size())))
+            return false;
+        const int fieldCount = *magic == ValueMagic ? int(2 * pairs) : *magic == EditMagic ? 3 : *magic == GenerationMagic ? 0 : -1;
         const int numberCount = *magic == EditMagic ? 2 : *magic == GenerationMagic ? 1 : 0;
         if (fieldCount < 0)
             return false;
@@ -143,11 +148,20 @@ bool PendingJournal::write(const QByteArray &bytes)
     return written;
 }
 
+static QByteArray valuesRecord(const PendingJournal::Values &values)
+{
+    // One record for the whole batch: a batch is written to the store all or nothing, and a
+    // record cut short by a power cut is dropped whole, never a part of a renumbering.
+    QList<QByteArray> fields;
+    for (const auto &[key, value] : values)
+        fields << key.toUtf8() << value.toUtf8();
+    return record(ValueMagic, fields, {});
+}
+
 bool PendingJournal::append(const Values &values, quint32 generation)
 {
     QByteArray bytes = m_empty ? record(GenerationMagic, {}, {generation}) : QByteArray();
-    for (const auto &[key, value] : values)
-        bytes.append(record(ValueMagic, {key.toUtf8(), value.toUtf8()}, {}));
+    bytes.append(valuesRecord(values));
     m_hasValues = true;
     return write(bytes);
 }
@@ -187,23 +201,28 @@ QList<QString> PendingJournal::replay(QHash<QString, QString> &values) const
     while (!reader.atEnd() && reader.next(&magic, &fields, &numbers)) {
         if (magic == GenerationMagic)
             continue;
-        const QString key = QString::fromUtf8(fields.at(0));
         if (magic == ValueMagic) {
-            values.insert(key, QString::fromUtf8(fields.at(1)));
-        } else {
-            QString &text = values[key];
-            const qsizetype base = qsizetype(numbers.at(0));
-            const qsizetype position = qsizetype(numbers.at(1));
-            const QString removed = QString::fromUtf8(fields.at(1));
-            const QString inserted = QString::fromUtf8(fields.at(2));
-            const bool made = text.size() == base && position + removed.size() <= text.size()
-                && QStringView(text).mid(position, removed.size()) == removed;
-            if (!made) {
-                qCWarning(lcStore) << "journal: a change of" << key << "does not fit its text and is skipped";
-                continue;
+            for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
+                const QString key = QString::fromUtf8(fields.at(i));
+                values.insert(key, QString::fromUtf8(fields.at(i + 1)));
+                if (!changed.contains(key))
+                    changed.append(key);
             }
-            text.replace(position, removed.size(), inserted);
+            continue;
         }
+        const QString key = QString::fromUtf8(fields.at(0));
+        QString &text = values[key];
+        const qsizetype base = qsizetype(numbers.at(0));
+        const qsizetype position = qsizetype(numbers.at(1));
+        const QString removed = QString::fromUtf8(fields.at(1));
+        const QString inserted = QString::fromUtf8(fields.at(2));
+        const bool made = text.size() == base && position + removed.size() <= text.size()
+            && QStringView(text).mid(position, removed.size()) == removed;
+        if (!made) {
+            qCWarning(lcStore) << "journal: a change of" << key << "does not fit its text and is skipped";
+            continue;
+        }
+        text.replace(position, removed.size(), inserted);
         if (!changed.contains(key))
             changed.append(key);
     }
@@ -241,9 +260,9 @@ bool PendingJournal::compact(const Values &values)
     QSaveFile file(m_file.fileName());
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QByteArray bytes = values.empty() ? QByteArray() : record(GenerationMagic, {}, {generation()});
-    for (const auto &[key, value] : values)
-        bytes.append(record(ValueMagic, {key.toUtf8(), value.toUtf8()}, {}));
+    QByteArray bytes;
+    if (!values.empty())
+        bytes = record(GenerationMagic, {}, {generation()}) + valuesRecord(values);
     file.write(bytes);
     if (!file.commit())
         return false;
