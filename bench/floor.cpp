@@ -1,6 +1,6 @@
-// The floor for start-up: N plain frameless tool windows of the note's size, each holding a
-// text field, at distinct places, and nothing else (no store, no menu, no timers). What the
-// program costs beyond this is its own.
+// The floor for start-up: N plain frameless top-level windows of the note's size (the window
+// type notes have), each holding a text field, at distinct places, and nothing else (no store,
+// no menu, no timers, no window-manager hints). What the program costs beyond this is its own.
 //
 // Usage: quillarren_floor N
 
@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
     std::vector<QWidget *> windows;
     windows.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
-        auto *window = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+        auto *window = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint);
         window->resize(NoteWidth, NoteHeight);
         window->move(placeFor(i));
         auto *text = new QPlainTextEdit(window);
