@@ -1,6 +1,8 @@
 // The floor for start-up: N plain frameless top-level windows of the note's size (the window
 // type notes have), each holding a text field, at distinct places, and nothing else (no store,
-// no menu, no timers, no window-manager hints). What the program costs beyond this is its own.
+// no menu, no timers, no window-manager hints). Like the notes, none takes the focus as it
+// appears: a window manager that hands each new window the focus costs the X server and itself
+// half as much again. What the program costs beyond this is its own.
 //
 // Usage: quillarren_floor N
 
@@ -39,6 +41,7 @@ int main(int argc, char *argv[])
     windows.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
         auto *window = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        window->setAttribute(Qt::WA_ShowWithoutActivating);
         window->resize(NoteWidth, NoteHeight);
         window->move(placeFor(i));
         auto *text = new QPlainTextEdit(window);
