@@ -144,7 +144,7 @@ startup_measure() {   # floor|quillarren|xpad n
 sample() {   # pid
     local pid=$1
     awk '{ printf "%d ", $14 + $15 }' "/proc/$pid/stat"
-    cat /proc/"$pid"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d ", s }'
+    cat /proc/"$pid"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f ", s }'
     cat /proc/"$pid"/task/*/status 2>/dev/null | awk '/^(non)?voluntary_ctxt_switches:/ { s += $2 } END { print s }'
 }
 
