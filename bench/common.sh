@@ -110,8 +110,9 @@ managed_count() {
 none_managed() { [ "$(managed_count)" -eq 0 ]; }
 
 # One start-up from the seeds $RW_DIR/seed-N (the program's store) or $RW_DIR/xpad-seed-N (xpad's
-# folder), copied fresh: sets MS (launch until the window manager has all N windows) and KB (peak
-# resident memory, VmHWM, then).
+# folder), copied fresh: sets MS (launch until the window manager has all N windows), KB (peak
+# resident memory, VmHWM, then) and ANON_KB (of the resident memory then, the program's private
+# part: without the pages of shared libraries and of the images it shares with the X server).
 startup_measure() {   # floor|quillarren|xpad n
     local kind=$1 n=$2 t0 t1 hwm viewable config=$RW_DIR/run-config
     rm -rf "$config"
@@ -129,6 +130,7 @@ startup_measure() {   # floor|quillarren|xpad n
     done
     t1=$(now_ns)
     hwm=$(awk '/^VmHWM:/ { print $2 }' "/proc/$RW_APP_PID/status")
+    ANON_KB=$(awk '/^RssAnon:/ { print $2 }' "/proc/$RW_APP_PID/status")
     # Outside the timing: every one of them is really on screen, and they are this program's.
     viewable=$(xdotool search --maxdepth 2 --onlyvisible --pid "$RW_APP_PID" 2>/dev/null | grep -c .)
     [ "$viewable" = "$n" ] || rw_fail "$kind with N=$n: $viewable windows viewable, expected $n"
