@@ -476,12 +476,17 @@ void SettingsStore::replayJournal()
 
 bool SettingsStore::flushPending()
 {
+    takeDeferred();
+    return writePending();
+}
+
+void SettingsStore::takeDeferred()
+{
     for (const QString &key : m_deferred)
         addKey(m_pending, key);
     m_deferred.clear();
     m_deferTimer.stop();
     m_deferredFor.invalidate();
-    return writePending();
 }
 
 bool SettingsStore::writePending()
@@ -490,13 +495,8 @@ bool SettingsStore::writePending()
         return true;
     // Whole values in the journal would come back over newer ones if it outlived this write: it
     // must be emptied by it, so everything it holds goes to the file now.
-    if (m_journal.hasValues()) {
-        for (const QString &key : m_deferred)
-            addKey(m_pending, key);
-        m_deferred.clear();
-        m_deferTimer.stop();
-        m_deferredFor.invalidate();
-    }
+    if (m_journal.hasValues())
+        takeDeferred();
     QString error;
     if (!m_db) {
         int code = SQLITE_OK;

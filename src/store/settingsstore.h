@@ -93,6 +93,8 @@ private:
     /** Appends to the journal; keeps it from growing without end. */
     bool journal(const std::function<bool()> &append);
     void replayJournal();
+    /** Long notes waiting for a pause in the typing go with the next write. */
+    void takeDeferred();
     /** Writes the values that failed before (not the long notes waiting for a pause). */
     bool writePending();
     /** Writes the keys' values in one transaction; a generation other than 0 is recorded with them. */
