@@ -13,6 +13,31 @@
 #include <QCoreApplication>
 #include <QDir>
 
+namespace {
+
+// A window loaded at its first use. The menu window and the reminder dialog stay until the
+// program ends; the e-mail dialog and the alarm window are loaded anew once they were unloaded.
+enum class Reload { Never, AfterUnload };
+
+template <typename F>
+F &loaded(QPointer<F> &form, Program &program, Reload reload)
+{
+    if (!form || (reload == Reload::AfterUnload && !form->isLoaded())) {
+        form = new F(program);
+        form->load();
+    }
+    return *form;
+}
+
+void bringForward(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
 Program::Program(SettingsStore &store, Platform platform)
     : store(store)
     , platform(platform)
@@ -39,11 +64,7 @@ Program::~Program()
 
 MenuForm &Program::menuForm()
 {
-    if (!m_menuForm) {
-        m_menuForm = new MenuForm(*this);
-        m_menuForm->load();
-    }
-    return *m_menuForm;
+    return loaded(m_menuForm, *this, Reload::Never);
 }
 
 bool Program::everythingStored()
@@ -64,32 +85,19 @@ bool Program::everythingStored()
 
 Reminder &Program::reminder()
 {
-    if (!m_reminder) {
-        m_reminder = new Reminder(*this);
-        m_reminder->load();
-    }
-    return *m_reminder;
+    return loaded(m_reminder, *this, Reload::Never);
 }
 
 void Program::showReminder()
 {
     focusAfterMenu = nullptr;   // the dialog takes the keyboard, not the note its menu was on
-    Reminder &dialog = reminder();
-    dialog.show();
-    dialog.raise();
-    dialog.activateWindow();
+    bringForward(reminder());
 }
 
 void Program::showEmail()
 {
     focusAfterMenu = nullptr;   // the dialog takes the keyboard, not the note its menu was on
-    if (!m_email || !m_email->isLoaded()) {
-        m_email = new Email(*this);
-        m_email->load();
-    }
-    m_email->show();
-    m_email->raise();
-    m_email->activateWindow();
+    bringForward(loaded(m_email, *this, Reload::AfterUnload));
 }
 
 Email *Program::email() const
@@ -104,12 +112,9 @@ Form2 *Program::form2() const
 
 void Program::showForm2()
 {
-    if (!m_form2 || !m_form2->isLoaded()) {
-        m_form2 = new Form2(*this);
-        m_form2->load();
-    }
-    m_form2->show();
-    m_form2->raise();
+    Form2 &alarm = loaded(m_form2, *this, Reload::AfterUnload);
+    alarm.show();
+    alarm.raise();
 }
 
 void Program::end()
