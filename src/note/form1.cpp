@@ -169,15 +169,15 @@ void Form1::Text1_ContentsChange(int position, int removed, int added)
     QString inserted = changed.selectedText();
     inserted.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     if (m_program.store.saveEdit(key(NoteKeys::Notes), position, removed, inserted))
-        ++m_changesStoredAsEdits;
+        m_changeStoredAsEdits = true;
     else
         m_changeNotStored = true;
 }
 
 void Form1::Text1_Change()
 {
-    const bool asEdits = m_changesStoredAsEdits > 0 && !m_changeNotStored;
-    m_changesStoredAsEdits = 0;
+    const bool asEdits = m_changeStoredAsEdits && !m_changeNotStored;
+    m_changeStoredAsEdits = false;
     m_changeNotStored = false;
     if (m_showingStoredText || m_flashing)
         return;

@@ -139,7 +139,7 @@ private:
     bool m_showingStoredText = false;
     bool m_flashing = false;
     std::optional<QString> m_storedText;   // as stored, until the text is changed
-    int m_changesStoredAsEdits = 0;         // since the last change of the text
+    bool m_changeStoredAsEdits = false;     // since the last change of the text
     bool m_changeNotStored = false;
     QTimer m_checkLongText;
     int m_pointerShape = IBeam;

@@ -80,7 +80,9 @@ public:
             return;
         m_saved = m_layout.document()->defaultTextOption();
         // Only breaking between words with a fallback to anywhere searches again from every line.
-        if (m_saved.wrapMode() != QTextOption::WrapAtWordBoundaryOrAnywhere || !hasLongUnbreakableStretch(block.text()))
+        // A paragraph's text is a copy: a short one, as most are, is not copied on every keystroke.
+        if (m_saved.wrapMode() != QTextOption::WrapAtWordBoundaryOrAnywhere || block.length() - 1 <= LongStretch
+            || !hasLongUnbreakableStretch(block.text()))
             return;
         QTextOption anywhere = m_saved;
         anywhere.setWrapMode(QTextOption::WrapAnywhere);
