@@ -441,3 +441,14 @@ rw_dialog_window() {
 }
 
 rw_dialog_open() { rw_dialog_window >/dev/null; }
+
+# The opacity property as a level 0-255 (absent: opaque).
+rw_level_of() {
+    local raw
+    raw=$(xprop -id "$1" _NET_WM_WINDOW_OPACITY 2>/dev/null | sed -n 's/.*= *\([0-9]*\).*/\1/p')
+    [ -n "$raw" ] || { echo 255; return; }
+    echo $(((raw * 255 + 2147483647) / 4294967295))
+}
+rw_level_is() { [ "$(rw_level_of "$1")" = "$2" ]; }
+rw_above() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE; }
+rw_not_above() { ! rw_above "$1"; }

@@ -35,17 +35,6 @@ SHOT=$RW_DIR/screen.png
 
 geometry_is() { [ "$(rw_geometry "$1")" = "$2" ]; }
 
-# The opacity property as a level 0-255 (absent: opaque).
-level_of() {
-    local raw
-    raw=$(xprop -id "$1" _NET_WM_WINDOW_OPACITY 2>/dev/null | sed -n 's/.*= *\([0-9]*\).*/\1/p')
-    [ -n "$raw" ] || { echo 255; return; }
-    echo $(((raw * 255 + 2147483647) / 4294967295))
-}
-level_is() { [ "$(level_of "$1")" = "$2" ]; }
-above() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE; }
-not_above() { ! above "$1"; }
-
 # "R,G,B" of one pixel of the screenshot.
 pixel_at() {   # x y
     convert "$SHOT" -format "%[fx:round(255*p{$1,$2}.r)],%[fx:round(255*p{$1,$2}.g)],%[fx:round(255*p{$1,$2}.b)]" \
@@ -238,27 +227,32 @@ see_through() {   # item expected-level
     menu $(strip 800 150) "$1"
     rw_poll 3 rw_stored_is NotesForm2.Translucency "$2" ||
         rw_fail "NotesForm2.Translucency after item $1: '$(rw_get NotesForm2.Translucency)', not $2"
-    rw_poll 5 level_is "$note2" "$2" || rw_fail "after item $1 the second note shows level $(level_of "$note2"), not $2"
+    rw_poll 5 rw_level_is "$note2" "$2" || rw_fail "after item $1 the second note shows level $(rw_level_of "$note2"), not $2"
 }
-rw_poll 5 level_is "$note1" 200 || rw_fail "the first note shows level $(level_of "$note1"), not 200"
+rw_poll 5 rw_level_is "$note1" 200 || rw_fail "the first note shows level $(rw_level_of "$note1"), not 200"
 see_through $MORE_SEE 180
 see_through $MORE_SEE 160
 see_through $LESS_SEE 180
 see_through $DEFAULT_SEE 200
 see_through $LESS_SEE 220
-level_is "$note1" 200 || rw_check_failed "the first note changed to level $(level_of "$note1")"
+rw_level_is "$note1" 200 || rw_check_failed "the first note changed to level $(rw_level_of "$note1")"
 rw_expect_eq "NotesForm1.Translucency" "" "$(rw_get NotesForm1.Translucency)"
 
 # ---------------------------------------------------------------------------------------------
 # Always On Top: the check mark starts on, so off, on and off again; every note follows, in place.
 
+# Both notes in the above band (True) or out of it (False); WHEN says at which step.
+both_on_top_are() {   # True|False when
+    local check=rw_not_above
+    [ "$1" = True ] && check=rw_above
+    rw_poll 3 $check "$note1" || rw_check_failed "Always On Top $1: the first note's state$2 is $(xprop -id "$note1" _NET_WM_STATE)"
+    rw_poll 3 $check "$note2" || rw_check_failed "Always On Top $1: the second note's state$2 is $(xprop -id "$note2" _NET_WM_STATE)"
+}
+
 on_top() {   # expected True/False
     menu $(strip 233 133) $ON_TOP
     rw_poll 3 rw_stored_is NotesForm1.AlwaysOnTop "$1" || rw_fail "NotesForm1.AlwaysOnTop: '$(rw_get NotesForm1.AlwaysOnTop)', not $1"
-    local check=not_above
-    [ "$1" = True ] && check=above
-    rw_poll 3 $check "$note1" || rw_check_failed "Always On Top $1: the first note's state is $(xprop -id "$note1" _NET_WM_STATE)"
-    rw_poll 3 $check "$note2" || rw_check_failed "Always On Top $1: the second note's state is $(xprop -id "$note2" _NET_WM_STATE)"
+    both_on_top_are "$1" ""
     rw_has_notes 2 || rw_check_failed "$(rw_note_count) notes mapped after Always On Top $1"
     rw_window_at "$note1" 233 133 || rw_check_failed "the first note moved to $(rw_geometry "$note1")"
     rw_window_at "$note2" 800 150 || rw_check_failed "the second note moved to $(rw_geometry "$note2")"
@@ -387,8 +381,8 @@ rw_wait_note_at 573 433
 note3=$RW_WIN
 rw_poll 3 rw_stored_is "Total Forms" 3 || rw_fail "Total Forms after Ctrl+N: '$(rw_get "Total Forms")'"
 # A new note follows the check mark of Always On Top, off now, and opens at the default level.
-not_above "$note3" || rw_check_failed "the note made with Ctrl+N is above the others while Always On Top is off"
-rw_poll 5 level_is "$note3" 200 || rw_check_failed "the note made with Ctrl+N shows level $(level_of "$note3"), not 200"
+rw_not_above "$note3" || rw_check_failed "the note made with Ctrl+N is above the others while Always On Top is off"
+rw_poll 5 rw_level_is "$note3" 200 || rw_check_failed "the note made with Ctrl+N shows level $(rw_level_of "$note3"), not 200"
 type_text "abc"
 rw_poll 5 rw_stored_is NotesForm3.Notes abc || rw_fail "typing after Ctrl+N stored '$(rw_get NotesForm3.Notes)' as note 3"
 
@@ -530,13 +524,10 @@ day_is_back() {   # on-top True/False
     rw_expect_eq "the second note's font" "DejaVu Sans 14 True $(stored_colour $ink) $(stored_colour $paper)" \
         "$(rw_get NotesForm2.Font) $(rw_get NotesForm2.Size) $(rw_get NotesForm2.Bold) $(rw_get NotesForm2.TextColor) $(rw_get NotesForm2.BackColor)"
     rw_expect_eq "always on top, stored for both" "$1 $1" "$(rw_get NotesForm1.AlwaysOnTop) $(rw_get NotesForm2.AlwaysOnTop)"
-    rw_poll 5 level_is "$note1" 200 || rw_check_failed "the first note shows level $(level_of "$note1"), not 200"
-    rw_poll 5 level_is "$note2" 220 || rw_check_failed "the second note shows level $(level_of "$note2"), not 220"
+    rw_poll 5 rw_level_is "$note1" 200 || rw_check_failed "the first note shows level $(rw_level_of "$note1"), not 200"
+    rw_poll 5 rw_level_is "$note2" 220 || rw_check_failed "the second note shows level $(rw_level_of "$note2"), not 220"
     rw_expect_eq "NotesForm2.Translucency" 220 "$(rw_get NotesForm2.Translucency)"
-    local check=not_above
-    [ "$1" = True ] && check=above
-    rw_poll 3 $check "$note1" || rw_check_failed "Always On Top $1: the first note's state after the start is $(xprop -id "$note1" _NET_WM_STATE)"
-    rw_poll 3 $check "$note2" || rw_check_failed "Always On Top $1: the second note's state after the start is $(xprop -id "$note2" _NET_WM_STATE)"
+    both_on_top_are "$1" " after the start"
     rw_poll 3 pixel_is 866 155 255,208,224 || rw_check_failed "the second note's strip shows $(pixel_at 866 155), not pink"
     local n
     n=$(colour_pixels 800 174 133 133 26 43 140)
@@ -568,7 +559,7 @@ menu $(strip 233 133) $CREATE
 rw_wait_notes 3
 rw_wait_note_at 573 433
 note3=$RW_WIN
-rw_poll 3 above "$note3" || rw_check_failed "a note made while Always On Top is on is not above: $(xprop -id "$note3" _NET_WM_STATE)"
+rw_poll 3 rw_above "$note3" || rw_check_failed "a note made while Always On Top is on is not above: $(xprop -id "$note3" _NET_WM_STATE)"
 type_text "gone soon"
 rw_poll 5 rw_stored_is NotesForm3.Notes "gone soon" || rw_fail "the afternoon note stored '$(rw_get NotesForm3.Notes)'"
 menu $(strip 573 433) $DELETE

@@ -18,38 +18,27 @@ note_1=$RW_WIN
 rw_wait_note_at 400 100
 note_2=$RW_WIN
 
-# The opacity property as a level 0-255 (absent: opaque).
-level_of() {
-    local raw
-    raw=$(xprop -id "$1" _NET_WM_WINDOW_OPACITY 2>/dev/null | sed -n 's/.*= *\([0-9]*\).*/\1/p')
-    [ -n "$raw" ] || { echo 255; return; }
-    echo $(((raw * 255 + 2147483647) / 4294967295))
-}
-level_is() { [ "$(level_of "$1")" = "$2" ]; }
-above() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE; }
-not_above() { ! above "$1"; }
-
-rw_poll 5 level_is "$note_1" 150 || rw_fail "note 1 shows at level $(level_of "$note_1"), stored 150"
-rw_poll 5 level_is "$note_2" 200 || rw_fail "note 2 shows at level $(level_of "$note_2"), default 200"
+rw_poll 5 rw_level_is "$note_1" 150 || rw_fail "note 1 shows at level $(rw_level_of "$note_1"), stored 150"
+rw_poll 5 rw_level_is "$note_2" 200 || rw_fail "note 2 shows at level $(rw_level_of "$note_2"), default 200"
 
 # Items from the top, counting Down presses: 15 Increase Translucency, 17 Always On Top.
 rw_open_menu_at 466 112
 rw_choose_item 15
-rw_poll 5 level_is "$note_2" 180 || rw_fail "after Increase Translucency note 2 shows $(level_of "$note_2"), not 180"
+rw_poll 5 rw_level_is "$note_2" 180 || rw_fail "after Increase Translucency note 2 shows $(rw_level_of "$note_2"), not 180"
 rw_expect_eq "NotesForm2.Translucency" 180 "$(rw_get NotesForm2.Translucency)"
-level_is "$note_1" 150 || rw_check_failed "note 1 changed to $(level_of "$note_1") when note 2 was changed"
+rw_level_is "$note_1" 150 || rw_check_failed "note 1 changed to $(rw_level_of "$note_1") when note 2 was changed"
 
 # The shared check mark starts on while no note is stacked: the first choice turns it off.
 rw_open_menu_at 166 112
 rw_choose_item 17
 rw_poll 3 rw_stored_is NotesForm1.AlwaysOnTop False || rw_fail "NotesForm1.AlwaysOnTop: '$(rw_get NotesForm1.AlwaysOnTop)'"
-not_above "$note_1" && not_above "$note_2" || rw_check_failed "a note is above after Always On Top was turned off"
+rw_not_above "$note_1" && rw_not_above "$note_2" || rw_check_failed "a note is above after Always On Top was turned off"
 
 rw_open_menu_at 166 112
 rw_choose_item 17
 rw_poll 3 rw_stored_is NotesForm1.AlwaysOnTop True || rw_fail "NotesForm1.AlwaysOnTop: '$(rw_get NotesForm1.AlwaysOnTop)'"
-rw_poll 3 above "$note_1" || rw_check_failed "note 1 is not in the above band"
-rw_poll 3 above "$note_2" || rw_check_failed "note 2 is not in the above band"
+rw_poll 3 rw_above "$note_1" || rw_check_failed "note 1 is not in the above band"
+rw_poll 3 rw_above "$note_2" || rw_check_failed "note 2 is not in the above band"
 rw_has_notes 2 || rw_check_failed "$(rw_note_count) note windows mapped after Always On Top, expected 2"
 rw_window_at "$note_1" 100 100 || rw_check_failed "note 1 moved when it changed band: $(rw_geometry "$note_1")"
 rw_window_at "$note_2" 400 100 || rw_check_failed "note 2 moved when it changed band: $(rw_geometry "$note_2")"
