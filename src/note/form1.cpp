@@ -389,14 +389,20 @@ bool Form1::event(QEvent *event)
     return Form::event(event);
 }
 
+QList<Form1 *> Form1::loadedNotes(const FormList &forms)
+{
+    QList<Form1 *> notes;
+    for (Form *form : forms.notes()) {
+        if (auto *note = qobject_cast<Form1 *>(form))
+            notes.append(note);
+    }
+    return notes;
+}
+
 QList<Form1 *> Form1::openNotes(const FormList &forms)
 {
-    QList<Form1 *> open;
-    for (Form *form : forms.notes()) {
-        auto *note = qobject_cast<Form1 *>(form);
-        if (note && !note->m_putAway)
-            open.append(note);
-    }
+    QList<Form1 *> open = loadedNotes(forms);
+    open.removeIf([](const Form1 *note) { return note->m_putAway; });
     return open;
 }
 

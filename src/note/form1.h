@@ -38,6 +38,8 @@ public:
     explicit Form1(Program &program);
     ~Form1() override;
 
+    /** The loaded notes in load order, those the window system closed among them. */
+    static QList<Form1 *> loadedNotes(const FormList &forms);
     /** The loaded notes that are on the desktop: not those the window system closed. */
     static QList<Form1 *> openNotes(const FormList &forms);
     /** The window system closed it (Alt+F4, a logout); it stays loaded and stored until shown again. */

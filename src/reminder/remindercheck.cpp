@@ -18,16 +18,6 @@ constexpr int Flashes = 10;
 // Just after the second begins, so that the clock already shows the new second.
 constexpr int AfterSecondBeginsMs = 5;
 
-QList<Form1 *> openNotes(Program &program)
-{
-    QList<Form1 *> notes;
-    for (Form *form : program.forms.notes()) {
-        if (auto *note = qobject_cast<Form1 *>(form))
-            notes.append(note);
-    }
-    return notes;
-}
-
 } // namespace
 
 ReminderCheck::ReminderCheck(Program &program)
@@ -40,7 +30,7 @@ ReminderCheck::ReminderCheck(Program &program)
 
 bool ReminderCheck::anyEnabled() const
 {
-    for (Form1 *note : openNotes(m_program)) {
+    for (Form1 *note : Form1::loadedNotes(m_program.forms)) {
         if (ReminderRule::isEnabled(m_program.store.get(note->Tag() + NoteKeys::ReminderStatus)))
             return true;
     }
@@ -78,7 +68,7 @@ void ReminderCheck::run()
     m_lastChecked = now;
 
     QList<QPointer<Form1>> due;
-    for (Form1 *note : openNotes(m_program)) {
+    for (Form1 *note : Form1::loadedNotes(m_program.forms)) {
         if (ReminderRule::isDue(m_program.store, note->Tag(), after, now))
             due.append(note);
     }
