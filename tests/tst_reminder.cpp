@@ -2,6 +2,7 @@
 // by doubles.
 
 #include "testprogram.h"
+#include "refusingstore.h"
 
 #include "commands/notecommands.h"
 #include "platform/qtsound.h"
@@ -94,6 +95,7 @@ private slots:
     void closingTheAlarmWindowStopsTheSound();
     void noteDeletedWhileItFlashes();
     void enabledRemindersAreLiveAfterARestart();
+    void noReminderIsLostOrRepeated();
     void soundThatCannotPlayNeverHangs();
 };
 
@@ -383,6 +385,100 @@ void TestReminder::enabledRemindersAreLiveAfterARestart()
     s.check().run();
     QVERIFY(s.check().isRunning());
     QCOMPARE(s.check().nextCheckInMs(), 705);
+}
+
+// Whatever happens around a due second (a Quit cancelled while it waits for the store, a reminder
+// set in the second under way, the program not running, a restart after the alarm), each due
+// second goes off exactly once; and a dialog whose note was deleted claims no reminder.
+void TestReminder::noReminderIsLostOrRepeated()
+{
+    const auto alarms = [](Started &s) { return s.t.sound.started.size(); };
+
+    // A Quit that waits for a refusing store, cancelled: the second due while its box was up
+    // goes off afterwards, and the check runs on.
+    {
+        Started s({"a"});
+        seedReminder(s.t, 1, QStringLiteral("Enabled"), QTime(10, 0, 2));
+        s.start();
+        s.checkAt(at(10, 0, 1));
+        RefusingStore refusing(s.t.storePath());
+        QTest::keyClicks(s.t.notes().constFirst()->Text1(), QStringLiteral("x"));
+        s.t.dialogs.whileMessageBox = [&] { s.checkAt(at(10, 0, 2)); };
+        s.t.dialogs.answers.enqueue(MessageAnswer::Cancel);
+        s.t.program().commands().Quit();
+        s.t.dialogs.whileMessageBox = nullptr;
+        QCOMPARE(alarms(s), 0);
+        QVERIFY(s.check().isRunning());
+        refusing.release();
+        s.checkAt(at(10, 0, 3));
+        QCOMPARE(alarms(s), 1);
+    }
+    // Set for the second under way, after the check already looked at it: it goes off, and the
+    // other note that went off in that second does not go off again.
+    {
+        Started s({"a", "b"});
+        seedReminder(s.t, 2, QStringLiteral("Enabled"), QTime(10, 0, 0));
+        s.start();
+        s.checkAt(at(9, 59, 59));
+        s.checkAt(at(10, 0, 0));
+        QCOMPARE(alarms(s), 1);
+        s.t.clock.set(at(10, 0, 0, 700));
+        s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+        s.t.program().reminder().DTPicker1()->setDateTime(at(10, 0, 0, 0));
+        s.t.program().reminder().Command1_Click();
+        QStringList flashed;
+        connect(s.t.notes().constFirst()->Text1(), &QPlainTextEdit::textChanged, [&] { flashed.append("a"); });
+        connect(s.t.notes().constLast()->Text1(), &QPlainTextEdit::textChanged, [&] { flashed.append("b"); });
+        s.checkAt(at(10, 0, 1));
+        QCOMPARE(flashed, (QStringList{"a", "a"}));   // "Reminder!", then its own text
+    }
+    // Due at 9:00 while the program was not running: it goes off at the 10:30 start, once; a
+    // restart at 10:45 brings it no second time; one set at 10:50 for 9:00 waits for tomorrow.
+    {
+        Started s({"a", "b"}, at(10, 30, 0));
+        seedReminder(s.t, 1, QStringLiteral("Enabled"), QTime(9, 0));
+        s.start();
+        s.check().startAfterStartUp();
+        s.checkAt(at(10, 30, 1));
+        QCOMPARE(alarms(s), 1);
+        s.t.clock.set(at(10, 45, 0));
+        s.t.restart();
+        s.check().flashStepMs = 2;
+        s.check().startAfterStartUp();
+        s.checkAt(at(10, 45, 1));
+        QCOMPARE(alarms(s), 1);
+        s.t.clock.set(at(10, 50, 0));
+        s.t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
+        s.t.program().reminder().DTPicker1()->setDateTime(at(9, 0, 0, 0));
+        s.t.program().reminder().Command1_Click();
+        s.t.restart();
+        s.check().startAfterStartUp();
+        s.checkAt(at(10, 50, 1));
+        QCOMPARE(alarms(s), 1);
+        s.checkAt(at(9, 0, 0, 5, Today.addDays(1)));
+        QCOMPARE(alarms(s), 2);
+    }
+    // The dialog's note is deleted while it is open: it says it has no note, and storing nothing
+    // it claims nothing.
+    {
+        Started s({"a", "b"});
+        s.start();
+        s.t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
+        s.t.program().showReminder();
+        Reminder &dialog = s.t.program().reminder();
+        s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+        s.t.program().commands().DeleteThisNote();
+        QVERIFY(!dialog.Command1()->isEnabled());
+        dialog.Command1_Click();
+        QVERIFY(!dialog.windowTitle().contains(QLatin1String("Enabled")));
+        QVERIFY(!s.t.store().get(QStringLiteral("NotesForm1.ReminderStatus")).contains(QLatin1String("Enabled")));
+        QVERIFY(!s.check().isRunning());
+        // A note chosen again gives the dialog its work back.
+        s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+        dialog.showTargetNote();
+        QVERIFY(dialog.Command1()->isEnabled());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Disabled]"));
+    }
 }
 
 // The real sound service: a missing file is refused, a broken one neither hangs nor fails the

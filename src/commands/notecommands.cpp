@@ -13,6 +13,7 @@
 #include "platform/formtimer.h"
 #include "platform/product.h"
 #include "platform/textfile.h"
+#include "reminder/reminder.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
 #include "store/settingsstore.h"
@@ -193,6 +194,9 @@ void NoteCommands::DeleteThisNote()
         }
     }
     renumberNotes(std::move(emptied));
+    // An open reminder dialog no longer has a note to act on, and must say so.
+    if (m_program.isReminderLoaded())
+        m_program.reminder().showTargetNote();
 }
 
 // Keeps the stored slots 1 … N exactly the open notes in load order, with "Total Forms" N, so
@@ -226,10 +230,17 @@ void NoteCommands::Quit()
     m_program.quitting = true;
     const SettingsStore &store = m_program.store;
     const bool onTop = m_program.menuForm().AlwaysOnTopName()->isChecked();
-    // Keys that belong to a note but are not among the thirteen written below travel with it.
-    const QStringList carried = {NoteKeys::Translucency,   NoteKeys::TransCount,      NoteKeys::EmailAddresses,
-                                 NoteKeys::ReminderStatus, NoteKeys::ReminderDate,    NoteKeys::ReminderHours,
-                                 NoteKeys::ReminderMinutes, NoteKeys::ReminderSeconds};
+    // Keys that belong to a note but are not among the thirteen written below travel with it
+    // (not the window handle, which means nothing after this run).
+    static const QStringList carried = [] {
+        QStringList suffixes = NoteKeys::AllSuffixes;
+        for (const QString &written : {NoteKeys::Left, NoteKeys::Top, NoteKeys::Notes, NoteKeys::TextColor,
+                                       NoteKeys::Bold, NoteKeys::Italic, NoteKeys::Underline, NoteKeys::Strikethru,
+                                       NoteKeys::Font, NoteKeys::Size, NoteKeys::TextBackColor, NoteKeys::BackColor,
+                                       NoteKeys::AlwaysOnTop, NoteKeys::ActivehWnd})
+            suffixes.removeOne(written);
+        return suffixes;
+    }();
     Writes writes;
     int k = 1;
     for (Form *form : m_program.forms.all()) {

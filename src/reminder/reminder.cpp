@@ -112,41 +112,64 @@ void Reminder::Form_Load()
 
 void Reminder::Form_Activate()
 {
-    const QString tag = m_program.CurrentNoteTag;
     ErrorReport::run(m_program.dialogs(), QStringLiteral("Reminder"), QStringLiteral("Form_Activate"), {
-        {100, [&] {
-             const bool enabled = ReminderRule::isEnabled(m_program.store.get(tag + NoteKeys::ReminderStatus));
-             setWindowTitle(enabled ? QStringLiteral("Reminder [Enabled]") : QStringLiteral("Reminder [Disabled]"));
-             m_command1->setText(enabled ? DisableCaption : SetCaption);
-         }},
-        {102, [&] { m_label3->setText(m_program.store.get(tag + NoteKeys::ReminderDate)); }},
+        {100, [this] { showTargetNote(); }},
     });
+}
+
+QString Reminder::targetTag() const
+{
+    const QString tag = m_program.CurrentNoteTag;
+    return tag.isEmpty() || m_program.forms.withTag(tag).isEmpty() ? QString() : tag;
+}
+
+void Reminder::showTargetNote()
+{
+    const QString tag = targetTag();
+    // A dialog that stores nothing must not claim a reminder: it says there is no note to set one for.
+    m_command1->setEnabled(!tag.isEmpty());
+    if (tag.isEmpty()) {
+        setWindowTitle(QStringLiteral("Reminder"));
+        m_command1->setText(SetCaption);
+        m_label3->setText(tr("No note chosen: right-click a note and choose Set Reminder."));
+        return;
+    }
+    const bool enabled = ReminderRule::isEnabled(m_program.store.get(tag + NoteKeys::ReminderStatus));
+    setWindowTitle(enabled ? QStringLiteral("Reminder [Enabled]") : QStringLiteral("Reminder [Disabled]"));
+    m_command1->setText(enabled ? DisableCaption : SetCaption);
+    m_label3->setText(m_program.store.get(tag + NoteKeys::ReminderDate));
 }
 
 void Reminder::Command1_Click()
 {
-    const QString tag = m_program.CurrentNoteTag;
-    // A note deleted while the dialog was open: nothing is stored for a note that is gone.
-    const bool target = !tag.isEmpty();
+    const QString tag = targetTag();
+    // The note was deleted while the dialog was open: nothing is stored, and the dialog says so.
+    if (tag.isEmpty()) {
+        showTargetNote();
+        return;
+    }
     if (m_command1->text() == SetCaption) {
         m_command1->setText(DisableCaption);
         setWindowTitle(QStringLiteral("Reminder [Enabled]"));
         const QDateTime value = m_dtPicker1->dateTime();
         m_label3->setText(Main2::GeneralDate(value));
-        if (target) {
-            m_program.store.saveMany({
-                {tag + NoteKeys::ReminderStatus, QStringLiteral("Enabled")},
-                {tag + NoteKeys::ReminderDate, Main2::GeneralDate(value)},
-                {tag + NoteKeys::ReminderHours, QString::number(value.time().hour())},
-                {tag + NoteKeys::ReminderMinutes, QString::number(value.time().minute())},
-                {tag + NoteKeys::ReminderSeconds, QString::number(value.time().second())},
-            });
-        }
+        const QTime time = value.time();
+        std::vector<std::pair<QString, QString>> writes = {
+            {tag + NoteKeys::ReminderStatus, QStringLiteral("Enabled")},
+            {tag + NoteKeys::ReminderDate, Main2::GeneralDate(value)},
+            {tag + NoteKeys::ReminderHours, QString::number(time.hour())},
+            {tag + NoteKeys::ReminderMinutes, QString::number(time.minute())},
+            {tag + NoteKeys::ReminderSeconds, QString::number(time.second())},
+        };
+        // Today's time already passed as it is set: the first alarm is tomorrow's, also after a restart.
+        if (const auto passed = ReminderRule::passedToday(m_program.clock().now(), time.hour(), time.minute(),
+                                                          time.second()))
+            writes.emplace_back(tag + NoteKeys::ReminderLastAlarm, ReminderRule::lastAlarmValue(*passed));
+        m_program.store.saveMany(writes);
     } else {
         m_command1->setText(SetCaption);
         setWindowTitle(QStringLiteral("Reminder [Disabled]"));
-        if (target)
-            m_program.store.save(tag + NoteKeys::ReminderStatus, QStringLiteral("Disabled"));
+        m_program.store.save(tag + NoteKeys::ReminderStatus, QStringLiteral("Disabled"));
         m_label3->clear();
     }
     m_program.reminderCheck().update();
@@ -173,7 +196,7 @@ void Reminder::closeEvent(QCloseEvent *event)
 
 void Reminder::mouseMoveEvent(QMouseEvent *event)
 {
-    if (cursor().shape() != Qt::BusyCursor)
+    if (cursor().shape() != Qt::WaitCursor)
         setCursor(Qt::ArrowCursor);
     Form::mouseMoveEvent(event);
 }

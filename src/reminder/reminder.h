@@ -27,6 +27,9 @@ public:
     void Command1_Click();
     /** "Hide This Window": hidden, still loaded, the check goes on. */
     void Command2_Click();
+    /** Shows the reminder of the note it acts on, or that it has none to act on (the note was
+        deleted meanwhile). */
+    void showTargetNote();
 
 protected:
     bool event(QEvent *event) override;
@@ -36,6 +39,8 @@ protected:
 private:
     void Form_Load() override;
     void Form_Activate();
+    /** The tag of the loaded note the dialog acts on; empty when there is none. */
+    QString targetTag() const;
 
     Program &m_program;
     QDateTimeEdit *m_dtPicker1 = nullptr;

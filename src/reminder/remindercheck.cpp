@@ -43,10 +43,22 @@ void ReminderCheck::update()
         m_timer.stop();
         return;
     }
-    if (m_timer.isActive() || m_checking)
+    // From the second that has begun: a reminder due in it goes off at once, also when the check
+    // already looked at that second. Seconds that already went off are known by their notes.
+    const QDateTime secondAgo = m_program.clock().now().addSecs(-1);
+    const bool running = m_timer.isActive() || m_checking;
+    if (!running || !m_lastChecked.isValid() || secondAgo < m_lastChecked)
+        m_lastChecked = secondAgo;
+    if (!running)
+        scheduleNext();
+}
+
+void ReminderCheck::startAfterStartUp()
+{
+    m_timer.stop();
+    if (!anyEnabled())
         return;
-    // From the second that has begun: a reminder due in it goes off at once.
-    m_lastChecked = m_program.clock().now().addSecs(-1);
+    m_lastChecked = QDateTime(m_program.clock().now().date(), QTime(0, 0)).addSecs(-1);
     scheduleNext();
 }
 
@@ -59,6 +71,16 @@ void ReminderCheck::run()
 {
     if (m_checking)
         return;
+    if (m_program.hasEnded()) {
+        m_timer.stop();
+        return;
+    }
+    // Quit waits for the store (its Retry/Cancel box may be up for minutes): the seconds stay
+    // unchecked, so a reminder due meanwhile goes off once Quit is cancelled.
+    if (m_program.quitting) {
+        scheduleNext();
+        return;
+    }
     m_checking = true;
     const QDateTime now = m_program.clock().now();
     // A clock set back must not bring a day's reminders again.
@@ -69,8 +91,11 @@ void ReminderCheck::run()
 
     QList<QPointer<Form1>> due;
     for (Form1 *note : Form1::loadedNotes(m_program.forms)) {
-        if (ReminderRule::isDue(m_program.store, note->Tag(), after, now))
+        if (const auto second = ReminderRule::dueSecond(m_program.store, note->Tag(), after, now)) {
+            // Recorded before the alarm: a crash while it flashes must not bring it back.
+            m_program.store.save(note->Tag() + NoteKeys::ReminderLastAlarm, ReminderRule::lastAlarmValue(*second));
             due.append(note);
+        }
     }
     for (const QPointer<Form1> &note : due) {
         // An earlier alarm's flashing let the user delete or close notes meanwhile.
@@ -78,7 +103,7 @@ void ReminderCheck::run()
             Alarm(note);
     }
     m_checking = false;
-    if (m_program.quitting || m_program.hasEnded() || !anyEnabled())
+    if (m_program.hasEnded() || !anyEnabled())
         m_timer.stop();
     else
         scheduleNext();

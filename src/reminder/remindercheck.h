@@ -16,14 +16,19 @@ class ReminderCheck final : public QObject
 public:
     explicit ReminderCheck(Program &program);
 
-    /** Runs the check while an open note has an enabled reminder, and stops it otherwise. */
+    /** Runs the check while an open note has an enabled reminder, and stops it otherwise. A
+        reminder due in the second under way goes off at the next check. */
     void update();
+    /** Starts the check for a program that has just started: what fell due earlier today while
+        it was not running goes off at the first check, once. */
+    void startAfterStartUp();
     bool isRunning() const { return m_timer.isActive(); }
     /** How long after the last check the next one comes. */
     int nextCheckInMs() const { return m_timer.interval(); }
 
     /** One check: the alarm for every open note due since the last check, in load order. It is
-        not re-entered while an alarm flashes; the next check covers the seconds it missed. */
+        not re-entered while an alarm flashes, and looks at nothing while Quit is under way; the
+        next check covers the seconds it missed. */
     void run();
 
     /** Brings the note to the front, shows "Reminder!" in it, opens the alarm window and flashes

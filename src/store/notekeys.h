@@ -31,6 +31,12 @@ inline const QString ReminderDate = QStringLiteral(".ReminderDate");
 inline const QString ReminderHours = QStringLiteral(".ReminderHours");
 inline const QString ReminderMinutes = QStringLiteral(".ReminderMinutes");
 inline const QString ReminderSeconds = QStringLiteral(".ReminderSeconds");
+// Beyond the keys above: the second the reminder last went off, so that a restart the same day
+// neither repeats it nor forgets one that fell due while the program was not running.
+inline const QString ReminderLastAlarm = QStringLiteral(".ReminderLastAlarm");
+// The note's size in twips, stored when the user resizes it.
+inline const QString Width = QStringLiteral(".Width");
+inline const QString Height = QStringLiteral(".Height");
 
 // Defaults on read.
 inline const QString DefaultTotalForms = QStringLiteral("1");
@@ -42,7 +48,7 @@ inline const QString DefaultTransCount = QStringLiteral("1");
 inline const QStringList AllSuffixes = {
     Left, Top, Notes, TextColor, Bold, Italic, Underline, Strikethru, Font, Size, TextBackColor,
     BackColor, Translucency, TransCount, AlwaysOnTop, ActivehWnd, EmailAddresses, ReminderStatus,
-    ReminderDate, ReminderHours, ReminderMinutes, ReminderSeconds,
+    ReminderDate, ReminderHours, ReminderMinutes, ReminderSeconds, ReminderLastAlarm, Width, Height,
 };
 
 inline QString tagFor(int index)

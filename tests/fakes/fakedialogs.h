@@ -40,11 +40,15 @@ public:
     QList<QPoint> menuPositions;
     /** Called while the popup menu is "open", before the choice runs. */
     std::function<void(QMenu *)> whileMenuOpen;
+    /** Called while a message box is "up", before it is answered. */
+    std::function<void()> whileMessageBox;
 
     MessageAnswer messageBox(QWidget *, const QString &text, const QString &title, MessageButtons buttons,
                              MessageIcon icon) override
     {
         messages.append({text, title, buttons, icon});
+        if (whileMessageBox)
+            whileMessageBox();
         if (!answers.isEmpty())
             return answers.dequeue();
         return buttons == MessageButtons::YesNo         ? MessageAnswer::No
