@@ -96,8 +96,9 @@ int main(int argc, char *argv[])
     Main2::StartUp(program);
     if (program.hasEnded() || program.forms.notes().isEmpty())
         return 0;
-    // Reminders set before are live without the dialog being opened.
-    program.reminderCheck().update();
+    // Reminders set before are live without the dialog being opened, and those that fell due
+    // earlier today while the program was not running go off now.
+    program.reminderCheck().startAfterStartUp();
     const int code = QApplication::exec();
     store.flushPending();
     return code;
