@@ -136,7 +136,7 @@ void Email::Command2_Click()
 
 void Email::mouseMoveEvent(QMouseEvent *event)
 {
-    if (cursor().shape() != Qt::BusyCursor)
+    if (cursor().shape() != Qt::WaitCursor)
         setCursor(Qt::ArrowCursor);
     Form::mouseMoveEvent(event);
 }

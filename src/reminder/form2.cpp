@@ -61,7 +61,7 @@ void Form2::Command1_Click()
 
 void Form2::mouseMoveEvent(QMouseEvent *event)
 {
-    if (cursor().shape() != Qt::BusyCursor)
+    if (cursor().shape() != Qt::WaitCursor)
         setCursor(Qt::ArrowCursor);
     Form::mouseMoveEvent(event);
 }
