@@ -72,6 +72,12 @@ void buildNote(Program &program, int index, bool unstoredOnTop)
     const QString tag = NoteKeys::tagFor(index);
     note->setTag(tag);
 
+    // The size the user gave the note, before its place: a note is placed on a screen whole.
+    const auto width = Conversions::toInt32(store.get(tag + NoteKeys::Width));
+    const auto height = Conversions::toInt32(store.get(tag + NoteKeys::Height));
+    if (width && height && *width > 0 && *height > 0)
+        note->setSizeTwips(*width, *height);
+
     const auto left = Conversions::toInt32(store.get(tag + NoteKeys::Left, NoteKeys::DefaultPosition));
     const auto top = Conversions::toInt32(store.get(tag + NoteKeys::Top, NoteKeys::DefaultPosition));
     note->setPositionTwips(left.value_or(500), top.value_or(500));

@@ -45,6 +45,10 @@ constexpr int LongNoteCharacters = 64 * 1024;
 constexpr int CheckLongTextMs = 1000;
 // A stale position reported by the window manager shows up within this time after showing.
 constexpr int HoldPositionMs = 1000;
+// A move or resize has ended when the window has kept still this long.
+constexpr int StorePlaceAfterMs = 300;
+// A stored size beyond this many pixels is not one a user gave a note.
+constexpr int LargestSidePixels = 16384;
 
 } // namespace
 
@@ -57,6 +61,7 @@ Form1::Form1(Program &program)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
     resize(Units::twipsToPixels(WidthTwips), Units::twipsToPixels(HeightTwips));
+    m_intendedSize = size();
     Units::setBackColor(this, NoteYellow);
     setMinimumSize(Units::twipsToPixels(StripTwips), Units::twipsToPixels(StripTwips + 240));
 
@@ -90,6 +95,10 @@ Form1::Form1(Program &program)
         if (m_program.store.get(key(NoteKeys::Notes)) != shown)
             m_program.store.save(key(NoteKeys::Notes), shown);
     });
+
+    m_storePlace.setSingleShot(true);
+    m_storePlace.setInterval(StorePlaceAfterMs);
+    connect(&m_storePlace, &QTimer::timeout, this, &Form1::storePlaceNow);
 
     m_commonDialog1 = std::make_unique<CommonDialog>(program.dialogs(), this);
     m_timer1 = new FormTimer(QStringLiteral("Timer1"), this);
@@ -339,6 +348,42 @@ void Form1::setPositionTwips(int left, int top)
     move(m_intendedPos);
 }
 
+void Form1::setSizeTwips(int width, int height)
+{
+    const QSize wanted(Units::twipsToPixels(width), Units::twipsToPixels(height));
+    m_intendedSize = wanted.expandedTo(minimumSize()).boundedTo(QSize(LargestSidePixels, LargestSidePixels));
+    resize(m_intendedSize);
+    layOutText();
+}
+
+void Form1::storePlaceNow()
+{
+    m_storePlace.stop();
+    if (Tag().isEmpty() || (!m_placeToStore && !m_sizeToStore))
+        return;
+    std::vector<std::pair<QString, QString>> writes;
+    if (m_placeToStore) {
+        const QPoint twips(Units::pixelsToTwips(pos().x()), Units::pixelsToTwips(pos().y()));
+        writes.emplace_back(key(NoteKeys::Left), QString::number(twips.x()));
+        writes.emplace_back(key(NoteKeys::Top), QString::number(twips.y()));
+        // Stored as it is now: the note's place from here on, also for Quit.
+        m_intendedPos = pos();
+        m_intendedTwips = twips;
+    }
+    if (m_sizeToStore) {
+        writes.emplace_back(key(NoteKeys::Width), QString::number(Units::pixelsToTwips(width())));
+        writes.emplace_back(key(NoteKeys::Height), QString::number(Units::pixelsToTwips(height())));
+        m_intendedSize = size();
+    }
+    m_placeToStore = m_sizeToStore = false;
+    m_program.store.saveMany(writes);
+}
+
+bool Form1::settledAfterShowing() const
+{
+    return !m_holdPosition || m_shownFor.elapsed() > HoldPositionMs;
+}
+
 // Until the user moves the note it is where it was put, even when a window manager placed it
 // elsewhere: a place the note never had must not overwrite its stored one.
 int Form1::leftTwips() const
@@ -438,9 +483,13 @@ void Form1::moveEvent(QMoveEvent *event)
     if (m_holdPosition && m_shownFor.elapsed() > HoldPositionMs)
         m_holdPosition = false;
     if (!m_holdPosition) {
-        // Long after showing, a move is the user's, through us or the window manager (Alt+drag).
-        if (pos() != m_intendedPos)
+        // Long after showing, a move to a place the program did not give is the user's, through
+        // us or the window manager (Alt+drag, its keyboard move): stored once it has ended.
+        if (pos() != m_intendedPos && isVisible()) {
             m_movedByUser = true;
+            m_placeToStore = true;
+            m_storePlace.start();
+        }
         return;
     }
     // Openbox sometimes has Qt believe a just-shown window sits at the origin while it is at its
@@ -475,7 +524,10 @@ void Form1::mouseMoveEvent(QMouseEvent *event)
 
 void Form1::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_manualDrag.reset();
+    if (m_manualDrag) {
+        m_manualDrag.reset();
+        storePlaceNow();
+    }
     if (event->button() == Qt::LeftButton)
         recordHandle();   // a click on the window
 }
@@ -483,6 +535,10 @@ void Form1::mouseReleaseEvent(QMouseEvent *event)
 void Form1::resizeEvent(QResizeEvent *event)
 {
     Form::resizeEvent(event);
+    if (size() != m_intendedSize && isVisible() && settledAfterShowing()) {
+        m_sizeToStore = true;
+        m_storePlace.start();
+    }
     ErrorReport::run(m_program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Form_Resize"), {
         {100, [this] {
              for (Form1 *note : OwnWindowLookup())
@@ -526,6 +582,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         case QEvent::MouseButtonRelease:
             if (m_manualDrag) {
                 m_manualDrag.reset();
+                storePlaceNow();
                 return true;
             }
             recordHandle();   // a click in the text field

@@ -66,6 +66,11 @@ public:
 
     /** Places the window, twips from the desktop's top-left corner, on a screen. */
     void setPositionTwips(int left, int top);
+    /** Gives the window a stored size in twips (within sensible bounds) and lays out its text. */
+    void setSizeTwips(int width, int height);
+    /** Stores the place or size the user gave the note, if a move or resize of theirs has not
+        been stored yet (it is, a moment after it ends). */
+    void storePlaceNow();
     int leftTwips() const;
     int topTwips() const;
 
@@ -129,6 +134,8 @@ private:
     void restoreFocusAfterMenu();
     void layOutText();
     void setPointerShape(int shape);
+    /** Past the moment after showing in which the window manager may still place the window. */
+    bool settledAfterShowing() const;
     bool followPointer(const QPointF &globalPos);
     QPointF twipsInText(const QPointF &pixels) const;
     QString key(const QString &suffix) const;
@@ -162,6 +169,12 @@ private:
     QElapsedTimer m_shownFor;
     bool m_holdPosition = false;
     bool m_movedByUser = false;
+    // The size the program gave the window; any other is the user's.
+    QSize m_intendedSize;
+    // A move or resize of the user's is stored once it has ended (no event says so: a pause does).
+    QTimer m_storePlace;
+    bool m_placeToStore = false;
+    bool m_sizeToStore = false;
 
     // A move or resize that follows the pointer itself, where the platform has no loop for it.
     struct ManualDrag

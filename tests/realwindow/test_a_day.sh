@@ -161,9 +161,11 @@ ink=#1a2b8c
 paper=#ffd0e0
 menu $(strip 800 150) $FONT
 wait_window '^Font$' "the font dialog"
-# The face name has the keyboard; Alt+Y and Alt+S reach the style and the size.
+# The face name has the keyboard; Alt+Y and Alt+S reach the style and the size. Typing in the
+# style list finds the next style after the current one that starts so; from the last one that
+# is the first in the list ("Bold", where "Bold Italic" may follow the current "Regular").
 xdotool type --delay 25 "DejaVu Sans"
-xdotool key alt+y
+xdotool key alt+y End
 xdotool type --delay 25 "Bold"
 xdotool key alt+s ctrl+a
 xdotool type --delay 25 "14"
@@ -207,7 +209,7 @@ n=$(colour_pixels 233 157 193 173 26 43 140)
 plain_ink=$(colour_pixels 233 157 193 173 0 0 0)
 menu $(strip 233 133) $FONT
 wait_window '^Font$' "the font dialog (first note)"
-xdotool key alt+y
+xdotool key alt+y End
 xdotool type --delay 25 "Bold"
 xdotool key Return
 wait_window_gone '^Font$' "the font dialog (first note)"
