@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/main2.h"
 #include "app/program.h"
+#include "note/form1.h"
 #include "platform/clock.h"
 #include "platform/cursorblinktimeout.h"
 #include "platform/filesync.h"
@@ -9,6 +10,7 @@
 #include "platform/qtlayeredwindow.h"
 #include "platform/qtshell.h"
 #include "platform/qtsound.h"
+#include "platform/sessionend.h"
 #include "reminder/remindercheck.h"
 #include "platform/singleinstance.h"
 #include "platform/windowsystem.h"
@@ -19,6 +21,15 @@
 #include <QWidget>
 
 namespace {
+
+// A place or size the user has just given a note, and everything else that waits, reaches the
+// disk: the session may end the process right after.
+void storeForSessionEnd(Program &program)
+{
+    for (Form1 *note : Form1::loadedNotes(program.forms))
+        note->storePlaceNow();
+    program.store.syncNow();
+}
 
 void bringNotesForward(Program &program)
 {
@@ -92,6 +103,14 @@ int main(int argc, char *argv[])
             program.end();
     });
     QObject::connect(&instance, &SingleInstance::raiseRequested, &app, [&program] { bringNotesForward(program); });
+    // A logout or shutdown: store what waits and end at once, whatever dialog is up, so that
+    // nothing is lost and nothing holds the session up.
+    SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEnd::ending, &app, [&program] {
+        storeForSessionEnd(program);
+        SessionEnd::exitNow(0);
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&program] { storeForSessionEnd(program); });
 
     Main2::StartUp(program);
     if (program.hasEnded() || program.forms.notes().isEmpty())

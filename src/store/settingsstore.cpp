@@ -480,6 +480,15 @@ bool SettingsStore::flushPending()
     return writePending();
 }
 
+bool SettingsStore::syncNow()
+{
+    const bool stored = flushPending();
+    m_syncTimer.stop();
+    syncToDisk(m_path);
+    FileSync::syncFile(m_journal.path());
+    return stored;
+}
+
 void SettingsStore::takeDeferred()
 {
     for (const QString &key : m_deferred)

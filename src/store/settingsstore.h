@@ -65,6 +65,9 @@ public:
     int pendingCount() const { return int(m_pending.size() + m_deferred.size()); }
     /** Writes everything not in the file yet; true when nothing is left pending. */
     bool flushPending();
+    /** Writes what waits and forces the file, and the journal of what it could not take, onto
+        stable storage before returning: for a session that is about to end. */
+    bool syncNow();
 
     /** Why the last write failed, in words for the user ("the disk is full" …). */
     QString failureCause() const;
