@@ -92,8 +92,58 @@ private:
     QPointer<QWidget> m_note;
 };
 
+// Writes the level again once the window manager has mapped the window. The value is the one
+// Qt wrote (Qt skips a level equal to the one it has), so a window manager that took it the
+// first time sees no change and nothing flashes.
+class OpacityOnceMapped final : public QObject
+{
+public:
+    explicit OpacityOnceMapped(QWindow *window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    static bool isPending(QWindow *window) { return window->findChild<OpacityOnceMapped *>() != nullptr; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWindow *>(watched);
+        if (event->type() != QEvent::Expose || !window->isExposed())
+            return false;
+        xcb_connection_t *connection = x11Connection();
+        const auto id = xcb_window_t(window->winId());
+        if (!connection || !isMapped(connection, id))
+            return false;
+        const qreal level = window->opacity();
+        if (level < 1.0) {
+            const auto value = quint32(qRound64(qBound(qreal(0), level, qreal(1)) * 0xffffffff));
+            xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, atom(connection, "_NET_WM_WINDOW_OPACITY"),
+                                XCB_ATOM_CARDINAL, 32, 1, &value);
+            xcb_flush(connection);
+        }
+        window->removeEventFilter(this);
+        deleteLater();
+        return false;
+    }
+};
+
 } // namespace
 #endif
+
+void keepOpacityOnceMapped(QWindow *window)
+{
+#ifdef QUILLARREN_X11
+    xcb_connection_t *connection = x11Connection();
+    if (!window || !connection || !window->handle() || OpacityOnceMapped::isPending(window))
+        return;
+    if (!isMapped(connection, xcb_window_t(window->winId())))
+        new OpacityOnceMapped(window);
+#else
+    Q_UNUSED(window);
+#endif
+}
 
 void setUp(QWidget *window)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 class QWidget;
+class QWindow;
 
 // What a note window is to the desktop: an ordinary top-level window without a frame that
 // taskbars and pagers leave out. Window managers hide, misplace or never activate utility
@@ -20,5 +21,10 @@ bool setStates(QWidget *window, bool above);
     which would put the above band on the window before it is mapped (icewm keeps such a state
     for good). */
 bool handlesStates();
+
+/** Tells the window manager the window's see-through level again once it has mapped the
+    window: GNOME's mutter as a Wayland compositor drops a level set on an X window before it
+    has mapped it, and would show the note opaque. Nothing happens where there is nothing to do. */
+void keepOpacityOnceMapped(QWindow *window);
 
 } // namespace NoteWindow

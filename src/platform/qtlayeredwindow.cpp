@@ -1,5 +1,6 @@
 #include "platform/qtlayeredwindow.h"
 
+#include "platform/notewindow.h"
 #include "platform/units.h"
 
 #include <QGuiApplication>
@@ -71,6 +72,7 @@ bool QtLayeredWindow::setLayeredAttributes(qint64 window, quint32 colorKey, quin
         return false;
     if (flags & UseAlpha) {
         w->setOpacity(alpha / 255.0);
+        NoteWindow::keepOpacityOnceMapped(w);
         requestSync();
     }
     if (flags & UseColorKey) {
