@@ -74,8 +74,10 @@ void Form::setTopmost(bool topmost)
 void Form::showEvent(QShowEvent *event)
 {
     // A window manager forgets the state of a window it no longer shows (a window hidden before).
-    if (m_offTaskbar)
+    if (m_offTaskbar) {
         NoteWindow::setStates(this, m_topmost);
+        NoteWindow::keepOpacityOnceMapped(windowHandle());
+    }
     QWidget::showEvent(event);
 }
 

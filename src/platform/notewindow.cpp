@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -21,6 +22,9 @@ namespace NoteWindow {
 
 #ifdef QUILLARREN_X11
 namespace {
+
+// How long after the level is first set it is written again (see keepOpacityOnceMapped).
+constexpr int OpacityRewriteMs = 500;
 
 xcb_connection_t *x11Connection()
 {
@@ -92,42 +96,19 @@ private:
     QPointer<QWidget> m_note;
 };
 
-// Writes the level again once the window manager has mapped the window. The value is the one
-// Qt wrote (Qt skips a level equal to the one it has), so a window manager that took it the
-// first time sees no change and nothing flashes.
-class OpacityOnceMapped final : public QObject
+// Writes the window's level to the X window again, as it is: Qt skips a level equal to the one
+// it has, and a window manager that took it the first time sees no change, so nothing flashes.
+void rewriteOpacity(QWindow *window)
 {
-public:
-    explicit OpacityOnceMapped(QWindow *window)
-        : QObject(window)
-    {
-        window->installEventFilter(this);
-    }
-
-    static bool isPending(QWindow *window) { return window->findChild<OpacityOnceMapped *>() != nullptr; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *window = static_cast<QWindow *>(watched);
-        if (event->type() != QEvent::Expose || !window->isExposed())
-            return false;
-        xcb_connection_t *connection = x11Connection();
-        const auto id = xcb_window_t(window->winId());
-        if (!connection || !isMapped(connection, id))
-            return false;
-        const qreal level = window->opacity();
-        if (level < 1.0) {
-            const auto value = quint32(qRound64(qBound(qreal(0), level, qreal(1)) * 0xffffffff));
-            xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, atom(connection, "_NET_WM_WINDOW_OPACITY"),
-                                XCB_ATOM_CARDINAL, 32, 1, &value);
-            xcb_flush(connection);
-        }
-        window->removeEventFilter(this);
-        deleteLater();
-        return false;
-    }
-};
+    xcb_connection_t *connection = x11Connection();
+    const qreal level = window->opacity();
+    if (!connection || !window->handle() || level >= 1.0)
+        return;
+    const auto value = quint32(qRound64(qBound(qreal(0), level, qreal(1)) * 0xffffffff));
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
+                        atom(connection, "_NET_WM_WINDOW_OPACITY"), XCB_ATOM_CARDINAL, 32, 1, &value);
+    xcb_flush(connection);
+}
 
 } // namespace
 #endif
@@ -135,11 +116,19 @@ protected:
 void keepOpacityOnceMapped(QWindow *window)
 {
 #ifdef QUILLARREN_X11
-    xcb_connection_t *connection = x11Connection();
-    if (!window || !connection || !window->handle() || OpacityOnceMapped::isPending(window))
+    static const char *const Pending = "quillarrenOpacityPending";
+    if (!window || !x11Connection() || window->property(Pending).toBool())
         return;
-    if (!isMapped(connection, xcb_window_t(window->winId())))
-        new OpacityOnceMapped(window);
+    // The X server maps the window before the compositor shows it; mutter drops a level it gets
+    // in between. Once the window has been on screen a moment, the level is written again.
+    window->setProperty(Pending, true);
+    QPointer<QWindow> watched = window;
+    QTimer::singleShot(OpacityRewriteMs, window, [watched] {
+        if (!watched)
+            return;
+        watched->setProperty(Pending, false);
+        rewriteOpacity(watched);
+    });
 #else
     Q_UNUSED(window);
 #endif

@@ -22,9 +22,10 @@ bool setStates(QWidget *window, bool above);
     for good). */
 bool handlesStates();
 
-/** Tells the window manager the window's see-through level again once it has mapped the
-    window: GNOME's mutter as a Wayland compositor drops a level set on an X window before it
-    has mapped it, and would show the note opaque. Nothing happens where there is nothing to do. */
+/** Tells the window manager the window's see-through level again a moment after it was set or
+    the window was shown: GNOME's mutter as a Wayland compositor drops a level an X window gets
+    before the compositor shows it, and would show the note opaque. Nothing happens where there
+    is nothing to do. */
 void keepOpacityOnceMapped(QWindow *window);
 
 } // namespace NoteWindow
