@@ -14,6 +14,10 @@ QUILLARREN_PACKAGES=(
     "${QUILLARREN_SCREENSHOT_PACKAGES[@]}"
 )
 
+# bench/plot.sh draws bench/compare.sh's figures with gnuplot; compare.sh installs it. The tests
+# skip their check of the plots without it.
+QUILLARREN_PLOT_PACKAGES=(gnuplot-nox)
+
 # The fuzz targets (scripts/fuzz): clang with libFuzzer and the sanitizers' runtime.
 QUILLARREN_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
