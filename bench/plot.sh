@@ -85,7 +85,7 @@ if [ -f "$RESULTS_DIR/table.txt" ]; then
 fi
 about=${about//\'/}
 
-COMMON="set terminal svg size 720,450 dynamic noenhanced font 'DejaVu Sans,12' background rgb 'white'
+COMMON="set terminal svg size 720,450 fixed noenhanced font 'DejaVu Sans,12' background rgb 'white'
 set border 3 lc rgb '#555555'
 set tics nomirror
 set grid lc rgb '#dddddd' lw 1
