@@ -25,9 +25,9 @@ not_installed() {
 }
 
 # The screenshot.
-missing=$(not_installed "${QUILLARREN_SCREENSHOT_PACKAGES[@]}")
-if [ -n "$missing" ]; then
-    SKIPPED="$SKIPPED screenshot (missing: ${missing% })"
+absent=$(not_installed "${QUILLARREN_SCREENSHOT_PACKAGES[@]}")
+if [ -n "$absent" ]; then
+    SKIPPED="$SKIPPED screenshot (missing: ${absent% })"
 else
     shot=$WORK/screenshot.png
     if ! bash "$SRC/docs/make-screenshot.sh" "$BUILD" "$shot" >"$WORK/screenshot.log" 2>&1; then
