@@ -3,10 +3,10 @@
 # beside xpad (Debian's sticky-notes program), in one run under one Xvfb with openbox, with one
 # table of all figures at the end:
 #
-#   1. start-up     N = 1, 10, 100, 300, 1000 notes: the time from the launch until the window manager has
-#                   all N windows mapped, the peak resident memory (VmHWM) then, and the private
-#                   part of the memory then (RssAnon: what no other program shares); the programs'
-#                   runs interleaved, REPS runs each, medians (as bench/startup.sh)
+#   1. start-up     N = 1, 10, 100, 300, 1000 notes: the time from the launch until the window
+#                   manager has all N windows mapped, the peak resident memory (VmHWM) then, and
+#                   the private part of the memory then (RssAnon: what no other program shares);
+#                   the programs' runs interleaved, REPS runs each, medians (as bench/startup.sh)
 #   2. idle         NOTES notes, one clicked, left alone IDLE_SECONDS: CPU, run time and wake-ups
 #                   of the process, ROUNDS rounds, medians (as bench/idle.sh)
 #   3. key to disk  a 10 KB note, keys typed one by one at its end (xdotool, one process reading
@@ -37,9 +37,9 @@
 # Usage: bench/compare.sh BUILD_DIR
 #   takes BUILD_DIR/src/quillarren, bench/quillarren_floor, bench/bench_keystroke, bench/bench_store
 #   (a build with the benchmarks: -DQUILLARREN_BUILD_TESTS=ON, the default)
-# Environment: PLOTS_DIR (BUILD_DIR/bench-plots; docs for the README's), COUNTS ("1 10 100 300 1000"), REPS (5), NOTES (20), IDLE_SECONDS (20), SETTLE_SECONDS (2),
-#   ROUNDS (3), LAT_KEYS (100), XPAD_LAT_KEYS (20), LAT_GAP (0.2 s), LAT_JITTER (0.1 s),
-#   XPAD_SAVE_PERIOD (4 s),
+# Environment: PLOTS_DIR (BUILD_DIR/bench-plots; docs for the README's), COUNTS ("1 10 100 300 1000"),
+#   REPS (5), NOTES (20), IDLE_SECONDS (20), SETTLE_SECONDS (2), ROUNDS (3), LAT_KEYS (100),
+#   XPAD_LAT_KEYS (20), LAT_GAP (0.2 s), LAT_JITTER (0.1 s), XPAD_SAVE_PERIOD (4 s),
 #   NEXT_KEY_MS (30: the key after next comes this soon when typing fast, as bench/durability.sh
 #   types), CPU_KEYS (40), CPU_DELAY (50 ms), CPU_REPS (3), SIZES_KB ("1 10 100 1024"),
 #   BENCH_KEYS (200, bench_keystroke's keys per size), STORE_SAVES (5000, bench_store's saves).
