@@ -3,10 +3,10 @@
 # beside xpad (Debian's sticky-notes program), in one run under one Xvfb with openbox, with one
 # table of all figures at the end:
 #
-#   1. start-up     N = 1, 100, 1000 notes: the time from the launch until the window manager has
-#                   all N windows mapped, the peak resident memory (VmHWM) then, and the private
-#                   part of the memory then (RssAnon: what no other program shares); the programs'
-#                   runs interleaved, REPS runs each, medians (as bench/startup.sh)
+#   1. start-up     N = 1, 10, 100, 300, 1000 notes: the time from the launch until the window
+#                   manager has all N windows mapped, the peak resident memory (VmHWM) then, and
+#                   the private part of the memory then (RssAnon: what no other program shares);
+#                   the programs' runs interleaved, REPS runs each, medians (as bench/startup.sh)
 #   2. idle         NOTES notes, one clicked, left alone IDLE_SECONDS: CPU, run time and wake-ups
 #                   of the process, ROUNDS rounds, medians (as bench/idle.sh)
 #   3. key to disk  a 10 KB note, keys typed one by one at its end (xdotool, one process reading
@@ -30,12 +30,16 @@
 #                   run time over as long, per key; the same for the X server, which draws what
 #                   xpad asks it to (GTK draws through the X server, Qt sends finished pictures).
 #
+# Besides the table, bench/plot.sh draws start-up time, memory and keystroke CPU as SVG plots into
+# PLOTS_DIR, with the figures they were drawn from in PLOTS_DIR/compare-run (plot.sh draws them
+# again from there).
+#
 # Usage: bench/compare.sh BUILD_DIR
 #   takes BUILD_DIR/src/quillarren, bench/quillarren_floor, bench/bench_keystroke, bench/bench_store
 #   (a build with the benchmarks: -DQUILLARREN_BUILD_TESTS=ON, the default)
-# Environment: COUNTS ("1 100 1000"), REPS (5), NOTES (20), IDLE_SECONDS (20), SETTLE_SECONDS (2),
-#   ROUNDS (3), LAT_KEYS (100), XPAD_LAT_KEYS (20), LAT_GAP (0.2 s), LAT_JITTER (0.1 s),
-#   XPAD_SAVE_PERIOD (4 s),
+# Environment: PLOTS_DIR (BUILD_DIR/bench-plots; docs for the README's), COUNTS ("1 10 100 300 1000"),
+#   REPS (5), NOTES (20), IDLE_SECONDS (20), SETTLE_SECONDS (2), ROUNDS (3), LAT_KEYS (100),
+#   XPAD_LAT_KEYS (20), LAT_GAP (0.2 s), LAT_JITTER (0.1 s), XPAD_SAVE_PERIOD (4 s),
 #   NEXT_KEY_MS (30: the key after next comes this soon when typing fast, as bench/durability.sh
 #   types), CPU_KEYS (40), CPU_DELAY (50 ms), CPU_REPS (3), SIZES_KB ("1 10 100 1024"),
 #   BENCH_KEYS (200, bench_keystroke's keys per size), STORE_SAVES (5000, bench_store's saves).
@@ -47,7 +51,7 @@ QUILLARREN=$BUILD/src/quillarren
 FLOOR=$BUILD/bench/quillarren_floor
 BENCH_KEYSTROKE=$BUILD/bench/bench_keystroke
 BENCH_STORE=$BUILD/bench/bench_store
-COUNTS=${COUNTS:-"1 100 1000"}
+COUNTS=${COUNTS:-"1 10 100 300 1000"}
 REPS=${REPS:-5}
 NOTES=${NOTES:-20}
 IDLE_SECONDS=${IDLE_SECONDS:-20}
@@ -65,10 +69,11 @@ CPU_REPS=${CPU_REPS:-3}
 SIZES_KB=${SIZES_KB:-"1 10 100 1024"}
 BENCH_KEYS=${BENCH_KEYS:-200}
 STORE_SAVES=${STORE_SAVES:-5000}
+PLOTS_DIR=${PLOTS_DIR:-$BUILD/bench-plots}
 COMMAND_LINE="bench/compare.sh $*"
 
 source "$(dirname "$0")/../scripts/packages.sh"
-install_missing xvfb openbox xdotool x11-utils imagemagick sqlite3 xpad inotify-tools || exit 1
+install_missing xvfb openbox xdotool x11-utils imagemagick sqlite3 xpad inotify-tools "${QUILLARREN_PLOT_PACKAGES[@]}" || exit 1
 
 # The real-window test helpers give us the X server, openbox, a private XDG folder and the
 # clean-up on exit.
@@ -487,3 +492,11 @@ awk -v b="$(awk '$2 == "KB" && $1 == 1024 { print $3 }' "$RW_DIR/bench_keystroke
     if (w != "-") printf "; whole process under Xvfb %.3f ms (+ X server %.3f ms): %s", w / 1000, x / 1000, w / 1000 < 4 ? "met" : "missed"
     printf "\n" }'
 } | tee "$RW_DIR/table.txt"
+
+# ---------------------------------------------------------------------------------------------
+# The plots, from a copy of the figures kept beside them
+
+mkdir -p "$PLOTS_DIR/compare-run" || rw_fail "could not make $PLOTS_DIR/compare-run"
+cp "$results" "$RW_DIR/bench_keystroke.txt" "$RW_DIR/table.txt" "$PLOTS_DIR/compare-run/" ||
+    rw_fail "could not keep the figures in $PLOTS_DIR/compare-run"
+bash "$(dirname "$0")/plot.sh" "$PLOTS_DIR/compare-run" "$PLOTS_DIR" || rw_fail "bench/plot.sh could not draw the plots"

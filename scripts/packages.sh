@@ -1,10 +1,22 @@
-# Debian packages the build, the program and the tests need; sourced by the other scripts.
+# docs/make-screenshot.sh: a compositing window manager (see-through notes blend only under one) with
+# its session bus, a tool that sets the wallpaper where the compositor reads it, the notes' fonts.
+QUILLARREN_SCREENSHOT_PACKAGES=(
+    xvfb xfwm4 dbus-daemon hsetroot xdotool x11-utils imagemagick sqlite3 fonts-dejavu-core fonts-urw-base35
+)
+
+# Debian packages the build, the program and the tests need; sourced by the other scripts. The
+# tests include one that makes the screenshot.
 QUILLARREN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libsqlite3-dev libxcb1-dev
     xvfb xdotool x11-utils x11-xserver-utils openbox icewm imagemagick sqlite3 sox locales fonts-dejavu-core
     desktop-file-utils appstream
+    "${QUILLARREN_SCREENSHOT_PACKAGES[@]}"
 )
+
+# bench/plot.sh draws bench/compare.sh's figures with gnuplot; compare.sh installs it. The tests
+# skip their check of the plots without it.
+QUILLARREN_PLOT_PACKAGES=(gnuplot-nox)
 
 # The fuzz targets (scripts/fuzz): clang with libFuzzer and the sanitizers' runtime.
 QUILLARREN_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
