@@ -435,17 +435,23 @@ void TestNote::shortcutActsOnTheNoteTypedIn()
     QCOMPARE(t.texts(), (QStringList{"A", "C"}));
 }
 
-// Held keys repeat: Ctrl+D takes one note per key-down and asks the last-note question once, and
-// Ctrl+Q stores and ends once.
+// Held keys repeat: a held Ctrl+D deletes one note (its repeats nothing) and asks the last-note
+// question once, and Ctrl+Q stores and ends once.
 void TestNote::heldCtrlDAndCtrlQ()
 {
     TestProgram t;
-    t.seedNotes({"A", "B"});
+    t.seedNotes({"A", "B", "C"});
     t.start();
     const auto press = [](Form1 *note, Qt::Key key, bool repeated) {
         QKeyEvent down(QEvent::KeyPress, key, Qt::ControlModifier, QString(), repeated);
         QApplication::sendEvent(note->Text1(), &down);
     };
+    press(t.note(QStringLiteral("NotesForm3")), Qt::Key_D, false);
+    TestProgram::settle();
+    for (int repeat = 0; repeat < 5; ++repeat)
+        press(t.notes().constFirst(), Qt::Key_D, true);
+    TestProgram::settle();
+    QCOMPARE(t.texts(), (QStringList{"A", "B"}));
     press(t.note(QStringLiteral("NotesForm2")), Qt::Key_D, false);
     TestProgram::settle();
     QCOMPARE(t.texts(), QStringList{"A"});

@@ -10,6 +10,7 @@
 #include "platform/units.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
+#include "store/noteslots.h"
 #include "store/settingsstore.h"
 
 #include <QApplication>
@@ -27,23 +28,6 @@
 namespace Main2 {
 
 namespace {
-
-// The highest note slot that holds any key in the store.
-int highestStoredSlot(const SettingsStore &store)
-{
-    int highest = 0;
-    const QString prefix = NoteKeys::TagPrefix;
-    for (const QString &key : store.keys()) {
-        if (!key.startsWith(prefix))
-            continue;
-        const int dot = key.indexOf(QLatin1Char('.'), prefix.size());
-        bool ok = false;
-        const int index = QStringView(key).mid(prefix.size(), dot - prefix.size()).toInt(&ok);
-        if (ok && index > highest)
-            highest = index;
-    }
-    return std::min<int>(highest, std::numeric_limits<qint16>::max());
-}
 
 template <typename Convert>
 void applyIfStored(SettingsStore &store, const QString &key, Convert convert)
@@ -65,7 +49,7 @@ bool finalAlwaysOnTop(Program &program)
     return onTop;
 }
 
-void buildNote(Program &program, int index, bool unstoredOnTop)
+Form1 *buildNote(Program &program, int index, bool unstoredOnTop, bool storedOnTopDecides)
 {
     SettingsStore &store = program.store;
     auto *note = new Form1(program);
@@ -114,7 +98,7 @@ void buildNote(Program &program, int index, bool unstoredOnTop)
     applyIfStored(store, tag + NoteKeys::BackColor, [&](const QString &t) {
         if (const auto v = toInt32(t)) note->setBackColor(*v);
     });
-    const auto onTop = toBool(store.get(tag + NoteKeys::AlwaysOnTop));
+    const auto onTop = storedOnTopDecides ? toBool(store.get(tag + NoteKeys::AlwaysOnTop)) : std::nullopt;
     if (onTop) {
         QAction *check = program.menuForm().AlwaysOnTopName();
         check->setChecked(*onTop);
@@ -130,29 +114,32 @@ void buildNote(Program &program, int index, bool unstoredOnTop)
 
     note->Timer1()->setInterval(1);
     note->show();
+    return note;
 }
 
 } // namespace
 
 int NotesToOpen(Program &program)
 {
-    const double stored = Conversions::roundHalfEven(
-        Conversions::leadingNumber(program.store.get(NoteKeys::TotalForms, NoteKeys::DefaultTotalForms)));
-    // Never more windows than the store has notes for (a count of thousands over a few notes
-    // would bury the desktop), and at least one, so the user is never left without a note. A
-    // count that is 0, negative or too large cannot be what was meant: open the stored notes.
-    const int highest = highestStoredSlot(program.store);
-    if (stored >= 1 && stored <= std::numeric_limits<qint16>::max())
-        return std::max(1, std::min(int(stored), highest));
-    return std::max(1, highest);
+    return NoteSlots::openCount(program.store);
 }
 
 void StartUp(Program &program)
 {
     program.NoteCount = qint16(NotesToOpen(program));
+    // Every note has an id of its own from its first start on; nothing else is written.
+    const NoteSlots::Writes ids = NoteSlots::missingIds(program.store, program.NoteCount);
+    if (!ids.empty())
+        program.store.saveMany(ids);
     const bool unstoredOnTop = finalAlwaysOnTop(program);
     for (int index = 1; index <= program.NoteCount; ++index)
-        buildNote(program, index, unstoredOnTop);
+        buildNote(program, index, unstoredOnTop, true);
+}
+
+Form1 *OpenStoredNote(Program &program, int index)
+{
+    // A note that joins the open ones is stacked as they are: the stacking is the program's.
+    return buildNote(program, index, program.menuForm().AlwaysOnTopName()->isChecked(), false);
 }
 
 QString SkinFilePath()
@@ -242,34 +229,22 @@ void retry(Access access)
 
 QString DateFormat(const QLocale &locale)
 {
-    // Never a two-digit year: a note outlives its century.
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return format;
+    return Conversions::dateFormat(locale);
 }
 
 QString TimeFormat(const QLocale &locale)
 {
-    // The long format carries the time zone; a note wants the time of day alone.
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return format.trimmed();
+    return Conversions::timeFormat(locale);
 }
 
 QString GeneralDate(const QDateTime &value)
 {
-    const QLocale locale;
-    return locale.toString(value, DateFormat(locale) + QLatin1Char(' ') + TimeFormat(locale));
+    return Conversions::generalDate(value);
 }
 
 QDateTime ParseGeneralDate(const QString &text)
 {
-    const QLocale locale;
-    QDateTime parsed = locale.toDateTime(text.trimmed(), DateFormat(locale) + QLatin1Char(' ') + TimeFormat(locale));
-    if (!parsed.isValid())
-        parsed = QDateTime::fromString(text.trimmed(), Qt::ISODate);
-    return parsed;
+    return Conversions::parseGeneralDate(text);
 }
 
 void DoEventsTwice()

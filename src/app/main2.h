@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QString>
 
+class Form1;
 class Program;
 class QWidget;
 
@@ -15,6 +16,8 @@ void StartUp(Program &program);
 
 /** How many notes start-up opens for a stored "Total Forms" text. */
 int NotesToOpen(Program &program);
+/** Opens the note stored in this slot as start-up does, stacked as the open notes are. */
+Form1 *OpenStoredNote(Program &program, int index);
 
 /** The skin file below the program folder, a style sheet for the menu window and its menu. */
 QString SkinFilePath();

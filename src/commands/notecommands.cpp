@@ -16,6 +16,7 @@
 #include "reminder/reminder.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
+#include "store/noteslots.h"
 #include "store/settingsstore.h"
 
 #include <QAction>
@@ -154,7 +155,7 @@ void NoteCommands::CreateNewNote()
     const QString tag = NoteKeys::tagFor(m_program.NoteCount);
     // The slot may hold keys of a note that was there before; they must not come back with this one.
     Writes writes;
-    copyNoteKeys(m_program.store, QString(), tag, writes);
+    NoteSlots::writeInto(m_program.store, {{NoteKeys::Id, NoteSlots::newId()}}, tag, writes);
     writes.emplace_back(NoteKeys::TotalForms, QString::number(m_program.NoteCount));
     note->setTag(tag);
     note->Text1()->setFocus(Qt::OtherFocusReason);
@@ -169,57 +170,123 @@ void NoteCommands::DeleteThisNote()
         return;
     // Notes the window system closed are put away, not open: they do not count here.
     const int open = Form1::openNotes(m_program.forms).size();
-    Writes emptied;
     if (open == 1) {
         const MessageAnswer answer = m_program.dialogs().messageBox(
             nullptr, QStringLiteral("This is the last note. Would you like to quit?"), QStringLiteral("Quit?"),
             MessageButtons::YesNo, MessageIcon::None);
         // Nothing typed may be lost by ending: while it cannot be written the note stays open.
+        // The note itself stays stored and comes back at the next start.
         if (answer == MessageAnswer::Yes && m_program.everythingStored()) {
             RemoveTextHook(m_program);
             Main2::DoEventsTwice();
             m_program.end();
             return;
         }
-    } else {
-        for (Form1 *note : targets()) {
-            // Stored with the renumbering, as one: a kill while the window goes away must not
-            // bring the deleted note back as an empty one.
-            emptied.emplace_back(note->Tag() + NoteKeys::Notes, QString());
-            note->unload();
-            Main2::DoEventsTwice();
-            // Renumbering hands the tag to another note: a command still aimed at the deleted
-            // one (from an open dialog) must not land there.
-            m_program.CurrentNoteTag.clear();
-        }
+        renumberNotes();
+    } else if (const QList<Form1 *> found = targets(); !found.isEmpty()) {
+        moveToTrash(found.constFirst());
     }
-    renumberNotes(std::move(emptied));
     // An open reminder dialog no longer has a note to act on, and must say so.
     if (m_program.isReminderLoaded())
         m_program.reminder().showTargetNote();
 }
 
-// Keeps the stored slots 1 … N exactly the open notes in load order, with "Total Forms" N, so
-// whatever way the program ends next, the same notes come back.
-void NoteCommands::renumberNotes(Writes writes)
+void NoteCommands::moveToTrash(Form1 *note)
 {
-    const QList<Form *> notes = m_program.forms.notes();
-    QString followTarget;
-    int slot = 0;
-    for (Form *note : notes) {
-        const QString tag = NoteKeys::tagFor(++slot);
+    const SettingsStore &store = m_program.store;
+    const QString tag = note->Tag();
+    SettingsStore::TrashedNote trashed;
+    trashed.values = NoteSlots::valuesOf(store, tag);
+    trashed.values.remove(NoteKeys::ActivehWnd);   // names a window of this run only
+    trashed.id = trashed.values.value(NoteKeys::Id);
+    if (trashed.id.isEmpty())
+        trashed.id = trashed.values[NoteKeys::Id] = NoteSlots::newId();
+    trashed.deleted = m_program.clock().now();
+
+    // The note goes into the trash with the renumbering, in one transaction: a kill at any moment
+    // leaves it either open or in the trash, never both and never neither.
+    Renumbering plan = planRenumbering(note);
+    NoteSlots::writeInto(store, {}, NoteKeys::tagFor(m_program.NoteCount), plan.writes);   // the slot left over
+    plan.writes.emplace_back(NoteKeys::TotalForms, QString::number(plan.count));
+    QString error;
+    if (!m_program.store.commit({plan.writes, {trashed}, {}}, &error)) {
+        m_program.dialogs().messageBox(
+            nullptr,
+            QStringLiteral("The note could not be moved to Deleted Notes, because %1. It stays open; nothing "
+                           "was deleted.").arg(error),
+            Main2::AppTitle(), MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    }
+    note->unload();
+    // Renumbering hands the tag to another note: a command still aimed at the deleted one (from an
+    // open dialog) must not land there.
+    m_program.CurrentNoteTag.clear();
+    applyRenumbering(plan);
+    Main2::DoEventsTwice();
+}
+
+bool NoteCommands::addNotes(const QList<NoteSlots::Values> &notes, SettingsStore::Change alongside, QString *error)
+{
+    if (m_program.quitting || m_program.hasEnded()) {
+        *error = QStringLiteral("Quillarren is quitting");
+        return false;
+    }
+    renumberNotes();
+    if (m_program.NoteCount + notes.size() > std::numeric_limits<qint16>::max()) {
+        *error = QStringLiteral("there would be more notes than Quillarren can keep");
+        return false;
+    }
+    NoteSlots::appendNotes(m_program.store, notes, m_program.NoteCount, alongside.values);
+    if (!m_program.store.commit(alongside, error))
+        return false;
+    for (int i = 0; i < notes.size(); ++i) {
+        m_program.NoteCount = qint16(m_program.NoteCount + 1);
+        Form1 *note = Main2::OpenStoredNote(m_program, m_program.NoteCount);
+        note->raise();
+    }
+    return true;
+}
+
+// Slots 1 … N for the loaded notes in load order, but `leaving`: the writes that move their keys
+// and each note's new tag.
+NoteCommands::Renumbering NoteCommands::planRenumbering(const Form *leaving) const
+{
+    Renumbering plan;
+    for (Form *note : m_program.forms.notes()) {
+        if (note == leaving)
+            continue;
+        const QString tag = NoteKeys::tagFor(++plan.count);
         if (note->Tag() == tag)
             continue;
-        copyNoteKeys(m_program.store, note->Tag(), tag, writes);
+        copyNoteKeys(m_program.store, note->Tag(), tag, plan.writes);
+        plan.moves.append({note, tag});
+    }
+    return plan;
+}
+
+void NoteCommands::applyRenumbering(const Renumbering &plan)
+{
+    QString followTarget;
+    for (const auto &[note, tag] : plan.moves) {
+        if (!note)
+            continue;
         if (m_program.CurrentNoteTag == note->Tag())
             followTarget = tag;
         note->setTag(tag);
     }
     if (!followTarget.isEmpty())
         m_program.CurrentNoteTag = followTarget;
-    m_program.NoteCount = qint16(slot);
-    writes.emplace_back(NoteKeys::TotalForms, QString::number(slot));
-    m_program.store.saveMany(writes);
+    m_program.NoteCount = qint16(plan.count);
+}
+
+// Keeps the stored slots 1 … N exactly the open notes in load order, with "Total Forms" N, so
+// whatever way the program ends next, the same notes come back.
+void NoteCommands::renumberNotes()
+{
+    Renumbering plan = planRenumbering(nullptr);
+    plan.writes.emplace_back(NoteKeys::TotalForms, QString::number(plan.count));
+    applyRenumbering(plan);
+    m_program.store.saveMany(plan.writes);
 }
 
 void NoteCommands::Quit()

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
+#include <QPair>
+#include <QPointer>
 #include <QString>
+
+#include "store/settingsstore.h"
 
 #include <utility>
 #include <vector>
 
+class Form;
 class Form1;
 class Program;
 class QComboBox;
@@ -32,6 +38,11 @@ public:
     /** Stores every open note under 1, 2, 3 … in load order, unloads every window and ends. */
     void Quit();
 
+    /** Opens these notes (stored values by suffix) after the open ones, stored in one transaction
+        with `alongside` (notes taken out of or put into the trash); false with the reason, in
+        words for the user, when the store cannot take them now (nothing opens then). */
+    bool addNotes(const QList<QHash<QString, QString>> &notes, SettingsStore::Change alongside, QString *error);
+
     void DefaultTranslucency();
     void IncreaseTranslucency();
     void DecreaseTranslucency();
@@ -54,8 +65,17 @@ private:
     void insertAtCaret(const QString &text);
     void storeTranslucency(int level);
     int storedTranslucency() const;
-    /** Stores the given writes and the renumbering in one commit. */
-    void renumberNotes(std::vector<std::pair<QString, QString>> writes = {});
+    struct Renumbering
+    {
+        std::vector<std::pair<QString, QString>> writes;
+        QList<QPair<QPointer<Form>, QString>> moves;   // a note and its new tag
+        int count = 0;
+    };
+    Renumbering planRenumbering(const Form *leaving) const;
+    void applyRenumbering(const Renumbering &plan);
+    void renumberNotes();
+    /** Deletes the note into the trash; it stays open when the store cannot take that now. */
+    void moveToTrash(Form1 *note);
 
     Program &m_program;
 };

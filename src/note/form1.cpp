@@ -677,8 +677,8 @@ void Form1::runShortcut(Program &program, KeyboardShortcuts::Command command, bo
     case Command::None: break;
     case Command::SelectAll: commands.SelectAll(); break;
     case Command::DeleteThisNote:
-        // A held key repeats: one note goes per key-down, and the last-note question is asked once.
-        if (!(repeated && openNotes(program.forms).size() == 1))
+        // A held key repeats: one press deletes one note at most, the key's repeats nothing.
+        if (!repeated)
             commands.DeleteThisNote();
         break;
     case Command::Email: program.showEmail(); break;

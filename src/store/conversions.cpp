@@ -1,5 +1,6 @@
 #include "store/conversions.h"
 
+#include <QDateTime>
 #include <QLocale>
 
 #include <cmath>
@@ -110,6 +111,38 @@ QString fromBool(bool value)
 QString fromSingle(float value)
 {
     return QString::number(double(value), 'g', 7);
+}
+
+QString dateFormat(const QLocale &locale)
+{
+    // Never a two-digit year: a note outlives its century.
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+QString timeFormat(const QLocale &locale)
+{
+    // The long format carries the time zone; a note wants the time of day alone.
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return format.trimmed();
+}
+
+QString generalDate(const QDateTime &value)
+{
+    const QLocale locale;
+    return locale.toString(value, dateFormat(locale) + QLatin1Char(' ') + timeFormat(locale));
+}
+
+QDateTime parseGeneralDate(const QString &text)
+{
+    const QLocale locale;
+    QDateTime parsed = locale.toDateTime(text.trimmed(), dateFormat(locale) + QLatin1Char(' ') + timeFormat(locale));
+    if (!parsed.isValid())
+        parsed = QDateTime::fromString(text.trimmed(), Qt::ISODate);
+    return parsed;
 }
 
 } // namespace Conversions

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+class QDateTime;
+class QLocale;
+
 #include <cstdint>
 #include <optional>
 
@@ -26,5 +29,14 @@ std::optional<bool> toBool(const QString &text);
 QString fromBool(bool value);
 /** A single-precision number as short decimal text: 9 gives "9", 9.75 gives "9.75". */
 QString fromSingle(float value);
+
+/** The locale's short date, always with a four-digit year. */
+QString dateFormat(const QLocale &locale);
+/** The locale's time of day with seconds, without a time zone. */
+QString timeFormat(const QLocale &locale);
+/** A date and time as the system's general date shows it: the short date, a blank, the time. */
+QString generalDate(const QDateTime &value);
+/** Reads back what generalDate wrote (or an ISO date and time); an invalid date time when it cannot. */
+QDateTime parseGeneralDate(const QString &text);
 
 } // namespace Conversions

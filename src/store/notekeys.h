@@ -34,6 +34,9 @@ inline const QString ReminderSeconds = QStringLiteral(".ReminderSeconds");
 // Beyond the keys above: the second the reminder last went off, so that a restart the same day
 // neither repeats it nor forgets one that fell due while the program was not running.
 inline const QString ReminderLastAlarm = QStringLiteral(".ReminderLastAlarm");
+// The note's own id (a UUID), which no renumbering changes: deleted notes, backups, exported
+// files and other computers name the note by it.
+inline const QString Id = QStringLiteral(".Id");
 // The note's size in twips, stored when the user resizes it.
 inline const QString Width = QStringLiteral(".Width");
 inline const QString Height = QStringLiteral(".Height");
@@ -48,7 +51,7 @@ inline const QString DefaultTransCount = QStringLiteral("1");
 inline const QStringList AllSuffixes = {
     Left, Top, Notes, TextColor, Bold, Italic, Underline, Strikethru, Font, Size, TextBackColor,
     BackColor, Translucency, TransCount, AlwaysOnTop, ActivehWnd, EmailAddresses, ReminderStatus,
-    ReminderDate, ReminderHours, ReminderMinutes, ReminderSeconds, ReminderLastAlarm, Width, Height,
+    ReminderDate, ReminderHours, ReminderMinutes, ReminderSeconds, ReminderLastAlarm, Width, Height, Id,
 };
 
 inline QString tagFor(int index)

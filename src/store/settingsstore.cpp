@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -18,6 +20,9 @@
 #include <cerrno>
 
 Q_LOGGING_CATEGORY(lcStore, "quillarren.store")
+
+// Deleted notes, kept for a while: everything stored for each, as one JSON object.
+#define TRASH_TABLE "CREATE TABLE IF NOT EXISTS trash(id TEXT PRIMARY KEY, deleted TEXT NOT NULL, note TEXT NOT NULL)"
 
 namespace {
 
@@ -151,7 +156,7 @@ QString SettingsStore::defaultPath()
     return base + QStringLiteral("/Brimvale/Quillarren.sqlite3");
 }
 
-SettingsStore::OpenResult SettingsStore::open(const QString &path)
+SettingsStore::OpenResult SettingsStore::open(const QString &path, Damaged damaged)
 {
     OpenResult result;
     closeFile();
@@ -180,6 +185,14 @@ SettingsStore::OpenResult SettingsStore::open(const QString &path)
     // Nothing is written to a store before all of it has been read: a damaged one is kept as it
     // is. A store another program holds for a moment is waited for, not taken for a broken one.
     bool read = openConnection(path, &error, &code, StartUpBusyTimeoutMs) && readAll(&error, &code);
+    if (!read && isDamaged(code) && damaged == Damaged::Refuse) {
+        closeFile();
+        m_values.clear();
+        result.readable = false;
+        result.error = tr("The notes store %1 is damaged. Start Quillarren: it keeps the damaged file aside and "
+                          "offers to restore your notes from a backup.").arg(QDir::toNativeSeparators(path));
+        return result;
+    }
     if (!read && isDamaged(code)) {
         closeFile();
         m_values.clear();
@@ -308,7 +321,8 @@ bool SettingsStore::prepareForWriting(QString *error, bool waitWhileHeld)
         "PRAGMA journal_size_limit=1048576;"
         "CREATE TABLE IF NOT EXISTS settings("
         " application TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL, value TEXT,"
-        " PRIMARY KEY(application, section, key));";
+        " PRIMARY KEY(application, section, key));"
+        TRASH_TABLE ";";
     // Switching an older store's journal takes it whole; SQLite does not wait for that itself.
     QElapsedTimer waited;
     waited.start();
@@ -480,6 +494,41 @@ bool SettingsStore::flushPending()
     return writePending();
 }
 
+bool SettingsStore::replaceWith(const QString &file, QString *error)
+{
+    if (!flushPending() || !m_db) {
+        *error = failureCause();
+        return false;
+    }
+    sqlite3 *source = nullptr;
+    int rc = sqlite3_open_v2(utf8(file).constData(), &source, SQLITE_OPEN_READONLY, nullptr);
+    if (rc == SQLITE_OK) {
+        // One transaction on the open store: the notes are all replaced, or none are.
+        sqlite3_backup *backup = sqlite3_backup_init(m_db, "main", source, "main");
+        rc = backup ? sqlite3_backup_step(backup, -1) : sqlite3_errcode(m_db);
+        if (backup)
+            sqlite3_backup_finish(backup);
+    }
+    sqlite3_close(source);
+    if (rc != SQLITE_DONE) {
+        *error = tr("the notes could not be copied from %1 (%2)").arg(file, QString::fromUtf8(sqlite3_errstr(rc)));
+        return false;
+    }
+    sqlite3_exec(m_db, TRASH_TABLE, nullptr, nullptr, nullptr);   // a backup made before the trash
+    m_values.clear();
+    QString reason;
+    int code = SQLITE_OK;
+    if (!readAll(&reason, &code)) {
+        *error = reason;
+        return false;
+    }
+    // What the journal held belonged to the notes just replaced.
+    m_journal.clear();
+    if (!m_syncTimer.isActive())
+        m_syncTimer.start();
+    return true;
+}
+
 bool SettingsStore::syncNow()
 {
     const bool stored = flushPending();
@@ -549,16 +598,7 @@ bool SettingsStore::writeValues(const std::vector<QString> &keys, QString *error
         return false;
     }
     for (const QString &key : keys) {
-        const QByteArray k = utf8(key);
-        const QByteArray v = utf8(m_values.value(key));
-        sqlite3_reset(m_upsert);
-        sqlite3_bind_text(m_upsert, 1, Application, -1, SQLITE_STATIC);
-        sqlite3_bind_text(m_upsert, 2, Section, -1, SQLITE_STATIC);
-        sqlite3_bind_text(m_upsert, 3, k.constData(), k.size(), SQLITE_STATIC);
-        sqlite3_bind_text(m_upsert, 4, v.constData(), v.size(), SQLITE_STATIC);
-        const int rc = sqlite3_step(m_upsert);
-        sqlite3_reset(m_upsert);
-        if (rc != SQLITE_DONE) {
+        if (!upsert(key, m_values.value(key))) {
             *error = lastError();
             if (many)
                 sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -579,6 +619,133 @@ bool SettingsStore::writeValues(const std::vector<QString> &keys, QString *error
         return false;
     }
     return true;
+}
+
+bool SettingsStore::upsert(const QString &key, const QString &value)
+{
+    const QByteArray k = utf8(key);
+    const QByteArray v = utf8(value);
+    sqlite3_reset(m_upsert);
+    sqlite3_bind_text(m_upsert, 1, Application, -1, SQLITE_STATIC);
+    sqlite3_bind_text(m_upsert, 2, Section, -1, SQLITE_STATIC);
+    sqlite3_bind_text(m_upsert, 3, k.constData(), k.size(), SQLITE_STATIC);
+    sqlite3_bind_text(m_upsert, 4, v.constData(), v.size(), SQLITE_STATIC);
+    const int rc = sqlite3_step(m_upsert);
+    sqlite3_reset(m_upsert);
+    return rc == SQLITE_DONE;
+}
+
+namespace {
+
+QByteArray encodeTrashed(const QHash<QString, QString> &values)
+{
+    QJsonObject object;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        object.insert(it.key(), it.value());
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+SettingsStore::TrashedNote decodeTrashed(sqlite3_stmt *row)
+{
+    const auto text = [row](int i) {
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(row, i)), sqlite3_column_bytes(row, i));
+    };
+    SettingsStore::TrashedNote note;
+    note.id = text(0);
+    note.deleted = QDateTime::fromString(text(1), Qt::ISODate);
+    const QJsonObject object = QJsonDocument::fromJson(text(2).toUtf8()).object();
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it)
+        note.values.insert(it.key(), it.value().toString());
+    return note;
+}
+
+} // namespace
+
+bool SettingsStore::writeChange(const Change &change)
+{
+    const auto run = [this](const char *sql, const std::function<void(sqlite3_stmt *)> &bind) {
+        sqlite3_stmt *statement = nullptr;
+        if (sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr) != SQLITE_OK)
+            return false;
+        bind(statement);
+        const bool done = sqlite3_step(statement) == SQLITE_DONE;
+        sqlite3_finalize(statement);
+        return done;
+    };
+    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return false;
+    bool ok = true;
+    for (const auto &[key, value] : change.values)
+        ok = ok && upsert(key, value);
+    for (const TrashedNote &note : change.toTrash) {
+        const QByteArray id = utf8(note.id);
+        const QByteArray deleted = utf8(note.deleted.toUTC().toString(Qt::ISODateWithMs));
+        const QByteArray values = encodeTrashed(note.values);
+        ok = ok && run("INSERT OR REPLACE INTO trash(id, deleted, note) VALUES(?1, ?2, ?3)", [&](sqlite3_stmt *s) {
+            sqlite3_bind_text(s, 1, id.constData(), id.size(), SQLITE_STATIC);
+            sqlite3_bind_text(s, 2, deleted.constData(), deleted.size(), SQLITE_STATIC);
+            sqlite3_bind_text(s, 3, values.constData(), values.size(), SQLITE_STATIC);
+        });
+    }
+    for (const QString &id : change.fromTrash) {
+        const QByteArray bytes = utf8(id);
+        ok = ok && run("DELETE FROM trash WHERE id = ?1", [&](sqlite3_stmt *s) {
+            sqlite3_bind_text(s, 1, bytes.constData(), bytes.size(), SQLITE_STATIC);
+        });
+    }
+    if (ok && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK)
+        return true;
+    lastError();   // keeps the cause for failureCause() before the rollback clears it
+    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return false;
+}
+
+bool SettingsStore::commit(const Change &change, QString *error)
+{
+    // Whatever waits goes first: the change must not overtake it, nor be retried behind it.
+    if (!flushPending() || !m_db || !writeChange(change)) {
+        *error = failureCause();
+        return false;
+    }
+    for (const auto &[key, value] : change.values)
+        m_values.insert(key, value.isNull() ? QStringLiteral("") : value);
+    if (!m_syncTimer.isActive())
+        m_syncTimer.start();
+    return true;
+}
+
+QList<SettingsStore::TrashedNote> SettingsStore::trash() const
+{
+    QList<TrashedNote> notes;
+    sqlite3_stmt *select = nullptr;
+    if (!m_db || sqlite3_prepare_v2(m_db, "SELECT id, deleted, note FROM trash ORDER BY deleted DESC", -1, &select,
+                                    nullptr) != SQLITE_OK)
+        return notes;
+    while (sqlite3_step(select) == SQLITE_ROW)
+        notes.append(decodeTrashed(select));
+    sqlite3_finalize(select);
+    return notes;
+}
+
+std::optional<SettingsStore::TrashedNote> SettingsStore::trashed(const QString &id) const
+{
+    for (const TrashedNote &note : trash()) {
+        if (note.id == id)
+            return note;
+    }
+    return std::nullopt;
+}
+
+int SettingsStore::dropTrashedBefore(const QDateTime &cutoff)
+{
+    sqlite3_stmt *drop = nullptr;
+    if (!m_db || sqlite3_prepare_v2(m_db, "DELETE FROM trash WHERE deleted < ?1", -1, &drop, nullptr) != SQLITE_OK)
+        return 0;
+    const QByteArray limit = utf8(cutoff.toUTC().toString(Qt::ISODateWithMs));
+    sqlite3_bind_text(drop, 1, limit.constData(), limit.size(), SQLITE_STATIC);
+    const int rc = sqlite3_step(drop);
+    sqlite3_finalize(drop);
+    return rc == SQLITE_DONE ? sqlite3_changes(m_db) : 0;
 }
 
 void SettingsStore::noteFailure(const QString &error)

@@ -2,6 +2,7 @@
 
 #include "store/pendingjournal.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -35,14 +37,32 @@ public:
         bool readable = true;       // every stored value was read (or there were none yet)
     };
 
+    /** A deleted note kept in the trash: everything stored for it, by key suffix. */
+    struct TrashedNote
+    {
+        QString id;
+        QDateTime deleted;
+        QHash<QString, QString> values;   // suffix (".Notes" …) to stored text
+    };
+
+    /** Changes written together, now: values, notes put into the trash, notes taken out of it. */
+    struct Change
+    {
+        std::vector<std::pair<QString, QString>> values;
+        QList<TrashedNote> toTrash;
+        QStringList fromTrash;   // ids
+    };
+
     explicit SettingsStore(QObject *parent = nullptr);
     ~SettingsStore() override;
 
     /** $XDG_CONFIG_HOME/Brimvale/Quillarren.sqlite3, ~/.config when the variable is unset. */
     static QString defaultPath();
 
-    /** Opens (creating when needed) the store file; a damaged file is moved aside, never overwritten. */
-    OpenResult open(const QString &path);
+    enum class Damaged { MoveAside, Refuse };
+    /** Opens (creating when needed) the store file; a damaged file is moved aside (and a new
+        store started) or, with Refuse, left as it is and reported; never overwritten. */
+    OpenResult open(const QString &path, Damaged damaged = Damaged::MoveAside);
     QString path() const { return m_path; }
 
     /** The stored text, or the default when the key is absent. */
@@ -60,11 +80,24 @@ public:
         the caller then saves the whole text. */
     bool saveEdit(const QString &key, qsizetype position, qsizetype removed, const QString &inserted);
 
+    /** Writes the change as one transaction before returning: all of it or, when the store cannot
+        take it now, none of it, in memory or in the file (it is not kept to be retried, unlike a
+        save). False with the reason, in words for the user. */
+    bool commit(const Change &change, QString *error);
+    /** The deleted notes kept, newest first; the one with this id. Empty when the file is not open. */
+    QList<TrashedNote> trash() const;
+    std::optional<TrashedNote> trashed(const QString &id) const;
+    /** Drops the notes deleted before the cutoff for good; how many went. */
+    int dropTrashedBefore(const QDateTime &cutoff);
+
     /** Values accepted in memory but not in the file yet (a failed write, or a change of a long
         note waiting for a pause in the typing). */
     int pendingCount() const { return int(m_pending.size() + m_deferred.size()); }
     /** Writes everything not in the file yet; true when nothing is left pending. */
     bool flushPending();
+    /** Replaces every value and the trash by those of another store file (a backup), as one
+        transaction; false with the reason, and nothing changed, when it cannot. */
+    bool replaceWith(const QString &file, QString *error);
     /** Writes what waits and forces the file, and the journal of what it could not take, onto
         stable storage before returning: for a session that is about to end. */
     bool syncNow();
@@ -102,6 +135,8 @@ private:
     bool writePending();
     /** Writes the keys' values in one transaction; a generation other than 0 is recorded with them. */
     bool writeValues(const std::vector<QString> &keys, QString *error, quint32 generation = 0);
+    bool upsert(const QString &key, const QString &value);
+    bool writeChange(const Change &change);
     void noteFailure(const QString &error);
     /** The file's last error in words; remembers its kind for failureCause(). */
     QString lastError();

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <optional>
+
+class Dialogs;
+class SettingsStore;
+
+// Copies of the notes store in backups/ beside it: made with SQLite's online backup on a
+// connection of their own, off the window thread, checked before an older one is removed, and
+// kept as the last 7 daily and 4 weekly copies.
+class Backups final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Backups)
+
+public:
+    struct Entry
+    {
+        QString path;
+        QDateTime made;
+        qint64 bytes = 0;
+    };
+
+    explicit Backups(const QString &storePath, QObject *parent = nullptr);
+
+    QString folder() const { return m_folder; }
+    /** The backups there, newest first; only files named as this program names them. */
+    QList<Entry> list() const;
+    /** The newest backup that passes its check. */
+    std::optional<Entry> newestGood() const;
+
+    /** Makes a backup now, on the calling thread, named by `now`; checks it, then removes the
+        copies the rotation no longer keeps. Its path, or nothing with the reason. */
+    std::optional<QString> makeNow(const QDateTime &now, QString *error) const;
+    /** The backups the rotation keeps: the newest of each of the last 7 days that have one, and
+        the newest of each of the last 4 weeks that have one. */
+    static QList<Entry> kept(const QList<Entry> &all);
+    /** The file is a whole notes store: it opens, passes SQLite's quick check and has the notes'
+        table. False with the reason otherwise. */
+    static bool check(const QString &file, QString *error);
+
+    /** The store was damaged, kept aside as `keptAs`, and a new one started: offers the newest
+        good backup and restores it into the store when the user says yes. */
+    void offerAfterDamage(SettingsStore &store, Dialogs &dialogs, const QString &keptAs) const;
+
+    /** A backup now, or when the newest is older than a day, off the window thread; then a look
+        once an hour whether a day has passed. finished() tells how it went. */
+    void startSchedule();
+    void backUpInBackground(bool evenIfRecent);
+    bool isBusy() const { return m_busy; }
+
+signals:
+    void finished(const QString &path, const QString &error);
+    /** An hour has passed: time for other once-a-day upkeep too. */
+    void hourly();
+
+private:
+    static QList<Entry> listIn(const QString &folder);
+    static std::optional<QString> make(const QString &storePath, const QString &folder, const QDateTime &now,
+                                       QString *error);
+
+    QString m_storePath;
+    QString m_folder;
+    QTimer m_hourly;
+    bool m_busy = false;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "store/noteslots.h"
+#include "store/settingsstore.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+
+// The one file format of notes outside the store, written and read in one place: exported files,
+// imported files and the sync folder's note files. A note is a JSON object:
+//
+//   {"id": "…uuid…", "text": "…",
+//    "font": {"family": "Arial", "size": 9, "bold": false, "italic": false, "underline": false,
+//             "strikethrough": false},
+//    "textColor": "#000000", "backColor": "#ffffc0", "textBackColor": "#ffffc0",
+//    "seeThrough": 200, "onTop": true,
+//    "place": {"left": 500, "top": 500}, "size": {"width": 1995, "height": 2355},
+//    "reminder": {"status": "Enabled", "from": "2026-12-09T10:00:00", "time": "10:00:00",
+//                 "lastAlarm": "2026-12-09T10:00:00"},
+//    "emailAddresses": "…"}
+//
+// Colours are "#rrggbb", or "system:N" for the desktop's colour number N; places and sizes are in
+// twips (1/1440 inch); dates are ISO 8601 in local time. A field the note does not have is left
+// out, and reads as the note's default.
+namespace NoteFile {
+
+/** The name and highest version of the format this program reads and writes. */
+inline const QString FormatName = QStringLiteral("quillarren-notes");
+constexpr int FormatVersion = 1;
+/** Files beyond this size are not read: no notes file of a person comes near it. */
+constexpr qint64 LargestFileBytes = 512LL * 1024 * 1024;
+
+/** A note's stored values as the format's object; the window's handle is left out. */
+QJsonObject toJson(const NoteSlots::Values &values);
+/** The stored values of a note object; fields of the wrong kind are left out. */
+NoteSlots::Values fromJson(const QJsonObject &note);
+
+/** A whole file: the open notes, then (when asked for) the deleted ones with their dates. */
+QByteArray write(const QList<NoteSlots::Values> &notes, const QList<SettingsStore::TrashedNote> &deleted);
+
+struct Contents
+{
+    QList<NoteSlots::Values> notes;
+    QList<SettingsStore::TrashedNote> deleted;
+};
+/** Reads a file's bytes; on failure nothing, and why in words for the user ("not a Quillarren
+    notes file", "written by a newer Quillarren" …), naming the file as `name`. */
+std::optional<Contents> read(const QByteArray &bytes, const QString &name, QString *error);
+
+/** The notes for people: a heading with each note's first line, then its text. */
+QByteArray markdown(const QList<NoteSlots::Values> &notes);
+
+} // namespace NoteFile
