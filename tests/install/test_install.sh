@@ -23,9 +23,9 @@ PROGRAM=$PREFIX/lib/quillarren/quillarren
 [ -s "$PREFIX/lib/quillarren/Reminder.wav" ] || fail "no alarm sound beside the installed program"
 PLUGIN=$PREFIX/lib/quillarren/quillarren-sound.so
 [ -s "$PLUGIN" ] || fail "no sound plugin beside the installed program"
-# The audio libraries stay out of every start: only the plugin needs Qt Multimedia.
+# The audio and network libraries stay out of every start: only the plugin needs Qt Multimedia.
 needed=$(readelf -d "$PROGRAM") || fail "readelf could not read the installed program"
-for library in libQt6Multimedia; do
+for library in libQt6Multimedia libQt6Network; do
     ! grep -q "NEEDED.*$library" <<<"$needed" || fail "the program links $library"
 done
 readelf -d "$PLUGIN" | grep -q 'NEEDED.*libQt6Multimedia' || fail "the sound plugin does not link Qt Multimedia"
