@@ -207,7 +207,10 @@ n=$(colour_pixels 233 157 193 173 26 43 140)
 plain_ink=$(colour_pixels 233 157 193 173 0 0 0)
 menu $(strip 233 133) $FONT
 wait_window '^Font$' "the font dialog (first note)"
-xdotool key alt+y
+# Typing searches the style list from the row after the current one: from the last row it wraps
+# to the first "Bold", where a stand-in such as Liberation Sans lists Bold, Regular, Italic, Bold
+# Italic and a search from Regular would find Bold Italic.
+xdotool key alt+y End
 xdotool type --delay 25 "Bold"
 xdotool key Return
 wait_window_gone '^Font$' "the font dialog (first note)"
