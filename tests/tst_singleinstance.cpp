@@ -1,12 +1,12 @@
 // The one-instance lock and the channel to the running copy: where its socket goes, requests and
-// replies, and clients that must not get in the way (silent, stale, another user's).
+// replies, and what must not keep the running copy from answering (stale sockets, silent clients,
+// another user).
 
 #include "platform/singleinstance.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -17,29 +17,21 @@
 #include <future>
 #include <memory>
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
-#include <poll.h>
 #include <unistd.h>
 
 using Reply = SingleInstance::Reply;
-using namespace std::chrono_literals;
 
 namespace {
-
-// A second start is another process; here it is another thread, so that this one keeps serving.
-std::future<std::optional<Reply>> askLater(const QString &folder, const QString &verb, const QStringList &args = {},
-                                           int waitMs = 2000)
-{
-    return std::async(std::launch::async, [=] { return SingleInstance(folder).ask(verb, args, waitMs); });
-}
 
 template <typename T>
 bool isReady(const std::future<T> &future)
 {
-    return future.wait_for(0ms) == std::future_status::ready;
+    return future.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready;
 }
 
 sockaddr_un addressOf(const QString &path)
@@ -51,20 +43,16 @@ sockaddr_un addressOf(const QString &path)
     return address;
 }
 
-// A raw client that connects and, when given one, sends a request; -1 when it cannot connect.
-int connectRaw(const QString &path, const QByteArray &send = {})
+int connectedSocket(const QString &path)
 {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     const sockaddr_un address = addressOf(path);
-    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    if (!send.isEmpty() && ::write(fd, send.constData(), size_t(send.size())) != send.size()) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    return ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 ? fd : -1;
+}
+
+bool setMode(const QString &path, mode_t mode)
+{
+    return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
 }
 
 } // namespace
@@ -81,10 +69,9 @@ private slots:
     void socketPlace();
     void requestsAndReplies_data();
     void requestsAndReplies();
-    void secondStartIsAnswered();
+    void obstaclesDoNotStopTheAnswer_data();
+    void obstaclesDoNotStopTheAnswer();
     void silentHolderGivesNoAnswer();
-    void socketLeftByAKillIsReplaced();
-    void clientsThatSayNothingDoNotBlock();
     void otherUsersAreRefused_data();
     void otherUsersAreRefused();
 
@@ -98,14 +85,11 @@ private:
 void TestSingleInstance::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
     m_runtime = m_dir->filePath(QStringLiteral("runtime"));
-    QVERIFY(QDir().mkpath(m_runtime));
-    QVERIFY(QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(QDir().mkpath(m_runtime) && setMode(m_runtime, 0700));
+    QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("tmp"))));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime));
-    const QString temp = m_dir->filePath(QStringLiteral("tmp"));
-    QVERIFY(QDir().mkpath(temp));
-    qputenv("TMPDIR", QFile::encodeName(temp));
+    qputenv("TMPDIR", QFile::encodeName(m_dir->filePath(QStringLiteral("tmp"))));
 }
 
 void TestSingleInstance::cleanup()
@@ -117,15 +101,14 @@ void TestSingleInstance::cleanup()
 
 void TestSingleInstance::socketPlace_data()
 {
-    QTest::addColumn<QString>("runtime");   // "private", "open", "none", "long"
-    QTest::addColumn<QString>("temp");      // "ours", "planted", "long"
-    QTest::addColumn<QString>("expected");  // the folder the socket goes to: runtime, temp or /tmp
+    QTest::addColumn<QString>("runtime");    // private, open, none, long
+    QTest::addColumn<QString>("temp");       // ours, planted (by another user), long
+    QTest::addColumn<QString>("expected");   // the socket's folder: runtime, temp or /tmp
     QTest::newRow("private runtime folder") << "private" << "ours" << "runtime";
     QTest::newRow("runtime folder open to others") << "open" << "ours" << "temp";
     QTest::newRow("no runtime folder") << "none" << "ours" << "temp";
-    // Socket addresses hold 107 bytes.
-    QTest::newRow("paths too long") << "long" << "long" << "/tmp";
-    QTest::newRow("temporary folder planted by another user") << "none" << "planted" << "/tmp";
+    QTest::newRow("paths too long for a socket") << "long" << "long" << "/tmp";
+    QTest::newRow("temporary folder planted") << "none" << "planted" << "/tmp";
 }
 
 void TestSingleInstance::socketPlace()
@@ -133,19 +116,16 @@ void TestSingleInstance::socketPlace()
     QFETCH(QString, runtime);
     QFETCH(QString, temp);
     QFETCH(QString, expected);
-    const QString deep = QStringLiteral("/") + QString(60, QLatin1Char('d')) + QStringLiteral("/")
-        + QString(60, QLatin1Char('e'));
+    const QString deep = QStringLiteral("/%1/%2").arg(QString(60, u'd'), QString(60, u'e'));
+    const QString ours = QStringLiteral("/quillarren-") + QString::number(::getuid());
     if (runtime == QLatin1String("open"))
-        QVERIFY(QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                     | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(setMode(m_runtime, 0755));
     if (runtime == QLatin1String("none"))
         qunsetenv("XDG_RUNTIME_DIR");
     if (runtime == QLatin1String("long")) {
-        QVERIFY(QDir().mkpath(m_runtime + deep));
-        QVERIFY(QFile::setPermissions(m_runtime + deep, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QDir().mkpath(m_runtime + deep) && setMode(m_runtime + deep, 0700));
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime + deep));
     }
-    const QString ours = QStringLiteral("/quillarren-") + QString::number(::getuid());
     if (temp == QLatin1String("long")) {
         QVERIFY(QDir().mkpath(QDir::tempPath() + deep));
         qputenv("TMPDIR", QFile::encodeName(QDir::tempPath() + deep));
@@ -162,16 +142,12 @@ void TestSingleInstance::socketPlace()
 
     SingleInstance running(lockFolder());
     QCOMPARE(QFileInfo(running.socketPath()).absolutePath(), folder);
-    QVERIFY(QFile::encodeName(running.socketPath()).size() < qsizetype(sizeof(sockaddr_un::sun_path)));
+    QCOMPARE(running.acquire(), SingleInstance::Outcome::Only);
+    QVERIFY(QFileInfo::exists(running.socketPath()));
     struct stat info{};
     QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
     QCOMPARE(info.st_uid, ::getuid());
-    if (expected != QLatin1String("runtime"))
-        QCOMPARE(info.st_mode & 0777, mode_t(0700));
-    QCOMPARE(running.acquire(), SingleInstance::Outcome::Only);
-    auto reply = askLater(lockFolder(), QStringLiteral("raise"));
-    QTRY_VERIFY(isReady(reply));
-    QVERIFY(reply.get().has_value());
+    QCOMPARE(info.st_mode & 077, mode_t(0));
 }
 
 void TestSingleInstance::requestsAndReplies_data()
@@ -182,15 +158,13 @@ void TestSingleInstance::requestsAndReplies_data()
     QTest::addColumn<QString>("output");
     QTest::addColumn<int>("raised");
     QTest::newRow("raise") << "raise" << QStringList() << 0 << QString() << 1;
-    QTest::newRow("a verb with arguments")
-        << "echo" << QStringList{QStringLiteral("two words"), QStringLiteral("über\n\"quoted\"")} << 3
-        << QStringLiteral("two words|über\n\"quoted\"") << 0;
-    QTest::newRow("an unknown verb") << "restore" << QStringList{QStringLiteral("x")} << 1
-                                     << QStringLiteral("This Quillarren is older and does not know \"restore\": quit "
-                                                       "it, then start Quillarren again.")
-                                     << 0;
+    QTest::newRow("a verb with arguments") << "echo" << QStringList{"two words", "über\n\"quoted\""} << 3
+                                           << "two words|über\n\"quoted\"" << 0;
+    QTest::newRow("an unknown verb")
+        << "restore" << QStringList{"x"} << 1
+        << "This Quillarren is older and does not know \"restore\": quit it, then start Quillarren again." << 0;
     // More than a socket's buffer takes at once: the reply is written as the client reads it.
-    QTest::newRow("a long reply") << "long" << QStringList() << 0 << QString(3 << 20, QLatin1Char('x')) << 0;
+    QTest::newRow("a long reply") << "long" << QStringList() << 0 << QString(3 << 20, u'x') << 0;
 }
 
 void TestSingleInstance::requestsAndReplies()
@@ -206,9 +180,10 @@ void TestSingleInstance::requestsAndReplies()
     running.setHandler(QStringLiteral("long"), [&output](const QStringList &) { return Reply{0, output}; });
     QCOMPARE(running.acquire(), SingleInstance::Outcome::Only);
 
-    auto future = askLater(lockFolder(), verb, args, 5000);
-    QTRY_VERIFY(isReady(future));
-    const std::optional<Reply> reply = future.get();
+    // A second start is another process; here another thread, so that this one keeps serving.
+    auto asked = std::async(std::launch::async, [&] { return SingleInstance(lockFolder()).ask(verb, args, 5000); });
+    QTRY_VERIFY(isReady(asked));
+    const std::optional<Reply> reply = asked.get();
     QVERIFY(reply);
     QCOMPARE(reply->status, status);
     QCOMPARE(reply->output.size(), output.size());
@@ -216,16 +191,43 @@ void TestSingleInstance::requestsAndReplies()
     QCOMPARE(raises.count(), raised);
 }
 
-void TestSingleInstance::secondStartIsAnswered()
+void TestSingleInstance::obstaclesDoNotStopTheAnswer_data()
 {
+    QTest::addColumn<QString>("obstacle");
+    QTest::newRow("none") << "none";
+    QTest::newRow("socket left by a kill") << "stale socket";
+    QTest::newRow("clients that say nothing") << "silent clients";
+}
+
+// A second start is answered at once, and the notes come forward.
+void TestSingleInstance::obstaclesDoNotStopTheAnswer()
+{
+    QFETCH(QString, obstacle);
     SingleInstance running(lockFolder());
     QSignalSpy raises(&running, &SingleInstance::raiseRequested);
+    if (obstacle == QLatin1String("stale socket")) {
+        const int dead = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const sockaddr_un address = addressOf(running.socketPath());
+        QCOMPARE(::bind(dead, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+        ::close(dead);
+        QVERIFY(!SingleInstance(lockFolder()).ask(QStringLiteral("raise"), {}, 100));
+    }
     QCOMPARE(running.acquire(), SingleInstance::Outcome::Only);
-    QCOMPARE(running.holder(), QCoreApplication::applicationPid());
+    const int silent = obstacle == QLatin1String("silent clients") ? connectedSocket(running.socketPath()) : -2;
+    const int halfway = obstacle == QLatin1String("silent clients") ? connectedSocket(running.socketPath()) : -2;
+    QVERIFY(silent != -1 && halfway != -1);
+    if (halfway >= 0)
+        QCOMPARE(::write(halfway, "{\"verb\": \"rai", 13), ssize_t(13));
+
+    QElapsedTimer waited;
+    waited.start();
     auto second = std::async(std::launch::async, [this] { return SingleInstance(lockFolder()).acquire(); });
     QTRY_VERIFY(isReady(second));
     QCOMPARE(second.get(), SingleInstance::Outcome::OtherAnswered);
+    QVERIFY2(waited.elapsed() < 1000, QByteArray::number(waited.elapsed()));
     QCOMPARE(raises.count(), 1);
+    ::close(silent);
+    ::close(halfway);
 }
 
 // Lock held, nobody listening: a copy that is stuck, or a command-line verb at work on the store.
@@ -242,44 +244,10 @@ void TestSingleInstance::silentHolderGivesNoAnswer()
     QVERIFY2(waited.elapsed() >= 300 && waited.elapsed() < 1000, QByteArray::number(waited.elapsed()));
 }
 
-void TestSingleInstance::socketLeftByAKillIsReplaced()
-{
-    SingleInstance running(lockFolder());
-    // What a killed copy leaves: a socket file that nobody listens on.
-    const int dead = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    const sockaddr_un address = addressOf(running.socketPath());
-    QCOMPARE(::bind(dead, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
-    ::close(dead);
-    QVERIFY(QFileInfo::exists(running.socketPath()));
-    QVERIFY(!SingleInstance(lockFolder()).ask(QStringLiteral("raise"), {}, 100));
-
-    QCOMPARE(running.acquire(), SingleInstance::Outcome::Only);
-    auto reply = askLater(lockFolder(), QStringLiteral("raise"));
-    QTRY_VERIFY(isReady(reply));
-    QVERIFY(reply.get().has_value());
-}
-
-void TestSingleInstance::clientsThatSayNothingDoNotBlock()
-{
-    SingleInstance running(lockFolder());
-    QCOMPARE(running.acquire(), SingleInstance::Outcome::Only);
-    const int silent = connectRaw(running.socketPath());
-    const int halfway = connectRaw(running.socketPath(), R"({"verb": "rai)");
-    QVERIFY(silent >= 0 && halfway >= 0);
-    QElapsedTimer waited;
-    waited.start();
-    auto reply = askLater(lockFolder(), QStringLiteral("raise"));
-    QTRY_VERIFY(isReady(reply));
-    QVERIFY(reply.get().has_value());
-    QVERIFY2(waited.elapsed() < 1000, QByteArray::number(waited.elapsed()));
-    ::close(silent);
-    ::close(halfway);
-}
-
 void TestSingleInstance::otherUsersAreRefused_data()
 {
     QTest::addColumn<uid_t>("uid");
-    QTest::addColumn<int>("expectedExit");   // 0: answered, 1: let go without an answer
+    QTest::addColumn<int>("exitCode");   // of a client that asks: 0 answered, 1 let go unanswered
     QTest::newRow("same user") << ::getuid() << 0;
     QTest::newRow("another user") << uid_t(65534) << 1;
 }
@@ -287,41 +255,37 @@ void TestSingleInstance::otherUsersAreRefused_data()
 void TestSingleInstance::otherUsersAreRefused()
 {
     QFETCH(uid_t, uid);
-    QFETCH(int, expectedExit);
+    QFETCH(int, exitCode);
     if (uid != ::getuid() && ::getuid() != 0)
         QSKIP("only root can connect as another user");
     SingleInstance running(lockFolder());
     QSignalSpy raises(&running, &SingleInstance::raiseRequested);
     QCOMPARE(running.acquire(), SingleInstance::Outcome::Only);
-    // Open the private folder and the socket, so that only the check of the peer stands between.
-    for (const QString &folder : {m_dir->path(), m_runtime})
-        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0711) == 0);
-    QVERIFY(::chmod(QFile::encodeName(running.socketPath()).constData(), 0777) == 0);
+    // Folders and socket opened, so that only the check of the peer stands in the way.
+    QVERIFY(setMode(m_dir->path(), 0711) && setMode(m_runtime, 0711) && setMode(running.socketPath(), 0777));
 
     const sockaddr_un address = addressOf(running.socketPath());
-    const QByteArray request = "{\"verb\": \"raise\", \"args\": []}\n";
+    const char request[] = "{\"verb\": \"raise\", \"args\": []}\n";
     const pid_t child = ::fork();
     if (child == 0) {
         // Only async-signal-safe calls from here on.
         if (uid != ::getuid() && (::setgid(uid) != 0 || ::setuid(uid) != 0))
             ::_exit(3);
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0)
-            ::_exit(2);
-        if (::write(fd, request.constData(), size_t(request.size())) != request.size())
+        if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
+            || ::write(fd, request, sizeof request - 1) != ssize_t(sizeof request - 1))
             ::_exit(2);
         pollfd entry{fd, POLLIN, 0};
         char byte = 0;
         ::_exit(::poll(&entry, 1, 5000) == 1 && ::read(fd, &byte, 1) == 1 ? 0 : 1);
     }
-    QVERIFY(child > 0);
     int status = 0;
-    bool ended = false;
-    const auto reaped = [&] { return ended || (ended = ::waitpid(child, &status, WNOHANG) == child); };
-    QTRY_VERIFY_WITH_TIMEOUT(reaped(), 10000);
+    bool reaped = false;
+    const auto ended = [&] { return reaped || (reaped = ::waitpid(child, &status, WNOHANG) == child); };
+    QTRY_VERIFY_WITH_TIMEOUT(ended(), 10000);
     QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), expectedExit);
-    QCOMPARE(raises.count(), expectedExit == 0 ? 1 : 0);
+    QCOMPARE(WEXITSTATUS(status), exitCode);
+    QCOMPARE(raises.count(), 1 - exitCode);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
