@@ -13,6 +13,9 @@
 
 #include <QDateTimeEdit>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QLabel>
 #include <QPointer>
@@ -97,6 +100,8 @@ private slots:
     void enabledRemindersAreLiveAfterARestart();
     void noReminderIsLostOrRepeated();
     void soundThatCannotPlayNeverHangs();
+    void soundPluginThatCannotLoadIsSaidOnce_data();
+    void soundPluginThatCannotLoadIsSaidOnce();
 };
 
 void TestReminder::cleanup()
@@ -491,11 +496,53 @@ void TestReminder::soundThatCannotPlayNeverHangs()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("RIFF this is not a wave file at all");
     file.close();
-    QtSound sound;
+    QtSound sound(QStringLiteral(QUILLARREN_SOUND_PLUGIN));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("sound plugin")));   // the built one loads
+    QVERIFY(sound.stop());   // nothing loaded yet
     QVERIFY(!sound.playLooping(dir.filePath(QStringLiteral("missing.wav"))));
     sound.playLooping(broken);
     QVERIFY(sound.stop());
     QVERIFY(sound.stop());
+}
+
+// Without a usable plugin the alarm is silent: every request is answered at once, and the
+// reason is said once, not at every alarm.
+void TestReminder::soundPluginThatCannotLoadIsSaidOnce_data()
+{
+    QTest::addColumn<QString>("plugin");
+    QTest::addColumn<QByteArray>("content");   // empty: no file at all
+    QTest::newRow("missing") << QStringLiteral("quillarren-sound.so") << QByteArray();
+    QTest::newRow("not a library") << QStringLiteral("quillarren-sound.so") << QByteArray("\x7f" "ELF, or so it says");
+    // A real library without the factory.
+    QTest::newRow("no factory") << QLibraryInfo::path(QLibraryInfo::LibrariesPath) + QStringLiteral("/libQt6Core.so.6")
+                                << QByteArray();
+}
+
+void TestReminder::soundPluginThatCannotLoadIsSaidOnce()
+{
+    QFETCH(QString, plugin);
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    // Any file: the plugin is loaded once the file is known to be there.
+    const QString sound = dir.filePath(QStringLiteral("Reminder.wav"));
+    QFile wave(sound);
+    QVERIFY(wave.open(QIODevice::WriteOnly));
+    wave.close();
+    if (QFileInfo(plugin).isRelative()) {
+        plugin = dir.filePath(plugin);
+        if (!content.isEmpty()) {
+            QFile file(plugin);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+    }
+    QtSound silent(plugin);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Alarms will be silent: the sound plugin .* cannot be used")));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    QVERIFY(!silent.playLooping(sound));
+    QVERIFY(silent.stop());
+    QVERIFY(!silent.playLooping(sound));
+    QVERIFY(silent.stop());
 }
 
 QTEST_MAIN(TestReminder)

@@ -1,11 +1,20 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
-class QLocalServer;
+#include <functional>
+#include <optional>
 
-// One running program per user and store: a second start hands over to the first.
+class QSocketNotifier;
+
+// One running program per user and store, and the channel through which later starts and the
+// command line ask the running one to do things: one request, one reply, per connection.
+//
+// Request: one line of UTF-8 JSON, {"verb": "raise", "args": ["…"]}, then "\n".
+// Reply:   one line of JSON, {"status": 0, "output": "text for the terminal"}, then "\n".
 class SingleInstance final : public QObject
 {
     Q_OBJECT
@@ -17,27 +26,49 @@ public:
         OtherSilent,     // a running copy holds the lock but does not answer
     };
 
-    /** lockFolder: where the lock lives, beside the store. */
+    /** What the running copy answers: the exit status for the asking command, and its text. */
+    struct Reply
+    {
+        int status = 0;
+        QString output;
+    };
+    using Handler = std::function<Reply(const QStringList &args)>;
+
+    /** lockFolder: where the lock lives, beside the store; it also names the channel. */
     explicit SingleInstance(const QString &lockFolder, QObject *parent = nullptr);
     ~SingleInstance() override;
 
+    /** The plain start: takes the lock and listens, or asks the running copy to raise its notes. */
     Outcome acquire();
+    /** Takes the lock without listening, for work on the store while no copy runs. False when
+        another process holds it, or when there is nothing to lock with (then *lockable is false). */
+    bool tryLock(bool *lockable = nullptr);
+    /** Asks the copy that listens; nothing when none answers within waitMs. Needs no application
+        object and blocks the calling thread, so never call it on a thread that listens. */
+    std::optional<Reply> ask(const QString &verb, const QStringList &args, int waitMs) const;
     /** The process that holds the lock, as its lock file says; 0 when unknown. */
     qint64 holder() const;
+
+    /** Answers `verb` with `handler`, on this object's thread. "raise" is answered already. */
+    void setHandler(const QString &verb, Handler handler);
+    /** Where the channel's socket is, or would be; empty when no private folder could be had. */
+    QString socketPath() const { return m_socketPath; }
 
 signals:
     /** A later start asked for the notes to be brought forward. */
     void raiseRequested();
 
 private:
-    /** Takes the lock; false when another process holds it. A lock file that cannot be opened
-        (a read-only folder) is no lock at all: then only a copy that answers counts. */
-    bool lock(bool *lockable);
-    bool signalRunning(int waitMs);
-    void listen();
+    class Connection;
+
+    bool listen();
+    void acceptPending();
+    Reply answer(const QByteArray &request);
 
     QString m_lockPath;
-    QString m_serverName;
+    QString m_socketPath;
     int m_lockFd = -1;
-    QLocalServer *m_server = nullptr;
+    int m_listenFd = -1;
+    QSocketNotifier *m_listenNotifier = nullptr;
+    QHash<QString, Handler> m_handlers;
 };

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installing into a scratch prefix gives what a user meets: the quillarren command, the program
-# folder with its alarm sound, a menu entry and AppStream data the desktop's validators accept,
+# folder with its alarm sound and the plugin that plays it, a menu entry and AppStream data the desktop's validators accept,
 # the icons, answers to --version and --help where there is no display, and a login autostart
 # entry that --autostart on writes and --autostart off removes.
 #
@@ -21,6 +21,14 @@ PROGRAM=$PREFIX/lib/quillarren/quillarren
 [ -x "$COMMAND" ] || fail "no quillarren command in $PREFIX/bin"
 [ -x "$PROGRAM" ] || fail "no program in the program folder $PREFIX/lib/quillarren"
 [ -s "$PREFIX/lib/quillarren/Reminder.wav" ] || fail "no alarm sound beside the installed program"
+PLUGIN=$PREFIX/lib/quillarren/quillarren-sound.so
+[ -s "$PLUGIN" ] || fail "no sound plugin beside the installed program"
+# The audio and network libraries stay out of every start: only the plugin needs Qt Multimedia.
+needed=$(readelf -d "$PROGRAM") || fail "readelf could not read the installed program"
+for library in libQt6Multimedia libQt6Network; do
+    ! grep -q "NEEDED.*$library" <<<"$needed" || fail "the program links $library"
+done
+readelf -d "$PLUGIN" | grep -q 'NEEDED.*libQt6Multimedia' || fail "the sound plugin does not link Qt Multimedia"
 
 desktop-file-validate "$PREFIX/share/applications/$ID.desktop" >"$WORK/desktop.log" 2>&1 ||
     fail "desktop-file-validate: $(cat "$WORK/desktop.log")"

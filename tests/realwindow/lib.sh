@@ -24,7 +24,8 @@ export XDG_CONFIG_HOME=$RW_DIR/config
 export XDG_CACHE_HOME=$RW_DIR/cache
 export XDG_DATA_HOME=$RW_DIR/data
 export XDG_RUNTIME_DIR=$RW_DIR/runtime
-# The program's single-instance socket goes to the temporary folder; a killed run leaves it here.
+# The program's one-instance socket goes to the runtime folder, or when that is not usable to the
+# temporary folder; a killed run leaves it here.
 export TMPDIR=$RW_DIR/t
 export QT_QPA_PLATFORM=xcb
 export LC_ALL=C.UTF-8

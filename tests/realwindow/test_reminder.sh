@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A reminder stored before the start goes off without the dialog ever being opened: the note
 # comes to the front and flashes, "Reminder Alarm" appears, the store keeps the note's own text
-# throughout, and "Stop Alarm" closes the window. A second missed while the program was stopped
+# throughout, and "Stop Alarm" closes the window. The sound plugin, and the audio libraries with
+# it, are loaded by the alarm, not before. A second missed while the program was stopped
 # (kill -STOP) goes off as soon as it runs again.
 
 source "$(dirname "$0")/lib.sh"
@@ -16,6 +17,7 @@ seed_reminder_in() {   # seconds ahead
 }
 
 alarm_shown() { rw_has_window_named '^Reminder Alarm'; }
+mapped() { grep -q "$1" "/proc/$RW_APP_PID/maps"; }
 
 rw_seed "Total Forms" 2
 rw_seed_note 1 1500 1500 "buy milk"
@@ -25,6 +27,7 @@ rw_start_app
 rw_wait_notes 2
 rw_wait_note_at 100 100
 note=$RW_WIN
+! mapped libQt6Multimedia || rw_fail "the audio libraries were loaded at start-up"
 
 # While waiting and while it flashes, the note's stored text stays its own; it turns white or black.
 shot=$RW_DIR/flash.png
@@ -43,6 +46,8 @@ while [ "$(date +%s)" -lt "$deadline" ]; do
 done
 alarm_shown || rw_fail "no \"Reminder Alarm\" window within 12 s"
 [ "$flashed" = 1 ] || rw_fail "the note did not flash white or black in front of note 2 (last: $colour)"
+mapped /quillarren-sound.so || rw_fail "the alarm did not load the sound plugin beside the program"
+grep -q "sound plugin" "$RW_DIR/app.log" && rw_fail "the sound plugin could not be used"
 sleep 3.5   # the flashing ends
 rw_expect_eq "stored text after the flashing" "buy milk" "$(rw_get NotesForm1.Notes)"
 alarm=$(rw_window_named '^Reminder Alarm')
