@@ -1,5 +1,9 @@
 #include "app/commandline.h"
 
+#include "app/noteverbs.h"
+#include "platform/singleinstance.h"
+#include "store/settingsstore.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +14,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -90,6 +97,69 @@ int autostartOff()
     return 0;
 }
 
+// A copy that is starting takes the lock before it listens: give it this long to answer.
+constexpr int AnswerWaitMs = 5000;
+
+// Progress of a long verb on a terminal: one line, written over; nothing when the output is not
+// a terminal (a script reads only the verb's result).
+void showProgress(const QString &text)
+{
+    static const bool terminal = ::isatty(STDOUT_FILENO) == 1;
+    if (!terminal)
+        return;
+    std::fputs(qPrintable(QStringLiteral("\r\033[K") + text), stdout);
+    std::fflush(stdout);
+}
+
+int finish(const SingleInstance::Reply &reply)
+{
+    showProgress(QString());   // the progress line gives way to the result
+    say(reply.status == 0 ? stdout : stderr, reply.output);
+    return reply.status;
+}
+
+using Offline = std::function<SingleInstance::Reply(NoteVerbs &)>;
+
+// Works on the store itself, holding the lock so that no copy starts meanwhile.
+SingleInstance::Reply onStore(const Offline &verb, bool writes)
+{
+    SettingsStore store;
+    const SettingsStore::OpenResult opened = store.open(SettingsStore::defaultPath(), SettingsStore::Damaged::Refuse);
+    if (!opened.readable || (writes && !opened.ok))
+        return {1, opened.error + QStringLiteral(" Nothing was changed.")};
+    // The notes are named by their ids in what the verbs write: a store never started yet gains them.
+    if (opened.ok) {
+        const NoteSlots::Writes ids = NoteSlots::missingIds(store, NoteSlots::storedCount(store));
+        if (!ids.empty())
+            store.saveMany(ids);
+    }
+    NoteVerbs verbs(store);
+    verbs.progress = showProgress;
+    return verb(verbs);
+}
+
+// A verb on the notes: the running copy answers it through the one-instance channel, or, when
+// none runs, it is done on the store here.
+int onNotes(const QString &name, const QStringList &args, bool writes, const Offline &verb)
+{
+    SingleInstance instance(QFileInfo(SettingsStore::defaultPath()).absolutePath());
+    bool lockable = true;
+    if (instance.tryLock(&lockable))
+        return finish(onStore(verb, writes));
+    showProgress(QStringLiteral("Asking the running Quillarren…"));
+    if (const std::optional<SingleInstance::Reply> reply = instance.ask(name, args, lockable ? AnswerWaitMs : 1000))
+        return finish(*reply);
+    if (!lockable)
+        return finish(onStore(verb, writes));   // nothing to lock with, and no copy answers
+    return finish({1, QStringLiteral("Quillarren is running (process %1) but does not answer. Nothing was changed; "
+                                     "if it is stuck, end it and try again.").arg(instance.holder())});
+}
+
+QString absolute(const QString &file)
+{
+    return QFileInfo(file).absoluteFilePath();
+}
+
 } // namespace
 
 std::optional<int> CommandLine::handle(int &argc, char **argv)
@@ -107,6 +177,22 @@ std::optional<int> CommandLine::handle(int &argc, char **argv)
                                        QStringLiteral("Start Quillarren at every login (on), or no longer (off)."),
                                        QStringLiteral("on|off"));
     parser.addOption(autostart);
+    const QCommandLineOption deleted(QStringLiteral("deleted"), QStringLiteral("List the deleted notes (kept 30 days)."));
+    const QCommandLineOption restore(QStringLiteral("restore"), QStringLiteral("Bring a deleted note back."),
+                                     QStringLiteral("id"));
+    const QCommandLineOption backups(QStringLiteral("backups"), QStringLiteral("List the backups of your notes."));
+    const QCommandLineOption restoreBackup(QStringLiteral("restore-backup"),
+                                           QStringLiteral("Replace your notes by a backup's (they are backed up first)."),
+                                           QStringLiteral("file"));
+    const QCommandLineOption exportTo(QStringLiteral("export"),
+                                      QStringLiteral("Write the open notes to a file: JSON, or Markdown for a name "
+                                                     "ending in .md."),
+                                      QStringLiteral("file"));
+    const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("With --export: the deleted notes too."));
+    const QCommandLineOption importFrom(QStringLiteral("import"),
+                                        QStringLiteral("Add the notes of an exported file (those already here are skipped)."),
+                                        QStringLiteral("file"));
+    parser.addOptions({deleted, restore, backups, restoreBackup, exportTo, all, importFrom});
     // Qt's own options, which the window system part reads later; a session manager restores
     // the program with -session.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -131,6 +217,28 @@ std::optional<int> CommandLine::handle(int &argc, char **argv)
         say(stderr, QStringLiteral("%1: --autostart takes on or off, not '%2'.")
                         .arg(QCoreApplication::applicationName(), value));
         return 1;
+    }
+    if (parser.isSet(deleted))
+        return onNotes(QStringLiteral("deleted"), {}, false, [](NoteVerbs &v) { return v.listDeleted(); });
+    if (parser.isSet(restore)) {
+        const QString id = parser.value(restore);
+        return onNotes(QStringLiteral("restore"), {id}, true, [id](NoteVerbs &v) { return v.restore(id); });
+    }
+    if (parser.isSet(backups))
+        return onNotes(QStringLiteral("backups"), {}, false, [](NoteVerbs &v) { return v.listBackups(); });
+    if (parser.isSet(restoreBackup)) {
+        const QString file = absolute(parser.value(restoreBackup));
+        return onNotes(QStringLiteral("restore-backup"), {file}, true, [file](NoteVerbs &v) { return v.restoreBackup(file); });
+    }
+    if (parser.isSet(exportTo)) {
+        const QString file = absolute(parser.value(exportTo));
+        const bool withDeleted = parser.isSet(all);
+        return onNotes(QStringLiteral("export"), {file, withDeleted ? QStringLiteral("all") : QString()}, false,
+                       [=](NoteVerbs &v) { return v.exportNotes(file, withDeleted); });
+    }
+    if (parser.isSet(importFrom)) {
+        const QString file = absolute(parser.value(importFrom));
+        return onNotes(QStringLiteral("import"), {file}, true, [file](NoteVerbs &v) { return v.importNotes(file); });
     }
     return std::nullopt;
 }

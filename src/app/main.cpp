@@ -1,6 +1,8 @@
 #include "app/commandline.h"
 #include "app/main2.h"
+#include "app/noteverbs.h"
 #include "app/program.h"
+#include "backup/backups.h"
 #include "note/form1.h"
 #include "platform/clock.h"
 #include "platform/cursorblinktimeout.h"
@@ -18,6 +20,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QWidget>
 
 namespace {
@@ -79,12 +82,9 @@ int main(int argc, char *argv[])
 
     SettingsStore store;
     const SettingsStore::OpenResult opened = store.open(storePath);
+    Backups backups(storePath);
     if (!opened.movedAsideTo.isEmpty())
-        dialogs.messageBox(nullptr,
-                           QStringLiteral("The notes store %1 could not be read: it is damaged, or not a file. It has "
-                                          "been kept as %2 and a new, empty store was started.")
-                               .arg(storePath, opened.movedAsideTo),
-                           QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Warning);
+        backups.offerAfterDamage(store, dialogs, opened.movedAsideTo);
     if (!opened.readable) {
         // Notes that cannot be read must not be written over by an empty start.
         dialogs.messageBox(nullptr,
@@ -103,6 +103,18 @@ int main(int argc, char *argv[])
             program.end();
     });
     QObject::connect(&instance, &SingleInstance::raiseRequested, &app, [&program] { bringNotesForward(program); });
+    // The command line's verbs on the notes, answered here while the program runs.
+    instance.setHandler(QStringLiteral("deleted"), [&program](const QStringList &) { return NoteVerbs(program).listDeleted(); });
+    instance.setHandler(QStringLiteral("restore"),
+                        [&program](const QStringList &args) { return NoteVerbs(program).restore(args.value(0)); });
+    instance.setHandler(QStringLiteral("backups"), [&program](const QStringList &) { return NoteVerbs(program).listBackups(); });
+    instance.setHandler(QStringLiteral("restore-backup"),
+                        [&program](const QStringList &args) { return NoteVerbs(program).restoreBackup(args.value(0)); });
+    instance.setHandler(QStringLiteral("export"), [&program](const QStringList &args) {
+        return NoteVerbs(program).exportNotes(args.value(0), args.value(1) == QLatin1String("all"));
+    });
+    instance.setHandler(QStringLiteral("import"),
+                        [&program](const QStringList &args) { return NoteVerbs(program).importNotes(args.value(0)); });
     // A logout or shutdown: store what waits and end at once, whatever dialog is up, so that
     // nothing is lost and nothing holds the session up.
     SessionEnd sessionEnd;
@@ -115,6 +127,18 @@ int main(int argc, char *argv[])
     Main2::StartUp(program);
     if (program.hasEnded() || program.forms.notes().isEmpty())
         return 0;
+    // A backup now unless one was made in the last day, then once a day; deleted notes are kept
+    // for 30 days.
+    const auto dropOldDeleted = [&store] { store.dropTrashedBefore(QDateTime::currentDateTime().addDays(-30)); };
+    dropOldDeleted();
+    QObject::connect(&backups, &Backups::hourly, &app, dropOldDeleted);
+    QObject::connect(&backups, &Backups::finished, &app, [&dialogs](const QString &, const QString &error) {
+        if (!error.isEmpty())
+            dialogs.showNotice(QStringLiteral("Your notes could not be backed up: %1. Quillarren tries again in an hour.")
+                                   .arg(error),
+                               QStringLiteral("Quillarren: backup failed"));
+    });
+    backups.startSchedule();
     // Reminders set before are live without the dialog being opened, and those that fell due
     // earlier today while the program was not running go off now.
     program.reminderCheck().startAfterStartUp();

@@ -177,13 +177,13 @@ bool Backups::check(const QString &file, QString *error)
     return good;
 }
 
-std::optional<QString> Backups::makeNow(const QDateTime &now, QString *error) const
+std::optional<QString> Backups::makeNow(const QDateTime &now, QString *error, const QString &alsoKeep) const
 {
-    return make(m_storePath, m_folder, now, error);
+    return make(m_storePath, m_folder, now, error, alsoKeep);
 }
 
 std::optional<QString> Backups::make(const QString &storePath, const QString &folder, const QDateTime &now,
-                                     QString *error)
+                                     QString *error, const QString &alsoKeep)
 {
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) {
         *error = QStringLiteral("the backups folder %1 cannot be written").arg(folder);
@@ -216,7 +216,7 @@ std::optional<QString> Backups::make(const QString &storePath, const QString &fo
     const QList<Entry> keep = kept(all);
     for (const Entry &entry : all) {
         const bool kept = std::any_of(keep.cbegin(), keep.cend(), [&](const Entry &k) { return k.path == entry.path; });
-        if (!kept && entry.path != name)
+        if (!kept && entry.path != name && QFileInfo(entry.path) != QFileInfo(alsoKeep))
             QFile::remove(entry.path);
     }
     return name;

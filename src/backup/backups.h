@@ -36,8 +36,9 @@ public:
     std::optional<Entry> newestGood() const;
 
     /** Makes a backup now, on the calling thread, named by `now`; checks it, then removes the
-        copies the rotation no longer keeps. Its path, or nothing with the reason. */
-    std::optional<QString> makeNow(const QDateTime &now, QString *error) const;
+        copies the rotation no longer keeps, but `alsoKeep` (a backup about to be restored). Its
+        path, or nothing with the reason. */
+    std::optional<QString> makeNow(const QDateTime &now, QString *error, const QString &alsoKeep = QString()) const;
     /** The backups the rotation keeps: the newest of each of the last 7 days that have one, and
         the newest of each of the last 4 weeks that have one. */
     static QList<Entry> kept(const QList<Entry> &all);
@@ -63,7 +64,7 @@ signals:
 private:
     static QList<Entry> listIn(const QString &folder);
     static std::optional<QString> make(const QString &storePath, const QString &folder, const QDateTime &now,
-                                       QString *error);
+                                       QString *error, const QString &alsoKeep = QString());
 
     QString m_storePath;
     QString m_folder;

@@ -248,7 +248,7 @@ std::optional<Contents> read(const QByteArray &bytes, const QString &name, QStri
     const int version = file.value(QLatin1String("version")).toInt(0);
     if (version < 1 || version > FormatVersion) {
         *error = QStringLiteral("%1 was written by a newer Quillarren (its format version is %2; this one reads "
-                                "version %3 and older). Please update Quillarren.")
+                                "version %3 and older; a newer Quillarren reads it)")
                      .arg(name, file.value(QLatin1String("version")).toVariant().toString())
                      .arg(FormatVersion);
         return std::nullopt;

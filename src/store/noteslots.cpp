@@ -47,6 +47,11 @@ int openCount(const SettingsStore &store)
     return std::max(1, highest);
 }
 
+int storedCount(const SettingsStore &store)
+{
+    return highestStoredSlot(store) == 0 ? 0 : openCount(store);
+}
+
 Values valuesOf(const SettingsStore &store, const QString &tag)
 {
     Values values;

@@ -20,6 +20,9 @@ using Writes = std::vector<std::pair<QString, QString>>;
     key, and at least one. */
 int openCount(const SettingsStore &store);
 
+/** How many notes the store holds: as openCount(), but 0 for a store without any note. */
+int storedCount(const SettingsStore &store);
+
 /** Every value stored for the note in the slot with this tag. */
 Values valuesOf(const SettingsStore &store, const QString &tag);
 /** Adds the writes that store these values in the slot with this tag; keys of the slot that the

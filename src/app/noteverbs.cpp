@@ -1,0 +1,243 @@
+#include "app/noteverbs.h"
+
+#include "app/main2.h"
+#include "app/program.h"
+#include "backup/backups.h"
+#include "commands/notecommands.h"
+#include "note/form1.h"
+#include "notefile/notefile.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "reminder/remindercheck.h"
+#include "store/notekeys.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <QSet>
+
+namespace {
+
+
+SingleInstance::Reply failed(const QString &message)
+{
+    return {1, message};
+}
+
+QString when(const QDateTime &date)
+{
+    return date.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+QString quoted(const QString &firstLine)
+{
+    return firstLine.isEmpty() ? QStringLiteral("(empty note)") : QLatin1Char('"') + firstLine + QLatin1Char('"');
+}
+
+} // namespace
+
+NoteVerbs::NoteVerbs(SettingsStore &store)
+    : m_store(store)
+{
+}
+
+NoteVerbs::NoteVerbs(Program &program)
+    : m_store(program.store)
+    , m_program(&program)
+{
+}
+
+void NoteVerbs::tell(const QString &text) const
+{
+    if (progress)
+        progress(text);
+}
+
+int NoteVerbs::openCount() const
+{
+    return m_program ? m_program->NoteCount : NoteSlots::storedCount(m_store);
+}
+
+QList<NoteSlots::Values> NoteVerbs::openNotes() const
+{
+    QList<NoteSlots::Values> notes;
+    for (int slot = 1; slot <= openCount(); ++slot) {
+        NoteSlots::Values values = NoteSlots::valuesOf(m_store, NoteKeys::tagFor(slot));
+        values.remove(NoteKeys::ActivehWnd);
+        notes.append(values);
+    }
+    return notes;
+}
+
+bool NoteVerbs::addNotes(const QList<NoteSlots::Values> &notes, const SettingsStore::Change &alongside, QString *error)
+{
+    if (m_program)
+        return m_program->commands().addNotes(notes, alongside, error);
+    SettingsStore::Change change = alongside;
+    NoteSlots::appendNotes(m_store, notes, openCount(), change.values);
+    return m_store.commit(change, error);
+}
+
+NoteVerbs::Reply NoteVerbs::listDeleted() const
+{
+    const QList<SettingsStore::TrashedNote> trash = m_store.trash();
+    if (trash.isEmpty())
+        return {0, QStringLiteral("There are no deleted notes.")};
+    QStringList lines{QStringLiteral("Deleted notes, newest first (each is kept 30 days; quillarren --restore ID "
+                                     "brings one back):")};
+    for (const SettingsStore::TrashedNote &note : trash)
+        lines.append(QStringLiteral("%1  %2  %3").arg(note.id, when(note.deleted),
+                                                      quoted(NoteSlots::firstLine(note.values.value(NoteKeys::Notes)))));
+    return {0, lines.join(QLatin1Char('\n'))};
+}
+
+NoteVerbs::Reply NoteVerbs::restore(const QString &id)
+{
+    const std::optional<SettingsStore::TrashedNote> trashed = m_store.trashed(id.trimmed());
+    if (!trashed)
+        return failed(QStringLiteral("There is no deleted note with the id %1 (quillarren --deleted lists them).").arg(id));
+    const QString title = quoted(NoteSlots::firstLine(trashed->values.value(NoteKeys::Notes)));
+    for (const NoteSlots::Values &open : openNotes()) {
+        if (open.value(NoteKeys::Id) == trashed->id)
+            return failed(QStringLiteral("The note %1 is open already.").arg(title));
+    }
+    NoteSlots::Values values = trashed->values;
+    values.insert(NoteKeys::Id, trashed->id);
+    QString error;
+    if (!addNotes({values}, {{}, {}, {trashed->id}}, &error))
+        return failed(QStringLiteral("The note %1 could not be restored, because %2. Nothing was changed.").arg(title, error));
+    // The note the user asked for comes forward with the keyboard.
+    if (m_program) {
+        if (Form1 *note = Form1::loadedNotes(m_program->forms).value(m_program->NoteCount - 1)) {
+            note->activateWindow();
+            note->focusText();
+        }
+    }
+    return {0, QStringLiteral("Restored the note %1.").arg(title)};
+}
+
+NoteVerbs::Reply NoteVerbs::listBackups() const
+{
+    const Backups backups(m_store.path());
+    const QList<Backups::Entry> entries = backups.list();
+    if (entries.isEmpty())
+        return {0, QStringLiteral("There are no backups yet in %1.").arg(QDir::toNativeSeparators(backups.folder()))};
+    QStringList lines{QStringLiteral("Backups, newest first (quillarren --restore-backup FILE restores one):")};
+    for (const Backups::Entry &entry : entries)
+        lines.append(QStringLiteral("%1  %2  %3").arg(QDir::toNativeSeparators(entry.path), when(entry.made),
+                                                      QLocale::c().formattedDataSize(entry.bytes)));
+    return {0, lines.join(QLatin1Char('\n'))};
+}
+
+NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
+{
+    QString error;
+    if (!Backups::check(file, &error))
+        return failed(QStringLiteral("Cannot restore from it: %1. Nothing was changed.").arg(error));
+    if (m_program) {
+        for (Form1 *note : Form1::loadedNotes(m_program->forms))
+            note->storePlaceNow();
+    }
+    // The notes as they are now are kept first, so that restoring can be undone.
+    tell(QStringLiteral("Backing up the notes you have now…"));
+    const std::optional<QString> kept = m_store.flushPending() ? Backups(m_store.path()).makeNow(QDateTime::currentDateTime(), &error, file)
+                                                               : std::nullopt;
+    if (!kept) {
+        if (error.isEmpty())
+            error = m_store.failureCause();
+        return failed(QStringLiteral("The notes you have now could not be backed up first (%1), so nothing was "
+                                     "restored.").arg(error));
+    }
+    tell(QStringLiteral("Restoring…"));
+    bool restored = false;
+    if (m_program) {
+        // The windows go while their notes are replaced, and come back from the restored store;
+        // their going must not end the program.
+        Program &program = *m_program;
+        program.quitting = true;
+        for (Form1 *note : Form1::loadedNotes(program.forms))
+            note->unload();
+        program.CurrentNoteTag.clear();
+        Main2::DoEventsTwice();
+        restored = m_store.replaceWith(file, &error);
+        Main2::StartUp(program);
+        program.quitting = false;
+        program.reminderCheck().update();
+    } else {
+        restored = m_store.replaceWith(file, &error);
+    }
+    if (!restored)
+        return failed(QStringLiteral("The notes could not be restored: %1. Nothing was changed.").arg(error));
+    const QString said = QStringLiteral("Restored your notes from %1. The notes you had before are kept in the backup %2.")
+                             .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(*kept));
+    if (m_program)
+        m_program->dialogs().showNotice(said, QStringLiteral("Quillarren: notes restored"));
+    return {0, said};
+}
+
+NoteVerbs::Reply NoteVerbs::exportNotes(const QString &file, bool withDeleted) const
+{
+    const QList<NoteSlots::Values> notes = openNotes();
+    const QList<SettingsStore::TrashedNote> deleted = withDeleted ? m_store.trash() : QList<SettingsStore::TrashedNote>();
+    tell(QStringLiteral("Exporting %1 notes…").arg(notes.size() + deleted.size()));
+    const bool forPeople = file.endsWith(QLatin1String(".md"), Qt::CaseInsensitive);
+    const QByteArray bytes = forPeople ? NoteFile::markdown(notes) : NoteFile::write(notes, deleted);
+    // Whole or not at all: an old file of that name stays until the new one is complete.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        return failed(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(file), out.errorString()));
+    QString said = QStringLiteral("Exported %1 notes to %2").arg(notes.size()).arg(QDir::toNativeSeparators(file));
+    if (withDeleted && !forPeople)
+        said += QStringLiteral(", and %1 deleted notes").arg(deleted.size());
+    return {0, said + QLatin1Char('.')};
+}
+
+NoteVerbs::Reply NoteVerbs::importNotes(const QString &file)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(file), in.errorString()));
+    if (in.size() > NoteFile::LargestFileBytes)
+        return failed(QStringLiteral("%1 is too large to be a notes file (%2).")
+                          .arg(QDir::toNativeSeparators(file), QLocale::c().formattedDataSize(in.size())));
+    QString error;
+    const std::optional<NoteFile::Contents> contents = NoteFile::read(in.readAll(), QDir::toNativeSeparators(file), &error);
+    if (!contents)
+        return failed(error + QStringLiteral(". Nothing was imported."));
+
+    // A note already here, open or deleted, is not added again: importing twice adds nothing.
+    QSet<QString> here;
+    for (const NoteSlots::Values &open : openNotes())
+        here.insert(open.value(NoteKeys::Id));
+    for (const SettingsStore::TrashedNote &trashed : m_store.trash())
+        here.insert(trashed.id);
+    QList<NoteSlots::Values> added;
+    SettingsStore::Change alongside;
+    int skipped = 0;
+    for (const NoteSlots::Values &note : contents->notes) {
+        const QString id = note.value(NoteKeys::Id);
+        if (!id.isEmpty() && here.contains(id)) {
+            ++skipped;
+            continue;
+        }
+        here.insert(id);
+        added.append(note);
+    }
+    for (const SettingsStore::TrashedNote &note : contents->deleted) {
+        if (!here.contains(note.id)) {
+            here.insert(note.id);
+            alongside.toTrash.append(note);
+        }
+    }
+    tell(QStringLiteral("Importing %1 notes…").arg(added.size()));
+    if (!addNotes(added, alongside, &error))
+        return failed(QStringLiteral("The notes could not be imported, because %1. Nothing was imported.").arg(error));
+    QString said = QStringLiteral("Imported %1 notes from %2").arg(added.size()).arg(QDir::toNativeSeparators(file));
+    if (skipped > 0)
+        said += QStringLiteral("; %1 were here already").arg(skipped);
+    if (!alongside.toTrash.isEmpty())
+        said += QStringLiteral("; %1 deleted notes went to Deleted Notes").arg(alongside.toTrash.size());
+    return {0, said + QLatin1Char('.')};
+}

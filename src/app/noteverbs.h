@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/singleinstance.h"
+#include "store/noteslots.h"
+#include "store/settingsstore.h"
+
+#include <QString>
+
+#include <functional>
+
+class Program;
+
+// The command line's verbs on the notes: the trash, backups, export and import. The running
+// copy answers them through the one-instance channel and opens what they bring back at once;
+// when no copy runs, the command line answers them on the store itself.
+class NoteVerbs final
+{
+public:
+    using Reply = SingleInstance::Reply;
+
+    /** On the store alone, while no copy of the program runs (the caller holds the lock). */
+    explicit NoteVerbs(SettingsStore &store);
+    /** In the running program. */
+    explicit NoteVerbs(Program &program);
+
+    Reply listDeleted() const;
+    Reply restore(const QString &id);
+    Reply listBackups() const;
+    Reply restoreBackup(const QString &file);
+    Reply exportNotes(const QString &file, bool withDeleted) const;
+    Reply importNotes(const QString &file);
+
+    /** Told how far a long verb has come ("Importing 300 of 1000 notes"), for a terminal. */
+    std::function<void(const QString &)> progress;
+
+private:
+    QList<NoteSlots::Values> openNotes() const;
+    int openCount() const;
+    bool addNotes(const QList<NoteSlots::Values> &notes, const SettingsStore::Change &alongside, QString *error);
+    void tell(const QString &text) const;
+
+    SettingsStore &m_store;
+    Program *m_program = nullptr;
+};

@@ -1,0 +1,422 @@
+// What keeps a note from being lost to the user's own doing: the note ids, the trash of deleted
+// notes, automatic backups, and export and import, each on the real store in a temporary folder.
+
+#include "testprogram.h"
+#include "refusingstore.h"
+
+#include "app/noteverbs.h"
+#include "backup/backups.h"
+#include "commands/notecommands.h"
+#include "notefile/notefile.h"
+#include "store/noteslots.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+// A note with a value for everything a user can give one.
+const NoteSlots::Values Dressed = {
+    {NoteKeys::Notes, QStringLiteral("buy milk\nand bread")},
+    {NoteKeys::Left, QStringLiteral("3000")},          {NoteKeys::Top, QStringLiteral("4500")},
+    {NoteKeys::Width, QStringLiteral("3000")},         {NoteKeys::Height, QStringLiteral("2700")},
+    {NoteKeys::Font, QStringLiteral("DejaVu Serif")},  {NoteKeys::Size, QStringLiteral("12.5")},
+    {NoteKeys::Bold, QStringLiteral("True")},          {NoteKeys::Italic, QStringLiteral("False")},
+    {NoteKeys::Underline, QStringLiteral("True")},     {NoteKeys::Strikethru, QStringLiteral("False")},
+    {NoteKeys::TextColor, QStringLiteral("9109504")},  {NoteKeys::BackColor, QStringLiteral("-2147483633")},
+    {NoteKeys::TextBackColor, QStringLiteral("14745599")},
+    {NoteKeys::Translucency, QStringLiteral("160")},   {NoteKeys::AlwaysOnTop, QStringLiteral("False")},
+    {NoteKeys::EmailAddresses, QStringLiteral("ann@example.org")},
+    {NoteKeys::ReminderStatus, QStringLiteral("Enabled")},
+    {NoteKeys::ReminderHours, QStringLiteral("9")},    {NoteKeys::ReminderMinutes, QStringLiteral("30")},
+    {NoteKeys::ReminderSeconds, QStringLiteral("0")},
+};
+
+void seedNote(TestProgram &t, int slot, const NoteSlots::Values &values)
+{
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        t.seed(NoteKeys::tagFor(slot) + it.key(), it.value());
+}
+
+// The values that travel with a note, without the ones that belong to one run or one slot.
+NoteSlots::Values kept(NoteSlots::Values values)
+{
+    for (const QString &suffix : {NoteKeys::ActivehWnd, NoteKeys::TransCount})
+        values.remove(suffix);
+    return values;
+}
+
+QStringList storedTexts(const SettingsStore &store)
+{
+    QStringList texts;
+    for (int slot = 1; slot <= NoteSlots::openCount(store); ++slot)
+        texts.append(store.get(NoteKeys::tagFor(slot) + NoteKeys::Notes));
+    return texts;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestKeeping : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void everyNoteHasItsOwnIdForGood();
+    void deletedNoteComesBackWhole_data();
+    void deletedNoteComesBackWhole();
+    void deletingWhatTheStoreCannotTakeDeletesNothing();
+    void backupsRotateAndRestore_data();
+    void backupsRotateAndRestore();
+    void damagedStoreOffersTheNewestGoodBackup();
+    void exportThenImportGivesTheSameNotes();
+    void badInputIsRefusedAndChangesNothing_data();
+    void badInputIsRefusedAndChangesNothing();
+};
+
+void TestKeeping::cleanup()
+{
+    TestProgram::settle();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+// Ids are given at the first start to the notes that lack one (and to a copy of another's), and
+// then travel with their notes through deleting, creating and Quit's renumbering.
+void TestKeeping::everyNoteHasItsOwnIdForGood()
+{
+    TestProgram t;
+    t.seedNotes({"a", "b", "c"});
+    t.seed(QStringLiteral("NotesForm3.Id"), QStringLiteral("hand-copied"));
+    t.seed(QStringLiteral("NotesForm2.Id"), QStringLiteral("hand-copied"));
+    t.start();
+    const auto idOf = [&](const QString &text) {
+        for (int slot = 1; slot <= 3; ++slot) {
+            if (t.store().get(NoteKeys::tagFor(slot) + NoteKeys::Notes) == text)
+                return t.store().get(NoteKeys::tagFor(slot) + NoteKeys::Id);
+        }
+        return QString();
+    };
+    const QString a = idOf("a"), b = idOf("b"), c = idOf("c");
+    QCOMPARE(QSet<QString>({a, b, c}).size(), 3);
+    QCOMPARE(b, QStringLiteral("hand-copied"));
+    QCOMPARE(t.store().get("NotesForm1.Notes"), QStringLiteral("a"));   // nothing else rewritten
+
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    t.program().commands().DeleteThisNote();
+    t.program().commands().CreateNewNote();
+    t.program().commands().Quit();
+    t.restart();
+    QCOMPARE(t.texts(), (QStringList{"b", "c", ""}));
+    QCOMPARE(idOf("b"), b);
+    QCOMPARE(idOf("c"), c);
+    const QString fresh = t.store().get("NotesForm3.Id");
+    QVERIFY(!fresh.isEmpty() && fresh != a && fresh != b && fresh != c);
+}
+
+void TestKeeping::deletedNoteComesBackWhole_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("menu") << "menu";
+    QTest::newRow("Ctrl+D") << "key";
+    QTest::newRow("last note, Yes") << "last";
+}
+
+// A deleted note is in the trash with all it had, and restoring it opens it with its text,
+// look, reminder, addresses, place and size; the last note's Yes keeps it stored as it was.
+void TestKeeping::deletedNoteComesBackWhole()
+{
+    QFETCH(QString, how);
+    TestProgram t;
+    t.clock.set(QDateTime(QDate(2026, 12, 9), QTime(11, 0)));
+    t.seedCount(how == QLatin1String("last") ? 1 : 2);
+    seedNote(t, 1, Dressed);
+    if (how != QLatin1String("last"))
+        t.seed(QStringLiteral("NotesForm2.Notes"), QStringLiteral("other"));
+    t.start();
+    const NoteSlots::Values before = kept(NoteSlots::valuesOf(t.store(), QStringLiteral("NotesForm1")));
+    Form1 *note = t.note(QStringLiteral("NotesForm1"));
+    const QRect place = note->geometry();
+
+    if (how == QLatin1String("key")) {
+        QTest::keyClick(note->Text1(), Qt::Key_D, Qt::ControlModifier);
+    } else {
+        t.dialogs.answers.enqueue(MessageAnswer::Yes);
+        t.choose(note, QStringLiteral("DeleteThisNoteName"));
+    }
+    TestProgram::settle();
+    if (how == QLatin1String("last")) {
+        QCOMPARE(t.endCount, 1);
+        QVERIFY(t.store().trash().isEmpty());
+        t.restart();
+        QCOMPARE(kept(NoteSlots::valuesOf(t.store(), QStringLiteral("NotesForm1"))), before);
+        return;
+    }
+    QCOMPARE(t.texts(), QStringList{"other"});
+    const QList<SettingsStore::TrashedNote> trash = t.store().trash();
+    QCOMPARE(trash.size(), 1);
+    QCOMPARE(trash.constFirst().id, before.value(NoteKeys::Id));
+    QCOMPARE(kept(trash.constFirst().values), before);
+    QCOMPARE(trash.constFirst().deleted, t.clock.now());
+
+    const NoteVerbs::Reply reply = NoteVerbs(t.program()).restore(trash.constFirst().id);
+    QCOMPARE(reply.status, 0);
+    QVERIFY2(reply.output.contains(QLatin1String("buy milk")), qPrintable(reply.output));
+    QCOMPARE(t.texts(), (QStringList{"other", "buy milk\nand bread"}));
+    QCOMPARE(kept(NoteSlots::valuesOf(t.store(), QStringLiteral("NotesForm2"))), before);
+    QCOMPARE(t.note(QStringLiteral("NotesForm2"))->geometry(), place);
+    QVERIFY(t.store().trash().isEmpty());
+    QCOMPARE(NoteVerbs(t.program()).restore(trash.constFirst().id).status, 1);   // only once
+    t.restart();
+    QCOMPARE(t.texts(), (QStringList{"other", "buy milk\nand bread"}));
+}
+
+// The store refuses (a full disk): the note stays open, nothing goes to the trash, and the user
+// is told; once it takes writes again the delete goes through.
+void TestKeeping::deletingWhatTheStoreCannotTakeDeletesNothing()
+{
+    TestProgram t;
+    t.seedNotes({"keep me", "other"});
+    t.start();
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    {
+        RefusingStore refusing(t.storePath());
+        t.program().commands().DeleteThisNote();
+        QCOMPARE(t.texts(), (QStringList{"keep me", "other"}));
+        QVERIFY(t.dialogs.messages.constLast().text.contains(QLatin1String("stays open")));
+        refusing.release();
+    }
+    QVERIFY(t.store().trash().isEmpty());
+    t.restart();
+    QCOMPARE(t.texts(), (QStringList{"keep me", "other"}));
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    t.program().commands().DeleteThisNote();
+    QCOMPARE(t.store().trash().size(), 1);
+}
+
+void TestKeeping::backupsRotateAndRestore_data()
+{
+    // A backup made at 3:00 on each of these days before 2026-12-09 (0 is today); which stay.
+    QTest::addColumn<QList<int>>("daysAgo");
+    QTest::addColumn<QList<int>>("keptDaysAgo");
+    QTest::newRow("a fortnight of dailies") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}
+                                          << QList<int>{0, 1, 2, 3, 4, 5, 6, 10};   // 7 days; the newest of 3 weeks
+    QTest::newRow("weeks apart") << QList<int>{0, 7, 14, 21, 28, 35} << QList<int>{0, 7, 14, 21, 28, 35};
+    QTest::newRow("months apart") << QList<int>{0, 10, 40, 70, 100, 130, 160, 190, 220}
+                                  << QList<int>{0, 10, 40, 70, 100, 130, 160};
+}
+
+// Rotation keeps the last 7 daily and 4 weekly copies and removes only its own files; a backup is
+// a checked, private copy from which the notes come back, after the current ones were kept.
+void TestKeeping::backupsRotateAndRestore()
+{
+    QFETCH(QList<int>, daysAgo);
+    QFETCH(QList<int>, keptDaysAgo);
+    const QDate today(2026, 12, 9);
+    QList<Backups::Entry> all;
+    for (int ago : daysAgo)
+        all.append({QString::number(ago), QDateTime(today.addDays(-ago), QTime(3, 0)), 1});
+    QList<int> keptAgo;
+    for (const Backups::Entry &entry : Backups::kept(all))
+        keptAgo.append(entry.path.toInt());
+    std::sort(keptAgo.begin(), keptAgo.end());
+    QCOMPARE(keptAgo, keptDaysAgo);
+
+    TestProgram t;
+    t.seedNotes({"monday's note"});
+    t.start();
+    Backups backups(t.storePath());
+    QString error;
+    const std::optional<QString> monday = backups.makeNow(QDateTime(today, QTime(9, 0)), &error);
+    QVERIFY2(monday, qPrintable(error));
+    QCOMPARE(QFileInfo(*monday).permissions() & 0x0077, QFileDevice::Permissions());
+    QCOMPARE(QFileInfo(backups.folder()).permissions() & 0x0077, QFileDevice::Permissions());
+    QVERIFY(Backups::check(*monday, &error));
+    const QString stranger = backups.folder() + QStringLiteral("/my-own-copy.sqlite3");
+    QVERIFY(QFile::copy(*monday, stranger));
+    for (int ago = 20; ago > 0; --ago)
+        QVERIFY(backups.makeNow(QDateTime(today.addDays(-ago), QTime(3, 0)), &error));
+    QVERIFY(QFileInfo::exists(stranger));   // not ours: never removed
+    QCOMPARE(backups.list().size(), Backups::kept(backups.list()).size());
+    QCOMPARE(backups.list().constFirst().path, *monday);
+
+    t.notes().constFirst()->Text1()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(t.notes().constFirst()->Text1(), QStringLiteral(" and more"));
+    const NoteVerbs::Reply reply = NoteVerbs(t.program()).restoreBackup(*monday);
+    QVERIFY2(reply.status == 0, qPrintable(reply.output));
+    QCOMPARE(t.texts(), QStringList{"monday's note"});
+    // What was there before the restore is itself a backup now.
+    SettingsStore before;
+    QVERIFY(before.open(backups.list().constFirst().path).ok);
+    QCOMPARE(before.get("NotesForm1.Notes"), QStringLiteral("monday's note and more"));
+    t.restart();
+    QCOMPARE(t.texts(), QStringList{"monday's note"});
+}
+
+void TestKeeping::damagedStoreOffersTheNewestGoodBackup()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Quillarren.sqlite3"));
+    Backups backups(path);
+    {
+        SettingsStore store;
+        QVERIFY(store.open(path).ok);
+        store.save(QStringLiteral("NotesForm1.Notes"), QStringLiteral("from the backup"));
+        QString error;
+        QVERIFY(backups.makeNow(QDateTime(QDate(2026, 12, 8), QTime(8, 0)), &error));
+        store.save(QStringLiteral("NotesForm1.Notes"), QStringLiteral("newer, lost with the file"));
+    }
+    // A newer backup that is itself damaged is passed over.
+    QVERIFY(writeAll(backups.folder() + QStringLiteral("/Quillarren-2026-12-09-080000.sqlite3"), "SQLite format 3 garbage"));
+    QVERIFY(writeAll(path, QByteArray("SQLite format 3").append(QByteArray(8000, 'x'))));
+    QFile::remove(path + QStringLiteral("-wal"));
+
+    SettingsStore store;
+    const SettingsStore::OpenResult opened = store.open(path);
+    QVERIFY(!opened.movedAsideTo.isEmpty());
+    FakeDialogs dialogs;
+    dialogs.answers.enqueue(MessageAnswer::Yes);
+    backups.offerAfterDamage(store, dialogs, opened.movedAsideTo);
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY(dialogs.messages.constFirst().text.startsWith(
+        QStringLiteral("Your notes file was damaged and has been kept as %1. Restore the notes from the backup of ")
+            .arg(opened.movedAsideTo)));
+    QCOMPARE(store.get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("from the backup"));
+    QVERIFY(QFileInfo::exists(opened.movedAsideTo));
+}
+
+// Every field of a dressed note survives the file, into an empty store; importing twice adds
+// nothing; the deleted notes of an --all export go back to the trash; Markdown is for people.
+void TestKeeping::exportThenImportGivesTheSameNotes()
+{
+    TestProgram t;
+    t.seedCount(2);
+    seedNote(t, 1, Dressed);
+    t.seed(QStringLiteral("NotesForm2.Notes"), QStringLiteral("second"));
+    t.start();
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
+    t.program().commands().CreateNewNote();
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
+    t.program().commands().DeleteThisNote();
+    const QList<NoteSlots::Values> exported = {kept(NoteSlots::valuesOf(t.store(), "NotesForm1")),
+                                               kept(NoteSlots::valuesOf(t.store(), "NotesForm2"))};
+    QTemporaryDir files;
+    const QString json = files.filePath(QStringLiteral("notes.json"));
+    const QString md = files.filePath(QStringLiteral("notes.md"));
+    QCOMPARE(NoteVerbs(t.program()).exportNotes(json, true).status, 0);
+    QCOMPARE(NoteVerbs(t.program()).exportNotes(md, false).status, 0);
+    QVERIFY(readAll(md).startsWith("# buy milk\n\nbuy milk\nand bread\n\n# (empty note)"));
+    const QJsonObject file = QJsonDocument::fromJson(readAll(json)).object();
+    QCOMPARE(file.value("format").toString(), QStringLiteral("quillarren-notes"));
+    QCOMPARE(file.value("version").toInt(), 1);
+
+    QTemporaryDir elsewhere;
+    SettingsStore empty;
+    QVERIFY(empty.open(elsewhere.filePath(QStringLiteral("Quillarren.sqlite3"))).ok);
+    NoteVerbs verbs(empty);
+    const NoteVerbs::Reply first = verbs.importNotes(json);
+    QCOMPARE(first.status, 0);
+    QCOMPARE(kept(NoteSlots::valuesOf(empty, "NotesForm1")), exported.at(0));
+    QCOMPARE(kept(NoteSlots::valuesOf(empty, "NotesForm2")), exported.at(1));
+    QCOMPARE(empty.trash().size(), 1);
+    QCOMPARE(empty.trash().constFirst().values.value(NoteKeys::Notes), QStringLiteral("second"));
+    QCOMPARE(verbs.importNotes(json).status, 0);
+    QCOMPARE(storedTexts(empty), (QStringList{"buy milk\nand bread", ""}));
+    QCOMPARE(empty.trash().size(), 1);
+
+    // Into the running copy: the notes open at once, beside the ones there.
+    TestProgram running;
+    running.seedNotes({"mine"});
+    running.start();
+    QVERIFY(NoteVerbs(running.program()).importNotes(json).output.contains(QLatin1String("Imported 2 notes")));
+    QCOMPARE(running.texts(), (QStringList{"mine", "buy milk\nand bread", ""}));
+}
+
+void TestKeeping::badInputIsRefusedAndChangesNothing_data()
+{
+    QTest::addColumn<QString>("verb");
+    QTest::addColumn<QByteArray>("content");   // of the file given to the verb
+    QTest::addColumn<QString>("said");
+
+    const QByteArray good = NoteFile::write({{{NoteKeys::Notes, QStringLiteral("imported")}}}, {});
+    QTest::newRow("import: not ours") << "import" << QByteArray("{\"notes\": []}") << "is not a Quillarren notes file";
+    QTest::newRow("import: not JSON") << "import" << QByteArray("\x89PNG\r\n") << "is not a Quillarren notes file";
+    QTest::newRow("import: truncated") << "import" << good.left(good.size() / 2) << "breaks off or is damaged";
+    QTest::newRow("import: newer format")
+        << "import" << QByteArray(good).replace("\"version\": 1", "\"version\": 2") << "written by a newer Quillarren";
+    QTest::newRow("import: missing file") << "import" << QByteArray() << "Cannot read";
+    QTest::newRow("export: missing folder") << "export" << QByteArray() << "Cannot write";
+    QTest::newRow("restore: unknown id") << "restore" << QByteArray() << "no deleted note with the id";
+    QTest::newRow("restore backup: damaged") << "restore-backup" << QByteArray("SQLite format 3\0 not really", 28)
+                                             << "damaged or not a notes store";
+    QTest::newRow("restore backup: not a store") << "restore-backup" << QByteArray("hello") << "damaged or not a notes store";
+    QTest::newRow("backup: folder not writable") << "backup" << QByteArray() << "cannot be written";
+}
+
+void TestKeeping::badInputIsRefusedAndChangesNothing()
+{
+    QFETCH(QString, verb);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, said);
+
+    TestProgram t;
+    t.seedNotes({"one", "two"});
+    t.start();
+    QTemporaryDir files;
+    QString file = files.filePath(QStringLiteral("given"));
+    if (!content.isEmpty())
+        QVERIFY(writeAll(file, content));
+    else if (verb == QLatin1String("import") || verb == QLatin1String("export"))
+        file = files.filePath(QStringLiteral("no such folder/notes.json"));
+    const auto snapshot = [&] {
+        QHash<QString, QString> values;
+        for (const QString &key : t.store().keys())
+            values.insert(key, t.store().get(key));
+        return values;
+    };
+    const QHash<QString, QString> storeBefore = snapshot();
+
+    NoteVerbs verbs(t.program());
+    NoteVerbs::Reply reply;
+    if (verb == QLatin1String("import"))
+        reply = verbs.importNotes(file);
+    else if (verb == QLatin1String("export"))
+        reply = verbs.exportNotes(file, false);
+    else if (verb == QLatin1String("restore"))
+        reply = verbs.restore(QStringLiteral("no-such-id"));
+    else if (verb == QLatin1String("restore-backup"))
+        reply = verbs.restoreBackup(file);
+    if (verb == QLatin1String("backup")) {
+        // The backups folder's place is taken by a file: no folder can be made there.
+        const Backups backups(t.storePath());
+        QVERIFY(writeAll(backups.folder(), "in the way"));
+        QString error;
+        QVERIFY(!backups.makeNow(QDateTime::currentDateTime(), &error));
+        reply = {1, error};
+    }
+    QCOMPARE(reply.status, 1);
+    QVERIFY2(reply.output.contains(said), qPrintable(reply.output));
+    QCOMPARE(t.texts(), (QStringList{"one", "two"}));
+    QVERIFY(t.store().trash().isEmpty());
+    QCOMPARE(snapshot(), storeBefore);
+}
+
+QTEST_MAIN(TestKeeping)
+#include "tst_keeping.moc"
