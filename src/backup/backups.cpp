@@ -50,6 +50,8 @@ bool copyStore(const QString &from, const QString &to, QString *error)
     } else {
         sqlite3_busy_timeout(source, 2000);
         // The online backup reads one consistent state of the store while it is written on.
+        // In one step, one read of the log: a backup taken in slices starts again whenever typing
+        // changes the store meanwhile, and might never end.
         sqlite3_backup *backup = sqlite3_backup_init(target, "main", source, "main");
         int rc = backup ? SQLITE_OK : sqlite3_errcode(target);
         for (int attempt = 0; backup && attempt < 100; ++attempt) {
