@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <chrono>
 #include <cstring>
@@ -157,14 +158,19 @@ void TestSingleInstance::requestsAndReplies_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("output");
     QTest::addColumn<int>("raised");
-    QTest::newRow("raise") << "raise" << QStringList() << 0 << QString() << 1;
+    QTest::addColumn<QStringList>("told");   // the progress the asker is told on the way
+    QTest::newRow("raise") << "raise" << QStringList() << 0 << QString() << 1 << QStringList();
     QTest::newRow("a verb with arguments") << "echo" << QStringList{"two words", "über\n\"quoted\""} << 3
-                                           << "two words|über\n\"quoted\"" << 0;
+                                           << "two words|über\n\"quoted\"" << 0 << QStringList();
     QTest::newRow("an unknown verb")
         << "restore" << QStringList{"x"} << 1
-        << "This Quillarren is older and does not know \"restore\": quit it, then start Quillarren again." << 0;
+        << "This Quillarren is older and does not know \"restore\": quit it, then start Quillarren again." << 0
+        << QStringList();
     // More than a socket's buffer takes at once: the reply is written as the client reads it.
-    QTest::newRow("a long reply") << "long" << QStringList() << 0 << QString(3 << 20, u'x') << 0;
+    QTest::newRow("a long reply") << "long" << QStringList() << 0 << QString(3 << 20, u'x') << 0 << QStringList();
+    // Longer than the asker waits for an answer (an import of many notes): it is told how far the
+    // work has come, and waits for its end.
+    QTest::newRow("a long job") << "slow" << QStringList() << 0 << "done" << 0 << QStringList{"1 of 3", "2 of 3", "3 of 3"};
 }
 
 void TestSingleInstance::requestsAndReplies()
@@ -174,15 +180,27 @@ void TestSingleInstance::requestsAndReplies()
     QFETCH(int, status);
     QFETCH(QString, output);
     QFETCH(int, raised);
+    QFETCH(QStringList, told);
     SingleInstance running(lockFolder());
     QSignalSpy raises(&running, &SingleInstance::raiseRequested);
     running.setHandler(QStringLiteral("echo"), [](const QStringList &args) { return Reply{3, args.join(u'|')}; });
     running.setHandler(QStringLiteral("long"), [&output](const QStringList &) { return Reply{0, output}; });
+    running.setHandler(QStringLiteral("slow"), [&running](const QStringList &) {
+        for (int step = 1; step <= 3; ++step) {
+            QThread::msleep(400);
+            running.tellProgress(QStringLiteral("%1 of 3").arg(step));
+        }
+        return Reply{0, QStringLiteral("done")};
+    });
     QCOMPARE(running.acquire(), SingleInstance::Outcome::Only);
 
     // A second start is another process; here another thread, so that this one keeps serving.
-    auto asked = std::async(std::launch::async, [&] { return SingleInstance(lockFolder()).ask(verb, args, 5000); });
+    QStringList heard;
+    auto asked = std::async(std::launch::async, [&] {
+        return SingleInstance(lockFolder()).ask(verb, args, 1000, [&heard](const QString &text) { heard.append(text); });
+    });
     QTRY_VERIFY(isReady(asked));
+    QCOMPARE(heard, told);
     const std::optional<Reply> reply = asked.get();
     QVERIFY(reply);
     QCOMPARE(reply->status, status);

@@ -147,7 +147,8 @@ int onNotes(const QString &name, const QStringList &args, bool writes, const Off
     if (instance.tryLock(&lockable))
         return finish(onStore(verb, writes));
     showProgress(QStringLiteral("Asking the running Quillarren…"));
-    if (const std::optional<SingleInstance::Reply> reply = instance.ask(name, args, lockable ? AnswerWaitMs : 1000))
+    if (const std::optional<SingleInstance::Reply> reply =
+            instance.ask(name, args, lockable ? AnswerWaitMs : 1000, showProgress))
         return finish(*reply);
     if (!lockable)
         return finish(onStore(verb, writes));   // nothing to lock with, and no copy answers

@@ -103,18 +103,22 @@ int main(int argc, char *argv[])
             program.end();
     });
     QObject::connect(&instance, &SingleInstance::raiseRequested, &app, [&program] { bringNotesForward(program); });
-    // The command line's verbs on the notes, answered here while the program runs.
-    instance.setHandler(QStringLiteral("deleted"), [&program](const QStringList &) { return NoteVerbs(program).listDeleted(); });
-    instance.setHandler(QStringLiteral("restore"),
-                        [&program](const QStringList &args) { return NoteVerbs(program).restore(args.value(0)); });
-    instance.setHandler(QStringLiteral("backups"), [&program](const QStringList &) { return NoteVerbs(program).listBackups(); });
+    // The command line's verbs on the notes, answered here while the program runs; the asking
+    // command shows how far they have come.
+    const auto verbs = [&program, &instance] {
+        NoteVerbs verbs(program);
+        verbs.progress = [&instance](const QString &text) { instance.tellProgress(text); };
+        return verbs;
+    };
+    instance.setHandler(QStringLiteral("deleted"), [=](const QStringList &) { return verbs().listDeleted(); });
+    instance.setHandler(QStringLiteral("restore"), [=](const QStringList &args) { return verbs().restore(args.value(0)); });
+    instance.setHandler(QStringLiteral("backups"), [=](const QStringList &) { return verbs().listBackups(); });
     instance.setHandler(QStringLiteral("restore-backup"),
-                        [&program](const QStringList &args) { return NoteVerbs(program).restoreBackup(args.value(0)); });
-    instance.setHandler(QStringLiteral("export"), [&program](const QStringList &args) {
-        return NoteVerbs(program).exportNotes(args.value(0), args.value(1) == QLatin1String("all"));
+                        [=](const QStringList &args) { return verbs().restoreBackup(args.value(0)); });
+    instance.setHandler(QStringLiteral("export"), [=](const QStringList &args) {
+        return verbs().exportNotes(args.value(0), args.value(1) == QLatin1String("all"));
     });
-    instance.setHandler(QStringLiteral("import"),
-                        [&program](const QStringList &args) { return NoteVerbs(program).importNotes(args.value(0)); });
+    instance.setHandler(QStringLiteral("import"), [=](const QStringList &args) { return verbs().importNotes(args.value(0)); });
     // A logout or shutdown: store what waits and end at once, whatever dialog is up, so that
     // nothing is lost and nothing holds the session up.
     SessionEnd sessionEnd;

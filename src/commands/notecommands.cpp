@@ -225,7 +225,8 @@ void NoteCommands::moveToTrash(Form1 *note)
     Main2::DoEventsTwice();
 }
 
-bool NoteCommands::addNotes(const QList<NoteSlots::Values> &notes, SettingsStore::Change alongside, QString *error)
+bool NoteCommands::addNotes(const QList<NoteSlots::Values> &notes, SettingsStore::Change alongside, QString *error,
+                            const std::function<void(const QString &)> &progress)
 {
     if (m_program.quitting || m_program.hasEnded()) {
         *error = QStringLiteral("Quillarren is quitting");
@@ -243,6 +244,8 @@ bool NoteCommands::addNotes(const QList<NoteSlots::Values> &notes, SettingsStore
         m_program.NoteCount = qint16(m_program.NoteCount + 1);
         Form1 *note = Main2::OpenStoredNote(m_program, m_program.NoteCount);
         note->raise();
+        if (progress && (i + 1) % 100 == 0)
+            progress(QStringLiteral("Opened %1 of %2 notes…").arg(i + 1).arg(notes.size()));
     }
     return true;
 }

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 #include "store/settingsstore.h"
 
 #include <utility>
@@ -41,7 +43,8 @@ public:
     /** Opens these notes (stored values by suffix) after the open ones, stored in one transaction
         with `alongside` (notes taken out of or put into the trash); false with the reason, in
         words for the user, when the store cannot take them now (nothing opens then). */
-    bool addNotes(const QList<QHash<QString, QString>> &notes, SettingsStore::Change alongside, QString *error);
+    bool addNotes(const QList<QHash<QString, QString>> &notes, SettingsStore::Change alongside, QString *error,
+                  const std::function<void(const QString &)> &progress = {});
 
     void DefaultTranslucency();
     void IncreaseTranslucency();

@@ -38,6 +38,9 @@ constexpr int AnswerWaitMs = 5000;
 constexpr qsizetype MaxRequestBytes = 1 << 20;
 // A client that sends nothing, or reads nothing, is let go after this long.
 constexpr int ClientTimeoutMs = 10000;
+// A copy that has taken a request may work on it (import a thousand notes) as long as it tells
+// how far it has come at least this often.
+constexpr int WorkingSilenceMs = 120000;
 
 QByteArray encode(const QJsonObject &object)
 {
@@ -122,9 +125,18 @@ bool waitFor(int fd, short events, const QDeadlineTimer &deadline)
     }
 }
 
-// One request written, one reply line read, within the deadline. Nothing when the other side
-// closed or stayed silent.
-std::optional<QByteArray> exchange(int fd, const QByteArray &request, const QDeadlineTimer &deadline)
+// A line of progress the running copy sends while it works on a request, without blocking on a
+// client that does not read: a lost line of progress loses nothing.
+void sendLine(int fd, const QByteArray &line)
+{
+    [[maybe_unused]] const ssize_t n = ::send(fd, line.constData(), size_t(line.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+}
+
+// One request written, then the reply read, within the deadline. A copy that has taken the
+// request says so at once and tells how far it has come; from then on it may work for as long
+// as it keeps telling. Nothing when the other side closed or stayed silent.
+std::optional<QByteArray> exchange(int fd, const QByteArray &request, QDeadlineTimer deadline,
+                                   const std::function<void(const QString &)> &progress)
 {
     qsizetype sent = 0;
     while (sent < request.size()) {
@@ -138,7 +150,18 @@ std::optional<QByteArray> exchange(int fd, const QByteArray &request, const QDea
             return std::nullopt;
     }
     QByteArray reply;
-    while (!reply.contains('\n')) {
+    for (;;) {
+        while (reply.contains('\n')) {
+            const QByteArray line = reply.left(reply.indexOf('\n'));
+            reply.remove(0, line.size() + 1);
+            const QJsonObject object = QJsonDocument::fromJson(line).object();
+            if (!object.contains(QLatin1String("progress")) || object.contains(QLatin1String("status")))
+                return line;
+            deadline.setRemainingTime(WorkingSilenceMs);
+            const QString told = object.value(QLatin1String("progress")).toString();
+            if (progress && !told.isEmpty())
+                progress(told);
+        }
         char chunk[4096];
         const ssize_t n = ::recv(fd, chunk, sizeof chunk, 0);
         if (n > 0)
@@ -151,7 +174,6 @@ std::optional<QByteArray> exchange(int fd, const QByteArray &request, const QDea
         } else if (errno != EINTR)
             return std::nullopt;
     }
-    return reply.left(reply.indexOf('\n'));
 }
 
 #endif
@@ -210,7 +232,10 @@ private:
         m_read->setEnabled(false);
         // A handler may open a window and wait in it: the client is not let go meanwhile.
         m_timeout.stop();
+        sendLine(m_fd, encode(QJsonObject{{QStringLiteral("progress"), QString()}}));   // taken
+        m_owner->m_working = m_fd;
         const Reply reply = m_owner->answer(m_in.left(m_in.indexOf('\n')));
+        m_owner->m_working = -1;
         m_out = encode(QJsonObject{{QStringLiteral("status"), reply.status},
                                    {QStringLiteral("output"), reply.output}});
         m_timeout.start(ClientTimeoutMs);
@@ -419,8 +444,18 @@ SingleInstance::Reply SingleInstance::answer(const QByteArray &request)
     return (*handler)(args);
 }
 
-std::optional<SingleInstance::Reply> SingleInstance::ask(const QString &verb, const QStringList &args,
-                                                         int waitMs) const
+void SingleInstance::tellProgress(const QString &text)
+{
+#ifdef Q_OS_UNIX
+    if (m_working >= 0)
+        sendLine(m_working, encode(QJsonObject{{QStringLiteral("progress"), text}}));
+#else
+    Q_UNUSED(text)
+#endif
+}
+
+std::optional<SingleInstance::Reply> SingleInstance::ask(const QString &verb, const QStringList &args, int waitMs,
+                                                         const std::function<void(const QString &)> &progress) const
 {
 #ifdef Q_OS_UNIX
     if (m_socketPath.isEmpty())
@@ -438,7 +473,7 @@ std::optional<SingleInstance::Reply> SingleInstance::ask(const QString &verb, co
             // socket someone else made in our place is not our copy.
             const QDeadlineTimer answerDeadline = deadline.remainingTime() < 100 ? QDeadlineTimer(100) : deadline;
             const std::optional<QByteArray> line =
-                sameUser(fd) ? exchange(fd, request, answerDeadline) : std::nullopt;
+                sameUser(fd) ? exchange(fd, request, answerDeadline, progress) : std::nullopt;
             ::close(fd);
             if (!line)
                 return std::nullopt;
@@ -458,6 +493,7 @@ std::optional<SingleInstance::Reply> SingleInstance::ask(const QString &verb, co
     Q_UNUSED(verb)
     Q_UNUSED(args)
     Q_UNUSED(waitMs)
+    Q_UNUSED(progress)
     return std::nullopt;
 #endif
 }

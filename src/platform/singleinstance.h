@@ -14,7 +14,8 @@ class QSocketNotifier;
 // command line ask the running one to do things: one request, one reply, per connection.
 //
 // Request: one line of UTF-8 JSON, {"verb": "raise", "args": ["…"]}, then "\n".
-// Reply:   one line of JSON, {"status": 0, "output": "text for the terminal"}, then "\n".
+// Reply:   one line of JSON, {"status": 0, "output": "text for the terminal"}, then "\n"; before
+//          it, lines {"progress": "…"} while the running copy works (the first, empty, at once).
 class SingleInstance final : public QObject
 {
     Q_OBJECT
@@ -45,7 +46,11 @@ public:
     bool tryLock(bool *lockable = nullptr);
     /** Asks the copy that listens; nothing when none answers within waitMs. Needs no application
         object and blocks the calling thread, so never call it on a thread that listens. */
-    std::optional<Reply> ask(const QString &verb, const QStringList &args, int waitMs) const;
+    std::optional<Reply> ask(const QString &verb, const QStringList &args, int waitMs,
+                             const std::function<void(const QString &)> &progress = {}) const;
+    /** While a handler runs: tells the asking command how far it has come (it shows it on a
+        terminal), which also keeps it waiting for a handler that takes long. */
+    void tellProgress(const QString &text);
     /** The process that holds the lock, as its lock file says; 0 when unknown. */
     qint64 holder() const;
 
@@ -69,6 +74,7 @@ private:
     QString m_socketPath;
     int m_lockFd = -1;
     int m_listenFd = -1;
+    int m_working = -1;   // the client whose request a handler is working on
     QSocketNotifier *m_listenNotifier = nullptr;
     QHash<QString, Handler> m_handlers;
 };
