@@ -34,7 +34,7 @@ namespace {
 
 // A copy that is starting takes the lock before it listens: give it this long to answer.
 constexpr int AnswerWaitMs = 5000;
-// Requests carry commands and file names, never note contents: anything longer is not one.
+// A request is a command and its arguments: anything longer than this is not one.
 constexpr qsizetype MaxRequestBytes = 1 << 20;
 // A client that sends nothing, or reads nothing, is let go after this long.
 constexpr int ClientTimeoutMs = 10000;
@@ -388,7 +388,7 @@ bool SingleInstance::listen()
     if (!m_socketPath.isEmpty()) {
         m_listenFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
         const sockaddr_un address = addressOf(m_socketPath);
-        // Only the lock's holder gets here: a socket already there was left by a copy that was killed.
+        // Holding the lock, no other copy listens: a socket already there was left by one that was killed.
         ::unlink(path.constData());
         if (m_listenFd >= 0 && ::bind(m_listenFd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0
             && ::listen(m_listenFd, 16) == 0) {
