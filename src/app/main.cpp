@@ -131,11 +131,10 @@ int main(int argc, char *argv[])
     Main2::StartUp(program);
     if (program.hasEnded() || program.forms.notes().isEmpty())
         return 0;
-    // A backup now unless one was made in the last day, then once a day; deleted notes are kept
+    // A backup soon unless one was made in the last day, then once a day; deleted notes are kept
     // for 30 days.
-    const auto dropOldDeleted = [&store] { store.dropTrashedBefore(QDateTime::currentDateTime().addDays(-30)); };
-    dropOldDeleted();
-    QObject::connect(&backups, &Backups::hourly, &app, dropOldDeleted);
+    QObject::connect(&backups, &Backups::hourly, &app,
+                     [&store] { store.dropTrashedBefore(QDateTime::currentDateTime().addDays(-30)); });
     QObject::connect(&backups, &Backups::finished, &app, [&dialogs](const QString &, const QString &error) {
         if (!error.isEmpty())
             dialogs.showNotice(QStringLiteral("Your notes could not be backed up: %1. Quillarren tries again in an hour.")

@@ -25,6 +25,7 @@ const QString StampFormat = QStringLiteral("yyyy-MM-dd-HHmmss");
 constexpr int DailyKept = 7;
 constexpr int WeeklyKept = 4;
 constexpr int CheckEveryMs = 60 * 60 * 1000;
+constexpr int AfterStartUpMs = 15 * 1000;
 
 // Our names only: Quillarren-2026-12-09-103000.sqlite3, or with -2 … when two fall in one second.
 const QRegularExpression &backupName()
@@ -251,8 +252,12 @@ void Backups::offerAfterDamage(SettingsStore &store, Dialogs &dialogs, const QSt
 
 void Backups::startSchedule()
 {
-    backUpInBackground(false);
-    m_hourly.start();
+    // A moment after start-up, not during it: the copy must not slow the notes' coming up.
+    QTimer::singleShot(AfterStartUpMs, this, [this] {
+        backUpInBackground(false);
+        emit hourly();
+        m_hourly.start();
+    });
 }
 
 void Backups::backUpInBackground(bool evenIfRecent)

@@ -50,15 +50,15 @@ public:
         good backup and restores it into the store when the user says yes. */
     void offerAfterDamage(SettingsStore &store, Dialogs &dialogs, const QString &keptAs) const;
 
-    /** A backup now, or when the newest is older than a day, off the window thread; then a look
-        once an hour whether a day has passed. finished() tells how it went. */
+    /** Fifteen seconds after start-up, a backup unless the newest is less than a day old, off the
+        window thread; then a look once an hour. finished() tells how it went. */
     void startSchedule();
     void backUpInBackground(bool evenIfRecent);
     bool isBusy() const { return m_busy; }
 
 signals:
     void finished(const QString &path, const QString &error);
-    /** An hour has passed: time for other once-a-day upkeep too. */
+    /** The schedule looked (after start-up, then every hour): time for other upkeep too. */
     void hourly();
 
 private:
