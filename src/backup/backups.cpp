@@ -25,7 +25,7 @@ const QString StampFormat = QStringLiteral("yyyy-MM-dd-HHmmss");
 constexpr int DailyKept = 7;
 constexpr int WeeklyKept = 4;
 constexpr int CheckEveryMs = 60 * 60 * 1000;
-constexpr int AfterStartUpMs = 15 * 1000;
+constexpr int AfterStartUpMs = 2 * 60 * 1000;
 
 // Our names only: Quillarren-2026-12-09-103000.sqlite3, or with -2 … when two fall in one second.
 const QRegularExpression &backupName()

@@ -50,7 +50,7 @@ public:
         good backup and restores it into the store when the user says yes. */
     void offerAfterDamage(SettingsStore &store, Dialogs &dialogs, const QString &keptAs) const;
 
-    /** Fifteen seconds after start-up, a backup unless the newest is less than a day old, off the
+    /** Two minutes after start-up, a backup unless the newest is less than a day old, off the
         window thread; then a look once an hour. finished() tells how it went. */
     void startSchedule();
     void backUpInBackground(bool evenIfRecent);
