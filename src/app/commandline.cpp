@@ -100,8 +100,9 @@ QString absolute(const QString &file)
 
 } // namespace
 
-std::optional<int> CommandLine::handle(int &argc, char **argv)
+std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVerb)
 {
+    *startVerb = QStringLiteral("raise");
     // A core application only: --help and --version must answer where there is no display.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLARREN_VERSION));
@@ -131,6 +132,14 @@ std::optional<int> CommandLine::handle(int &argc, char **argv)
                                         QStringLiteral("Add the notes of an exported file (those already here are skipped)."),
                                         QStringLiteral("file"));
     parser.addOptions({deleted, restore, backups, restoreBackup, exportTo, all, importFrom});
+    // For keys bound in the desktop's settings: done by the running copy, or after starting.
+    const QCommandLineOption newNote(QStringLiteral("new-note"), QStringLiteral("Open a new note, with the keyboard."));
+    const QCommandLineOption showNotes(QStringLiteral("show-notes"),
+                                       QStringLiteral("Bring every note forward, those put away too."));
+    const QCommandLineOption find(QStringLiteral("find"), QStringLiteral("Open the notes list, to find a note."));
+    const QCommandLineOption tray(QStringLiteral("tray"), QStringLiteral("Show the tray icon (on), or no longer (off)."),
+                                  QStringLiteral("on|off"));
+    parser.addOptions({newNote, showNotes, find, tray});
     // Qt's own options, which the window system part reads later; a session manager restores
     // the program with -session.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -155,6 +164,18 @@ std::optional<int> CommandLine::handle(int &argc, char **argv)
         say(stderr, QStringLiteral("%1: --autostart takes on or off, not '%2'.")
                         .arg(QCoreApplication::applicationName(), value));
         return 1;
+    }
+    for (const QCommandLineOption *verb : {&newNote, &showNotes, &find}) {
+        if (parser.isSet(*verb))
+            *startVerb = verb->names().constFirst();
+    }
+    if (parser.isSet(tray)) {
+        const QString value = parser.value(tray);
+        if (value != QLatin1String("on") && value != QLatin1String("off")) {
+            say(stderr, QStringLiteral("%1: --tray takes on or off, not '%2'.").arg(QCoreApplication::applicationName(), value));
+            return 1;
+        }
+        return onNotes(QStringLiteral("tray"), {value}, true, [value](NoteVerbs &v) { return v.showTrayIcon(value == QLatin1String("on")); });
     }
     if (parser.isSet(deleted))
         return onNotes(QStringLiteral("deleted"), {}, false, [](NoteVerbs &v) { return v.listDeleted(); });

@@ -3,6 +3,7 @@
 #include "app/noteverbs.h"
 #include "app/program.h"
 #include "backup/backups.h"
+#include "commands/menuform.h"
 #include "note/form1.h"
 #include "platform/clock.h"
 #include "platform/cursorblinktimeout.h"
@@ -16,11 +17,16 @@
 #include "reminder/remindercheck.h"
 #include "platform/singleinstance.h"
 #include "platform/windowsystem.h"
+#include "store/conversions.h"
+#include "store/notekeys.h"
 #include "store/settingsstore.h"
+#include "tray/noteslist.h"
+#include "tray/trayicon.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -34,20 +40,49 @@ void storeForSessionEnd(Program &program)
     program.store.syncNow();
 }
 
-void bringNotesForward(Program &program)
+// The command line's verbs, answered here while the program runs; the asking command shows how
+// far they have come.
+void answerVerbs(SingleInstance &instance, Program &program, TrayIcon &tray)
 {
-    for (Form *note : program.forms.notes()) {
-        note->show();
-        note->raise();
-        note->activateWindow();
-    }
+    const auto verbs = [&program, &instance, &tray] {
+        NoteVerbs verbs(program);
+        verbs.progress = [&instance](const QString &text) { instance.tellProgress(text); };
+        verbs.trayIconChanged = [&tray](bool shown) { tray.setShown(shown); };
+        return verbs;
+    };
+    const auto on = [&instance](const char *verb, SingleInstance::Handler handler) {
+        instance.setHandler(QString::fromLatin1(verb), std::move(handler));
+    };
+    on("deleted", [=](const QStringList &) { return verbs().listDeleted(); });
+    on("restore", [=](const QStringList &args) { return verbs().restore(args.value(0)); });
+    on("backups", [=](const QStringList &) { return verbs().listBackups(); });
+    on("restore-backup", [=](const QStringList &args) { return verbs().restoreBackup(args.value(0)); });
+    on("export", [=](const QStringList &args) {
+        return verbs().exportNotes(args.value(0), args.value(1) == QLatin1String("all"));
+    });
+    on("import", [=](const QStringList &args) { return verbs().importNotes(args.value(0)); });
+    on("tray", [=](const QStringList &args) { return verbs().showTrayIcon(args.value(0) == QLatin1String("on")); });
+    on("new-note", [&program](const QStringList &) {
+        // As the notes' own menu does it, failures reported as there.
+        program.menuForm().item(QStringLiteral("CreateNewNoteName"))->trigger();
+        return SingleInstance::Reply{program.quitting ? 1 : 0, QString()};
+    });
+    on("show-notes", [&program](const QStringList &) {
+        program.bringNotesForward(true);
+        return SingleInstance::Reply{};
+    });
+    on("find", [&tray](const QStringList &) {
+        tray.notesList().open();
+        return SingleInstance::Reply{};
+    });
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> exitCode = CommandLine::handle(argc, argv))
+    QString startVerb;
+    if (const std::optional<int> exitCode = CommandLine::handle(argc, argv, &startVerb))
         return *exitCode;
 
     preferX11OnWayland();
@@ -66,11 +101,11 @@ int main(int argc, char *argv[])
     const QString storePath = SettingsStore::defaultPath();
 
     SingleInstance instance(QFileInfo(storePath).absolutePath());
-    switch (instance.acquire()) {
+    switch (instance.acquire(startVerb)) {
     case SingleInstance::Outcome::Only:
         break;
     case SingleInstance::Outcome::OtherAnswered:
-        return 0;   // the running copy brings its notes forward
+        return 0;   // the running copy brings its notes forward, or does what this start was for
     case SingleInstance::Outcome::OtherSilent:
         dialogs.messageBox(nullptr,
                            QStringLiteral("Quillarren is already running for this user (process %1), but it does "
@@ -102,23 +137,9 @@ int main(int argc, char *argv[])
         if (!program.quitting)
             program.end();
     });
-    QObject::connect(&instance, &SingleInstance::raiseRequested, &app, [&program] { bringNotesForward(program); });
-    // The command line's verbs on the notes, answered here while the program runs; the asking
-    // command shows how far they have come.
-    const auto verbs = [&program, &instance] {
-        NoteVerbs verbs(program);
-        verbs.progress = [&instance](const QString &text) { instance.tellProgress(text); };
-        return verbs;
-    };
-    instance.setHandler(QStringLiteral("deleted"), [=](const QStringList &) { return verbs().listDeleted(); });
-    instance.setHandler(QStringLiteral("restore"), [=](const QStringList &args) { return verbs().restore(args.value(0)); });
-    instance.setHandler(QStringLiteral("backups"), [=](const QStringList &) { return verbs().listBackups(); });
-    instance.setHandler(QStringLiteral("restore-backup"),
-                        [=](const QStringList &args) { return verbs().restoreBackup(args.value(0)); });
-    instance.setHandler(QStringLiteral("export"), [=](const QStringList &args) {
-        return verbs().exportNotes(args.value(0), args.value(1) == QLatin1String("all"));
-    });
-    instance.setHandler(QStringLiteral("import"), [=](const QStringList &args) { return verbs().importNotes(args.value(0)); });
+    TrayIcon tray(program, backups);
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &app, [&program] { program.bringNotesForward(true); });
+    answerVerbs(instance, program, tray);
     // A logout or shutdown: store what waits and end at once, whatever dialog is up, so that
     // nothing is lost and nothing holds the session up.
     SessionEnd sessionEnd;
@@ -142,6 +163,12 @@ int main(int argc, char *argv[])
                                QStringLiteral("Quillarren: backup failed"));
     });
     backups.startSchedule();
+    // Once the notes are up: the tray icon (unless the user wants none), and what this start was for.
+    QTimer::singleShot(0, &app, [&] {
+        tray.setShown(Conversions::toBool(store.get(NoteKeys::ShowTrayIcon)).value_or(true));
+        if (startVerb != QLatin1String("raise"))
+            instance.answerHere(startVerb);
+    });
     // Reminders set before are live without the dialog being opened, and those that fell due
     // earlier today while the program was not running go off now.
     program.reminderCheck().startAfterStartUp();

@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "reminder/remindercheck.h"
+#include "store/conversions.h"
 #include "store/notekeys.h"
 
 #include <QDir>
@@ -240,4 +241,14 @@ NoteVerbs::Reply NoteVerbs::importNotes(const QString &file)
     if (!alongside.toTrash.isEmpty())
         said += QStringLiteral("; %1 deleted notes went to Deleted Notes").arg(alongside.toTrash.size());
     return {0, said + QLatin1Char('.')};
+}
+
+NoteVerbs::Reply NoteVerbs::showTrayIcon(bool shown)
+{
+    if (!m_store.save(NoteKeys::ShowTrayIcon, Conversions::fromBool(shown)) && !m_store.flushPending())
+        return failed(QStringLiteral("The choice could not be stored, because %1.").arg(m_store.failureCause()));
+    if (trayIconChanged)
+        trayIconChanged(shown);
+    return {0, shown ? QStringLiteral("Quillarren shows its icon in the tray.")
+                     : QStringLiteral("Quillarren no longer shows an icon in the tray; quillarren --tray on brings it back.")};
 }

@@ -29,6 +29,10 @@ public:
     Reply restoreBackup(const QString &file);
     Reply exportNotes(const QString &file, bool withDeleted) const;
     Reply importNotes(const QString &file);
+    /** Whether the tray icon shows, for good; the running copy shows or hides it at once. */
+    Reply showTrayIcon(bool shown);
+    /** Called when the tray icon's setting changes in the running copy. */
+    std::function<void(bool)> trayIconChanged;
 
     /** Told how far a long verb has come ("Importing 300 of 1000 notes"), for a terminal. */
     std::function<void(const QString &)> progress;

@@ -2,6 +2,7 @@
 
 #include "commands/menuform.h"
 #include "commands/notecommands.h"
+#include "note/form1.h"
 #include "note/texthook.h"
 #include "email/email.h"
 #include "platform/dialogs.h"
@@ -115,6 +116,17 @@ void Program::showForm2()
     Form2 &alarm = loaded(m_form2, *this, Reload::AfterUnload);
     alarm.show();
     alarm.raise();
+}
+
+void Program::bringNotesForward(bool putAwayToo)
+{
+    for (Form1 *note : Form1::loadedNotes(forms)) {
+        if (note->isPutAway() && !putAwayToo)
+            continue;
+        note->show();
+        note->raise();
+        note->activateWindow();
+    }
 }
 
 void Program::end()

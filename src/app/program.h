@@ -86,6 +86,10 @@ public:
     QPointer<QWidget> HookedTextWindow;
     TextHook &textHook() { return *m_textHook; }
 
+    /** Every open note forward, and with putAwayToo those put away with the window manager's
+        close key shown again. */
+    void bringNotesForward(bool putAwayToo);
+
     /** True once nothing accepted from the user waits to be written. While the store refuses,
         asks the user to retry or cancel; false when cancelled. Every way of ending asks it first. */
     bool everythingStored();

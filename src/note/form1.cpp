@@ -21,6 +21,7 @@
 #include "store/settingsstore.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -698,6 +699,24 @@ void Form1::focusText()
     // While the menu is open the field is disabled and refuses the focus; it takes it afterwards.
     if (m_text1->isEnabled())
         m_text1->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::bringToUser()
+{
+    show();
+    if (Units::placeOnScreen(pos(), size()) != pos()) {
+        const QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            // A place the program gives is not the user's: it is not stored.
+            m_intendedPos = screen->availableGeometry().center() - QPoint(width() / 2, height() / 2);
+            move(m_intendedPos);
+        }
+    }
+    raise();
+    activateWindow();
+    focusText();
 }
 
 void Form1::setPointerShape(int shape)

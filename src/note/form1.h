@@ -101,6 +101,9 @@ public:
 
     /** Gives the text field the keyboard focus (once the open menu has closed, if one is open). */
     void focusText();
+    /** Shows the note (also when it was put away) in front with the keyboard; a note off every
+        screen comes onto the screen under the pointer first, its stored place kept. */
+    void bringToUser();
 
     /** Moves the window with the pointer until the button is released (DragWindow). */
     void beginMove(const QPointF &globalPress);

@@ -312,7 +312,7 @@ SingleInstance::~SingleInstance()
 #endif
 }
 
-SingleInstance::Outcome SingleInstance::acquire()
+SingleInstance::Outcome SingleInstance::acquire(const QString &verb)
 {
     bool lockable = true;
     if (tryLock(&lockable)) {
@@ -321,12 +321,18 @@ SingleInstance::Outcome SingleInstance::acquire()
     }
     if (!lockable) {
         // Nothing to lock with: only a copy that answers says another one runs.
-        if (ask(QStringLiteral("raise"), {}, 1000))
+        if (ask(verb, {}, 1000))
             return Outcome::OtherAnswered;
         listen();
         return Outcome::Only;
     }
-    return ask(QStringLiteral("raise"), {}, AnswerWaitMs) ? Outcome::OtherAnswered : Outcome::OtherSilent;
+    return ask(verb, {}, AnswerWaitMs) ? Outcome::OtherAnswered : Outcome::OtherSilent;
+}
+
+SingleInstance::Reply SingleInstance::answerHere(const QString &verb, const QStringList &args)
+{
+    const auto handler = m_handlers.constFind(verb);
+    return handler == m_handlers.cend() ? Reply{1, QString()} : (*handler)(args);
 }
 
 bool SingleInstance::tryLock(bool *lockable)

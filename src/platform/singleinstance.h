@@ -39,8 +39,11 @@ public:
     explicit SingleInstance(const QString &lockFolder, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    /** The plain start: takes the lock and listens, or asks the running copy to raise its notes. */
-    Outcome acquire();
+    /** The plain start: takes the lock and listens, or asks the running copy to raise its notes
+        (or to do `verb`: a start for a new note asks for one). */
+    Outcome acquire(const QString &verb = QStringLiteral("raise"));
+    /** Does here what the verb asks, as if a later start had asked for it. */
+    Reply answerHere(const QString &verb, const QStringList &args = {});
     /** Takes the lock without listening, for work on the store while no copy runs. False when
         another process holds it, or when there is nothing to lock with (then *lockable is false). */
     bool tryLock(bool *lockable = nullptr);

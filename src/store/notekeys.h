@@ -8,6 +8,8 @@ namespace NoteKeys {
 
 inline const QString TotalForms = QStringLiteral("Total Forms");
 inline const QString TagPrefix = QStringLiteral("NotesForm");
+// Beside the notes: whether the tray icon shows ("True" when absent).
+inline const QString ShowTrayIcon = QStringLiteral("Show Tray Icon");
 
 inline const QString Left = QStringLiteral(".Left");
 inline const QString Top = QStringLiteral(".Top");

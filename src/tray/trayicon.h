@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class Backups;
+class NotesList;
+class Program;
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+// The icon in the desktop's tray (a StatusNotifierItem where the desktop has a watcher, the
+// XEmbed tray otherwise): every note within reach, however many are hidden or put away.
+class TrayIcon final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TrayIcon)
+
+public:
+    TrayIcon(Program &program, Backups &backups);
+    ~TrayIcon() override;
+
+    /** Shows or hides the icon; where the desktop has no tray, nothing shows and nothing breaks. */
+    void setShown(bool shown);
+    bool isShown() const;
+
+    /** Its menu, as it is when it opens (the deleted notes and backups are read then). */
+    QMenu *menu() const { return m_menu; }
+    /** Brings the menu up to date, as opening it does. */
+    void refreshMenu();
+
+    /** The notes list, made at its first use. */
+    NotesList &notesList();
+    /** Left click: every open note forward. */
+    void bringNotesForward();
+
+private:
+    void fillDeleted();
+    void fillBackups();
+    void restoreDeleted(const QString &id);
+    void restoreBackup(const QString &path);
+    void switchAutostart(bool on);
+
+    Program &m_program;
+    Backups &m_backups;
+    QSystemTrayIcon *m_icon = nullptr;
+    QMenu *m_menu = nullptr;
+    QMenu *m_deleted = nullptr;
+    QMenu *m_backupsMenu = nullptr;
+    QAction *m_autostart = nullptr;
+    QPointer<NotesList> m_list;
+};

@@ -1,0 +1,193 @@
+// The tray icon's menu and the notes list, on a whole program with the real store: what each
+// item does, and what the search finds.
+
+#include "testprogram.h"
+
+#include "app/autostart.h"
+#include "app/noteverbs.h"
+#include "backup/backups.h"
+#include "commands/notecommands.h"
+#include "tray/noteslist.h"
+#include "tray/trayicon.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+QAction *itemOf(QMenu *menu, const QString &text)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->text() == text || action->text().startsWith(text + QLatin1Char('\t')))
+            return action;
+    }
+    return nullptr;
+}
+
+QStringList texts(QMenu *menu)
+{
+    QStringList found;
+    for (QAction *action : menu->actions())
+        found.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    return found;
+}
+
+QStringList shownTitles(NotesList &list)
+{
+    QStringList titles;
+    QAbstractItemModel *model = list.view()->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        titles.append(model->index(row, 0).data().toString());
+    return titles;
+}
+
+} // namespace
+
+class TestTray : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void menuItemsDoWhatTheySay();
+    void searchFindsNotesByTheirWholeText_data();
+    void searchFindsNotesByTheirWholeText();
+    void enterBringsTheNoteToTheUser();
+};
+
+void TestTray::cleanup()
+{
+    TestProgram::settle();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestTray::menuItemsDoWhatTheySay()
+{
+    TestProgram t;
+    t.clock.set(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+    t.seedNotes({"first", "second", "third"});
+    t.start();
+    Backups backups(t.storePath());
+    TrayIcon tray(t.program(), backups);
+    QMenu *menu = tray.menu();
+    tray.refreshMenu();
+    QCOMPARE(texts(menu), (QStringList{"New Note", "Show All Notes", "Find Note…", "Deleted Notes", "Backups",
+                                       "Start at Login", "-", "Quit"}));
+
+    // Deleted notes, newest first; choosing one brings it back.
+    QCOMPARE(texts(itemOf(menu, "Deleted Notes")->menu()), QStringList{"No deleted notes"});
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    t.program().commands().DeleteThisNote();
+    t.clock.set(QDateTime(QDate(2026, 12, 9), QTime(10, 5)));
+    t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    t.program().commands().DeleteThisNote();
+    tray.refreshMenu();
+    QMenu *deleted = itemOf(menu, "Deleted Notes")->menu();
+    QCOMPARE(deleted->actions().size(), 2);
+    QVERIFY(deleted->actions().at(0)->text().startsWith(QLatin1String("second\t")));
+    QVERIFY(deleted->actions().at(1)->text().startsWith(QLatin1String("first\t")));
+    deleted->actions().at(1)->trigger();
+    QCOMPARE(t.texts(), (QStringList{"third", "first"}));
+
+    // Backups: made now, listed, and Back Up Now is there.
+    QString error;
+    QVERIFY(backups.makeNow(QDateTime(QDate(2026, 12, 8), QTime(9, 0)), &error));
+    tray.refreshMenu();
+    const QStringList backupItems = texts(itemOf(menu, "Backups")->menu());
+    QCOMPARE(backupItems.size(), 3);
+    QCOMPARE(backupItems.at(0), QStringLiteral("Back Up Now"));
+    QVERIFY(backupItems.at(2).startsWith(QLatin1String("Restore from ")));
+
+    // Start at Login is the autostart entry, both ways.
+    QAction *login = itemOf(menu, "Start at Login");
+    QVERIFY(!login->isChecked());
+    login->trigger();
+    QVERIFY(Autostart::isOn());
+    tray.refreshMenu();
+    QVERIFY(login->isChecked());
+    login->trigger();
+    QVERIFY(!Autostart::isOn());
+
+    // New Note, Show All Notes (a note put away comes back), Quit (stores and ends).
+    itemOf(menu, "New Note")->trigger();
+    QCOMPARE(t.texts().size(), 3);
+    Form1 *putAway = t.notes().constFirst();
+    putAway->close();
+    QVERIFY(putAway->isPutAway());
+    tray.bringNotesForward();
+    QVERIFY(putAway->isPutAway());   // a left click brings the open notes only
+    itemOf(menu, "Show All Notes")->trigger();
+    QVERIFY(!putAway->isPutAway() && putAway->isVisible());
+    itemOf(menu, "Quit")->trigger();
+    QCOMPARE(t.endCount, 1);
+    QCOMPARE(t.store().get(NoteKeys::TotalForms), QStringLiteral("3"));
+}
+
+void TestTray::searchFindsNotesByTheirWholeText_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("nothing typed: all") << "" << QStringList{"Shopping", "Café Müller", "(empty note)", "Übung macht den Meister"};
+    QTest::newRow("a later line") << "MILK" << QStringList{"Shopping"};
+    QTest::newRow("without accents") << "cafe muller" << QStringList{"Café Müller"};
+    QTest::newRow("accents typed, none in the note") << "bröad" << QStringList{"Shopping"};
+    QTest::newRow("upper-case accent") << "ubung" << QStringList{"Übung macht den Meister"};
+    QTest::newRow("no match") << "zebra" << QStringList{};
+}
+
+void TestTray::searchFindsNotesByTheirWholeText()
+{
+    QFETCH(QString, query);
+    QFETCH(QStringList, found);
+    TestProgram t;
+    t.seedNotes({"Shopping\n- milk\n- broad beans", "Café Müller\nTuesday", "", "Übung macht den Meister"});
+    t.start();
+    Backups backups(t.storePath());
+    TrayIcon tray(t.program(), backups);
+    NotesList &list = tray.notesList();
+    list.open();
+    list.searchBox()->setText(query);
+    QCOMPARE(shownTitles(list), found);
+    list.close();
+}
+
+// Enter in the search box opens the first match: a note put away is shown again, with the
+// keyboard; one off every screen comes onto the screen, its stored place kept.
+void TestTray::enterBringsTheNoteToTheUser()
+{
+    TestProgram t;
+    t.seedNotes({"alpha", "bravo"});
+    t.start();
+    Backups backups(t.storePath());
+    TrayIcon tray(t.program(), backups);
+    Form1 *bravo = t.note(QStringLiteral("NotesForm2"));
+    bravo->close();
+    NotesList &list = tray.notesList();
+    list.open();
+    QVERIFY(shownTitles(list).contains(QStringLiteral("bravo  (put away)")));
+    QTest::keyClicks(list.searchBox(), QStringLiteral("brav"));
+    QTest::keyClick(list.searchBox(), Qt::Key_Return);
+    QVERIFY(!list.isVisible());
+    QVERIFY(bravo->isVisible() && !bravo->isPutAway());
+    QTRY_VERIFY(bravo->isActiveWindow());
+    QTRY_COMPARE(QApplication::focusWidget(), bravo->Text1());
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    Form1 *alpha = t.note(QStringLiteral("NotesForm1"));
+    alpha->move(screen.right() + 500, screen.bottom() + 500);
+    const QString storedLeft = t.store().get(QStringLiteral("NotesForm1.Left"));
+    list.open();
+    list.searchBox()->setText(QStringLiteral("alpha"));
+    list.openCurrent();
+    QVERIFY(screen.contains(alpha->geometry()));
+    TestProgram::settle();
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Left")), storedLeft);
+}
+
+QTEST_MAIN(TestTray)
+#include "tst_tray.moc"
