@@ -18,6 +18,11 @@ QUILLARREN_PACKAGES=(
 # skip their check of the plots without it.
 QUILLARREN_PLOT_PACKAGES=(gnuplot-nox)
 
+# The sync tests' file-sync engine: two Syncthing instances on localhost (tests/realwindow/
+# lib_syncthing.sh), driven through their REST interface with curl and jq, configured with Debian's
+# python3. Not needed to build or run the program.
+QUILLARREN_SYNC_TEST_PACKAGES=(syncthing curl jq python3)
+
 # The fuzz targets (scripts/fuzz): clang with libFuzzer and the sanitizers' runtime.
 QUILLARREN_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -16,6 +16,8 @@ RW_XVFB_PID=""
 RW_WM_PID=""
 RW_BUS_PID=""
 RW_OTHER_PIDS=""
+# Functions rw_fail calls to tell more, as a helper library adds them (e.g. an engine's log).
+RW_FAIL_HOOKS=""
 RW_SCREEN_W=1280
 RW_SCREEN_H=1024
 
@@ -59,7 +61,8 @@ rw_cleanup() {
     rw_stop_pid "$RW_WM_PID"
     rw_stop_pid "$RW_XVFB_PID"
     rw_stop_pid "$RW_BUS_PID"
-    if [ "$status" = 0 ]; then
+    # 77: skipped, nothing to look at.
+    if [ "$status" = 0 ] || [ "$status" = 77 ]; then
         rm -rf "$RW_DIR"
     else
         rw_log "kept for inspection: $RW_DIR"
@@ -82,6 +85,8 @@ rw_fail() {
         rw_log "program output (last lines):"
         tail -n 20 "$RW_DIR/app.log" >&2
     fi
+    local hook
+    for hook in $RW_FAIL_HOOKS; do "$hook"; done
     exit 1
 }
 
