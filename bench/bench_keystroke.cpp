@@ -41,6 +41,7 @@ public:
     bool chooseFont(QWidget *, FontChoice &) override { return false; }
     bool chooseColor(QWidget *, QColor &) override { return false; }
     QString saveFileName(QWidget *, const SaveFileRequest &) override { return QString(); }
+    QString chooseFolder(QWidget *, const QString &, const QString &) override { return QString(); }
     QAction *popupMenu(QMenu *, const QPoint &) override { return nullptr; }
 };
 class NoShell final : public Shell

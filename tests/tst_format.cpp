@@ -49,6 +49,10 @@ public:
     {
         return m_fakes.saveFileName(parent, request);
     }
+    QString chooseFolder(QWidget *parent, const QString &title, const QString &start) override
+    {
+        return m_fakes.chooseFolder(parent, title, start);
+    }
     QAction *popupMenu(QMenu *menu, const QPoint &globalPos) override { return m_fakes.popupMenu(menu, globalPos); }
 
 private:

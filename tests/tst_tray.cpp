@@ -7,6 +7,7 @@
 #include "app/noteverbs.h"
 #include "backup/backups.h"
 #include "commands/notecommands.h"
+#include "sync/notesync.h"
 #include "tray/noteslist.h"
 #include "tray/trayicon.h"
 
@@ -73,11 +74,12 @@ void TestTray::menuItemsDoWhatTheySay()
     t.seedNotes({"first", "second", "third"});
     t.start();
     Backups backups(t.storePath());
-    TrayIcon tray(t.program(), backups);
+    NoteSync sync(t.program());
+    TrayIcon tray(t.program(), backups, sync);
     QMenu *menu = tray.menu();
     tray.refreshMenu();
     QCOMPARE(texts(menu), (QStringList{"New Note", "Show All Notes", "Find Note…", "Deleted Notes", "Backups",
-                                       "Start at Login", "-", "Quit"}));
+                                       "Sync Folder…", "Stop Syncing", "Start at Login", "-", "Quit"}));
 
     // Deleted notes, newest first; choosing one brings it back.
     QCOMPARE(texts(itemOf(menu, "Deleted Notes")->menu()), QStringList{"No deleted notes"});
@@ -148,7 +150,8 @@ void TestTray::searchFindsNotesByTheirWholeText()
     t.seedNotes({"Shopping\n- milk\n- broad beans", "Café Müller\nTuesday", "", "Übung macht den Meister"});
     t.start();
     Backups backups(t.storePath());
-    TrayIcon tray(t.program(), backups);
+    NoteSync sync(t.program());
+    TrayIcon tray(t.program(), backups, sync);
     NotesList &list = tray.notesList();
     list.open();
     list.searchBox()->setText(query);
@@ -164,7 +167,8 @@ void TestTray::enterBringsTheNoteToTheUser()
     t.seedNotes({"alpha", "bravo"});
     t.start();
     Backups backups(t.storePath());
-    TrayIcon tray(t.program(), backups);
+    NoteSync sync(t.program());
+    TrayIcon tray(t.program(), backups, sync);
     Form1 *bravo = t.note(QStringLiteral("NotesForm2"));
     bravo->close();
     NotesList &list = tray.notesList();

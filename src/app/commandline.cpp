@@ -139,7 +139,11 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
     const QCommandLineOption find(QStringLiteral("find"), QStringLiteral("Open the notes list, to find a note."));
     const QCommandLineOption tray(QStringLiteral("tray"), QStringLiteral("Show the tray icon (on), or no longer (off)."),
                                   QStringLiteral("on|off"));
-    parser.addOptions({newNote, showNotes, find, tray});
+    const QCommandLineOption syncFolder(QStringLiteral("sync-folder"),
+                                        QStringLiteral("Sync the notes through a folder that a sync program carries "
+                                                       "(Syncthing, Nextcloud); off: no longer."),
+                                        QStringLiteral("folder|off"));
+    parser.addOptions({newNote, showNotes, find, tray, syncFolder});
     // Qt's own options, which the window system part reads later; a session manager restores
     // the program with -session.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -176,6 +180,12 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
             return 1;
         }
         return onNotes(QStringLiteral("tray"), {value}, true, [value](NoteVerbs &v) { return v.showTrayIcon(value == QLatin1String("on")); });
+    }
+    if (parser.isSet(syncFolder)) {
+        const QString value = parser.value(syncFolder);
+        const QString folder = value == QLatin1String("off") ? value : absolute(value);
+        return onNotes(QStringLiteral("sync-folder"), {folder}, true,
+                       [folder](NoteVerbs &v) { return v.chooseSyncFolder(folder); });
     }
     if (parser.isSet(deleted))
         return onNotes(QStringLiteral("deleted"), {}, false, [](NoteVerbs &v) { return v.listDeleted(); });

@@ -20,6 +20,7 @@
 #include "store/conversions.h"
 #include "store/notekeys.h"
 #include "store/settingsstore.h"
+#include "sync/notesync.h"
 #include "tray/noteslist.h"
 #include "tray/trayicon.h"
 
@@ -33,16 +34,17 @@ namespace {
 
 // A place or size the user has just given a note, and everything else that waits, reaches the
 // disk: the session may end the process right after.
-void storeForSessionEnd(Program &program)
+void storeForSessionEnd(Program &program, NoteSync &sync)
 {
     for (Form1 *note : Form1::loadedNotes(program.forms))
         note->storePlaceNow();
     program.store.syncNow();
+    sync.writeChanges();
 }
 
 // The command line's verbs, answered here while the program runs; the asking command shows how
 // far they have come.
-void answerVerbs(SingleInstance &instance, Program &program, TrayIcon &tray)
+void answerVerbs(SingleInstance &instance, Program &program, TrayIcon &tray, NoteSync &sync)
 {
     const auto verbs = [&program, &instance, &tray] {
         NoteVerbs verbs(program);
@@ -70,6 +72,11 @@ void answerVerbs(SingleInstance &instance, Program &program, TrayIcon &tray)
     on("show-notes", [&program](const QStringList &) {
         program.bringNotesForward(true);
         return SingleInstance::Reply{};
+    });
+    on("sync-folder", [&sync](const QStringList &args) {
+        QString said;
+        const bool done = sync.setFolder(args.value(0) == QLatin1String("off") ? QString() : args.value(0), &said);
+        return SingleInstance::Reply{done ? 0 : 1, said};
     });
     on("find", [&tray](const QStringList &) {
         tray.notesList().open();
@@ -137,17 +144,20 @@ int main(int argc, char *argv[])
         if (!program.quitting)
             program.end();
     });
-    TrayIcon tray(program, backups);
+    NoteSync sync(program);
+    QObject::connect(&sync, &NoteSync::told, &app,
+                     [&dialogs](const QString &message) { dialogs.showNotice(message, QStringLiteral("Quillarren: sync")); });
+    TrayIcon tray(program, backups, sync);
     QObject::connect(&instance, &SingleInstance::raiseRequested, &app, [&program] { program.bringNotesForward(true); });
-    answerVerbs(instance, program, tray);
+    answerVerbs(instance, program, tray, sync);
     // A logout or shutdown: store what waits and end at once, whatever dialog is up, so that
     // nothing is lost and nothing holds the session up.
     SessionEnd sessionEnd;
-    QObject::connect(&sessionEnd, &SessionEnd::ending, &app, [&program] {
-        storeForSessionEnd(program);
+    QObject::connect(&sessionEnd, &SessionEnd::ending, &app, [&program, &sync] {
+        storeForSessionEnd(program, sync);
         SessionEnd::exitNow(0);
     });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&program] { storeForSessionEnd(program); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&program, &sync] { storeForSessionEnd(program, sync); });
 
     Main2::StartUp(program);
     if (program.hasEnded() || program.forms.notes().isEmpty())
@@ -166,6 +176,7 @@ int main(int argc, char *argv[])
     // Once the notes are up: the tray icon (unless the user wants none), and what this start was for.
     QTimer::singleShot(0, &app, [&] {
         tray.setShown(Conversions::toBool(store.get(NoteKeys::ShowTrayIcon)).value_or(true));
+        sync.startFromStore();
         if (startVerb != QLatin1String("raise"))
             instance.answerHere(startVerb);
     });
@@ -173,6 +184,7 @@ int main(int argc, char *argv[])
     // earlier today while the program was not running go off now.
     program.reminderCheck().startAfterStartUp();
     const int code = QApplication::exec();
+    sync.writeChanges();   // the last note's Yes, or its closing, ends without Quit
     store.flushPending();
     return code;
 }

@@ -68,7 +68,34 @@ Form1 *buildNote(Program &program, int index, bool unstoredOnTop, bool storedOnT
 
     note->showStoredText(store.get(tag + NoteKeys::Notes));
 
+    ApplyStoredLook(program, note);
+    using Conversions::toBool;
+    const auto onTop = storedOnTopDecides ? toBool(store.get(tag + NoteKeys::AlwaysOnTop)) : std::nullopt;
+    if (onTop) {
+        QAction *check = program.menuForm().AlwaysOnTopName();
+        check->setChecked(*onTop);
+        if (check->isChecked())
+            MakeTopmost(note);
+        else
+            MakeNotTopmost(note);
+    } else if (unstoredOnTop) {
+        // A note without a stored stacking follows the check mark the menu will show, so that
+        // the menu never shows "Always On Top" checked over notes that are not on top.
+        MakeTopmost(note);
+    }
+
+    note->Timer1()->setInterval(1);
+    note->show();
+    return note;
+}
+
+} // namespace
+
+void ApplyStoredLook(Program &program, Form1 *note)
+{
     using namespace Conversions;
+    SettingsStore &store = program.store;
+    const QString tag = note->Tag();
     applyIfStored(store, tag + NoteKeys::TextColor, [&](const QString &t) {
         if (const auto v = toInt32(t)) note->setTextColor(*v);
     });
@@ -98,26 +125,7 @@ Form1 *buildNote(Program &program, int index, bool unstoredOnTop, bool storedOnT
     applyIfStored(store, tag + NoteKeys::BackColor, [&](const QString &t) {
         if (const auto v = toInt32(t)) note->setBackColor(*v);
     });
-    const auto onTop = storedOnTopDecides ? toBool(store.get(tag + NoteKeys::AlwaysOnTop)) : std::nullopt;
-    if (onTop) {
-        QAction *check = program.menuForm().AlwaysOnTopName();
-        check->setChecked(*onTop);
-        if (check->isChecked())
-            MakeTopmost(note);
-        else
-            MakeNotTopmost(note);
-    } else if (unstoredOnTop) {
-        // A note without a stored stacking follows the check mark the menu will show, so that
-        // the menu never shows "Always On Top" checked over notes that are not on top.
-        MakeTopmost(note);
-    }
-
-    note->Timer1()->setInterval(1);
-    note->show();
-    return note;
 }
-
-} // namespace
 
 int NotesToOpen(Program &program)
 {

@@ -16,6 +16,8 @@ void StartUp(Program &program);
 
 /** How many notes start-up opens for a stored "Total Forms" text. */
 int NotesToOpen(Program &program);
+/** Gives the note the colours and font stored for it (over what it shows now). */
+void ApplyStoredLook(Program &program, Form1 *note);
 /** Opens the note stored in this slot as start-up does, stacked as the open notes are. */
 Form1 *OpenStoredNote(Program &program, int index);
 

@@ -107,7 +107,9 @@ NoteVerbs::Reply NoteVerbs::restore(const QString &id)
     NoteSlots::Values values = trashed->values;
     values.insert(NoteKeys::Id, trashed->id);
     QString error;
-    if (!addNotes({values}, {{}, {}, {trashed->id}}, &error))
+    SettingsStore::Change untrash;
+    untrash.fromTrash = {trashed->id};
+    if (!addNotes({values}, untrash, &error))
         return failed(QStringLiteral("The note %1 could not be restored, because %2. Nothing was changed.").arg(title, error));
     // The note the user asked for comes forward with the keyboard.
     if (m_program) {
@@ -251,4 +253,16 @@ NoteVerbs::Reply NoteVerbs::showTrayIcon(bool shown)
         trayIconChanged(shown);
     return {0, shown ? QStringLiteral("Quillarren shows its icon in the tray.")
                      : QStringLiteral("Quillarren no longer shows an icon in the tray; quillarren --tray on brings it back.")};
+}
+
+NoteVerbs::Reply NoteVerbs::chooseSyncFolder(const QString &folder)
+{
+    const bool off = folder == QLatin1String("off");
+    if (!off && !QFileInfo(folder).isDir())
+        return failed(QStringLiteral("%1 is not a folder; nothing was changed.").arg(QDir::toNativeSeparators(folder)));
+    if (!m_store.save(QStringLiteral("Sync Folder"), off ? QString() : folder) && !m_store.flushPending())
+        return failed(QStringLiteral("The choice could not be stored, because %1.").arg(m_store.failureCause()));
+    return {0, off ? QStringLiteral("Quillarren will not sync its notes through a folder.")
+                   : QStringLiteral("Quillarren will sync its notes through %1 from its next start.")
+                         .arg(QDir::toNativeSeparators(folder))};
 }

@@ -29,6 +29,8 @@ public:
     Reply restoreBackup(const QString &file);
     Reply exportNotes(const QString &file, bool withDeleted) const;
     Reply importNotes(const QString &file);
+    /** The folder to sync the notes through, remembered for the next start ("off": none). */
+    Reply chooseSyncFolder(const QString &folder);
     /** Whether the tray icon shows, for good; the running copy shows or hides it at once. */
     Reply showTrayIcon(bool shown);
     /** Called when the tray icon's setting changes in the running copy. */

@@ -94,6 +94,11 @@ public:
         asks the user to retry or cancel; false when cancelled. Every way of ending asks it first. */
     bool everythingStored();
 
+signals:
+    /** Quit has stored every note and is about to unload them. */
+    void notesStoredForQuit();
+
+public:
     /** Ends the program; tests replace how it ends. */
     void end();
     std::function<void()> onEnd;

@@ -184,14 +184,20 @@ void NoteCommands::DeleteThisNote()
         }
         renumberNotes();
     } else if (const QList<Form1 *> found = targets(); !found.isEmpty()) {
-        moveToTrash(found.constFirst());
+        QString error;
+        if (!trashNote(found.constFirst(), &error))
+            m_program.dialogs().messageBox(
+                nullptr,
+                QStringLiteral("The note could not be moved to Deleted Notes, because %1. It stays open; nothing "
+                               "was deleted.").arg(error),
+                Main2::AppTitle(), MessageButtons::Ok, MessageIcon::Warning);
     }
     // An open reminder dialog no longer has a note to act on, and must say so.
     if (m_program.isReminderLoaded())
         m_program.reminder().showTargetNote();
 }
 
-void NoteCommands::moveToTrash(Form1 *note)
+bool NoteCommands::trashNote(Form1 *note, QString *error)
 {
     const SettingsStore &store = m_program.store;
     const QString tag = note->Tag();
@@ -208,21 +214,18 @@ void NoteCommands::moveToTrash(Form1 *note)
     Renumbering plan = planRenumbering(note);
     NoteSlots::writeInto(store, {}, NoteKeys::tagFor(m_program.NoteCount), plan.writes);   // the slot left over
     plan.writes.emplace_back(NoteKeys::TotalForms, QString::number(plan.count));
-    QString error;
-    if (!m_program.store.commit({plan.writes, {trashed}, {}}, &error)) {
-        m_program.dialogs().messageBox(
-            nullptr,
-            QStringLiteral("The note could not be moved to Deleted Notes, because %1. It stays open; nothing "
-                           "was deleted.").arg(error),
-            Main2::AppTitle(), MessageButtons::Ok, MessageIcon::Warning);
-        return;
-    }
+    SettingsStore::Change change;
+    change.values = std::move(plan.writes);
+    change.toTrash = {trashed};
+    if (!m_program.store.commit(change, error))
+        return false;
     note->unload();
     // Renumbering hands the tag to another note: a command still aimed at the deleted one (from an
     // open dialog) must not land there.
     m_program.CurrentNoteTag.clear();
     applyRenumbering(plan);
     Main2::DoEventsTwice();
+    return true;
 }
 
 bool NoteCommands::addNotes(const QList<NoteSlots::Values> &notes, SettingsStore::Change alongside, QString *error,
@@ -348,6 +351,7 @@ void NoteCommands::Quit()
         return;
     }
 
+    emit m_program.notesStoredForQuit();
     const QList<Form *> loaded = m_program.forms.all();
     for (Form *form : loaded)
         form->unload();

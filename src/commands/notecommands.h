@@ -40,6 +40,10 @@ public:
     /** Stores every open note under 1, 2, 3 … in load order, unloads every window and ends. */
     void Quit();
 
+    /** Deletes the note into the trash, with everything stored for it; false with the reason,
+        and the note still open, when the store cannot take that now. */
+    bool trashNote(Form1 *note, QString *error);
+
     /** Opens these notes (stored values by suffix) after the open ones, stored in one transaction
         with `alongside` (notes taken out of or put into the trash); false with the reason, in
         words for the user, when the store cannot take them now (nothing opens then). */
@@ -77,8 +81,6 @@ private:
     Renumbering planRenumbering(const Form *leaving) const;
     void applyRenumbering(const Renumbering &plan);
     void renumberNotes();
-    /** Deletes the note into the trash; it stays open when the store cannot take that now. */
-    void moveToTrash(Form1 *note);
 
     Program &m_program;
 };

@@ -79,12 +79,11 @@ Form1::Form1(Program &program)
     m_text1->setGeometry(0, Units::twipsToPixels(StripTwips), Units::twipsToPixels(TextSizeTwips),
                          Units::twipsToPixels(TextSizeTwips));
     m_text1->setToolTip(QStringLiteral("You can expand this note by dragging the bottom and right edges"));
-    m_text1->setFont(QFont(QStringLiteral("Arial"), 9));
+
     m_text1->viewport()->setMouseTracking(true);
     m_text1->viewport()->installEventFilter(this);
     m_text1->installEventFilter(this);   // its keys: the Ctrl shortcuts
-    setTextColor(0);
-    setTextBackColor(NoteYellow);
+    showBuiltInLook();
     m_text1->setPlainText(QStringLiteral("Text1"));
     connect(m_text1->document(), &QTextDocument::contentsChange, this, &Form1::Text1_ContentsChange);
     connect(m_text1, &QPlainTextEdit::textChanged, this, &Form1::Text1_Change);
@@ -330,6 +329,14 @@ void Form1::setTextBackColor(qint32 colour)
     QPalette palette = m_text1->palette();
     palette.setColor(QPalette::Base, Units::toQColor(colour));
     m_text1->setPalette(palette);
+}
+
+void Form1::showBuiltInLook()
+{
+    m_text1->setFont(QFont(QStringLiteral("Arial"), 9));
+    setTextColor(0);
+    setTextBackColor(NoteYellow);
+    setBackColor(NoteYellow);
 }
 
 void Form1::setTextFont(const std::function<void(QFont &)> &edit)

@@ -61,6 +61,8 @@ public:
     void setTextColor(qint32 colour);
     qint32 textBackColor() const { return m_textBackColor; }
     void setTextBackColor(qint32 colour);
+    /** The colours and font a note has before anything is stored for it. */
+    void showBuiltInLook();
     /** Changes the text field's font through the given edit. */
     void setTextFont(const std::function<void(QFont &)> &edit);
 

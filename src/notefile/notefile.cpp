@@ -3,6 +3,7 @@
 #include "store/conversions.h"
 #include "store/notekeys.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTime>
@@ -282,6 +283,104 @@ QByteArray markdown(const QList<Values> &notes)
             + QStringLiteral("\n\n") + body.trimmed() + QStringLiteral("\n\n");
     }
     return text.toUtf8();
+}
+
+const QStringList &travellingSuffixes()
+{
+    static const QStringList suffixes = [] {
+        QStringList all = NoteKeys::AllSuffixes;
+        for (const QString &local : {NoteKeys::Left, NoteKeys::Top, NoteKeys::Width, NoteKeys::Height,
+                                     NoteKeys::AlwaysOnTop, NoteKeys::ActivehWnd, NoteKeys::TransCount,
+                                     NoteKeys::ReminderLastAlarm})
+            all.removeOne(local);
+        return all;
+    }();
+    return suffixes;
+}
+
+Values travelling(const Values &values)
+{
+    Values kept;
+    for (const QString &suffix : travellingSuffixes()) {
+        const QString value = values.value(suffix);
+        if (!value.isEmpty())
+            kept.insert(suffix, value);
+    }
+    return kept;
+}
+
+QString fingerprint(const QString &id, const Values &values, bool deleted)
+{
+    Values note = deleted ? Values() : travelling(values);
+    note.insert(NoteKeys::Id, id);
+    // Through the file's own form and back, so that a note read from a file and the same note
+    // stored here give the same fingerprint.
+    const QJsonObject canonical{{QStringLiteral("deleted"), deleted},
+                                {QStringLiteral("note"), toJson(fromJson(toJson(note)))}};
+    return QString::fromLatin1(
+        QCryptographicHash::hash(QJsonDocument(canonical).toJson(QJsonDocument::Compact), QCryptographicHash::Sha1)
+            .toHex());
+}
+
+QString fingerprint(const SyncedNote &note)
+{
+    return fingerprint(note.id, note.values, note.deleted);
+}
+
+QByteArray writeSynced(const SyncedNote &note)
+{
+    Values values = note.deleted ? Values() : travelling(note.values);
+    values.insert(NoteKeys::Id, note.id);
+    QJsonObject file{
+        {QStringLiteral("format"), SyncedFormatName},
+        {QStringLiteral("version"), FormatVersion},
+        {QStringLiteral("id"), note.id},
+        {QStringLiteral("changed"), note.changed.toUTC().toString(Qt::ISODateWithMs)},
+        {QStringLiteral("computer"), note.computer},
+        {QStringLiteral("computerName"), note.computerName},
+        {QStringLiteral("note"), toJson(values)},
+    };
+    if (note.deleted)
+        file.insert(QStringLiteral("deleted"), true);
+    return QJsonDocument(file).toJson(QJsonDocument::Indented);
+}
+
+std::optional<SyncedNote> readSynced(const QByteArray &bytes, const QString &name, QString *error)
+{
+    QJsonParseError parse;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
+    const QJsonObject file = document.object();
+    if (document.isNull() || !document.isObject()) {
+        *error = bytes.trimmed().startsWith('{') && bytes.contains(SyncedFormatName.toUtf8())
+            ? QStringLiteral("%1 is cut short or damaged at byte %2 (%3)").arg(name).arg(parse.offset).arg(parse.errorString())
+            : QStringLiteral("%1 is not a Quillarren note").arg(name);
+        return std::nullopt;
+    }
+    if (file.value(QLatin1String("format")).toString() != SyncedFormatName || !file.value(QLatin1String("note")).isObject()) {
+        *error = QStringLiteral("%1 is not a Quillarren note").arg(name);
+        return std::nullopt;
+    }
+    const int version = file.value(QLatin1String("version")).toInt(0);
+    if (version < 1 || version > FormatVersion) {
+        *error = QStringLiteral("%1 was written by a newer Quillarren (its format version is %2; this one reads "
+                                "version %3 and older)")
+                     .arg(name, file.value(QLatin1String("version")).toVariant().toString())
+                     .arg(FormatVersion);
+        return std::nullopt;
+    }
+    SyncedNote note;
+    note.id = file.value(QLatin1String("id")).toString();
+    note.deleted = file.value(QLatin1String("deleted")).toBool(false);
+    note.changed = QDateTime::fromString(file.value(QLatin1String("changed")).toString(), Qt::ISODateWithMs);
+    note.computer = file.value(QLatin1String("computer")).toString();
+    note.computerName = file.value(QLatin1String("computerName")).toString();
+    note.values = fromJson(file.value(QLatin1String("note")).toObject());
+    if (note.id.isEmpty() || note.values.value(NoteKeys::Id) != note.id) {
+        *error = QStringLiteral("%1 is not a Quillarren note (it names no note, or another one)").arg(name);
+        return std::nullopt;
+    }
+    note.values = note.deleted ? Values() : travelling(note.values);
+    return note;
 }
 
 } // namespace NoteFile

@@ -53,4 +53,35 @@ std::optional<Contents> read(const QByteArray &bytes, const QString &name, QStri
 /** The notes for people: a heading with each note's first line, then its text. */
 QByteArray markdown(const QList<NoteSlots::Values> &notes);
 
+// A note's file in the sync folder, <id>.json:
+//
+//   {"format": "quillarren-note", "version": 1, "id": "…", "changed": "2026-12-09T10:00:00.000Z",
+//    "computer": "…uuid…", "computerName": "desk", "note": { … as above, without place, size,
+//    stacking … }}
+//
+// and for a note deleted on some computer, "deleted": true and a note holding its id alone.
+inline const QString SyncedFormatName = QStringLiteral("quillarren-note");
+
+/** The suffixes whose values travel between computers: not the place, size, stacking, window
+    or the second the reminder last went off, which stay with each computer. */
+const QStringList &travellingSuffixes();
+/** The values of a note that travel, empty ones left out (they read as absent). */
+NoteSlots::Values travelling(const NoteSlots::Values &values);
+
+struct SyncedNote
+{
+    QString id;
+    NoteSlots::Values values;   // what travels; nothing for a deleted note
+    bool deleted = false;
+    QDateTime changed;          // when, in UTC
+    QString computer;           // which computer changed it (its id) …
+    QString computerName;       // … and its name, for people
+};
+/** A fingerprint of what the note is, the same for the same note whoever wrote it and when. */
+QString fingerprint(const QString &id, const NoteSlots::Values &values, bool deleted);
+QString fingerprint(const SyncedNote &note);
+QByteArray writeSynced(const SyncedNote &note);
+/** Reads a note's file; on failure nothing, and why in words for the user, naming it `name`. */
+std::optional<SyncedNote> readSynced(const QByteArray &bytes, const QString &name, QString *error);
+
 } // namespace NoteFile

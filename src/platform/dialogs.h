@@ -52,6 +52,9 @@ public:
     virtual bool chooseColor(QWidget *parent, QColor &color) = 0;
     /** Shows the save dialog; the chosen path, or the empty text when cancelled. */
     virtual QString saveFileName(QWidget *parent, const SaveFileRequest &request) = 0;
+    /** Shows a dialog that chooses a folder, starting at `start`; the folder, or the empty
+        text when cancelled. */
+    virtual QString chooseFolder(QWidget *parent, const QString &title, const QString &start) = 0;
     /** Shows the menu at the global position and returns once it has closed and the chosen
         item (if any) has run; returns that item. */
     virtual QAction *popupMenu(QMenu *menu, const QPoint &globalPos) = 0;

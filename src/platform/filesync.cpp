@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <csignal>
+#include <cstdio>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -62,6 +63,20 @@ bool makePrivateFolder(const QString &path)
 {
     return restrictTo(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
                                 | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+}
+
+bool replaceFile(const QString &from, const QString &to)
+{
+#ifdef Q_OS_WIN
+    return MoveFileExW(reinterpret_cast<LPCWSTR>(from.utf16()), reinterpret_cast<LPCWSTR>(to.utf16()),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return false;
+    // The folder's entry is what a power cut would lose.
+    syncFile(QFileInfo(to).absolutePath());
+    return true;
+#endif
 }
 
 void failWritesPastSizeLimit()

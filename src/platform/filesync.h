@@ -14,6 +14,10 @@ bool makePrivateFile(const QString &path);
 /** The same for a folder: only its owner may list, enter or change it. */
 bool makePrivateFolder(const QString &path);
 
+/** Puts `from` in the place of `to` in one step (a reader sees the old file or the new one,
+    never part of one), then makes the change durable; false when it could not be done. */
+bool replaceFile(const QString &from, const QString &to);
+
 /** A file-size limit (ulimit -f) then fails the write, which the store survives, instead of
     ending the program with a signal. */
 void failWritesPastSizeLimit();

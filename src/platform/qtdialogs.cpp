@@ -95,6 +95,11 @@ QString QtDialogs::saveFileName(QWidget *parent, const SaveFileRequest &request)
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtDialogs::chooseFolder(QWidget *parent, const QString &title, const QString &start)
+{
+    return QFileDialog::getExistingDirectory(parent, title, start);
+}
+
 QAction *QtDialogs::popupMenu(QMenu *menu, const QPoint &globalPos)
 {
     return menu->exec(globalPos);

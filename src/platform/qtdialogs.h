@@ -16,6 +16,7 @@ public:
     bool chooseFont(QWidget *parent, FontChoice &choice) override;
     bool chooseColor(QWidget *parent, QColor &color) override;
     QString saveFileName(QWidget *parent, const SaveFileRequest &request) override;
+    QString chooseFolder(QWidget *parent, const QString &title, const QString &start) override;
     QAction *popupMenu(QMenu *menu, const QPoint &globalPos) override;
 
 private:

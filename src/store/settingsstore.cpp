@@ -23,6 +23,8 @@ Q_LOGGING_CATEGORY(lcStore, "quillarren.store")
 
 // Deleted notes, kept for a while: everything stored for each, as one JSON object.
 #define TRASH_TABLE "CREATE TABLE IF NOT EXISTS trash(id TEXT PRIMARY KEY, deleted TEXT NOT NULL, note TEXT NOT NULL)"
+// What this computer and the sync folder last agreed on, note by note.
+#define SYNCED_TABLE "CREATE TABLE IF NOT EXISTS synced(id TEXT PRIMARY KEY, state TEXT NOT NULL)"
 
 namespace {
 
@@ -322,7 +324,7 @@ bool SettingsStore::prepareForWriting(QString *error, bool waitWhileHeld)
         "CREATE TABLE IF NOT EXISTS settings("
         " application TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL, value TEXT,"
         " PRIMARY KEY(application, section, key));"
-        TRASH_TABLE ";";
+        TRASH_TABLE ";" SYNCED_TABLE ";";
     // Switching an older store's journal takes it whole; SQLite does not wait for that itself.
     QElapsedTimer waited;
     waited.start();
@@ -384,6 +386,16 @@ bool SettingsStore::loadAll(QString *error)
         *error = lastError();
         return false;
     }
+    // A store that never synced has no such table yet.
+    m_synced.clear();
+    sqlite3_stmt *synced = nullptr;
+    if (sqlite3_prepare_v2(m_db, "SELECT id, state FROM synced", -1, &synced, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(synced) == SQLITE_ROW) {
+            m_synced.insert(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(synced, 0))),
+                            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(synced, 1))));
+        }
+    }
+    sqlite3_finalize(synced);
     return true;
 }
 
@@ -413,8 +425,10 @@ bool SettingsStore::saveMany(const std::vector<std::pair<QString, QString>> &val
     // not stored yet: report the truth, and take the chance to retry.
     if (changed.empty())
         return m_pending.empty() || writePending();
-    for (const auto &entry : changed)
+    for (const auto &entry : changed) {
         addKey(m_pending, entry.first);
+        emit this->changed(entry.first);
+    }
     // While another program holds the store the retry timer keeps asking; a keystroke does not.
     if (!m_busyFor.isValid() && writePending())
         return true;
@@ -433,6 +447,7 @@ bool SettingsStore::saveEdit(const QString &key, qsizetype position, qsizetype r
     if (edit.removed == inserted)
         return true;   // a change of formatting alone
     text.replace(position, removed, inserted);
+    emit changed(key);
     // The change is safe from a kill in the journal now; the whole text follows into the file a
     // moment later, once per pause in the typing.
     if (!journal([&] { return m_journal.appendEdit(edit, m_generation + 1); })) {
@@ -514,7 +529,8 @@ bool SettingsStore::replaceWith(const QString &file, QString *error)
         *error = tr("the notes could not be copied from %1 (%2)").arg(file, QString::fromUtf8(sqlite3_errstr(rc)));
         return false;
     }
-    sqlite3_exec(m_db, TRASH_TABLE, nullptr, nullptr, nullptr);   // a backup made before the trash
+    // A backup made before the trash or the sync folder.
+    sqlite3_exec(m_db, TRASH_TABLE ";" SYNCED_TABLE, nullptr, nullptr, nullptr);
     m_values.clear();
     QString reason;
     int code = SQLITE_OK;
@@ -693,6 +709,16 @@ bool SettingsStore::writeChange(const Change &change)
             sqlite3_bind_text(s, 1, bytes.constData(), bytes.size(), SQLITE_STATIC);
         });
     }
+    for (auto it = change.synced.cbegin(); it != change.synced.cend(); ++it) {
+        const QByteArray id = utf8(it.key());
+        const QByteArray state = utf8(it.value());
+        ok = ok && run(state.isEmpty() ? "DELETE FROM synced WHERE id = ?1" : "INSERT OR REPLACE INTO synced(id, state) VALUES(?1, ?2)",
+                       [&](sqlite3_stmt *s) {
+                           sqlite3_bind_text(s, 1, id.constData(), id.size(), SQLITE_STATIC);
+                           if (!state.isEmpty())
+                               sqlite3_bind_text(s, 2, state.constData(), state.size(), SQLITE_STATIC);
+                       });
+    }
     if (ok && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK)
         return true;
     lastError();   // keeps the cause for failureCause() before the rollback clears it
@@ -709,8 +735,15 @@ bool SettingsStore::commit(const Change &change, QString *error)
     }
     for (const auto &[key, value] : change.values)
         m_values.insert(key, value.isNull() ? QStringLiteral("") : value);
+    for (auto it = change.synced.cbegin(); it != change.synced.cend(); ++it) {
+        if (it.value().isEmpty())
+            m_synced.remove(it.key());
+        else
+            m_synced.insert(it.key(), it.value());
+    }
     if (!m_syncTimer.isActive())
         m_syncTimer.start();
+    emit changed(QString());
     return true;
 }
 

@@ -51,6 +51,7 @@ public:
         std::vector<std::pair<QString, QString>> values;
         QList<TrashedNote> toTrash;
         QStringList fromTrash;   // ids
+        QHash<QString, QString> synced;   // a note's id to the sync state it reached; empty forgets it
     };
 
     explicit SettingsStore(QObject *parent = nullptr);
@@ -89,6 +90,8 @@ public:
     std::optional<TrashedNote> trashed(const QString &id) const;
     /** Drops the notes deleted before the cutoff for good; how many went. */
     int dropTrashedBefore(const QDateTime &cutoff);
+    /** What the sync folder and this store last agreed on for a note (see NoteSync): by id. */
+    const QHash<QString, QString> &syncedStates() const { return m_synced; }
 
     /** Values accepted in memory but not in the file yet (a failed write, or a change of a long
         note waiting for a pause in the typing). */
@@ -109,6 +112,8 @@ public:
     QList<QString> keys() const { return m_values.keys(); }
 
 signals:
+    /** A value was given (its key), or a change committed (no key): for who follows the notes. */
+    void changed(const QString &key);
     /** A write failed; the value is kept in memory and retried. Emitted once per run of failures. */
     void writeFailed(const QString &message);
     /** The pending writes reached the file after earlier failures. */
@@ -148,6 +153,7 @@ private:
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_upsert = nullptr;
     QHash<QString, QString> m_values;
+    QHash<QString, QString> m_synced;
     std::vector<QString> m_pending;    // keys whose values are not in the file, in save order
     std::vector<QString> m_deferred;   // long notes changed in place, written at a pause
     QTimer m_deferTimer;

@@ -11,6 +11,7 @@
 #include "store/notekeys.h"
 #include "store/noteslots.h"
 #include "store/settingsstore.h"
+#include "sync/notesync.h"
 #include "tray/noteslist.h"
 
 #include <QAction>
@@ -36,9 +37,10 @@ QString clipped(const QString &text)
 
 } // namespace
 
-TrayIcon::TrayIcon(Program &program, Backups &backups)
+TrayIcon::TrayIcon(Program &program, Backups &backups, NoteSync &sync)
     : m_program(program)
     , m_backups(backups)
+    , m_sync(sync)
     , m_menu(new QMenu)
 {
     m_menu->setObjectName(QStringLiteral("TrayMenu"));
@@ -50,6 +52,11 @@ TrayIcon::TrayIcon(Program &program, Backups &backups)
     m_menu->addAction(tr("Find Note…"), this, [this] { notesList().open(); });
     m_deleted = m_menu->addMenu(tr("Deleted Notes"));
     m_backupsMenu = m_menu->addMenu(tr("Backups"));
+    m_menu->addAction(tr("Sync Folder…"), this, &TrayIcon::chooseSyncFolder);
+    m_stopSyncing = m_menu->addAction(tr("Stop Syncing"), this, [this] {
+        QString said;
+        m_sync.setFolder(QString(), &said);
+    });
     m_autostart = m_menu->addAction(tr("Start at Login"));
     m_autostart->setCheckable(true);
     connect(m_autostart, &QAction::triggered, this, &TrayIcon::switchAutostart);
@@ -96,6 +103,7 @@ void TrayIcon::refreshMenu()
     fillDeleted();
     fillBackups();
     m_autostart->setChecked(Autostart::isOn());
+    m_stopSyncing->setVisible(m_sync.isActive());
     if (m_icon)
         setShown(m_icon->isVisible());   // the count in its tooltip
 }
@@ -161,6 +169,18 @@ void TrayIcon::restoreBackup(const QString &path)
     if (reply.status != 0)
         m_program.dialogs().messageBox(nullptr, reply.output, QStringLiteral("Quillarren"), MessageButtons::Ok,
                                        MessageIcon::Warning);
+}
+
+void TrayIcon::chooseSyncFolder()
+{
+    const QString folder = m_program.dialogs().chooseFolder(
+        nullptr, tr("The folder your sync program carries to your other computers"), m_sync.folder());
+    if (folder.isEmpty())
+        return;
+    QString said;
+    const bool done = m_sync.setFolder(folder, &said);
+    m_program.dialogs().messageBox(nullptr, said, QStringLiteral("Quillarren"), MessageButtons::Ok,
+                                   done ? MessageIcon::Information : MessageIcon::Warning);
 }
 
 void TrayIcon::switchAutostart(bool on)

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 class Backups;
+class NoteSync;
 class NotesList;
 class Program;
 class QAction;
@@ -18,7 +19,7 @@ class TrayIcon final : public QObject
     Q_DISABLE_COPY_MOVE(TrayIcon)
 
 public:
-    TrayIcon(Program &program, Backups &backups);
+    TrayIcon(Program &program, Backups &backups, NoteSync &sync);
     ~TrayIcon() override;
 
     /** Shows or hides the icon; where the desktop has no tray, nothing shows and nothing breaks. */
@@ -41,13 +42,16 @@ private:
     void restoreDeleted(const QString &id);
     void restoreBackup(const QString &path);
     void switchAutostart(bool on);
+    void chooseSyncFolder();
 
     Program &m_program;
     Backups &m_backups;
+    NoteSync &m_sync;
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_menu = nullptr;
     QMenu *m_deleted = nullptr;
     QMenu *m_backupsMenu = nullptr;
     QAction *m_autostart = nullptr;
+    QAction *m_stopSyncing = nullptr;
     QPointer<NotesList> m_list;
 };

@@ -27,6 +27,7 @@ public:
     QQueue<std::function<bool(FontChoice &)>> fontAnswers;
     QQueue<std::function<bool(QColor &)>> colorAnswers;
     QQueue<QString> saveAnswers;
+    QQueue<QString> folderAnswers;
     /** Item names chosen in the next popup menus; an empty name closes the menu with no choice. */
     QQueue<QString> menuChoices;
 
@@ -80,6 +81,11 @@ public:
     {
         saveRequests.append(request);
         return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
+    }
+
+    QString chooseFolder(QWidget *, const QString &, const QString &) override
+    {
+        return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
     }
 
     QAction *popupMenu(QMenu *menu, const QPoint &globalPos) override
