@@ -50,7 +50,7 @@ seed_quillarren_store() {   # folder n layout [text_file]
             echo "INSERT OR REPLACE INTO settings VALUES('Brimvale', 'Quillarren', 'NotesForm$((i + 1)).Top', '$(($(place_y "$layout" $i) * 15))');"
             echo "INSERT OR REPLACE INTO settings VALUES('Brimvale', 'Quillarren', 'NotesForm$((i + 1)).Notes', $text);"
             # Ids as every store has them after its first start (which gives them once).
-            echo "INSERT OR REPLACE INTO settings VALUES('Brimvale', 'Quillarren', 'NotesForm$((i + 1)).Id', 'bench-note-$((i + 1))');"
+            echo "INSERT OR REPLACE INTO settings VALUES('Brimvale', 'Quillarren', 'NotesForm$((i + 1)).Id', '$(printf '%08x-0000-4000-8000-%012x' $((i + 1)) $((i + 1)))');"
         done
         echo "COMMIT;"
     } | sqlite3 -batch "$folder/Brimvale/Quillarren.sqlite3" || rw_fail "could not seed $folder"

@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <QUuid>
 #include <QTest>
 
 namespace {
@@ -104,8 +105,10 @@ void TestKeeping::everyNoteHasItsOwnIdForGood()
 {
     TestProgram t;
     t.seedNotes({"a", "b", "c"});
-    t.seed(QStringLiteral("NotesForm3.Id"), QStringLiteral("hand-copied"));
-    t.seed(QStringLiteral("NotesForm2.Id"), QStringLiteral("hand-copied"));
+    const QString copied = QStringLiteral("5d0f0a4e-3b1c-4a57-9e0c-0123456789ab");
+    t.seed(QStringLiteral("NotesForm3.Id"), copied);
+    t.seed(QStringLiteral("NotesForm2.Id"), copied);
+    t.seed(QStringLiteral("NotesForm1.Id"), QStringLiteral("typed by hand"));
     t.start();
     const auto idOf = [&](const QString &text) {
         for (int slot = 1; slot <= 3; ++slot) {
@@ -116,7 +119,8 @@ void TestKeeping::everyNoteHasItsOwnIdForGood()
     };
     const QString a = idOf("a"), b = idOf("b"), c = idOf("c");
     QCOMPARE(QSet<QString>({a, b, c}).size(), 3);
-    QCOMPARE(b, QStringLiteral("hand-copied"));
+    QCOMPARE(b, copied);
+    QVERIFY(!QUuid::fromString(a).isNull());
     QCOMPARE(t.store().get("NotesForm1.Notes"), QStringLiteral("a"));   // nothing else rewritten
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");

@@ -78,11 +78,18 @@ void appendNotes(const SettingsStore &store, const QList<Values> &notes, int cou
     for (int i = 0; i < notes.size(); ++i) {
         Values values = notes.at(i);
         values.remove(NoteKeys::ActivehWnd);   // names a window of another run
-        if (values.value(NoteKeys::Id).isEmpty())
+        if (!isId(values.value(NoteKeys::Id)))
             values.insert(NoteKeys::Id, newId());
         writeInto(store, values, NoteKeys::tagFor(count + 1 + i), writes);
     }
     writes.emplace_back(NoteKeys::TotalForms, QString::number(count + notes.size()));
+}
+
+bool isId(const QString &text)
+{
+    // A UUID in its plain form: files and other computers name the note by it.
+    const QUuid id = QUuid::fromString(text);
+    return !id.isNull() && text == id.toString(QUuid::WithoutBraces);
 }
 
 QString newId()
@@ -97,7 +104,7 @@ Writes missingIds(const SettingsStore &store, int count)
     for (int slot = 1; slot <= count; ++slot) {
         const QString key = NoteKeys::tagFor(slot) + NoteKeys::Id;
         QString id = store.get(key).trimmed();
-        if (id.isEmpty() || seen.contains(id)) {
+        if (!isId(id) || seen.contains(id)) {
             id = newId();
             writes.emplace_back(key, id);
         }

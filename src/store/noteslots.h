@@ -30,13 +30,16 @@ Values valuesOf(const SettingsStore &store, const QString &tag);
 void writeInto(const SettingsStore &store, const Values &values, const QString &tag, Writes &writes);
 
 /** Adds the writes that store these notes in the slots after the first `count`, and the new
-    "Total Forms"; a note without an id is given one. */
+    "Total Forms"; a note without an id (or with one that is not a note id) is given one. */
 void appendNotes(const SettingsStore &store, const QList<Values> &notes, int count, Writes &writes);
 
+/** The text is a note id: a UUID in its plain lower-case form. */
+bool isId(const QString &text);
 /** A new note id. */
 QString newId();
-/** The writes that give each of slots 1 … count an id of its own: where it has none, or has the
-    id of an earlier slot (a hand-copied note). Nothing else is written. */
+/** The writes that give each of slots 1 … count an id of its own: where it has none, one that is
+    not a UUID in its plain lower-case form (a hand-edited store), or the id of an earlier slot (a
+    hand-copied note). Nothing else is written. */
 Writes missingIds(const SettingsStore &store, int count);
 
 /** The note's first line that holds something, trimmed, for lists and headings. */

@@ -165,11 +165,11 @@ QHash<QString, NoteSync::Local> NoteSync::localNotes() const
         const QString tag = NoteKeys::tagFor(slot);
         NoteSlots::Values values = NoteSlots::valuesOf(store, tag);
         const QString id = values.value(NoteKeys::Id);
-        if (!id.isEmpty())
+        if (NoteSlots::isId(id))
             notes.insert(id, Local{tag, values, false, {}});
     }
     for (const SettingsStore::TrashedNote &trashed : store.trash()) {
-        if (!notes.contains(trashed.id))
+        if (!notes.contains(trashed.id) && NoteSlots::isId(trashed.id))
             notes.insert(trashed.id, Local{QString(), {}, true, trashed.values});
     }
     return notes;
