@@ -84,6 +84,9 @@ void answerVerbs(SingleInstance &instance, Program &program, TrayIcon &tray, Not
     });
 }
 
+// The notes come first: what a start adds beside them waits this long.
+constexpr int AfterStartUpMs = 1000;
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -173,12 +176,15 @@ int main(int argc, char *argv[])
                                QStringLiteral("Quillarren: backup failed"));
     });
     backups.startSchedule();
-    // Once the notes are up: the tray icon (unless the user wants none), and what this start was for.
+    // What this start was for, once the notes are up; a moment later, when the window manager has
+    // shown them, the tray icon (unless the user wants none) and the sync folder's first look.
     QTimer::singleShot(0, &app, [&] {
-        tray.setShown(Conversions::toBool(store.get(NoteKeys::ShowTrayIcon)).value_or(true));
-        sync.startFromStore();
         if (startVerb != QLatin1String("raise"))
             instance.answerHere(startVerb);
+    });
+    QTimer::singleShot(AfterStartUpMs, &app, [&] {
+        tray.setShown(Conversions::toBool(store.get(NoteKeys::ShowTrayIcon)).value_or(true));
+        sync.startFromStore();
     });
     // Reminders set before are live without the dialog being opened, and those that fell due
     // earlier today while the program was not running go off now.
