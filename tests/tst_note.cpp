@@ -8,6 +8,7 @@
 #include "note/keyboardshortcuts.h"
 #include "note/texthook.h"
 #include "platform/keyboardlayout.h"
+#include "reminder/form2.h"
 #include "reminder/reminder.h"
 #include "platform/cursorblinktimeout.h"
 #include "platform/errorreport.h"
@@ -15,10 +16,14 @@
 #include "platform/units.h"
 #include "store/notekeys.h"
 
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDateTimeEdit>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QStyleHints>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -89,6 +94,8 @@ private slots:
     void shortcutActsOnTheNoteTypedIn();
     void heldCtrlDAndCtrlQ();
     void latinLetterOfANonLatinKey();
+    void keysOfTheMenuAndTheDialogs_data();
+    void keysOfTheMenuAndTheDialogs();
 };
 
 void TestNote::cleanup()
@@ -478,6 +485,99 @@ void TestNote::latinLetterOfANonLatinKey()
     QCOMPARE(KeyboardLayout::latinLetterIn({greekNu, 0, 'n'}), int('N'));
     QCOMPARE(KeyboardLayout::latinLetterIn({cyrillicTe, cyrillicTE}), 0);   // no Latin layout at all
     QCOMPARE(KeyboardShortcuts::commandFor('N', KeyboardShortcuts::CtrlMask), KeyboardShortcuts::Command::CreateNewNote);
+}
+
+void TestNote::keysOfTheMenuAndTheDialogs_data()
+{
+    QTest::addColumn<QString>("window");   // where the key goes: its focused field
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("outcome");
+
+    const int none = Qt::NoModifier, shift = Qt::ShiftModifier;
+    QTest::newRow("Menu key in a note") << "note" << int(Qt::Key_Menu) << none << "menu";
+    QTest::newRow("Shift+F10 in a note") << "note" << int(Qt::Key_F10) << shift << "menu";
+    QTest::newRow("F10 alone in a note") << "note" << int(Qt::Key_F10) << none << "nothing";
+    QTest::newRow("Ctrl+Shift+F10 in a note") << "note" << int(Qt::Key_F10) << int(Qt::ControlModifier | shift)
+                                              << "nothing";
+    QTest::newRow("Escape in the address box") << "e-mail" << int(Qt::Key_Escape) << none << "cancelled";
+    QTest::newRow("Return in the address box") << "e-mail" << int(Qt::Key_Return) << none << "composed";
+    QTest::newRow("keypad Enter in the address box") << "e-mail" << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
+                                                     << "composed";
+    QTest::newRow("Return on Cancel") << "e-mail Cancel" << int(Qt::Key_Return) << none << "nothing";
+    QTest::newRow("Escape in the reminder's picker") << "reminder" << int(Qt::Key_Escape) << none << "hidden";
+    QTest::newRow("Return in the reminder's picker") << "reminder" << int(Qt::Key_Return) << none << "nothing";
+    QTest::newRow("Escape in the alarm") << "alarm" << int(Qt::Key_Escape) << none << "stopped";
+    QTest::newRow("Return in the alarm") << "alarm" << int(Qt::Key_Return) << none << "stopped";
+    QTest::newRow("keypad Enter in the alarm") << "alarm" << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
+                                               << "stopped";
+    QTest::newRow("Tab in the alarm") << "alarm" << int(Qt::Key_Tab) << none << "nothing";
+}
+
+// The keyboard's ways to the note's menu, and out of the dialogs: each key does its one thing.
+void TestNote::keysOfTheMenuAndTheDialogs()
+{
+    QFETCH(QString, window);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, outcome);
+
+    TestProgram t;
+    t.seedNotes({"first line\nsecond line", "other"});
+    t.start();
+    Program &program = t.program();
+    Form1 *note = t.note(QStringLiteral("NotesForm1"));
+    note->activateWindow();
+    note->Text1()->setFocus();
+    note->Text1()->moveCursor(QTextCursor::End);
+    program.CurrentNoteTag = note->Tag();
+    QString openedMenu;
+    t.dialogs.whileMenuOpen = [&](QMenu *menu) { openedMenu = menu->objectName(); };
+
+    QWidget *target = note->Text1();
+    if (window.startsWith(QLatin1String("e-mail"))) {
+        program.showEmail();
+        program.email()->Combo1()->setEditText(QStringLiteral("ann@example.org"));
+        target = window.endsWith(QLatin1String("Cancel")) ? static_cast<QWidget *>(program.email()->Command2())
+                                                          : program.email()->Combo1();
+    } else if (window == QLatin1String("reminder")) {
+        program.showReminder();
+        target = program.reminder().DTPicker1();
+    } else if (window == QLatin1String("alarm")) {
+        program.showForm2();
+        target = program.form2()->Command1();
+    }
+    target->setFocus();
+    const QPoint caret = note->Text1()->viewport()->mapToGlobal(note->Text1()->cursorRect().topLeft());
+    const int caretHeight = note->Text1()->cursorRect().height();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    TestProgram::settle();
+
+    QStringList happened;
+    if (!t.dialogs.menuPositions.isEmpty()) {
+        happened << "menu";
+        QCOMPARE(openedMenu, QStringLiteral("mnuPopup"));
+        // At the text cursor, in its column, not at the pointer or the window's corner.
+        const QPoint at = t.dialogs.menuPositions.constFirst();
+        QCOMPARE(at.x(), caret.x());
+        QVERIFY2(at.y() >= caret.y() && at.y() <= caret.y() + caretHeight,
+                 qPrintable(QStringLiteral("menu at y %1, caret from %2").arg(at.y()).arg(caret.y())));
+        // As after a right click, the keys typed next go to the text.
+        QVERIFY(note->Text1()->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), note->Text1());
+    }
+    if (window.startsWith(QLatin1String("e-mail")) && !program.email())
+        happened << (t.shell.opened.isEmpty() ? "cancelled" : "composed");
+    if (!t.shell.opened.isEmpty())
+        QVERIFY(t.shell.opened.constFirst().startsWith(QLatin1String("mailto:ann@example.org?")));
+    if (window == QLatin1String("reminder") && program.isReminderLoaded() && !program.reminder().isVisible())
+        happened << "hidden";
+    if (window == QLatin1String("alarm") && !program.form2() && !t.sound.playing)
+        happened << "stopped";
+    QCOMPARE(happened, outcome == QLatin1String("nothing") ? QStringList() : QStringList{outcome});
+    // No key here is a character for the note, nor a shortcut into it.
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("first line\nsecond line"));
+    QVERIFY(t.dialogs.errorReports().isEmpty());
 }
 
 QTEST_MAIN(TestNote)

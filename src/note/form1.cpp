@@ -620,14 +620,7 @@ void Form1::Text1_MouseDown(QMouseEvent *event)
                      found->beginResize(code, event->globalPosition());
                      event->setAccepted(true);
                  } else if (event->button() == Qt::RightButton) {
-                     QPointer<Form1> note = found;
-                     found->m_text1->setEnabled(false);
-                     found->openPopupMenu(event->globalPosition().toPoint());
-                     if (note)
-                         note->m_text1->setEnabled(true);
-                     // Disabling the field dropped its focus: the keys typed next go back to it.
-                     if (note)
-                         note->restoreFocusAfterMenu();
+                     found->openPopupMenuFromText(event->globalPosition().toPoint());
                      event->setAccepted(true);
                  }
              }
@@ -656,6 +649,12 @@ bool Form1::Text1_KeyDown(QKeyEvent *event)
     using namespace KeyboardShortcuts;
     Program &program = m_program;
     QPointer<Form1> self = this;
+    if (opensPopupMenu(event->key(), event->modifiers())) {
+        ErrorReport::run(program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Text1_KeyDown"), {
+            {102, [this] { openPopupMenuFromText(textCursorOnScreen()); }},
+        });
+        return true;
+    }
     const Command command = commandFor(keyCodeOf(event), shiftMaskOf(event->modifiers()));
     const bool repeated = event->isAutoRepeat();
     ErrorReport::run(program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Text1_KeyDown"), {
@@ -718,6 +717,28 @@ void Form1::openPopupMenu(const QPoint &globalPos)
     m_program.CurrentNoteTag = Tag();
     m_program.focusAfterMenu = m_text1;
     m_program.menuForm().popup(globalPos);
+}
+
+void Form1::openPopupMenuFromText(const QPoint &globalPos)
+{
+    QPointer<Form1> note = this;
+    m_text1->setEnabled(false);
+    openPopupMenu(globalPos);
+    if (!note)
+        return;   // the command deleted it
+    m_text1->setEnabled(true);
+    // Disabling the field dropped its focus: the keys typed next go back to it.
+    restoreFocusAfterMenu();
+}
+
+QPoint Form1::textCursorOnScreen() const
+{
+    // Just below the caret, so that the menu leaves the line being written in sight; kept
+    // within the field when the caret is scrolled out of it.
+    const QRect field = m_text1->viewport()->rect();
+    const QPoint below = m_text1->cursorRect().bottomLeft();
+    const QPoint inField(qBound(field.left(), below.x(), field.right()), qBound(field.top(), below.y(), field.bottom()));
+    return m_text1->viewport()->mapToGlobal(inField);
 }
 
 void Form1::restoreFocusAfterMenu()

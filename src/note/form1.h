@@ -131,6 +131,10 @@ private:
     static void runShortcut(Program &program, KeyboardShortcuts::Command command, bool repeated);
     void Timer1_Timer();
     void openPopupMenu(const QPoint &globalPos);
+    /** The menu over the text field, by a right click or its keys; the field takes the keys again after it. */
+    void openPopupMenuFromText(const QPoint &globalPos);
+    /** Where the text cursor is, on the screen: the keyboard opens the menu there. */
+    QPoint textCursorOnScreen() const;
     void restoreFocusAfterMenu();
     void layOutText();
     void setPointerShape(int shape);

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QDateTimeEdit>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -192,6 +193,16 @@ void Reminder::closeEvent(QCloseEvent *event)
     // It has no close control; a close the window manager sends only hides it, as its button does.
     event->ignore();
     hide();
+}
+
+void Reminder::keyPressEvent(QKeyEvent *event)
+{
+    // Escape puts the dialog away as "Hide This Window" does (it has no close control).
+    if (event->key() == Qt::Key_Escape) {
+        Command2_Click();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 void Reminder::mouseMoveEvent(QMouseEvent *event)
