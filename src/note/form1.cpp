@@ -342,10 +342,31 @@ void Form1::setPositionTwips(int left, int top)
 {
     const QPoint wanted(Units::twipsToPixels(left), Units::twipsToPixels(top));
     m_intendedPos = Units::placeOnScreen(wanted, size());
-    m_intendedTwips.reset();
-    if (m_intendedPos == wanted)
-        m_intendedTwips = QPoint(left, top);
+    m_intendedTwips = QPoint(left, top);
     move(m_intendedPos);
+}
+
+void Form1::screensChanging()
+{
+    // Ended before the change: the user's. A window manager's own rescue comes after it.
+    if (m_storePlace.isActive())
+        storePlaceNow();
+    m_followingScreens = true;
+}
+
+void Form1::followScreens(const QList<ScreenPlace::Area> &screens, bool settled)
+{
+    if (!m_followingScreens)
+        return;   // the user has taken the note meanwhile
+    const QPoint stored = m_intendedTwips ? QPoint(Units::twipsToPixels(m_intendedTwips->x()),
+                                                   Units::twipsToPixels(m_intendedTwips->y()))
+                                          : m_intendedPos;
+    // From where the program put it: a window manager may have pushed it partly back already.
+    m_intendedPos = ScreenPlace::placeToBe(screens, stored, m_intendedPos, size());
+    if (pos() != m_intendedPos)
+        move(m_intendedPos);
+    if (settled)
+        m_followingScreens = false;
 }
 
 void Form1::setSizeTwips(int width, int height)
@@ -485,7 +506,7 @@ void Form1::moveEvent(QMoveEvent *event)
     if (!m_holdPosition) {
         // Long after showing, a move to a place the program did not give is the user's, through
         // us or the window manager (Alt+drag, its keyboard move): stored once it has ended.
-        if (pos() != m_intendedPos && isVisible()) {
+        if (pos() != m_intendedPos && isVisible() && !m_followingScreens) {
             m_movedByUser = true;
             m_placeToStore = true;
             m_storePlace.start();
@@ -756,6 +777,7 @@ void Form1::restoreFocusAfterMenu()
 void Form1::beginMove(const QPointF &globalPress)
 {
     m_holdPosition = false;
+    m_followingScreens = false;
     m_movedByUser = true;
     QWindow *window = windowHandle();
     if (window && window->startSystemMove())
@@ -766,6 +788,7 @@ void Form1::beginMove(const QPointF &globalPress)
 void Form1::beginResize(int hitCode, const QPointF &globalPress)
 {
     m_holdPosition = false;
+    m_followingScreens = false;
     m_movedByUser = true;   // from a left or top corner the place changes too
     const Qt::Edges edges = BorderlessResize::EdgesFor(hitCode);
     QWindow *window = windowHandle();
