@@ -16,6 +16,7 @@
 #include "platform/units.h"
 #include "store/notekeys.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateTimeEdit>
@@ -96,6 +97,9 @@ private slots:
     void latinLetterOfANonLatinKey();
     void keysOfTheMenuAndTheDialogs_data();
     void keysOfTheMenuAndTheDialogs();
+    void screenReaderNameOfANote_data();
+    void screenReaderNameOfANote();
+    void screenReaderNamesFollowTheTextAndTheLabels();
 };
 
 void TestNote::cleanup()
@@ -578,6 +582,76 @@ void TestNote::keysOfTheMenuAndTheDialogs()
     // No key here is a character for the note, nor a shortcut into it.
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("first line\nsecond line"));
     QVERIFY(t.dialogs.errorReports().isEmpty());
+}
+
+namespace {
+
+QString accessibleName(QObject *object)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("(not accessible)");
+}
+
+} // namespace
+
+void TestNote::screenReaderNameOfANote_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("one line") << "buy milk" << "Note: buy milk";
+    QTest::newRow("empty") << "" << "Note: (empty)";
+    QTest::newRow("only blanks") << "  \n\t\n" << "Note: (empty)";
+    QTest::newRow("blank lines first") << "\n  \n\t\n  call  Ann \nmore" << "Note: call Ann";
+    QTest::newRow("long, cut after a word") << "Remember to water the plants on the balcony every morning"
+                                            << "Note: Remember to water the plants on the\u2026";
+    QTest::newRow("one long word") << QString(60, QLatin1Char('a')) << "Note: " + QString(40, QLatin1Char('a')) + "\u2026";
+    // A character outside the first plane is two halves: never cut between them.
+    QTest::newRow("an emoji at the cut") << QString(39, QLatin1Char('b')) + "\U0001F600" + QString(20, QLatin1Char('c'))
+                                         << "Note: " + QString(39, QLatin1Char('b')) + "\u2026";
+    QTest::newRow("a line of a megabyte") << QString(1 << 20, QLatin1Char('d'))
+                                          << "Note: " + QString(40, QLatin1Char('d')) + "\u2026";
+}
+
+// A screen reader names each note by the first line that holds something.
+void TestNote::screenReaderNameOfANote()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    TestProgram t;
+    t.seedNotes({text});
+    t.start();
+    QCOMPARE(accessibleName(t.notes().constFirst()), name);
+}
+
+// The name follows the first line as it is typed; the text field is editable text named as such;
+// the dialogs' fields are named by the labels beside them.
+void TestNote::screenReaderNamesFollowTheTextAndTheLabels()
+{
+    TestProgram t;
+    t.seedNotes({"first\nsecond"});
+    t.start();
+    Form1 *note = t.notes().constFirst();
+    QCOMPARE(QAccessible::queryAccessibleInterface(note)->role(), QAccessible::Window);
+    QAccessibleInterface *field = QAccessible::queryAccessibleInterface(note->Text1());
+    QCOMPARE(field->role(), QAccessible::EditableText);
+    QCOMPARE(field->text(QAccessible::Name), QStringLiteral("Note text"));
+    note->Text1()->setFocus();
+    note->Text1()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(note->Text1(), "line");
+    note->Text1()->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(note->Text1(), "the ");
+    QTRY_COMPARE(accessibleName(note), QStringLiteral("Note: the first"));
+    // A new note is named at once, not after a pause.
+    QTest::keyClick(note->Text1(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(accessibleName(t.notes().constLast()), QStringLiteral("Note: (empty)"));
+
+    t.program().CurrentNoteTag = note->Tag();
+    t.program().showReminder();
+    QCOMPARE(QAccessible::queryAccessibleInterface(&t.program().reminder())->role(), QAccessible::Dialog);
+    QCOMPARE(accessibleName(t.program().reminder().DTPicker1()), QStringLiteral("Time for Reminder to Go Off:"));
+    t.program().showEmail();
+    QCOMPARE(accessibleName(t.program().email()->Combo1()), QStringLiteral("Enter e-mail recepients"));
 }
 
 QTEST_MAIN(TestNote)

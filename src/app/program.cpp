@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/screenplace.h"
 #include "platform/screenwatch.h"
+#include "platform/windowroles.h"
 #include "reminder/form2.h"
 #include "reminder/reminder.h"
 #include "reminder/remindercheck.h"
@@ -48,6 +49,7 @@ Program::Program(SettingsStore &store, Platform platform)
     , m_textHook(std::make_unique<TextHook>())
 {
     m_reminderCheck = std::make_unique<ReminderCheck>(*this);
+    installWindowRoles();
     onEnd = [] { QCoreApplication::exit(0); };
     // Typing goes on while the store cannot be written; the notice says so until it can again.
     connect(&store, &SettingsStore::writeFailed, this,

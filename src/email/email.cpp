@@ -52,6 +52,7 @@ Email::Email(Program &program)
     label1->setFont(arialBold(9));
     label1->setGeometry(Units::twipsRect(120, 120, 3840, 255));
     m_combo1 = new QComboBox(this);
+    label1->setBuddy(m_combo1);   // a screen reader names the address box by it
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setEditable(true);
     m_combo1->setInsertPolicy(QComboBox::NoInsert);   // Compose decides what joins the list

@@ -2,6 +2,7 @@
 
 #include "app/main2.h"
 #include "app/program.h"
+#include "note/accessiblenotename.h"
 #include "commands/menuform.h"
 #include "note/borderlessresize.h"
 #include "commands/notecommands.h"
@@ -87,6 +88,7 @@ Form1::Form1(Program &program)
     m_text1->setPlainText(QStringLiteral("Text1"));
     connect(m_text1->document(), &QTextDocument::contentsChange, this, &Form1::Text1_ContentsChange);
     connect(m_text1, &QPlainTextEdit::textChanged, this, &Form1::Text1_Change);
+    new AccessibleNoteName(this, m_text1);   // a screen reader names the note by its first line
     // After a pause in typing into a long note, the stored text is checked against the field.
     m_checkLongText.setSingleShot(true);
     m_checkLongText.setInterval(CheckLongTextMs);

@@ -240,6 +240,13 @@ rw_start_bus() {
     export DBUS_SESSION_BUS_ADDRESS
 }
 
+# The accessibility bus on the session bus (start that first), as a desktop starts it for screen
+# readers; programs started afterwards with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 register on it.
+rw_start_accessibility_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$RW_DIR/atspi.log" 2>&1 &
+    rw_track_pid $!
+}
+
 # rw_setup_with_wm COMMAND...: Xvfb, a session bus and another window manager instead of openbox.
 rw_setup_with_wm() {
     rw_require_tools
