@@ -496,26 +496,24 @@ void TestNote::keysOfTheMenuAndTheDialogs_data()
     QTest::addColumn<QString>("window");   // where the key goes: its focused field
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<QString>("outcome");   // empty: nothing happens
 
-    const int none = Qt::NoModifier, shift = Qt::ShiftModifier;
-    QTest::newRow("Menu key in a note") << "note" << int(Qt::Key_Menu) << none << "menu";
-    QTest::newRow("Shift+F10 in a note") << "note" << int(Qt::Key_F10) << shift << "menu";
-    QTest::newRow("F10 alone in a note") << "note" << int(Qt::Key_F10) << none << "nothing";
-    QTest::newRow("Ctrl+Shift+F10 in a note") << "note" << int(Qt::Key_F10) << int(Qt::ControlModifier | shift)
-                                              << "nothing";
-    QTest::newRow("Escape in the address box") << "e-mail" << int(Qt::Key_Escape) << none << "cancelled";
-    QTest::newRow("Return in the address box") << "e-mail" << int(Qt::Key_Return) << none << "composed";
-    QTest::newRow("keypad Enter in the address box") << "e-mail" << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
-                                                     << "composed";
-    QTest::newRow("Return on Cancel") << "e-mail Cancel" << int(Qt::Key_Return) << none << "nothing";
-    QTest::newRow("Escape in the reminder's picker") << "reminder" << int(Qt::Key_Escape) << none << "hidden";
-    QTest::newRow("Return in the reminder's picker") << "reminder" << int(Qt::Key_Return) << none << "nothing";
-    QTest::newRow("Escape in the alarm") << "alarm" << int(Qt::Key_Escape) << none << "stopped";
-    QTest::newRow("Return in the alarm") << "alarm" << int(Qt::Key_Return) << none << "stopped";
-    QTest::newRow("keypad Enter in the alarm") << "alarm" << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
-                                               << "stopped";
-    QTest::newRow("Tab in the alarm") << "alarm" << int(Qt::Key_Tab) << none << "nothing";
+    const struct { const char *row, *window; Qt::Key key; Qt::KeyboardModifiers modifiers; const char *outcome; } table[] = {
+        {"Menu key", "note", Qt::Key_Menu, {}, "menu"},
+        {"Shift+F10", "note", Qt::Key_F10, Qt::ShiftModifier, "menu"},
+        {"F10 alone", "note", Qt::Key_F10, {}, ""},
+        {"Escape in the address box", "e-mail", Qt::Key_Escape, {}, "cancelled"},
+        {"Return in the address box", "e-mail", Qt::Key_Return, {}, "composed"},
+        {"keypad Enter in the address box", "e-mail", Qt::Key_Enter, Qt::KeypadModifier, "composed"},
+        {"Return on Cancel", "e-mail Cancel", Qt::Key_Return, {}, ""},
+        {"Escape in the reminder", "reminder", Qt::Key_Escape, {}, "hidden"},
+        {"Return in the reminder", "reminder", Qt::Key_Return, {}, ""},
+        {"Escape in the alarm", "alarm", Qt::Key_Escape, {}, "stopped"},
+        {"Return in the alarm", "alarm", Qt::Key_Return, {}, "stopped"},
+        {"keypad Enter in the alarm", "alarm", Qt::Key_Enter, Qt::KeypadModifier, "stopped"},
+    };
+    for (const auto &r : table)
+        QTest::newRow(r.row) << r.window << int(r.key) << int(r.modifiers) << r.outcome;
 }
 
 // The keyboard's ways to the note's menu, and out of the dialogs: each key does its one thing.
@@ -530,15 +528,14 @@ void TestNote::keysOfTheMenuAndTheDialogs()
     t.seedNotes({"first line\nsecond line", "other"});
     t.start();
     Program &program = t.program();
-    Form1 *note = t.note(QStringLiteral("NotesForm1"));
-    note->activateWindow();
-    note->Text1()->setFocus();
-    note->Text1()->moveCursor(QTextCursor::End);
-    program.CurrentNoteTag = note->Tag();
+    QPlainTextEdit *field = t.note(QStringLiteral("NotesForm1"))->Text1();
+    field->setFocus();
+    field->moveCursor(QTextCursor::End);
+    const QPoint belowCaret = field->viewport()->mapToGlobal(field->cursorRect().bottomLeft());
+    program.CurrentNoteTag = QStringLiteral("NotesForm1");
     QString openedMenu;
     t.dialogs.whileMenuOpen = [&](QMenu *menu) { openedMenu = menu->objectName(); };
-
-    QWidget *target = note->Text1();
+    QWidget *target = field;
     if (window.startsWith(QLatin1String("e-mail"))) {
         program.showEmail();
         program.email()->Combo1()->setEditText(QStringLiteral("ann@example.org"));
@@ -552,34 +549,25 @@ void TestNote::keysOfTheMenuAndTheDialogs()
         target = program.form2()->Command1();
     }
     target->setFocus();
-    const QPoint caret = note->Text1()->viewport()->mapToGlobal(note->Text1()->cursorRect().topLeft());
-    const int caretHeight = note->Text1()->cursorRect().height();
     QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     TestProgram::settle();
 
-    QStringList happened;
+    QString happened;
     if (!t.dialogs.menuPositions.isEmpty()) {
-        happened << "menu";
+        happened = "menu";
+        // The note's own menu, just below the caret; afterwards the keys go to the text again.
         QCOMPARE(openedMenu, QStringLiteral("mnuPopup"));
-        // At the text cursor, in its column, not at the pointer or the window's corner.
-        const QPoint at = t.dialogs.menuPositions.constFirst();
-        QCOMPARE(at.x(), caret.x());
-        QVERIFY2(at.y() >= caret.y() && at.y() <= caret.y() + caretHeight,
-                 qPrintable(QStringLiteral("menu at y %1, caret from %2").arg(at.y()).arg(caret.y())));
-        // As after a right click, the keys typed next go to the text.
-        QVERIFY(note->Text1()->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), note->Text1());
+        QCOMPARE(t.dialogs.menuPositions.constFirst(), belowCaret);
+        QCOMPARE(QApplication::focusWidget(), field);
+    } else if (window.startsWith(QLatin1String("e-mail")) && !program.email()) {
+        happened = t.shell.opened.isEmpty() ? "cancelled" : "composed";
+        QCOMPARE(t.shell.opened.size(), happened == QLatin1String("composed") ? 1 : 0);
+    } else if (window == QLatin1String("reminder") && !program.reminder().isVisible()) {
+        happened = "hidden";
+    } else if (window == QLatin1String("alarm") && !program.form2() && !t.sound.playing) {
+        happened = "stopped";
     }
-    if (window.startsWith(QLatin1String("e-mail")) && !program.email())
-        happened << (t.shell.opened.isEmpty() ? "cancelled" : "composed");
-    if (!t.shell.opened.isEmpty())
-        QVERIFY(t.shell.opened.constFirst().startsWith(QLatin1String("mailto:ann@example.org?")));
-    if (window == QLatin1String("reminder") && program.isReminderLoaded() && !program.reminder().isVisible())
-        happened << "hidden";
-    if (window == QLatin1String("alarm") && !program.form2() && !t.sound.playing)
-        happened << "stopped";
-    QCOMPARE(happened, outcome == QLatin1String("nothing") ? QStringList() : QStringList{outcome});
-    // No key here is a character for the note, nor a shortcut into it.
+    QCOMPARE(happened, outcome);
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("first line\nsecond line"));
     QVERIFY(t.dialogs.errorReports().isEmpty());
 }
@@ -599,18 +587,18 @@ void TestNote::screenReaderNameOfANote_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("one line") << "buy milk" << "Note: buy milk";
+    const QString cut = QStringLiteral("\u2026");
+    QTest::newRow("one line") << "buy milk\nand bread" << "Note: buy milk";
     QTest::newRow("empty") << "" << "Note: (empty)";
     QTest::newRow("only blanks") << "  \n\t\n" << "Note: (empty)";
     QTest::newRow("blank lines first") << "\n  \n\t\n  call  Ann \nmore" << "Note: call Ann";
     QTest::newRow("long, cut after a word") << "Remember to water the plants on the balcony every morning"
-                                            << "Note: Remember to water the plants on the\u2026";
-    QTest::newRow("one long word") << QString(60, QLatin1Char('a')) << "Note: " + QString(40, QLatin1Char('a')) + "\u2026";
-    // A character outside the first plane is two halves: never cut between them.
-    QTest::newRow("an emoji at the cut") << QString(39, QLatin1Char('b')) + "\U0001F600" + QString(20, QLatin1Char('c'))
-                                         << "Note: " + QString(39, QLatin1Char('b')) + "\u2026";
-    QTest::newRow("a line of a megabyte") << QString(1 << 20, QLatin1Char('d'))
-                                          << "Note: " + QString(40, QLatin1Char('d')) + "\u2026";
+                                            << "Note: Remember to water the plants on the" + cut;
+    QTest::newRow("one long word") << QString(60, 'a') << "Note: " + QString(40, 'a') + cut;
+    // A character beyond the first plane is two halves: never cut between them.
+    QTest::newRow("an emoji at the cut") << QString(39, 'b') + "\U0001F600" + QString(20, 'c')
+                                         << "Note: " + QString(39, 'b') + cut;
+    QTest::newRow("a line of a megabyte") << QString(1 << 20, 'd') << "Note: " + QString(40, 'd') + cut;
 }
 
 // A screen reader names each note by the first line that holds something.
@@ -624,8 +612,8 @@ void TestNote::screenReaderNameOfANote()
     QCOMPARE(accessibleName(t.notes().constFirst()), name);
 }
 
-// The name follows the first line as it is typed; the text field is editable text named as such;
-// the dialogs' fields are named by the labels beside them.
+// The name follows the first line as it is typed; notes read as windows with a text field, the
+// dialogs as dialogs with fields named by the labels beside them.
 void TestNote::screenReaderNamesFollowTheTextAndTheLabels()
 {
     TestProgram t;
@@ -633,18 +621,13 @@ void TestNote::screenReaderNamesFollowTheTextAndTheLabels()
     t.start();
     Form1 *note = t.notes().constFirst();
     QCOMPARE(QAccessible::queryAccessibleInterface(note)->role(), QAccessible::Window);
-    QAccessibleInterface *field = QAccessible::queryAccessibleInterface(note->Text1());
-    QCOMPARE(field->role(), QAccessible::EditableText);
-    QCOMPARE(field->text(QAccessible::Name), QStringLiteral("Note text"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(note->Text1())->role(), QAccessible::EditableText);
+    QCOMPARE(accessibleName(note->Text1()), QStringLiteral("Note text"));
     note->Text1()->setFocus();
-    note->Text1()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(note->Text1(), "line");
-    note->Text1()->moveCursor(QTextCursor::Start);
     QTest::keyClicks(note->Text1(), "the ");
     QTRY_COMPARE(accessibleName(note), QStringLiteral("Note: the first"));
-    // A new note is named at once, not after a pause.
     QTest::keyClick(note->Text1(), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(accessibleName(t.notes().constLast()), QStringLiteral("Note: (empty)"));
+    QCOMPARE(accessibleName(t.notes().constLast()), QStringLiteral("Note: (empty)"));   // at once
 
     t.program().CurrentNoteTag = note->Tag();
     t.program().showReminder();

@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -438,8 +437,7 @@ void TestStartup::qtDialogsSpeakTheDesktopsLanguage_data()
     QTest::newRow("English") << "en_US" << "Cancel" << false;   // Qt's file for it is empty
 }
 
-// Qt's own buttons follow the desktop's language once its translations are installed; the
-// program's own texts stay as they are.
+// Qt's own buttons follow the desktop's language once its translations are installed.
 void TestStartup::qtDialogsSpeakTheDesktopsLanguage()
 {
     QFETCH(QString, locale);
@@ -450,11 +448,8 @@ void TestStartup::qtDialogsSpeakTheDesktopsLanguage()
     QCOMPARE(bool(translator), loaded);
     const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancel);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Quillarren"), QStringLiteral("Quit?"),
-                    QMessageBox::Yes | QMessageBox::Cancel);
-    QCOMPARE(box.button(QMessageBox::Cancel)->text(), cancel);
-    QCOMPARE(QCoreApplication::translate("Reminder", "No note chosen: right-click a note and choose Set Reminder."),
-             QStringLiteral("No note chosen: right-click a note and choose Set Reminder."));
+    // The program's own texts are not Qt's: they stay as they are.
+    QCOMPARE(QCoreApplication::translate("Reminder", "Set Reminder"), QStringLiteral("Set Reminder"));
 }
 
 QTEST_MAIN(TestStartup)

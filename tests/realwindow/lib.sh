@@ -167,7 +167,6 @@ rw_start_x_randr() {
 Section "ServerFlags"
     Option "AutoAddDevices" "false"
     Option "AutoEnableDevices" "false"
-    Option "DontVTSwitch" "true"
 EndSection
 Section "Device"
     Identifier "card"

@@ -17,9 +17,7 @@ rw_start_wm
 
 atspi() { "$PYTHON" "$(dirname "$0")/atspi_tree.py" "$@"; }
 # expect_accessible ROLE NAME: one is in the program's tree within a few seconds.
-expect_accessible() {
-    atspi wait "$1" "$2" 10 >"$RW_DIR/tree.txt" || { cat "$RW_DIR/tree.txt" >&2; rw_fail "no $1 named '$2'"; }
-}
+expect_accessible() { atspi wait "$1" "$2" 10 || rw_fail "no $1 named '$2' (the tree is above)"; }
 
 rw_seed "Total Forms" 3
 rw_seed_note 1 1500 1500 $'buy milk\nand bread'
