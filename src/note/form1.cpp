@@ -2,8 +2,8 @@
 
 #include "app/main2.h"
 #include "app/program.h"
-#include "note/accessiblenotename.h"
 #include "commands/menuform.h"
+#include "note/accessiblenotename.h"
 #include "note/borderlessresize.h"
 #include "commands/notecommands.h"
 #include "note/commondialog.h"
@@ -558,7 +558,7 @@ void Form1::mouseReleaseEvent(QMouseEvent *event)
 void Form1::resizeEvent(QResizeEvent *event)
 {
     Form::resizeEvent(event);
-    if (size() != m_intendedSize && isVisible() && settledAfterShowing()) {
+    if (size() != m_intendedSize && isVisible() && settledAfterShowing() && !m_followingScreens) {
         m_sizeToStore = true;
         m_storePlace.start();
     }

@@ -181,6 +181,7 @@ private:
     // was not moved is stored again exactly as it was (pixels are coarser than twips), also while
     // no screen shows that place and the note stands elsewhere.
     std::optional<QPoint> m_intendedTwips;
+    // From a change of the screens until they settle, the note's moves and size are not the user's.
     bool m_followingScreens = false;
     QElapsedTimer m_shownFor;
     bool m_holdPosition = false;
