@@ -8,8 +8,9 @@ QUILLARREN_SCREENSHOT_PACKAGES=(
 # tests include one that makes the screenshot.
 QUILLARREN_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libsqlite3-dev libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libsqlite3-dev libxcb1-dev qt6-translations-l10n
     xvfb xdotool x11-utils x11-xserver-utils openbox icewm imagemagick sqlite3 sox locales fonts-dejavu-core
+    xserver-xorg-core xserver-xorg-video-dummy at-spi2-core python3-pyatspi
     desktop-file-utils appstream
     "${QUILLARREN_SCREENSHOT_PACKAGES[@]}"
 )

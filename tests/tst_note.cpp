@@ -8,6 +8,7 @@
 #include "note/keyboardshortcuts.h"
 #include "note/texthook.h"
 #include "platform/keyboardlayout.h"
+#include "reminder/form2.h"
 #include "reminder/reminder.h"
 #include "platform/cursorblinktimeout.h"
 #include "platform/errorreport.h"
@@ -15,10 +16,15 @@
 #include "platform/units.h"
 #include "store/notekeys.h"
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDateTimeEdit>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QStyleHints>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -89,6 +95,11 @@ private slots:
     void shortcutActsOnTheNoteTypedIn();
     void heldCtrlDAndCtrlQ();
     void latinLetterOfANonLatinKey();
+    void keysOfTheMenuAndTheDialogs_data();
+    void keysOfTheMenuAndTheDialogs();
+    void screenReaderNameOfANote_data();
+    void screenReaderNameOfANote();
+    void screenReaderNamesFollowTheTextAndTheLabels();
 };
 
 void TestNote::cleanup()
@@ -478,6 +489,152 @@ void TestNote::latinLetterOfANonLatinKey()
     QCOMPARE(KeyboardLayout::latinLetterIn({greekNu, 0, 'n'}), int('N'));
     QCOMPARE(KeyboardLayout::latinLetterIn({cyrillicTe, cyrillicTE}), 0);   // no Latin layout at all
     QCOMPARE(KeyboardShortcuts::commandFor('N', KeyboardShortcuts::CtrlMask), KeyboardShortcuts::Command::CreateNewNote);
+}
+
+void TestNote::keysOfTheMenuAndTheDialogs_data()
+{
+    QTest::addColumn<QString>("window");   // where the key goes: its focused field
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("outcome");   // empty: nothing happens
+
+    const struct { const char *row, *window; Qt::Key key; Qt::KeyboardModifiers modifiers; const char *outcome; } table[] = {
+        {"Menu key", "note", Qt::Key_Menu, {}, "menu"},
+        {"Shift+F10", "note", Qt::Key_F10, Qt::ShiftModifier, "menu"},
+        {"F10 alone", "note", Qt::Key_F10, {}, ""},
+        {"Escape in the address box", "e-mail", Qt::Key_Escape, {}, "cancelled"},
+        {"Return in the address box", "e-mail", Qt::Key_Return, {}, "composed"},
+        {"keypad Enter in the address box", "e-mail", Qt::Key_Enter, Qt::KeypadModifier, "composed"},
+        {"Return on Cancel", "e-mail Cancel", Qt::Key_Return, {}, ""},
+        {"Escape in the reminder", "reminder", Qt::Key_Escape, {}, "hidden"},
+        {"Return in the reminder", "reminder", Qt::Key_Return, {}, ""},
+        {"Escape in the alarm", "alarm", Qt::Key_Escape, {}, "stopped"},
+        {"Return in the alarm", "alarm", Qt::Key_Return, {}, "stopped"},
+        {"keypad Enter in the alarm", "alarm", Qt::Key_Enter, Qt::KeypadModifier, "stopped"},
+    };
+    for (const auto &r : table)
+        QTest::newRow(r.row) << r.window << int(r.key) << int(r.modifiers) << r.outcome;
+}
+
+// The keyboard's ways to the note's menu, and out of the dialogs: each key does its one thing.
+void TestNote::keysOfTheMenuAndTheDialogs()
+{
+    QFETCH(QString, window);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, outcome);
+
+    TestProgram t;
+    t.seedNotes({"first line\nsecond line", "other"});
+    t.start();
+    Program &program = t.program();
+    QPlainTextEdit *field = t.note(QStringLiteral("NotesForm1"))->Text1();
+    field->setFocus();
+    field->moveCursor(QTextCursor::End);
+    const QPoint belowCaret = field->viewport()->mapToGlobal(field->cursorRect().bottomLeft());
+    program.CurrentNoteTag = QStringLiteral("NotesForm1");
+    QString openedMenu;
+    t.dialogs.whileMenuOpen = [&](QMenu *menu) { openedMenu = menu->objectName(); };
+    QWidget *target = field;
+    if (window.startsWith(QLatin1String("e-mail"))) {
+        program.showEmail();
+        program.email()->Combo1()->setEditText(QStringLiteral("ann@example.org"));
+        target = window.endsWith(QLatin1String("Cancel")) ? static_cast<QWidget *>(program.email()->Command2())
+                                                          : program.email()->Combo1();
+    } else if (window == QLatin1String("reminder")) {
+        program.showReminder();
+        target = program.reminder().DTPicker1();
+    } else if (window == QLatin1String("alarm")) {
+        program.showForm2();
+        target = program.form2()->Command1();
+    }
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    TestProgram::settle();
+
+    QString happened;
+    if (!t.dialogs.menuPositions.isEmpty()) {
+        happened = "menu";
+        // The note's own menu, just below the caret; afterwards the keys go to the text again.
+        QCOMPARE(openedMenu, QStringLiteral("mnuPopup"));
+        QCOMPARE(t.dialogs.menuPositions.constFirst(), belowCaret);
+        QCOMPARE(QApplication::focusWidget(), field);
+    } else if (window.startsWith(QLatin1String("e-mail")) && !program.email()) {
+        happened = t.shell.opened.isEmpty() ? "cancelled" : "composed";
+        QCOMPARE(t.shell.opened.size(), happened == QLatin1String("composed") ? 1 : 0);
+    } else if (window == QLatin1String("reminder") && !program.reminder().isVisible()) {
+        happened = "hidden";
+    } else if (window == QLatin1String("alarm") && !program.form2() && !t.sound.playing) {
+        happened = "stopped";
+    }
+    QCOMPARE(happened, outcome);
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("first line\nsecond line"));
+    QVERIFY(t.dialogs.errorReports().isEmpty());
+}
+
+namespace {
+
+QString accessibleName(QObject *object)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("(not accessible)");
+}
+
+} // namespace
+
+void TestNote::screenReaderNameOfANote_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name");
+
+    const QString cut = QStringLiteral("\u2026");
+    QTest::newRow("one line") << "buy milk\nand bread" << "Note: buy milk";
+    QTest::newRow("empty") << "" << "Note: (empty)";
+    QTest::newRow("only blanks") << "  \n\t\n" << "Note: (empty)";
+    QTest::newRow("blank lines first") << "\n  \n\t\n  call  Ann \nmore" << "Note: call Ann";
+    QTest::newRow("long, cut after a word") << "Remember to water the plants on the balcony every morning"
+                                            << "Note: Remember to water the plants on the" + cut;
+    QTest::newRow("one long word") << QString(60, 'a') << "Note: " + QString(40, 'a') + cut;
+    // A character beyond the first plane is two halves: never cut between them.
+    QTest::newRow("an emoji at the cut") << QString(39, 'b') + "\U0001F600" + QString(20, 'c')
+                                         << "Note: " + QString(39, 'b') + cut;
+    QTest::newRow("a line of a megabyte") << QString(1 << 20, 'd') << "Note: " + QString(40, 'd') + cut;
+}
+
+// A screen reader names each note by the first line that holds something.
+void TestNote::screenReaderNameOfANote()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    TestProgram t;
+    t.seedNotes({text});
+    t.start();
+    QCOMPARE(accessibleName(t.notes().constFirst()), name);
+}
+
+// The name follows the first line as it is typed; notes read as windows with a text field, the
+// dialogs as dialogs with fields named by the labels beside them.
+void TestNote::screenReaderNamesFollowTheTextAndTheLabels()
+{
+    TestProgram t;
+    t.seedNotes({"first\nsecond"});
+    t.start();
+    Form1 *note = t.notes().constFirst();
+    QCOMPARE(QAccessible::queryAccessibleInterface(note)->role(), QAccessible::Window);
+    QCOMPARE(QAccessible::queryAccessibleInterface(note->Text1())->role(), QAccessible::EditableText);
+    QCOMPARE(accessibleName(note->Text1()), QStringLiteral("Note text"));
+    note->Text1()->setFocus();
+    QTest::keyClicks(note->Text1(), "the ");
+    QTRY_COMPARE(accessibleName(note), QStringLiteral("Note: the first"));
+    QTest::keyClick(note->Text1(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(accessibleName(t.notes().constLast()), QStringLiteral("Note: (empty)"));   // at once
+
+    t.program().CurrentNoteTag = note->Tag();
+    t.program().showReminder();
+    QCOMPARE(QAccessible::queryAccessibleInterface(&t.program().reminder())->role(), QAccessible::Dialog);
+    QCOMPARE(accessibleName(t.program().reminder().DTPicker1()), QStringLiteral("Time for Reminder to Go Off:"));
+    t.program().showEmail();
+    QCOMPARE(accessibleName(t.program().email()->Combo1()), QStringLiteral("Enter e-mail recepients"));
 }
 
 QTEST_MAIN(TestNote)

@@ -6,12 +6,14 @@
 #include "app/main2.h"
 #include "commands/menuform.h"
 #include "platform/formtimer.h"
+#include "platform/qttranslations.h"
 #include "platform/units.h"
 #include "platform/windowsystem.h"
 #include "store/notekeys.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -19,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTranslator>
 #include <QtTest>
 
 class TestStartup : public QObject
@@ -45,6 +48,8 @@ private slots:
     void standardColorsPaintOnlyLabelsAndFrames();
     void waylandSessionPrefersX11_data();
     void waylandSessionPrefersX11();
+    void qtDialogsSpeakTheDesktopsLanguage_data();
+    void qtDialogsSpeakTheDesktopsLanguage();
 };
 
 void TestStartup::cleanup()
@@ -417,6 +422,34 @@ void TestStartup::waylandSessionPrefersX11()
     set("DISPLAY", saved[3]);
     QCOMPARE(result, chosen);
     QCOMPARE(kept, QByteArray("offscreen"));
+}
+
+void TestStartup::qtDialogsSpeakTheDesktopsLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("cancel");
+    QTest::addColumn<bool>("loaded");
+
+    QTest::newRow("German") << "de_DE" << "Abbrechen" << true;
+    QTest::newRow("Austrian German, by its language") << "de_AT" << "Abbrechen" << true;
+    QTest::newRow("French") << "fr_FR" << "Annuler" << true;
+    QTest::newRow("C") << "C" << "Cancel" << false;
+    QTest::newRow("English") << "en_US" << "Cancel" << false;   // Qt's file for it is empty
+}
+
+// Qt's own buttons follow the desktop's language once its translations are installed.
+void TestStartup::qtDialogsSpeakTheDesktopsLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, cancel);
+    QFETCH(bool, loaded);
+
+    const std::unique_ptr<QTranslator> translator(installQtTranslations(QLocale(locale)));
+    QCOMPARE(bool(translator), loaded);
+    const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancel);
+    // The program's own texts are not Qt's: they stay as they are.
+    QCOMPARE(QCoreApplication::translate("Reminder", "Set Reminder"), QStringLiteral("Set Reminder"));
 }
 
 QTEST_MAIN(TestStartup)

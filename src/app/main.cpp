@@ -13,6 +13,7 @@
 #include "platform/qtlayeredwindow.h"
 #include "platform/qtshell.h"
 #include "platform/qtsound.h"
+#include "platform/qttranslations.h"
 #include "platform/sessionend.h"
 #include "reminder/remindercheck.h"
 #include "platform/singleinstance.h"
@@ -100,6 +101,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);   // the menu window stays loaded, hidden
     QApplication::setWindowIcon(programIcon());
+    installQtTranslations(QLocale::system());   // Qt's own dialogs in the desktop's language
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLARREN_ID));   // ties the windows to the menu entry
     CursorBlinkTimeout cursorBlink;   // an idle program does not wake to blink
 

@@ -5,7 +5,11 @@
 #include "note/form1.h"
 #include "note/texthook.h"
 #include "email/email.h"
+#include "note/form1.h"
 #include "platform/dialogs.h"
+#include "platform/screenplace.h"
+#include "platform/screenwatch.h"
+#include "platform/windowroles.h"
 #include "reminder/form2.h"
 #include "reminder/reminder.h"
 #include "reminder/remindercheck.h"
@@ -46,11 +50,26 @@ Program::Program(SettingsStore &store, Platform platform)
     , m_textHook(std::make_unique<TextHook>())
 {
     m_reminderCheck = std::make_unique<ReminderCheck>(*this);
+    installWindowRoles();
     onEnd = [] { QCoreApplication::exit(0); };
     // Typing goes on while the store cannot be written; the notice says so until it can again.
     connect(&store, &SettingsStore::writeFailed, this,
             [this](const QString &message) { dialogs().showNotice(message, tr("Quillarren: notes not saved")); });
     connect(&store, &SettingsStore::writeRecovered, this, [this] { dialogs().closeNotice(); });
+    // A note left on a screen that went away comes onto one that is there, and back to its own
+    // place when that screen returns.
+    m_screenWatch = std::make_unique<ScreenWatch>();
+    connect(m_screenWatch.get(), &ScreenWatch::changing, this, [this] {
+        for (Form1 *note : Form1::loadedNotes(forms))
+            note->screensChanging();
+    });
+    const auto follow = [this](bool settled) {
+        const QList<ScreenPlace::Area> screens = ScreenPlace::screens();
+        for (Form1 *note : Form1::loadedNotes(forms))
+            note->followScreens(screens, settled);
+    };
+    connect(m_screenWatch.get(), &ScreenWatch::changed, this, [follow] { follow(false); });
+    connect(m_screenWatch.get(), &ScreenWatch::settled, this, [follow] { follow(true); });
 }
 
 Program::~Program()

@@ -18,6 +18,7 @@ class Email;
 class Form2;
 class Reminder;
 class ReminderCheck;
+class ScreenWatch;
 class MenuForm;
 class NoteCommands;
 class SettingsStore;
@@ -114,5 +115,6 @@ private:
     std::unique_ptr<ReminderCheck> m_reminderCheck;
     std::unique_ptr<NoteCommands> m_commands;
     std::unique_ptr<TextHook> m_textHook;
+    std::unique_ptr<ScreenWatch> m_screenWatch;
     bool m_ended = false;
 };

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -51,6 +52,7 @@ Email::Email(Program &program)
     label1->setFont(arialBold(9));
     label1->setGeometry(Units::twipsRect(120, 120, 3840, 255));
     m_combo1 = new QComboBox(this);
+    label1->setBuddy(m_combo1);   // a screen reader names the address box by it
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setEditable(true);
     m_combo1->setInsertPolicy(QComboBox::NoInsert);   // Compose decides what joins the list
@@ -69,6 +71,8 @@ Email::Email(Program &program)
     setTabOrder(m_command1, m_command2);
     connect(m_command1, &QPushButton::clicked, this, &Email::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &Email::Command2_Click);
+    // Enter in the address box sends, as Compose does: the address is what the dialog asks for.
+    connect(m_combo1->lineEdit(), &QLineEdit::returnPressed, this, &Email::Command1_Click);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -132,6 +136,16 @@ void Email::Command1_Click()
 void Email::Command2_Click()
 {
     close();
+}
+
+void Email::keyPressEvent(QKeyEvent *event)
+{
+    // Escape leaves as Cancel does, as in any dialog; a key the field did not take arrives here.
+    if (event->key() == Qt::Key_Escape) {
+        Command2_Click();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 void Email::mouseMoveEvent(QMouseEvent *event)

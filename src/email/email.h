@@ -35,6 +35,7 @@ public:
     static QString Link(const QString &address, const QString &subject, const QString &body);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;   // Form_MouseMove
 
 private:

@@ -3,6 +3,7 @@
 #include "app/main2.h"
 #include "app/program.h"
 #include "commands/menuform.h"
+#include "note/accessiblenotename.h"
 #include "note/borderlessresize.h"
 #include "commands/notecommands.h"
 #include "note/commondialog.h"
@@ -87,6 +88,7 @@ Form1::Form1(Program &program)
     m_text1->setPlainText(QStringLiteral("Text1"));
     connect(m_text1->document(), &QTextDocument::contentsChange, this, &Form1::Text1_ContentsChange);
     connect(m_text1, &QPlainTextEdit::textChanged, this, &Form1::Text1_Change);
+    new AccessibleNoteName(this, m_text1);   // a screen reader names the note by its first line
     // After a pause in typing into a long note, the stored text is checked against the field.
     m_checkLongText.setSingleShot(true);
     m_checkLongText.setInterval(CheckLongTextMs);
@@ -350,10 +352,31 @@ void Form1::setPositionTwips(int left, int top)
 {
     const QPoint wanted(Units::twipsToPixels(left), Units::twipsToPixels(top));
     m_intendedPos = Units::placeOnScreen(wanted, size());
-    m_intendedTwips.reset();
-    if (m_intendedPos == wanted)
-        m_intendedTwips = QPoint(left, top);
+    m_intendedTwips = QPoint(left, top);
     move(m_intendedPos);
+}
+
+void Form1::screensChanging()
+{
+    // Ended before the change: the user's. A window manager's own rescue comes after it.
+    if (m_storePlace.isActive())
+        storePlaceNow();
+    m_followingScreens = true;
+}
+
+void Form1::followScreens(const QList<ScreenPlace::Area> &screens, bool settled)
+{
+    if (!m_followingScreens)
+        return;   // the user has taken the note meanwhile
+    const QPoint stored = m_intendedTwips ? QPoint(Units::twipsToPixels(m_intendedTwips->x()),
+                                                   Units::twipsToPixels(m_intendedTwips->y()))
+                                          : m_intendedPos;
+    // From where the program put it: a window manager may have pushed it partly back already.
+    m_intendedPos = ScreenPlace::placeToBe(screens, stored, m_intendedPos, size());
+    if (pos() != m_intendedPos)
+        move(m_intendedPos);
+    if (settled)
+        m_followingScreens = false;
 }
 
 void Form1::setSizeTwips(int width, int height)
@@ -493,7 +516,7 @@ void Form1::moveEvent(QMoveEvent *event)
     if (!m_holdPosition) {
         // Long after showing, a move to a place the program did not give is the user's, through
         // us or the window manager (Alt+drag, its keyboard move): stored once it has ended.
-        if (pos() != m_intendedPos && isVisible()) {
+        if (pos() != m_intendedPos && isVisible() && !m_followingScreens) {
             m_movedByUser = true;
             m_placeToStore = true;
             m_storePlace.start();
@@ -543,7 +566,7 @@ void Form1::mouseReleaseEvent(QMouseEvent *event)
 void Form1::resizeEvent(QResizeEvent *event)
 {
     Form::resizeEvent(event);
-    if (size() != m_intendedSize && isVisible() && settledAfterShowing()) {
+    if (size() != m_intendedSize && isVisible() && settledAfterShowing() && !m_followingScreens) {
         m_sizeToStore = true;
         m_storePlace.start();
     }
@@ -628,14 +651,7 @@ void Form1::Text1_MouseDown(QMouseEvent *event)
                      found->beginResize(code, event->globalPosition());
                      event->setAccepted(true);
                  } else if (event->button() == Qt::RightButton) {
-                     QPointer<Form1> note = found;
-                     found->m_text1->setEnabled(false);
-                     found->openPopupMenu(event->globalPosition().toPoint());
-                     if (note)
-                         note->m_text1->setEnabled(true);
-                     // Disabling the field dropped its focus: the keys typed next go back to it.
-                     if (note)
-                         note->restoreFocusAfterMenu();
+                     found->openPopupMenuFromText(event->globalPosition().toPoint());
                      event->setAccepted(true);
                  }
              }
@@ -664,6 +680,12 @@ bool Form1::Text1_KeyDown(QKeyEvent *event)
     using namespace KeyboardShortcuts;
     Program &program = m_program;
     QPointer<Form1> self = this;
+    if (opensPopupMenu(event->key(), event->modifiers())) {
+        ErrorReport::run(program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Text1_KeyDown"), {
+            {102, [this] { openPopupMenuFromText(textCursorOnScreen()); }},
+        });
+        return true;
+    }
     const Command command = commandFor(keyCodeOf(event), shiftMaskOf(event->modifiers()));
     const bool repeated = event->isAutoRepeat();
     ErrorReport::run(program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Text1_KeyDown"), {
@@ -746,6 +768,28 @@ void Form1::openPopupMenu(const QPoint &globalPos)
     m_program.menuForm().popup(globalPos);
 }
 
+void Form1::openPopupMenuFromText(const QPoint &globalPos)
+{
+    QPointer<Form1> note = this;
+    m_text1->setEnabled(false);
+    openPopupMenu(globalPos);
+    if (!note)
+        return;   // the command deleted it
+    m_text1->setEnabled(true);
+    // Disabling the field dropped its focus: the keys typed next go back to it.
+    restoreFocusAfterMenu();
+}
+
+QPoint Form1::textCursorOnScreen() const
+{
+    // Just below the caret, so that the menu leaves the line being written in sight; kept
+    // within the field when the caret is scrolled out of it.
+    const QRect field = m_text1->viewport()->rect();
+    const QPoint below = m_text1->cursorRect().bottomLeft();
+    const QPoint inField(qBound(field.left(), below.x(), field.right()), qBound(field.top(), below.y(), field.bottom()));
+    return m_text1->viewport()->mapToGlobal(inField);
+}
+
 void Form1::restoreFocusAfterMenu()
 {
     QPointer<QWidget> field = m_program.focusAfterMenu;
@@ -761,6 +805,7 @@ void Form1::restoreFocusAfterMenu()
 void Form1::beginMove(const QPointF &globalPress)
 {
     m_holdPosition = false;
+    m_followingScreens = false;
     m_movedByUser = true;
     QWindow *window = windowHandle();
     if (window && window->startSystemMove())
@@ -771,6 +816,7 @@ void Form1::beginMove(const QPointF &globalPress)
 void Form1::beginResize(int hitCode, const QPointF &globalPress)
 {
     m_holdPosition = false;
+    m_followingScreens = false;
     m_movedByUser = true;   // from a left or top corner the place changes too
     const Qt::Edges edges = BorderlessResize::EdgesFor(hitCode);
     QWindow *window = windowHandle();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "platform/screenplace.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -66,7 +67,8 @@ public:
     /** Changes the text field's font through the given edit. */
     void setTextFont(const std::function<void(QFont &)> &edit);
 
-    /** Places the window, twips from the desktop's top-left corner, on a screen. */
+    /** Places the window, twips from the desktop's top-left corner, on a screen; that place
+        stays the note's own while the program has to show it elsewhere. */
     void setPositionTwips(int left, int top);
     /** Gives the window a stored size in twips (within sensible bounds) and lays out its text. */
     void setSizeTwips(int width, int height);
@@ -75,6 +77,14 @@ public:
     void storePlaceNow();
     int leftTwips() const;
     int topTwips() const;
+
+    /** A screen changes: a move of the user's not stored yet is stored now, and the moves that
+        follow until the screens settle are the program's or the window manager's, not the user's. */
+    void screensChanging();
+    /** Puts the note where it belongs on these screens: at its stored place when that can be
+        grabbed, onto the nearest screen when it cannot be grabbed where it is. The stored place
+        is kept. Once the screens have settled, moves count as the user's again. */
+    void followScreens(const QList<ScreenPlace::Area> &screens, bool settled);
 
     /** While the alarm flashes the note, its field shows "Reminder!", takes no input and stores
         nothing: a crash then must not leave "Reminder!" as the note's text. */
@@ -136,6 +146,10 @@ private:
     static void runShortcut(Program &program, KeyboardShortcuts::Command command, bool repeated);
     void Timer1_Timer();
     void openPopupMenu(const QPoint &globalPos);
+    /** The menu over the text field, by a right click or its keys; the field takes the keys again after it. */
+    void openPopupMenuFromText(const QPoint &globalPos);
+    /** Where the text cursor is, on the screen: the keyboard opens the menu there. */
+    QPoint textCursorOnScreen() const;
     void restoreFocusAfterMenu();
     void layOutText();
     void setPointerShape(int shape);
@@ -169,8 +183,11 @@ private:
     // right after the window is shown.
     QPoint m_intendedPos;
     // The stored position in twips while the window stays where it was put, so that a note that
-    // was not moved is stored again exactly as it was (pixels are coarser than twips).
+    // was not moved is stored again exactly as it was (pixels are coarser than twips), also while
+    // no screen shows that place and the note stands elsewhere.
     std::optional<QPoint> m_intendedTwips;
+    // From a change of the screens until they settle, the note's moves and size are not the user's.
+    bool m_followingScreens = false;
     QElapsedTimer m_shownFor;
     bool m_holdPosition = false;
     bool m_movedByUser = false;

@@ -47,4 +47,12 @@ int shiftMaskOf(Qt::KeyboardModifiers modifiers)
         | (modifiers & Qt::AltModifier ? AltMask : 0);
 }
 
+bool opensPopupMenu(int key, Qt::KeyboardModifiers modifiers)
+{
+    // The keypad flag says where the key sits, not what the user holds.
+    modifiers &= ~Qt::KeypadModifier;
+    return (key == Qt::Key_Menu && modifiers == Qt::NoModifier)
+        || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+}
+
 } // namespace KeyboardShortcuts

@@ -36,4 +36,7 @@ int keyCodeOf(const QKeyEvent *event);
 /** The held modifiers as a shift mask: 1 Shift, 2 Ctrl, 4 Alt. */
 int shiftMaskOf(Qt::KeyboardModifiers modifiers);
 
+/** The keyboard's right click: the Menu key alone, or Shift+F10. */
+bool opensPopupMenu(int key, Qt::KeyboardModifiers modifiers);
+
 } // namespace KeyboardShortcuts

@@ -1,12 +1,13 @@
 #include "platform/units.h"
 
+#include "platform/screenplace.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
 
 #include <cmath>
-#include <limits>
 
 namespace Units {
 
@@ -60,28 +61,7 @@ QString programFolder()
 
 QPoint placeOnScreen(const QPoint &topLeft, const QSize &size)
 {
-    const QRect wanted(topLeft, size);
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    if (screens.isEmpty())
-        return topLeft;
-    const QScreen *nearest = nullptr;
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (const QScreen *screen : screens) {
-        const QRect area = screen->geometry();
-        // A note is reachable when its top strip shows on a screen.
-        if (area.intersects(QRect(wanted.topLeft(), QSize(size.width(), qMin(size.height(), 24)))))
-            return topLeft;
-        const qint64 dx = qMax(0, qMax(area.left() - wanted.right(), wanted.left() - area.right()));
-        const qint64 dy = qMax(0, qMax(area.top() - wanted.bottom(), wanted.top() - area.bottom()));
-        if (dx * dx + dy * dy < best) {
-            best = dx * dx + dy * dy;
-            nearest = screen;
-        }
-    }
-    const QRect area = nearest->availableGeometry();
-    const int x = qBound(area.left(), topLeft.x(), qMax(area.left(), area.right() - size.width() + 1));
-    const int y = qBound(area.top(), topLeft.y(), qMax(area.top(), area.bottom() - size.height() + 1));
-    return QPoint(x, y);
+    return ScreenPlace::placeToBe(ScreenPlace::screens(), topLeft, topLeft, size);
 }
 
 } // namespace Units

@@ -7,6 +7,7 @@
 #include "reminder/playwav.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -57,6 +58,21 @@ void Form2::Command1_Click()
 {
     Playwav::StopWave(m_program);
     unload();
+}
+
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    // Whatever key a startled user reaches for first stops the alarm: Escape or Enter, as well
+    // as the button's own Space.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Command1_Click();
+        return;
+    default:
+        Form::keyPressEvent(event);
+    }
 }
 
 void Form2::mouseMoveEvent(QMouseEvent *event)

@@ -19,6 +19,7 @@ public:
     void Command1_Click();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;   // Form_MouseMove
 
 private:

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QDateTimeEdit>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -57,9 +58,10 @@ Reminder::Reminder(Program &program)
     setFixedSize(Units::twipsRect(0, 0, 5070, 2205).size());
     setMouseTracking(true);
 
-    label(this, QStringLiteral("Label1"), QStringLiteral("Time for Reminder to Go Off:"),
-          Units::twipsRect(120, 120, 4095, 255));
+    QLabel *timeLabel = label(this, QStringLiteral("Label1"), QStringLiteral("Time for Reminder to Go Off:"),
+                              Units::twipsRect(120, 120, 4095, 255));
     m_dtPicker1 = new QDateTimeEdit(this);
+    timeLabel->setBuddy(m_dtPicker1);   // a screen reader names the picker by it
     m_dtPicker1->setObjectName(QStringLiteral("DTPicker1"));
     m_dtPicker1->setDisplayFormat(QStringLiteral("MM/dd/yyyy hh:mm:ss AP"));
     m_dtPicker1->setDateTimeRange(QDateTime(QDate(1601, 1, 1), QTime(0, 0)),
@@ -192,6 +194,16 @@ void Reminder::closeEvent(QCloseEvent *event)
     // It has no close control; a close the window manager sends only hides it, as its button does.
     event->ignore();
     hide();
+}
+
+void Reminder::keyPressEvent(QKeyEvent *event)
+{
+    // Escape puts the dialog away as "Hide This Window" does (it has no close control).
+    if (event->key() == Qt::Key_Escape) {
+        Command2_Click();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 void Reminder::mouseMoveEvent(QMouseEvent *event)

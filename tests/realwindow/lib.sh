@@ -157,6 +157,62 @@ rw_start_x() {
     rw_fail "could not start Xvfb on any display from :90 to :120"
 }
 
+# Xorg with its dummy driver in place of Xvfb, for tests that change the screens with xrandr:
+# Xvfb here keeps its one mode and ignores xrandr's changes of size, monitors and outputs. The
+# dummy driver has outputs DUMMY0 (on at 1280x1024) to DUMMY15 (off). Call it before sourcing
+# anything that needs the tools: a machine without Xorg skips the test (77).
+RW_XORG=/usr/lib/xorg/Xorg
+rw_have_xorg_dummy() {
+    [ -x "$RW_XORG" ] && [ -e /usr/lib/xorg/modules/drivers/dummy_drv.so ] && command -v xrandr >/dev/null 2>&1
+}
+
+rw_start_x_randr() {
+    local n
+    cat >"$RW_DIR/xorg.conf" <<'CONF'
+Section "ServerFlags"
+    Option "AutoAddDevices" "false"
+    Option "AutoEnableDevices" "false"
+EndSection
+Section "Device"
+    Identifier "card"
+    Driver "dummy"
+    VideoRam 65536
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0 - 1000.0
+    VertRefresh 5.0 - 200.0
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "card"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Modes "1280x1024"
+        Virtual 2560 1024
+    EndSubSection
+EndSection
+CONF
+    for n in $(seq 90 120); do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        [ -e "/tmp/.X11-unix/X$n" ] && continue
+        "$RW_XORG" ":$n" -config "$RW_DIR/xorg.conf" -configdir "$RW_DIR/xorg.conf.d" \
+            -logfile "$RW_DIR/xorg.log" -nolisten tcp -noreset -novtswitch -sharevts \
+            >"$RW_DIR/xorg.out" 2>&1 &
+        RW_XVFB_PID=$!
+        rw_poll 15 rw_x_settled ":$n"
+        if kill -0 "$RW_XVFB_PID" 2>/dev/null && rw_display_ready ":$n"; then
+            export DISPLAY=":$n"
+            return 0
+        fi
+        rw_stop_pid "$RW_XVFB_PID"
+        RW_XVFB_PID=""
+    done
+    rw_fail "could not start Xorg with the dummy driver on any display from :90 to :120 (see $RW_DIR/xorg.log)"
+}
+
 # The server either answers or has given up.
 rw_x_settled() {
     ! kill -0 "$RW_XVFB_PID" 2>/dev/null || rw_display_ready "$1"
@@ -186,6 +242,13 @@ rw_start_bus() {
     rw_poll 10 test -s "$RW_DIR/bus.address" || rw_fail "the session bus did not start"
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$RW_DIR/bus.address")
     export DBUS_SESSION_BUS_ADDRESS
+}
+
+# The accessibility bus on the session bus (start that first), as a desktop starts it for screen
+# readers; programs started afterwards with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 register on it.
+rw_start_accessibility_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$RW_DIR/atspi.log" 2>&1 &
+    rw_track_pid $!
 }
 
 # rw_setup_with_wm COMMAND...: Xvfb, a session bus and another window manager instead of openbox.

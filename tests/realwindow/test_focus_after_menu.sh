@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # After a command chosen from the popup menu of a note's text, typing goes on in that note:
-# the text field was disabled while the menu was open, and must have the keyboard again.
+# the text field was disabled while the menu was open, and must have the keyboard again. The
+# Menu key and Shift+F10 open the same menu from the keyboard, with the same ending.
 
 source "$(dirname "$0")/lib.sh"
 rw_setup
@@ -35,5 +36,20 @@ rw_poll 5 eval '! rw_has_window_named "^Font$"' || rw_fail "Escape did not cance
 xdotool type --delay 30 "ghi"
 rw_poll 5 rw_stored_contains NotesForm1.Notes "ghi" ||
     rw_fail "typing after a cancelled font dialog did not reach the note: '$(rw_get NotesForm1.Notes)'"
+
+xdotool key Menu
+rw_poll 5 rw_popup_open || rw_fail "the Menu key showed no popup menu"
+rw_choose_item 12
+xdotool type --delay 30 "jkl"
+rw_poll 5 rw_stored_contains NotesForm1.Notes "jkl" ||
+    rw_fail "typing after Insert Date from the Menu key did not reach the note: '$(rw_get NotesForm1.Notes)'"
+
+xdotool key shift+F10
+rw_poll 5 rw_popup_open || rw_fail "Shift+F10 showed no popup menu"
+xdotool key Escape
+rw_poll 5 rw_popup_closed || rw_fail "Escape did not close the menu opened by Shift+F10"
+xdotool type --delay 30 "mno"
+rw_poll 5 rw_stored_contains NotesForm1.Notes "mno" ||
+    rw_fail "typing after the menu of Shift+F10 did not reach the note: '$(rw_get NotesForm1.Notes)'"
 
 rw_pass

@@ -1,0 +1,70 @@
+#include "platform/screenplace.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <limits>
+
+namespace ScreenPlace {
+
+namespace {
+
+// The strip across a note's top that a user grabs to move it, in pixels.
+constexpr int GrabStripPixels = 24;
+
+qint64 squaredDistance(const QRect &from, const QRect &to)
+{
+    const qint64 dx = qMax(0, qMax(to.left() - from.right(), from.left() - to.right()));
+    const qint64 dy = qMax(0, qMax(to.top() - from.bottom(), from.top() - to.bottom()));
+    return dx * dx + dy * dy;
+}
+
+} // namespace
+
+QList<Area> screens()
+{
+    QList<Area> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append({screen->geometry(), screen->availableGeometry()});
+    return areas;
+}
+
+bool isReachable(const QList<Area> &screens, const QPoint &topLeft, const QSize &size)
+{
+    const QRect strip(topLeft, QSize(size.width(), qMin(size.height(), GrabStripPixels)));
+    for (const Area &screen : screens) {
+        if (screen.geometry.intersects(strip))
+            return true;
+    }
+    return false;
+}
+
+QPoint nearestOnScreen(const QList<Area> &screens, const QPoint &topLeft, const QSize &size)
+{
+    const QRect window(topLeft, size);
+    const Area *nearest = nullptr;
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (const Area &screen : screens) {
+        const qint64 distance = squaredDistance(window, screen.geometry);
+        if (distance < best) {
+            best = distance;
+            nearest = &screen;
+        }
+    }
+    if (!nearest)
+        return topLeft;
+    const QRect free = nearest->available.isValid() ? nearest->available : nearest->geometry;
+    return QPoint(qBound(free.left(), topLeft.x(), qMax(free.left(), free.right() - size.width() + 1)),
+                  qBound(free.top(), topLeft.y(), qMax(free.top(), free.bottom() - size.height() + 1)));
+}
+
+QPoint placeToBe(const QList<Area> &screens, const QPoint &stored, const QPoint &current, const QSize &size)
+{
+    if (screens.isEmpty() || isReachable(screens, stored, size))
+        return stored;
+    if (isReachable(screens, current, size))
+        return current;
+    return nearestOnScreen(screens, current, size);
+}
+
+} // namespace ScreenPlace

@@ -1,0 +1,134 @@
+// Notes and the screens there are: a note that no screen shows comes onto the nearest one, keeps
+// its stored place, and goes back there once a screen shows it again.
+#include "testprogram.h"
+
+#include "commands/notecommands.h"
+#include "platform/screenplace.h"
+
+#include <QtTest>
+
+using ScreenPlace::Area;
+
+namespace {
+
+QList<Area> areas(const QList<QRect> &screens, int topPanel = 0)
+{
+    QList<Area> made;
+    for (const QRect &screen : screens)
+        made.append({screen, screen.adjusted(0, topPanel, 0, 0)});
+    return made;
+}
+
+} // namespace
+
+class TestScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void placeToBe_data();
+    void placeToBe();
+    void noteFollowsTheScreensAndKeepsItsStoredPlace();
+};
+
+void TestScreens::cleanup()
+{
+    TestProgram::settle();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestScreens::placeToBe_data()
+{
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<int>("topPanel");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("stored");
+    QTest::addColumn<QPoint>("current");
+    QTest::addColumn<QPoint>("expected");
+
+    const QRect left(0, 0, 1280, 1024), right(1280, 0, 1024, 768), further(-1024, 0, 1024, 768);
+    const QSize note(133, 157), huge(2000, 1500);
+    const struct { const char *row; QList<QRect> screens; int panel; QSize size; QPoint stored, current, expected; } table[] = {
+        {"at its place", {left}, 0, note, {100, 100}, {100, 100}, {100, 100}},
+        {"partly off, its strip shows", {left}, 0, note, {1200, 100}, {1200, 100}, {1200, 100}},
+        {"off the right edge", {left}, 0, note, {1400, 100}, {1400, 100}, {1147, 100}},
+        {"off the left edge", {left}, 0, note, {-500, 100}, {-500, 100}, {0, 100}},
+        {"strip above the top, body below it", {left}, 0, note, {100, -30}, {100, -30}, {100, 0}},
+        {"below a top panel", {left}, 30, note, {100, -200}, {100, -200}, {100, 30}},
+        {"moved on, its place still off", {left}, 0, note, {1400, 100}, {1147, 100}, {1147, 100}},
+        {"its screen back", {left, right}, 0, note, {1700, 100}, {1147, 100}, {1700, 100}},
+        {"its screen gone", {left}, 0, note, {1700, 100}, {1700, 100}, {1147, 100}},
+        // Below the shorter right screen: that one is nearer than the left one beside it.
+        {"the nearest screen, not the first", {left, right}, 0, note, {1500, 900}, {1500, 900}, {1500, 611}},
+        {"a screen left of the first", {further, left}, 0, note, {-600, 100}, {-600, 100}, {-600, 100}},
+        {"larger than the screen", {left}, 0, huge, {3000, 100}, {3000, 100}, {0, 0}},
+        {"no screen at all", {}, 0, note, {5000, 5000}, {5000, 5000}, {5000, 5000}},
+    };
+    for (const auto &r : table)
+        QTest::newRow(r.row) << r.screens << r.panel << r.size << r.stored << r.current << r.expected;
+}
+
+void TestScreens::placeToBe()
+{
+    QFETCH(QList<QRect>, screens);
+    QFETCH(int, topPanel);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, stored);
+    QFETCH(QPoint, current);
+    QFETCH(QPoint, expected);
+    QCOMPARE(ScreenPlace::placeToBe(areas(screens, topPanel), stored, current, size), expected);
+}
+
+// One note on a screen that shrinks and grows: moved on by the program, pushed by a window
+// manager as well, and quit while away from its place.
+void TestScreens::noteFollowsTheScreensAndKeepsItsStoredPlace()
+{
+    TestProgram t;
+    t.seedNotes({"at the edge"});
+    t.seed(QStringLiteral("NotesForm1.Left"), QStringLiteral("9000"));
+    t.seed(QStringLiteral("NotesForm1.Top"), QStringLiteral("1500"));
+    t.start();
+    Form1 *note = t.notes().constFirst();
+    QCOMPARE(note->pos(), QPoint(600, 100));
+    const QString left = QStringLiteral("NotesForm1.Left");
+    const QList<Area> small = areas({QRect(0, 0, 560, 480)});
+    const QList<Area> large = areas({QRect(0, 0, 800, 600)});
+    const QPoint movedOn(560 - note->width(), 100);
+
+    // A move of the user's that waits to be stored when the screens change is theirs.
+    note->beginMove(QPointF(650, 110));
+    note->move(500, 100);
+    note->screensChanging();
+    QCOMPARE(t.store().get(left), QStringLiteral("7500"));
+    note->followScreens(small, true);
+    QCOMPARE(note->pos(), QPoint(500, 100));   // still within reach where the user put it
+    note->move(600, 100);
+    note->storePlaceNow();
+    QCOMPARE(t.store().get(left), QStringLiteral("9000"));
+
+    note->screensChanging();
+    note->followScreens(small, false);
+    QCOMPARE(note->pos(), movedOn);
+    // The window manager pushes it too before the screens settle: not a move of the user's.
+    note->move(movedOn + QPoint(5, 0));
+    note->storePlaceNow();
+    QCOMPARE(t.store().get(left), QStringLiteral("9000"));
+    note->followScreens(small, true);
+    QCOMPARE(note->pos(), movedOn);
+
+    note->screensChanging();
+    note->followScreens(large, true);
+    QCOMPARE(note->pos(), QPoint(600, 100));
+
+    // Quit while the note stands away from its place keeps that place, and the next start uses it.
+    note->screensChanging();
+    note->followScreens(small, true);
+    QCOMPARE(note->pos(), movedOn);
+    t.program().commands().Quit();
+    QCOMPARE(t.endCount, 1);
+    QCOMPARE(t.store().get(left), QStringLiteral("9000"));
+}
+
+QTEST_MAIN(TestScreens)
+#include "tst_screens.moc"
