@@ -1,17 +1,17 @@
 #include "platform/windowroles.h"
 
-#include "platform/form.h"
-
 #include <QAccessibleWidget>
+#include <QWidget>
 
 namespace {
 
 QAccessibleInterface *windowRole(const QString &, QObject *object)
 {
-    auto *form = qobject_cast<Form *>(object);
-    if (!form || !form->isWindow())
+    // The program's own windows only: Qt's own classes (menus, its dialogs) read as Qt makes them.
+    auto *window = qobject_cast<QWidget *>(object);
+    if (!window || !window->isWindow() || QByteArray(window->metaObject()->className()).startsWith('Q'))
         return nullptr;
-    return new QAccessibleWidget(form, form->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window);
+    return new QAccessibleWidget(window, window->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window);
 }
 
 } // namespace

@@ -4,6 +4,9 @@
     atspi_tree.py tree                      one "role|name" line per accessible, indented by depth
     atspi_tree.py wait ROLE NAME [SECONDS]  waits for an accessible of that role and name; exit 1
                                             and the tree on stderr when none comes
+    atspi_tree.py focus SECONDS             "role|name" of each accessible that gets the focus or is
+                                            selected meanwhile (menus are not in the tree: a screen
+                                            reader follows them by these events)
 """
 
 import sys
@@ -48,6 +51,18 @@ def show(app, out):
         print("%s%s|%s" % ("  " * depth, role, name), file=out)
 
 
+def watch_focus(seconds):
+    from gi.repository import GLib
+
+    def heard(event):
+        if event.detail1 == 1:
+            print("%s|%s" % (event.source.getRoleName(), event.source.name or ""), flush=True)
+
+    pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused", "object:state-changed:selected")
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+
+
 def main(args):
     if args[:1] == ["tree"]:
         show(find_app(), sys.stdout)
@@ -60,6 +75,10 @@ def main(args):
                 show(app, sys.stderr)
                 return 1
             time.sleep(0.2)
+        return 0
+    if args[:1] == ["focus"] and len(args) == 2:
+        find_app()
+        watch_focus(float(args[1]))
         return 0
     print(__doc__, file=sys.stderr)
     return 2

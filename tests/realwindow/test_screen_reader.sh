@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What a screen reader finds, read through AT-SPI on a private accessibility bus: every note is a
 # window named by its first line ("Note: ...") that follows the typing, its text field is text,
-# and the dialogs' fields are named by their labels. Escape puts both dialogs away.
+# and the dialogs' fields are named by their labels. Escape puts both dialogs away. The notes list
+# and the tray menu (under icewm, which has a tray) read as what they show.
 
 source "$(dirname "$0")/lib.sh"
 PYTHON=/usr/bin/python3   # Debian's, with its pyatspi
@@ -13,7 +14,10 @@ rw_require_tools
 rw_start_x
 rw_start_bus
 rw_start_accessibility_bus
-rw_start_wm
+command -v icewm >/dev/null 2>&1 || rw_fail "icewm is not installed"
+icewm >"$RW_DIR/wm.log" 2>&1 &
+RW_WM_PID=$!
+rw_poll 10 rw_wm_ready || rw_fail "icewm did not come up"
 
 atspi() { "$PYTHON" "$(dirname "$0")/atspi_tree.py" "$@"; }
 # expect_accessible ROLE NAME: one is in the program's tree within a few seconds.
@@ -49,5 +53,37 @@ xdotool mousemove 150 200 click 1 key ctrl+e
 expect_accessible "combo box" "Enter e-mail recepients"
 xdotool key Escape
 rw_poll 5 eval '! rw_has_window_named "^E-mail Note"' || rw_fail "Escape did not close the e-mail dialog"
+
+"$RW_BIN" --find || rw_fail "--find failed"
+expect_accessible frame "Find Note"
+expect_accessible text "Find in your notes:"
+expect_accessible "list item" "Note: Go buy milk"
+xdotool key Escape
+
+# The tray icon is the program's small embedded window; its menu reads as its items.
+tray_icon() {
+    local w g
+    for w in $(xdotool search --onlyvisible --pid "$RW_APP_PID" 2>/dev/null); do
+        xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q '= ' || continue
+        g=$(rw_geometry "$w")
+        [ "$(echo "$g" | cut -d' ' -f3)" -lt 64 ] && { echo "$g"; return 0; }
+    done
+    return 1
+}
+rw_poll 10 tray_icon >/dev/null || rw_fail "no tray icon came up"
+read -r ix iy iw ih <<<"$(tray_icon)"
+atspi focus 6 >"$RW_DIR/focus.txt" &
+listener=$!
+sleep 2
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
+sleep 0.5
+xdotool key Down Down Down Down
+sleep 0.5
+xdotool key Escape
+wait "$listener"
+for item in "New Note" "Find Note…" "Deleted Notes"; do
+    grep -qx "menu item|$item" "$RW_DIR/focus.txt" ||
+        rw_fail "walking the tray menu, a screen reader does not hear '$item': $(tr '\n' ' ' <"$RW_DIR/focus.txt")"
+done
 
 rw_pass
