@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The README's pictures can be made again: docs/make-screenshot.sh writes a PNG of the screen's
 # size that shows more than a blank screen and fits the README's limit, and bench/plot.sh draws its
-# three plots from a canned set of bench/compare.sh's figures.
+# three plots from the figures the README's plots were drawn from (docs/compare-run).
 #
 # Usage: test_docs.sh BUILD_DIR. Exits 77 (ctest: skipped) when the tools of a part are missing,
 # after running the other part; a failure of either part fails the test.
@@ -50,7 +50,7 @@ fi
 # The plots.
 if ! command -v gnuplot >/dev/null 2>&1; then
     SKIPPED="$SKIPPED plots (missing: ${QUILLARREN_PLOT_PACKAGES[*]})"
-elif ! bash "$SRC/bench/plot.sh" "$SRC/tests/docs/canned" "$WORK/plots" >"$WORK/plot.log" 2>&1; then
+elif ! bash "$SRC/bench/plot.sh" "$SRC/docs/compare-run" "$WORK/plots" >"$WORK/plot.log" 2>&1; then
     cat "$WORK/plot.log" >&2
     fail "bench/plot.sh failed"
 else

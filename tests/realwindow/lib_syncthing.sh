@@ -278,57 +278,6 @@ st_resume() {
 }
 
 # ---------------------------------------------------------------------------------------------
-# Conflicts
-
-# Prints the conflict copies of FILE_RELATIVE in the folder of SIDE, one path a line.
-st_conflict_copies() {
-    local side=$1 rel=$2 dir base ext stem
-    dir=$(st_var DIR "$side")/$(dirname "$rel")
-    base=$(basename "$rel")
-    stem=${base%.*}
-    ext=${base##*.}
-    if [ "$stem" = "$base" ]; then ext=""; else ext=".$ext"; fi
-    find "$dir" -maxdepth 1 -name "$stem.sync-conflict-*$ext" 2>/dev/null | sort
-}
-
-st_conflict_on_both() {
-    [ -n "$(st_conflict_copies A "$1")" ] && [ -n "$(st_conflict_copies B "$1")" ]
-}
-
-# st_make_conflict FILE_RELATIVE TEXT_A TEXT_B: a real conflict of one file. With the pair in sync,
-# A pauses B, A writes TEXT_A and B TEXT_B (B's file is the newer by 2 s), both scan, A resumes B
-# and the pair settles. Syncthing keeps the newer version under the name, TEXT_B on both
-# sides, and TEXT_A becomes <name>.sync-conflict-<date>-<time>-<B's short id>.<ext> on both (the
-# short id is that of the device whose version won, not of the one whose change was moved aside).
-# Sets ST_CONFLICT_A and ST_CONFLICT_B to the copy's path on each side.
-st_make_conflict() {
-    [ $# = 3 ] || rw_fail "st_make_conflict FILE_RELATIVE TEXT_A TEXT_B"
-    local rel=$1 text_a=$2 text_b=$3 now
-    st_wait_connected
-    # One side only: on resuming it dials the other at once. Had both paused, the first to resume
-    # would be turned away, and the second's own dial sometimes waits for the next round (5 s).
-    st_pause A
-    rw_poll 10 st_cut_off A || rw_fail "Syncthing A stayed connected to B after pausing it"
-    now=$(date +%s)
-    mkdir -p "$(dirname "$ST_DIR_A/$rel")" "$(dirname "$ST_DIR_B/$rel")"
-    printf '%s' "$text_a" >"$ST_DIR_A/$rel" || rw_fail "cannot write $ST_DIR_A/$rel"
-    printf '%s' "$text_b" >"$ST_DIR_B/$rel" || rw_fail "cannot write $ST_DIR_B/$rel"
-    # Which side keeps the name goes by file time; the clock's coarse tick could make them equal.
-    touch -d "@$((now - 2))" "$ST_DIR_A/$rel"
-    touch -d "@$now" "$ST_DIR_B/$rel"
-    # Each side records its own change before they talk again, so neither is a plain update.
-    st_scan A "$rel"
-    st_scan B "$rel"
-    st_resume A
-    st_wait_connected
-    # The copy is made on the side that lost, then carried like any new file.
-    rw_poll 30 st_conflict_on_both "$rel" || rw_fail "no conflict copy of $rel on both sides within 30 s"
-    st_wait_in_sync
-    ST_CONFLICT_A=$(st_conflict_copies A "$rel" | tail -n 1)
-    ST_CONFLICT_B=$(st_conflict_copies B "$rel" | tail -n 1)
-}
-
-# ---------------------------------------------------------------------------------------------
 # On failure
 
 st_report() {

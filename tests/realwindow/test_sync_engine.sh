@@ -96,6 +96,9 @@ both="alpha one by a
 alpha one by b"
 rw_poll 30 holds A "$both" || rw_fail "after edits on both sides A holds '$(texts A)'"
 rw_poll 30 holds B "$both" || rw_fail "after edits on both sides B holds '$(texts B)'"
+# Syncthing's conflict copy of the note became that second note, and went.
+rw_poll 10 eval '! ls "$ST_DIR_A" "$ST_DIR_B" | grep -q sync-conflict' ||
+    rw_fail "a conflict copy stayed: $(ls "$ST_DIR_A" "$ST_DIR_B")"
 
 # kill -9 of A in the middle of its writes: B never gets a partial file, nor a temporary one.
 for round in 1 2 3 4; do
