@@ -60,17 +60,7 @@ QStringList storedTexts(const SettingsStore &store)
     return texts;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
 
 } // namespace
 
@@ -288,8 +278,8 @@ void TestKeeping::damagedStoreOffersTheNewestGoodBackup()
         store.save(QStringLiteral("NotesForm1.Notes"), QStringLiteral("newer, lost with the file"));
     }
     // A newer backup that is itself damaged is passed over.
-    QVERIFY(writeAll(backups.folder() + QStringLiteral("/Quillarren-2026-12-09-080000.sqlite3"), "SQLite format 3 garbage"));
-    QVERIFY(writeAll(path, QByteArray("SQLite format 3").append(QByteArray(8000, 'x'))));
+    QVERIFY(TestProgram::writeFile(backups.folder() + QStringLiteral("/Quillarren-2026-12-09-080000.sqlite3"), "SQLite format 3 garbage"));
+    QVERIFY(TestProgram::writeFile(path, QByteArray("SQLite format 3").append(QByteArray(8000, 'x'))));
     QFile::remove(path + QStringLiteral("-wal"));
 
     SettingsStore store;
@@ -326,8 +316,8 @@ void TestKeeping::exportThenImportGivesTheSameNotes()
     const QString md = files.filePath(QStringLiteral("notes.md"));
     QCOMPARE(NoteVerbs(t.program()).exportNotes(json, true).status, 0);
     QCOMPARE(NoteVerbs(t.program()).exportNotes(md, false).status, 0);
-    QVERIFY(readAll(md).startsWith("# buy milk\n\nbuy milk\nand bread\n\n# (empty note)"));
-    const QJsonObject file = QJsonDocument::fromJson(readAll(json)).object();
+    QVERIFY(TestProgram::readFile(md).startsWith("# buy milk\n\nbuy milk\nand bread\n\n# (empty note)"));
+    const QJsonObject file = QJsonDocument::fromJson(TestProgram::readFile(json)).object();
     QCOMPARE(file.value("format").toString(), QStringLiteral("quillarren-notes"));
     QCOMPARE(file.value("version").toInt(), 1);
 
@@ -386,7 +376,7 @@ void TestKeeping::badInputIsRefusedAndChangesNothing()
     QTemporaryDir files;
     QString file = files.filePath(QStringLiteral("given"));
     if (!content.isEmpty())
-        QVERIFY(writeAll(file, content));
+        QVERIFY(TestProgram::writeFile(file, content));
     else if (verb == QLatin1String("import") || verb == QLatin1String("export"))
         file = files.filePath(QStringLiteral("no such folder/notes.json"));
     const auto snapshot = [&] {
@@ -410,7 +400,7 @@ void TestKeeping::badInputIsRefusedAndChangesNothing()
     if (verb == QLatin1String("backup")) {
         // The backups folder's place is taken by a file: no folder can be made there.
         const Backups backups(t.storePath());
-        QVERIFY(writeAll(backups.folder(), "in the way"));
+        QVERIFY(TestProgram::writeFile(backups.folder(), "in the way"));
         QString error;
         QVERIFY(!backups.makeNow(QDateTime::currentDateTime(), &error));
         reply = {1, error};

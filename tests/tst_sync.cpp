@@ -59,17 +59,7 @@ QStringList noteFiles(const QString &folder)
     return QDir(folder).entryList({QStringLiteral("*")}, QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
 
 } // namespace
 
@@ -121,20 +111,20 @@ void TestSync::notesChangesAndDeletesCross()
     b.t.program().CurrentNoteTag = b.note("from a")->Tag();
     b.t.program().commands().DeleteThisNote();
     b.sync->syncNow();
-    QVERIFY(readAll(folder.filePath(id + ".json")).contains("\"deleted\": true"));
+    QVERIFY(TestProgram::readFile(folder.filePath(id + ".json")).contains("\"deleted\": true"));
     a.sync->syncNow();
     QCOMPARE(a.sorted(), (QStringList{"from b", "shared later and changed"}));
     QCOMPARE(a.t.store().trash().constFirst().id, id);
 
     // Nothing changed anywhere: a restart and a look write nothing and take nothing in.
-    const QByteArray before = readAll(folder.filePath(a.idOf(a.note("from b")) + ".json"));
+    const QByteArray before = TestProgram::readFile(folder.filePath(a.idOf(a.note("from b")) + ".json"));
     a.sync.reset();
     a.t.restart();
     a.sync = std::make_unique<NoteSync>(a.t.program());
     a.sync->startFromStore();
     a.sync->syncNow();
     QCOMPARE(a.sorted(), (QStringList{"from b", "shared later and changed"}));
-    QCOMPARE(readAll(folder.filePath(a.idOf(a.note("from b")) + ".json")), before);
+    QCOMPARE(TestProgram::readFile(folder.filePath(a.idOf(a.note("from b")) + ".json")), before);
 }
 
 // Both computers change the note before either sees the other's change: both texts stay, on
@@ -158,10 +148,10 @@ void TestSync::changedOnBothSidesKeepsBoth()
     // A file another program changed after it was read is not written over: it is taken in.
     const QString id = a.idOf(a.note("plan by b"));
     const QString path = folder.filePath(id + ".json");
-    QByteArray changed = readAll(path);
+    QByteArray changed = TestProgram::readFile(path);
     changed.replace("plan by b", "plan by c");
     QTest::qWait(1100);   // a file time of its own
-    QVERIFY(writeAll(path, changed));
+    QVERIFY(TestProgram::writeFile(path, changed));
     a.type(a.note("plan by b"), QStringLiteral("!"));
     a.sync->syncNow();
     a.sync->syncNow();
@@ -178,13 +168,13 @@ void TestSync::conflictCopiesBecomeOneNoteEach()
     Computer b(folder.path(), {});
     a.sync->syncNow();
     const QString id = a.idOf(a.note("groceries"));
-    QByteArray copy = readAll(folder.filePath(id + ".json"));
-    QVERIFY(writeAll(folder.filePath(id + ".sync-conflict-20261209-101010-ABCDEFG.json"), copy));
+    QByteArray copy = TestProgram::readFile(folder.filePath(id + ".json"));
+    QVERIFY(TestProgram::writeFile(folder.filePath(id + ".sync-conflict-20261209-101010-ABCDEFG.json"), copy));
     copy.replace("groceries", "groceries and tea");
     const QString syncthingCopy = id + ".sync-conflict-20261209-101011-ABCDEFG.json";
     const QString nextcloudCopy = id + " (conflicted copy 2026-12-09 101012).json";
-    QVERIFY(writeAll(folder.filePath(syncthingCopy), copy));
-    QVERIFY(writeAll(folder.filePath(nextcloudCopy), QByteArray(copy).replace("and tea", "and cake")));
+    QVERIFY(TestProgram::writeFile(folder.filePath(syncthingCopy), copy));
+    QVERIFY(TestProgram::writeFile(folder.filePath(nextcloudCopy), QByteArray(copy).replace("and tea", "and cake")));
     b.sync->syncNow();
     a.sync->syncNow();
     b.sync->syncNow();
@@ -219,14 +209,14 @@ void TestSync::filesNotOursOrBrokenAreLeftAlone()
     QFETCH(QByteArray, content);
     QFETCH(bool, told);
     QTemporaryDir folder;
-    QVERIFY(writeAll(folder.filePath(name), content));
+    QVERIFY(TestProgram::writeFile(folder.filePath(name), content));
     Computer a(folder.path(), {"mine"});
     QSignalSpy messages(a.sync.get(), &NoteSync::told);
     a.sync->syncNow();
     a.sync->syncNow();
     QCOMPARE(messages.size(), 0);   // named at the first look already
     QCOMPARE(a.t.texts(), QStringList{"mine"});
-    QCOMPARE(readAll(folder.filePath(name)), content);
+    QCOMPARE(TestProgram::readFile(folder.filePath(name)), content);
     a.sync.reset();
     a.t.restart();
     a.sync = std::make_unique<NoteSync>(a.t.program());
@@ -234,7 +224,7 @@ void TestSync::filesNotOursOrBrokenAreLeftAlone()
     a.sync->startFromStore();
     a.sync->syncNow();
     QCOMPARE(again.size(), told ? 1 : 0);
-    QCOMPARE(readAll(folder.filePath(name)), content);
+    QCOMPARE(TestProgram::readFile(folder.filePath(name)), content);
 }
 
 // A folder that goes (an unmounted disk) pauses syncing with one message; typing goes on into
@@ -257,7 +247,7 @@ void TestSync::aVanishedFolderPausesSyncing()
     a.sync->syncNow();
     QCOMPARE(messages.size(), 2);
     const QString file = path + QLatin1Char('/') + a.idOf(a.note("note typed while away")) + ".json";
-    QVERIFY(readAll(file).contains("note typed while away"));
+    QVERIFY(TestProgram::readFile(file).contains("note typed while away"));
 }
 
 QTEST_MAIN(TestSync)
