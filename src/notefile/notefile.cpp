@@ -121,6 +121,36 @@ QString fromWhole(const QJsonValue &v)
 QString fromNumber(const QJsonValue &v) { return v.isDouble() ? Conversions::fromSingle(float(v.toDouble())) : QString(); }
 QString fromColour(const QJsonValue &v) { return v.isString() ? storedColour(v.toString()) : QString(); }
 
+// A file of one of our formats, of a version this program reads: its object, or nothing and why.
+std::optional<QJsonObject> checkedFile(const QByteArray &bytes, const QString &name, const QString &format,
+                                       const QString &kind, QString *error)
+{
+    QJsonParseError parse;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
+    if (document.isNull() || !document.isObject()) {
+        // A file of ours that was cut short still starts as one: say which it is.
+        *error = bytes.trimmed().startsWith('{') && bytes.contains(format.toUtf8())
+            ? QStringLiteral("%1 is not a whole %2: it breaks off or is damaged at byte %3 (%4)")
+                  .arg(name, kind).arg(parse.offset).arg(parse.errorString())
+            : QStringLiteral("%1 is not a %2").arg(name, kind);
+        return std::nullopt;
+    }
+    const QJsonObject file = document.object();
+    if (file.value(QLatin1String("format")).toString() != format) {
+        *error = QStringLiteral("%1 is not a %2").arg(name, kind);
+        return std::nullopt;
+    }
+    const int version = file.value(QLatin1String("version")).toInt(0);
+    if (version < 1 || version > FormatVersion) {
+        *error = QStringLiteral("%1 was written by a newer Quillarren (its format version is %2; this one reads "
+                                "version %3 and older)")
+                     .arg(name, file.value(QLatin1String("version")).toVariant().toString())
+                     .arg(FormatVersion);
+        return std::nullopt;
+    }
+    return file;
+}
+
 } // namespace
 
 QJsonObject toJson(const Values &values)
@@ -231,29 +261,14 @@ QByteArray write(const QList<Values> &notes, const QList<SettingsStore::TrashedN
 
 std::optional<Contents> read(const QByteArray &bytes, const QString &name, QString *error)
 {
-    QJsonParseError parse;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
-    const QJsonObject file = document.object();
-    if (document.isNull() || !document.isObject()) {
-        // A file of ours that was cut short still starts as one: say which it is.
-        *error = bytes.trimmed().startsWith('{') && bytes.contains(FormatName.toUtf8())
-            ? QStringLiteral("%1 is not a whole Quillarren notes file: it breaks off or is damaged at byte %2 (%3)")
-                  .arg(name).arg(parse.offset).arg(parse.errorString())
-            : QStringLiteral("%1 is not a Quillarren notes file").arg(name);
+    const std::optional<QJsonObject> checked =
+        checkedFile(bytes, name, FormatName, QStringLiteral("Quillarren notes file"), error);
+    if (!checked || !checked->value(QLatin1String("notes")).isArray()) {
+        if (checked)
+            *error = QStringLiteral("%1 is not a Quillarren notes file").arg(name);
         return std::nullopt;
     }
-    if (file.value(QLatin1String("format")).toString() != FormatName || !file.value(QLatin1String("notes")).isArray()) {
-        *error = QStringLiteral("%1 is not a Quillarren notes file").arg(name);
-        return std::nullopt;
-    }
-    const int version = file.value(QLatin1String("version")).toInt(0);
-    if (version < 1 || version > FormatVersion) {
-        *error = QStringLiteral("%1 was written by a newer Quillarren (its format version is %2; this one reads "
-                                "version %3 and older; a newer Quillarren reads it)")
-                     .arg(name, file.value(QLatin1String("version")).toVariant().toString())
-                     .arg(FormatVersion);
-        return std::nullopt;
-    }
+    const QJsonObject &file = *checked;
     Contents contents;
     for (const QJsonValue &note : file.value(QLatin1String("notes")).toArray()) {
         if (!note.isObject()) {
@@ -347,27 +362,14 @@ QByteArray writeSynced(const SyncedNote &note)
 
 std::optional<SyncedNote> readSynced(const QByteArray &bytes, const QString &name, QString *error)
 {
-    QJsonParseError parse;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
-    const QJsonObject file = document.object();
-    if (document.isNull() || !document.isObject()) {
-        *error = bytes.trimmed().startsWith('{') && bytes.contains(SyncedFormatName.toUtf8())
-            ? QStringLiteral("%1 is cut short or damaged at byte %2 (%3)").arg(name).arg(parse.offset).arg(parse.errorString())
-            : QStringLiteral("%1 is not a Quillarren note").arg(name);
+    const std::optional<QJsonObject> checked =
+        checkedFile(bytes, name, SyncedFormatName, QStringLiteral("Quillarren note"), error);
+    if (!checked || !checked->value(QLatin1String("note")).isObject()) {
+        if (checked)
+            *error = QStringLiteral("%1 is not a Quillarren note").arg(name);
         return std::nullopt;
     }
-    if (file.value(QLatin1String("format")).toString() != SyncedFormatName || !file.value(QLatin1String("note")).isObject()) {
-        *error = QStringLiteral("%1 is not a Quillarren note").arg(name);
-        return std::nullopt;
-    }
-    const int version = file.value(QLatin1String("version")).toInt(0);
-    if (version < 1 || version > FormatVersion) {
-        *error = QStringLiteral("%1 was written by a newer Quillarren (its format version is %2; this one reads "
-                                "version %3 and older)")
-                     .arg(name, file.value(QLatin1String("version")).toVariant().toString())
-                     .arg(FormatVersion);
-        return std::nullopt;
-    }
+    const QJsonObject &file = *checked;
     SyncedNote note;
     note.id = file.value(QLatin1String("id")).toString();
     note.deleted = file.value(QLatin1String("deleted")).toBool(false);
