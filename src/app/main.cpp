@@ -26,6 +26,7 @@
 #include "tray/trayicon.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTimer>
@@ -171,11 +172,14 @@ int main(int argc, char *argv[])
     // for 30 days.
     QObject::connect(&backups, &Backups::hourly, &app,
                      [&store] { store.dropTrashedBefore(QDateTime::currentDateTime().addDays(-30)); });
-    QObject::connect(&backups, &Backups::finished, &app, [&dialogs](const QString &, const QString &error) {
+    QObject::connect(&backups, &Backups::finished, &app, [&dialogs](const QString &path, const QString &error, bool asked) {
         if (!error.isEmpty())
             dialogs.showNotice(QStringLiteral("Your notes could not be backed up: %1. Quillarren tries again in an hour.")
                                    .arg(error),
                                QStringLiteral("Quillarren: backup failed"));
+        else if (asked)   // Back Up Now: the user waits to hear
+            dialogs.showNotice(QStringLiteral("Your notes are backed up in %1.").arg(QDir::toNativeSeparators(path)),
+                               QStringLiteral("Quillarren: backed up"));
     });
     backups.startSchedule();
     // What this start was for, once the notes are up; a moment later, when the window manager has

@@ -272,14 +272,14 @@ void Backups::backUpInBackground(bool evenIfRecent)
     }
     m_busy = true;
     QPointer<Backups> self = this;
-    QThreadPool::globalInstance()->start([self, now, store = m_storePath, folder = m_folder] {
+    QThreadPool::globalInstance()->start([self, now, store = m_storePath, folder = m_folder, asked = evenIfRecent] {
         QString error;
         const std::optional<QString> made = make(store, folder, now, &error);
-        QMetaObject::invokeMethod(qApp, [self, path = made.value_or(QString()), error] {
+        QMetaObject::invokeMethod(qApp, [self, path = made.value_or(QString()), error, asked] {
             if (!self)
                 return;
             self->m_busy = false;
-            emit self->finished(path, error);
+            emit self->finished(path, error, asked);
         }, Qt::QueuedConnection);
     });
 }

@@ -57,7 +57,8 @@ public:
     bool isBusy() const { return m_busy; }
 
 signals:
-    void finished(const QString &path, const QString &error);
+    /** A backup was made at `path`, or failed with `error`; `asked`: the user asked for it now. */
+    void finished(const QString &path, const QString &error, bool asked);
     /** The schedule looked (after start-up, then every hour): time for other upkeep too. */
     void hourly();
 
