@@ -2,6 +2,7 @@
 
 #include "app/autostart.h"
 #include "app/noteverbs.h"
+#include "backup/backups.h"
 #include "platform/singleinstance.h"
 #include "store/settingsstore.h"
 
@@ -61,6 +62,7 @@ using Offline = std::function<SingleInstance::Reply(NoteVerbs &)>;
 SingleInstance::Reply onStore(const Offline &verb, bool writes)
 {
     SettingsStore store;
+    store.setEmptyFileIsDamaged(Backups(SettingsStore::defaultPath()).hasAny());
     const SettingsStore::OpenResult opened = store.open(SettingsStore::defaultPath(), SettingsStore::Damaged::Refuse);
     if (!opened.readable || (writes && !opened.ok))
         return {1, opened.error + QStringLiteral(" Nothing was changed.")};

@@ -129,8 +129,9 @@ int main(int argc, char *argv[])
     }
 
     SettingsStore store;
-    const SettingsStore::OpenResult opened = store.open(storePath);
     Backups backups(storePath);
+    store.setEmptyFileIsDamaged(backups.hasAny());
+    const SettingsStore::OpenResult opened = store.open(storePath);
     if (!opened.movedAsideTo.isEmpty())
         backups.offerAfterDamage(store, dialogs, opened.movedAsideTo);
     if (!opened.readable) {

@@ -129,8 +129,9 @@ NoteVerbs::Reply NoteVerbs::listBackups() const
         return {0, QStringLiteral("There are no backups yet in %1.").arg(QDir::toNativeSeparators(backups.folder()))};
     QStringList lines{QStringLiteral("Backups, newest first (quillarren --restore-backup FILE restores one):")};
     for (const Backups::Entry &entry : entries)
-        lines.append(QStringLiteral("%1  %2  %3").arg(QDir::toNativeSeparators(entry.path), when(entry.made),
-                                                      QLocale::c().formattedDataSize(entry.bytes)));
+        lines.append(QStringLiteral("%1  %2  %3%4").arg(QDir::toNativeSeparators(entry.path), when(entry.made),
+                                                        QLocale::c().formattedDataSize(entry.bytes),
+                                                        entry.trusted ? QString() : QStringLiteral("  (dated ahead of now)")));
     return {0, lines.join(QLatin1Char('\n'))};
 }
 
@@ -145,8 +146,10 @@ NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
     }
     // The notes as they are now are kept first, so that restoring can be undone.
     tell(QStringLiteral("Backing up the notes you have now…"));
-    const std::optional<QString> kept = m_store.flushPending() ? Backups(m_store.path()).makeNow(QDateTime::currentDateTime(), &error, file)
-                                                               : std::nullopt;
+    // Kept as one the user asked for: the rotation never removes it.
+    const std::optional<QString> kept = m_store.flushPending()
+        ? Backups(m_store.path()).makeNow(QDateTime::currentDateTime(), &error, file, true)
+        : std::nullopt;
     if (!kept) {
         if (error.isEmpty())
             error = m_store.failureCause();
