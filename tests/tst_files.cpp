@@ -3,6 +3,7 @@
 
 #include "testprogram.h"
 
+#include "app/autostart.h"
 #include "app/noteverbs.h"
 #include "backup/backups.h"
 #include "store/pendingjournal.h"
@@ -238,6 +239,7 @@ void TestFiles::aFullDiskKeepsTheOldFile_data()
     QTest::newRow("export") << "export";
     QTest::newRow("Save Note to File") << "save";
     QTest::newRow("the journal's compaction") << "journal";
+    QTest::newRow("the autostart entry") << "autostart";
 }
 
 // On a full disk the old file stays whole and the writer says it failed (Qt's QSaveFile reports
@@ -252,13 +254,19 @@ void TestFiles::aFullDiskKeepsTheOldFile()
     TestProgram t;
     t.seedNotes({"one", "two"});
     t.start();
-    const QString path = dir.filePath(writer == QLatin1String("journal") ? QStringLiteral("Quillarren.pending")
-                                                                         : QStringLiteral("notes.json"));
+    QString path = dir.filePath(writer == QLatin1String("journal") ? QStringLiteral("Quillarren.pending")
+                                                                   : QStringLiteral("notes.json"));
+    QString said;
+    if (writer == QLatin1String("autostart")) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
+        QVERIFY2(Autostart::set(true, &said), qPrintable(said));
+        path = dir.filePath(QStringLiteral("autostart/net.brimvale.Quillarren.desktop"));
+    }
     PendingJournal journal;
     journal.setPath(path);
     if (writer == QLatin1String("journal"))
         QVERIFY(journal.append({{QStringLiteral("NotesForm1.Notes"), QString(3000, QLatin1Char('j'))}}, 1));
-    else
+    else if (writer != QLatin1String("autostart"))
         QCOMPARE(NoteVerbs(t.program()).exportNotes(path, false).status, 0);
     const QByteArray before = TestProgram::readFile(path);
     QVERIFY(!before.isEmpty());
@@ -274,6 +282,9 @@ void TestFiles::aFullDiskKeepsTheOldFile()
         QCOMPARE(t.dialogs.errorReports().size(), 1);
         QVERIFY2(t.dialogs.errorReports().constFirst().contains(QLatin1String("the disk is full")),
                  qPrintable(t.dialogs.errorReports().constFirst()));
+    } else if (writer == QLatin1String("autostart")) {
+        QVERIFY(!Autostart::set(true, &said));
+        QVERIFY2(said.contains(QLatin1String("the disk is full")), qPrintable(said));
     } else {
         QVERIFY(!journal.compact({{QStringLiteral("NotesForm1.Notes"), QStringLiteral("short")}}));
         QHash<QString, QString> replayed;
@@ -281,8 +292,8 @@ void TestFiles::aFullDiskKeepsTheOldFile()
         QCOMPARE(replayed.value(QStringLiteral("NotesForm1.Notes")), QString(3000, QLatin1Char('j')));
     }
     QCOMPARE(TestProgram::readFile(path), before);
-    const QStringList left = entries(dir.path());
-    QCOMPARE(QSet<QString>(left.cbegin(), left.cend()), (QSet<QString>{QFileInfo(path).fileName(), "filler"}));
+    const QStringList left = entries(QFileInfo(path).absolutePath());
+    QCOMPARE(QSet<QString>(left.cbegin(), left.cend()) - QSet<QString>{"filler"}, QSet<QString>{QFileInfo(path).fileName()});
 }
 
 void TestFiles::restoreTakesOnlyWhatAStoreOfOursHolds_data()
