@@ -73,26 +73,30 @@ bool makeSocket(const QString &path)
     return bound;
 }
 
-void exec(const QString &file, const QByteArray &sql)
+// Runs the SQL on the file; the first value of its first row, if any.
+QString sql(const QString &file, const QByteArray &statements)
 {
     sqlite3 *db = nullptr;
-    QCOMPARE(sqlite3_open(file.toUtf8().constData(), &db), SQLITE_OK);
-    const int rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
-    const QString error = QString::fromUtf8(sqlite3_errmsg(db));
+    QString first;
+    sqlite3_open(file.toUtf8().constData(), &db);
+    const int rc = sqlite3_exec(db, statements.constData(), [](void *out, int, char **values, char **) {
+        *static_cast<QString *>(out) = QString::fromUtf8(values[0]);
+        return 0;
+    }, &first, nullptr);
+    [&] { QVERIFY2(rc == SQLITE_OK, sqlite3_errmsg(db)); }();
     sqlite3_close(db);
-    QVERIFY2(rc == SQLITE_OK, qPrintable(error));
+    return first;
 }
 
-int userVersion(const QString &file)
+// Writes the notes to the file as the user would: --export, or Save Note to File on a note.
+NoteVerbs::Reply writeAs(TestProgram &t, const QString &verb, const QString &path)
 {
-    sqlite3 *db = nullptr;
-    sqlite3_stmt *statement = nullptr;
-    sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &statement, nullptr);
-    const int version = sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int(statement, 0) : -1;
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return version;
+    if (verb == QLatin1String("export"))
+        return NoteVerbs(t.program()).exportNotes(path, false);
+    t.dialogs.saveAnswers.enqueue(path);
+    t.choose(t.notes().constFirst(), QStringLiteral("SaveNoteToFileName"));
+    const QStringList reports = t.dialogs.errorReports();
+    return {reports.isEmpty() ? 0 : 1, reports.join(QLatin1Char('\n'))};
 }
 
 } // namespace
@@ -111,8 +115,6 @@ private slots:
     void restoreTakesOnlyWhatAStoreOfOursHolds_data();
     void restoreTakesOnlyWhatAStoreOfOursHolds();
     void backupsGoByTheTimeInsideThem();
-    void aStoreCutToNothingIsDamagedWhenBackupsExist_data();
-    void aStoreCutToNothingIsDamagedWhenBackupsExist();
 };
 
 void TestFiles::cleanup()
@@ -202,27 +204,16 @@ void TestFiles::writesGoOnlyToPlainFilesOfTheUser()
     const QByteArray preciousBefore = TestProgram::readFile(precious);
     const QStringList around = entries(QFileInfo(path).absolutePath());
 
-    QString output;
-    int status = 0;
-    if (verb == QLatin1String("export")) {
-        const NoteVerbs::Reply reply = NoteVerbs(t.program()).exportNotes(path, false);
-        status = reply.status;
-        output = reply.output;
-    } else {
-        t.dialogs.saveAnswers.enqueue(path);
-        t.choose(t.notes().constFirst(), QStringLiteral("SaveNoteToFileName"));
-        status = t.dialogs.errorReports().isEmpty() ? 0 : 1;
-        output = t.dialogs.errorReports().join(QLatin1Char('\n'));
-    }
+    const NoteVerbs::Reply reply = writeAs(t, verb, path);
     if (said.isEmpty()) {
-        QVERIFY2(status == 0, qPrintable(output));
+        QVERIFY2(reply.status == 0, qPrintable(reply.output));
         const QString written = target == QLatin1String("own link") ? precious : path;
         QVERIFY(TestProgram::readFile(written).contains("\"text\": \"one\""));
         QCOMPARE(QFileInfo(written).permissions() & 0x0077, QFileDevice::Permissions());
         return;
     }
-    QCOMPARE(status, 1);
-    QVERIFY2(output.contains(said), qPrintable(output));
+    QCOMPARE(reply.status, 1);
+    QVERIFY2(reply.output.contains(said), qPrintable(reply.output));
     if (!path.startsWith(QLatin1String("/dev/")))
         QCOMPARE(entries(QFileInfo(path).absolutePath()), around);   // nothing new, nothing left over
     QCOMPARE(TestProgram::readFile(precious), preciousBefore);
@@ -272,16 +263,10 @@ void TestFiles::aFullDiskKeepsTheOldFile()
     QVERIFY(!before.isEmpty());
     disk.fill();
 
-    if (writer == QLatin1String("export")) {
-        const NoteVerbs::Reply reply = NoteVerbs(t.program()).exportNotes(path, true);
+    if (writer == QLatin1String("export") || writer == QLatin1String("save")) {
+        const NoteVerbs::Reply reply = writeAs(t, writer, path);
         QCOMPARE(reply.status, 1);
         QVERIFY2(reply.output.contains(QLatin1String("the disk is full")), qPrintable(reply.output));
-    } else if (writer == QLatin1String("save")) {
-        t.dialogs.saveAnswers.enqueue(path);
-        t.choose(t.notes().constFirst(), QStringLiteral("SaveNoteToFileName"));
-        QCOMPARE(t.dialogs.errorReports().size(), 1);
-        QVERIFY2(t.dialogs.errorReports().constFirst().contains(QLatin1String("the disk is full")),
-                 qPrintable(t.dialogs.errorReports().constFirst()));
     } else if (writer == QLatin1String("autostart")) {
         QVERIFY(!Autostart::set(true, &said));
         QVERIFY2(said.contains(QLatin1String("the disk is full")), qPrintable(said));
@@ -298,7 +283,7 @@ void TestFiles::aFullDiskKeepsTheOldFile()
 
 void TestFiles::restoreTakesOnlyWhatAStoreOfOursHolds_data()
 {
-    QTest::addColumn<QByteArray>("sql");   // run on a good backup; "fresh:" on a new file instead
+    QTest::addColumn<QByteArray>("statements");   // run on a good backup; "fresh:" on a new file instead
     QTest::addColumn<QString>("said");     // in the refusal; empty: it is restored
     QTest::newRow("a trigger that empties the notes")
         << QByteArray("CREATE TRIGGER t AFTER UPDATE ON settings BEGIN DELETE FROM settings; END;") << "trigger \"t\"";
@@ -321,7 +306,7 @@ void TestFiles::restoreTakesOnlyWhatAStoreOfOursHolds_data()
 // refused and nothing changes; a good one leaves none of its own pragmas in the store.
 void TestFiles::restoreTakesOnlyWhatAStoreOfOursHolds()
 {
-    QFETCH(QByteArray, sql);
+    QFETCH(QByteArray, statements);
     QFETCH(QString, said);
     TestProgram t;
     t.seedNotes({"from the backup"});
@@ -331,21 +316,22 @@ void TestFiles::restoreTakesOnlyWhatAStoreOfOursHolds()
     QVERIFY2(!backup.isEmpty(), qPrintable(error));
     QTemporaryDir files;
     const QString file = files.filePath(QStringLiteral("given.sqlite3"));
-    if (sql == "fifo")
+    if (statements == "fifo")
         QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-    else if (sql.startsWith("fresh:"))
-        exec(file, sql.mid(6));
+    else if (statements.startsWith("fresh:"))
+        sql(file, statements.mid(6));
     else
         QVERIFY(QFile::copy(backup, file));
-    if (!sql.startsWith("fresh:") && sql != "fifo")
-        exec(file, sql);
+    if (!statements.startsWith("fresh:") && statements != "fifo")
+        sql(file, statements);
     QTest::keyClicks(t.notes().constFirst()->Text1(), QStringLiteral("now "));
 
     const NoteVerbs::Reply reply = NoteVerbs(t.program()).restoreBackup(file);
     if (said.isEmpty()) {
         QVERIFY2(reply.status == 0, qPrintable(reply.output));
         QCOMPARE(t.texts(), QStringList{"from the backup"});
-        QVERIFY(userVersion(t.storePath()) != 77);
+        QCOMPARE(sql(t.storePath(), "PRAGMA user_version"), QStringLiteral("0"));
+        QCOMPARE(sql(t.storePath(), "PRAGMA application_id"), QStringLiteral("0"));
     } else {
         QCOMPARE(reply.status, 1);
         QVERIFY2(reply.output.contains(said) && reply.output.contains(QLatin1String("Nothing was changed")),
@@ -398,55 +384,6 @@ void TestFiles::backupsGoByTheTimeInsideThem()
     QVERIFY(backups.makeNow(now, &error));
     QVERIFY(!QFileInfo::exists(stale));
     QVERIFY(QFileInfo::exists(working));
-}
-
-void TestFiles::aStoreCutToNothingIsDamagedWhenBackupsExist_data()
-{
-    QTest::addColumn<bool>("backedUp");
-    QTest::addColumn<bool>("commandLine");
-    QTest::newRow("backups: kept aside, a backup offered") << true << false;
-    QTest::newRow("backups, on the command line: refused") << true << true;
-    QTest::newRow("no backups: a first start") << false << false;
-}
-
-void TestFiles::aStoreCutToNothingIsDamagedWhenBackupsExist()
-{
-    QFETCH(bool, backedUp);
-    QFETCH(bool, commandLine);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Quillarren.sqlite3"));
-    Backups backups(path);
-    {
-        SettingsStore store;
-        QVERIFY(store.open(path).ok);
-        store.save(QStringLiteral("NotesForm1.Notes"), QStringLiteral("kept in a backup"));
-        QString error;
-        if (backedUp)
-            QVERIFY(backups.makeNow(QDateTime::currentDateTime().addDays(-1), &error));
-    }
-    QVERIFY(TestProgram::writeFile(path, QByteArray()));
-    QFile::remove(path + QStringLiteral("-wal"));
-
-    SettingsStore store;
-    store.setEmptyFileIsDamaged(backups.hasAny());
-    const SettingsStore::OpenResult opened =
-        store.open(path, commandLine ? SettingsStore::Damaged::Refuse : SettingsStore::Damaged::MoveAside);
-    if (!backedUp) {
-        QVERIFY(opened.ok && opened.movedAsideTo.isEmpty());
-        return;
-    }
-    if (commandLine) {
-        QVERIFY(!opened.readable);
-        QVERIFY2(opened.error.contains(QLatin1String("is empty, and there are backups")), qPrintable(opened.error));
-        QCOMPARE(QFileInfo(path).size(), qint64(0));
-        return;
-    }
-    QVERIFY(!opened.movedAsideTo.isEmpty());
-    FakeDialogs dialogs;
-    dialogs.answers.enqueue(MessageAnswer::Yes);
-    backups.offerAfterDamage(store, dialogs, opened.movedAsideTo);
-    QCOMPARE(dialogs.messages.size(), 1);
-    QCOMPARE(store.get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("kept in a backup"));
 }
 
 QTEST_MAIN(TestFiles)

@@ -28,17 +28,6 @@ QByteArray notesFile(const QJsonArray &notes, const QJsonValue &version = 1)
     return QJsonDocument(file).toJson();
 }
 
-QHash<QString, QString> snapshot(const SettingsStore &store)
-{
-    QHash<QString, QString> values;
-    for (const QString &key : store.keys()) {
-        // The windows' own book-keeping, which their events write while a file is read.
-        if (!key.endsWith(NoteKeys::ActivehWnd) && !key.endsWith(NoteKeys::TransCount))
-            values.insert(key, store.get(key));
-    }
-    return values;
-}
-
 } // namespace
 
 class TestImport : public QObject
@@ -50,9 +39,8 @@ private slots:
 
     void hostileFilesAreRefused_data();
     void hostileFilesAreRefused();
-    void whatNoScreenShowsIsBroughtWithin();
     void importingTwiceAddsNothingAndNamesWhatDiffers();
-    void manyNotesAreImportedOnlyWhenAllowed();
+    void manyNotesAreImportedOnlyWhenAllowedAndAllInView();
 };
 
 void TestImport::cleanup()
@@ -111,7 +99,7 @@ void TestImport::hostileFilesAreRefused()
         QVERIFY(TestProgram::writeFile(file, "{") && ::truncate(QFile::encodeName(file).constData(), NoteFile::LargestFileBytes + 1) == 0);
     else
         QVERIFY(TestProgram::writeFile(file, content));
-    const QHash<QString, QString> before = snapshot(t.store());
+    const QHash<QString, QString> before = t.storedValues();
 
     QElapsedTimer took;
     took.start();
@@ -121,34 +109,7 @@ void TestImport::hostileFilesAreRefused()
              qPrintable(reply.output));
     QVERIFY2(took.elapsed() < 10000, "the import waited on the file");
     QCOMPARE(t.texts(), (QStringList{"one", "two"}));
-    QCOMPARE(snapshot(t.store()), before);
-}
-
-// Places, sizes and see-through levels beyond what a screen shows are brought within it, so an
-// imported note can always be seen and grabbed.
-void TestImport::whatNoScreenShowsIsBroughtWithin()
-{
-    TestProgram t;
-    t.seedNotes({"mine"});
-    t.start();
-    QTemporaryDir files;
-    const QString file = files.filePath(QStringLiteral("notes.json"));
-    QVERIFY(TestProgram::writeFile(file, notesFile({QJsonObject{{"text", "huge"},
-                                                                {"size", QJsonObject{{"width", 2e9}, {"height", 1e300}}},
-                                                                {"place", QJsonObject{{"left", -1e300}, {"top", 4e9}}},
-                                                                {"seeThrough", 1e80}}})));
-    const NoteVerbs::Reply reply = NoteVerbs(t.program()).importNotes(file);
-    QVERIFY2(reply.status == 0, qPrintable(reply.output));
-    const NoteSlots::Values stored = NoteSlots::valuesOf(t.store(), QStringLiteral("NotesForm2"));
-    QCOMPARE(stored.value(NoteKeys::Width), QString::number(16384 * 15));
-    QCOMPARE(stored.value(NoteKeys::Height), QString::number(16384 * 15));
-    QCOMPARE(stored.value(NoteKeys::Left), QString::number(-32767 * 15));
-    QCOMPARE(stored.value(NoteKeys::Top), QString::number(32767 * 15));
-    QCOMPARE(stored.value(NoteKeys::Translucency), QStringLiteral("255"));
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const Form1 *note = t.note(QStringLiteral("NotesForm2"));
-    QVERIFY2(screen.contains(note->geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(note->x()).arg(note->y())
-                                                           .arg(note->width()).arg(note->height())));
+    QCOMPARE(t.storedValues(), before);
 }
 
 // A note is the same note whatever form its id is written in (upper case, braces, a name of its
@@ -197,11 +158,15 @@ void TestImport::importingTwiceAddsNothingAndNamesWhatDiffers()
 }
 
 // More notes than a desktop takes at once: the running program asks, the command line refuses
-// and names the flag that allows it; nothing is imported unless allowed.
-void TestImport::manyNotesAreImportedOnlyWhenAllowed()
+// and names the flag that allows it; nothing is imported unless allowed. Places, sizes and
+// see-through levels beyond what a screen shows are brought within it.
+void TestImport::manyNotesAreImportedOnlyWhenAllowedAndAllInView()
 {
-    QJsonArray many;
-    for (int i = 0; i <= NoteImport::ManyNotes; ++i)
+    QJsonArray many{QJsonObject{{"text", "huge"},
+                                {"size", QJsonObject{{"width", 2e9}, {"height", 1e300}}},
+                                {"place", QJsonObject{{"left", -1e300}, {"top", 4e9}}},
+                                {"seeThrough", 1e80}}};
+    for (int i = 0; i < NoteImport::ManyNotes; ++i)
         many.append(QJsonObject{{"text", QStringLiteral("note %1").arg(i)}});
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("many.json"));
@@ -218,6 +183,12 @@ void TestImport::manyNotesAreImportedOnlyWhenAllowed()
     allowed.allowMany = true;
     QCOMPARE(offline.importNotes(file, allowed).status, 0);
     QCOMPARE(NoteSlots::storedCount(store), NoteImport::ManyNotes + 1);
+    const NoteSlots::Values huge = NoteSlots::valuesOf(store, QStringLiteral("NotesForm1"));
+    QCOMPARE(huge.value(NoteKeys::Width), QString::number(16384 * 15));
+    QCOMPARE(huge.value(NoteKeys::Height), QString::number(16384 * 15));
+    QCOMPARE(huge.value(NoteKeys::Left), QString::number(-32767 * 15));
+    QCOMPARE(huge.value(NoteKeys::Top), QString::number(32767 * 15));
+    QCOMPARE(huge.value(NoteKeys::Translucency), QStringLiteral("255"));
 
     TestProgram t;
     t.seedNotes({"mine"});
@@ -230,6 +201,8 @@ void TestImport::manyNotesAreImportedOnlyWhenAllowed()
     t.dialogs.answers.enqueue(MessageAnswer::Yes);
     QCOMPARE(NoteVerbs(t.program()).importNotes(file).status, 0);
     QCOMPARE(t.notes().size(), NoteImport::ManyNotes + 2);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.contains(t.note(QStringLiteral("NotesForm2"))->geometry()));
 }
 
 QTEST_MAIN(TestImport)

@@ -77,6 +77,7 @@ private slots:
     void deletingWhatTheStoreCannotTakeDeletesNothing();
     void backupsRotateAndRestore_data();
     void backupsRotateAndRestore();
+    void damagedStoreOffersTheNewestGoodBackup_data();
     void damagedStoreOffersTheNewestGoodBackup();
     void exportThenImportGivesTheSameNotes();
     void badInputIsRefusedAndChangesNothing_data();
@@ -293,8 +294,21 @@ void TestKeeping::backupsRotateAndRestore()
     QCOMPARE(t.texts(), QStringList{"monday's note"});
 }
 
+void TestKeeping::damagedStoreOffersTheNewestGoodBackup_data()
+{
+    QTest::addColumn<QByteArray>("damaged");   // what is left of the store
+    QTest::addColumn<bool>("commandLine");     // opened by a verb of the command line
+    QTest::newRow("garbage") << QByteArray("SQLite format 3").append(QByteArray(8000, 'x')) << false;
+    QTest::newRow("cut to nothing, backups there") << QByteArray() << false;
+    QTest::newRow("cut to nothing, on the command line") << QByteArray() << true;
+}
+
+// A store that cannot be read, or was cut to nothing while backups of it exist, is kept aside and
+// the newest good backup is offered; a verb of the command line refuses it and changes nothing.
 void TestKeeping::damagedStoreOffersTheNewestGoodBackup()
 {
+    QFETCH(QByteArray, damaged);
+    QFETCH(bool, commandLine);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Quillarren.sqlite3"));
     Backups backups(path);
@@ -308,11 +322,18 @@ void TestKeeping::damagedStoreOffersTheNewestGoodBackup()
     }
     // A newer backup that is itself damaged is passed over.
     QVERIFY(TestProgram::writeFile(backups.folder() + QStringLiteral("/Quillarren-2026-12-09-080000.sqlite3"), "SQLite format 3 garbage"));
-    QVERIFY(TestProgram::writeFile(path, QByteArray("SQLite format 3").append(QByteArray(8000, 'x'))));
+    QVERIFY(TestProgram::writeFile(path, damaged));
     QFile::remove(path + QStringLiteral("-wal"));
 
     SettingsStore store;
-    const SettingsStore::OpenResult opened = store.open(path);
+    store.setEmptyFileIsDamaged(backups.hasAny());
+    const SettingsStore::OpenResult opened =
+        store.open(path, commandLine ? SettingsStore::Damaged::Refuse : SettingsStore::Damaged::MoveAside);
+    if (commandLine) {
+        QVERIFY(!opened.readable && opened.error.contains(QLatin1String("is empty, and there are backups")));
+        QCOMPARE(QFileInfo(path).size(), qint64(0));
+        return;
+    }
     QVERIFY(!opened.movedAsideTo.isEmpty());
     FakeDialogs dialogs;
     dialogs.answers.enqueue(MessageAnswer::Yes);
@@ -408,16 +429,7 @@ void TestKeeping::badInputIsRefusedAndChangesNothing()
         QVERIFY(TestProgram::writeFile(file, content));
     else if (verb == QLatin1String("import") || verb == QLatin1String("export"))
         file = files.filePath(QStringLiteral("no such folder/notes.json"));
-    const auto snapshot = [&] {
-        QHash<QString, QString> values;
-        for (const QString &key : t.store().keys()) {
-            // The windows' own book-keeping, which their events write while a file is read.
-            if (!key.endsWith(NoteKeys::ActivehWnd) && !key.endsWith(NoteKeys::TransCount))
-                values.insert(key, t.store().get(key));
-        }
-        return values;
-    };
-    const QHash<QString, QString> storeBefore = snapshot();
+    const QHash<QString, QString> storeBefore = t.storedValues();
 
     NoteVerbs verbs(t.program());
     NoteVerbs::Reply reply;
@@ -441,7 +453,7 @@ void TestKeeping::badInputIsRefusedAndChangesNothing()
     QVERIFY2(reply.output.contains(said), qPrintable(reply.output));
     QCOMPARE(t.texts(), (QStringList{"one", "two"}));
     QVERIFY(t.store().trash().isEmpty());
-    QCOMPARE(snapshot(), storeBefore);
+    QCOMPARE(t.storedValues(), storeBefore);
 }
 
 QTEST_MAIN(TestKeeping)
