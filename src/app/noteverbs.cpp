@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace {
@@ -257,11 +258,16 @@ QString NoteVerbs::importedMessage(const NoteImport::Plan &plan, const QString &
     if (!plan.toTrash.isEmpty())
         said += QStringLiteral("; %1 deleted notes went to Deleted Notes").arg(plan.toTrash.size());
     said += QLatin1Char('.');
+    // The command as it can be pasted into a shell, whatever the file's name holds.
+    static const QRegularExpression plain(QStringLiteral("^[\\w/.,+=:@%-]+$"));
+    const QString argument = plain.match(shown).hasMatch()
+        ? shown
+        : QLatin1Char('\'') + QString(shown).replace(QLatin1Char('\''), QStringLiteral("'\\''")) + QLatin1Char('\'');
     if (!plan.differing.isEmpty())
         said += QStringLiteral("\n%1 notes here have other text than in the file and were left as they are: %2.\n"
                                "To add the file's versions as new notes beside them: quillarren --import %3 --as-new")
                     .arg(plan.differing.size())
-                    .arg(plan.differing.join(QStringLiteral(", ")), shown);
+                    .arg(plan.differing.join(QStringLiteral(", ")), argument);
     return said;
 }
 
