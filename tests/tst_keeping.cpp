@@ -77,6 +77,7 @@ private slots:
     void deletingWhatTheStoreCannotTakeDeletesNothing();
     void backupsRotateAndRestore_data();
     void backupsRotateAndRestore();
+    void damagedStoreOffersTheNewestGoodBackup_data();
     void damagedStoreOffersTheNewestGoodBackup();
     void exportThenImportGivesTheSameNotes();
     void badInputIsRefusedAndChangesNothing_data();
@@ -207,31 +208,55 @@ void TestKeeping::deletingWhatTheStoreCannotTakeDeletesNothing()
 
 void TestKeeping::backupsRotateAndRestore_data()
 {
-    // A backup made at 3:00 on each of these days before 2026-12-09 (0 is today); which stay.
-    QTest::addColumn<QList<int>>("daysAgo");
-    QTest::addColumn<QList<int>>("keptDaysAgo");
-    QTest::newRow("a fortnight of dailies") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}
-                                          << QList<int>{0, 1, 2, 3, 4, 5, 6, 10};   // 7 days; the newest of 3 weeks
-    QTest::newRow("weeks apart") << QList<int>{0, 7, 14, 21, 28, 35} << QList<int>{0, 7, 14, 21, 28, 35};
-    QTest::newRow("months apart") << QList<int>{0, 10, 40, 70, 100, 130, 160, 190, 220}
-                                  << QList<int>{0, 10, 40, 70, 100, 130, 160};
+    // Backups by when they were made before 2026-12-09 12:32: "3" three days ago at 3:00, "3 asked"
+    // the same asked for by the user, "12:29" today at that time, "2099" in the year 2099; which stay.
+    QTest::addColumn<QStringList>("made");
+    QTest::addColumn<QStringList>("keptOnes");
+    QStringList fortnight;
+    for (int ago = 0; ago < 14; ++ago)
+        fortnight.append(QString::number(ago));
+    QTest::newRow("a fortnight of dailies")
+        << fortnight << QStringList{"0", "1", "2", "3", "4", "5", "6", "10"};   // 7 days; the newest of 3 weeks
+    QTest::newRow("weeks apart") << QStringList{"0", "7", "14", "21", "28", "35"}
+                                 << QStringList{"0", "7", "14", "21", "28", "35"};
+    QTest::newRow("months apart") << QStringList{"0", "10", "40", "70", "100", "130", "160", "190", "220"}
+                                  << QStringList{"0", "10", "40", "70", "100", "130", "160"};
+    // Seven days and four weeks are full without the asked one of 30 days ago, and without 40.
+    QTest::newRow("the last day, and what the user asked for")
+        << QStringList{"12:29", "12:31", "12:32", "0", "1", "2", "3", "4", "5", "6", "10", "20", "30 asked", "40"}
+        << QStringList{"12:29", "12:31", "12:32", "0", "1", "2", "3", "4", "5", "6", "10", "20", "30 asked"};
+    // One dated ahead is kept, and takes no day's or week's place from the real ones.
+    QTest::newRow("dated ahead of now") << QStringList{"2099", "0", "1", "2", "3", "4", "5", "6"}
+                                        << QStringList{"2099", "0", "1", "2", "3", "4", "5", "6"};
 }
 
-// Rotation keeps the last 7 daily and 4 weekly copies and removes only its own files; a backup is
-// a checked, private copy from which the notes come back, after the current ones were kept.
+// Rotation keeps the last 7 daily and 4 weekly copies, every one of the last 24 hours and every one
+// the user asked for, and removes only its own files; a backup is a checked, private copy from
+// which the notes come back, after the current ones were kept.
 void TestKeeping::backupsRotateAndRestore()
 {
-    QFETCH(QList<int>, daysAgo);
-    QFETCH(QList<int>, keptDaysAgo);
+    QFETCH(QStringList, made);
+    QFETCH(QStringList, keptOnes);
     const QDate today(2026, 12, 9);
+    const QDateTime now(today, QTime(12, 32));
     QList<Backups::Entry> all;
-    for (int ago : daysAgo)
-        all.append({QString::number(ago), QDateTime(today.addDays(-ago), QTime(3, 0)), 1});
-    QList<int> keptAgo;
-    for (const Backups::Entry &entry : Backups::kept(all))
-        keptAgo.append(entry.path.toInt());
-    std::sort(keptAgo.begin(), keptAgo.end());
-    QCOMPARE(keptAgo, keptDaysAgo);
+    for (const QString &when : made) {
+        Backups::Entry entry{when, QDateTime(today.addDays(-when.section(' ', 0, 0).toInt()), QTime(3, 0)), 1};
+        if (when.contains(':'))
+            entry.made = QDateTime(today, QTime::fromString(when, QStringLiteral("HH:mm")));
+        if (when == QLatin1String("2099"))
+            entry.made = QDateTime(QDate(2099, 1, 1), QTime(0, 0));
+        entry.asked = when.endsWith(QLatin1String("asked"));
+        entry.trusted = entry.made <= now;
+        all.append(entry);
+    }
+    QStringList keptNow;
+    for (const Backups::Entry &entry : Backups::kept(all, now))
+        keptNow.append(entry.path);
+    QCOMPARE(QSet<QString>(keptNow.cbegin(), keptNow.cend()), QSet<QString>(keptOnes.cbegin(), keptOnes.cend()));
+    QCOMPARE(keptNow.size(), keptOnes.size());
+    if (QByteArray(QTest::currentDataTag()) != "a fortnight of dailies")
+        return;
 
     TestProgram t;
     t.seedNotes({"monday's note"});
@@ -248,7 +273,12 @@ void TestKeeping::backupsRotateAndRestore()
     for (int ago = 20; ago > 0; --ago)
         QVERIFY(backups.makeNow(QDateTime(today.addDays(-ago), QTime(3, 0)), &error));
     QVERIFY(QFileInfo::exists(stranger));   // not ours: never removed
-    QCOMPARE(backups.list().size(), Backups::kept(backups.list()).size());
+    // Monday's (ahead of the last backup's time), then a week of dailies and the newest of each
+    // older week, as the rotation left them.
+    QStringList days;
+    for (const Backups::Entry &entry : backups.list())
+        days.append(entry.made.toString(QStringLiteral("MM-dd")));
+    QCOMPARE(days, (QStringList{"12-09", "12-08", "12-07", "12-06", "12-05", "12-04", "12-03", "12-02", "11-29", "11-22"}));
     QCOMPARE(backups.list().constFirst().path, *monday);
 
     t.notes().constFirst()->Text1()->moveCursor(QTextCursor::End);
@@ -264,8 +294,21 @@ void TestKeeping::backupsRotateAndRestore()
     QCOMPARE(t.texts(), QStringList{"monday's note"});
 }
 
+void TestKeeping::damagedStoreOffersTheNewestGoodBackup_data()
+{
+    QTest::addColumn<QByteArray>("damaged");   // what is left of the store
+    QTest::addColumn<bool>("commandLine");     // opened by a verb of the command line
+    QTest::newRow("garbage") << QByteArray("SQLite format 3").append(QByteArray(8000, 'x')) << false;
+    QTest::newRow("cut to nothing, backups there") << QByteArray() << false;
+    QTest::newRow("cut to nothing, on the command line") << QByteArray() << true;
+}
+
+// A store that cannot be read, or was cut to nothing while backups of it exist, is kept aside and
+// the newest good backup is offered; a verb of the command line refuses it and changes nothing.
 void TestKeeping::damagedStoreOffersTheNewestGoodBackup()
 {
+    QFETCH(QByteArray, damaged);
+    QFETCH(bool, commandLine);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Quillarren.sqlite3"));
     Backups backups(path);
@@ -279,11 +322,18 @@ void TestKeeping::damagedStoreOffersTheNewestGoodBackup()
     }
     // A newer backup that is itself damaged is passed over.
     QVERIFY(TestProgram::writeFile(backups.folder() + QStringLiteral("/Quillarren-2026-12-09-080000.sqlite3"), "SQLite format 3 garbage"));
-    QVERIFY(TestProgram::writeFile(path, QByteArray("SQLite format 3").append(QByteArray(8000, 'x'))));
+    QVERIFY(TestProgram::writeFile(path, damaged));
     QFile::remove(path + QStringLiteral("-wal"));
 
     SettingsStore store;
-    const SettingsStore::OpenResult opened = store.open(path);
+    store.setEmptyFileIsDamaged(backups.hasAny());
+    const SettingsStore::OpenResult opened =
+        store.open(path, commandLine ? SettingsStore::Damaged::Refuse : SettingsStore::Damaged::MoveAside);
+    if (commandLine) {
+        QVERIFY(!opened.readable && opened.error.contains(QLatin1String("is empty, and there are backups")));
+        QCOMPARE(QFileInfo(path).size(), qint64(0));
+        return;
+    }
     QVERIFY(!opened.movedAsideTo.isEmpty());
     FakeDialogs dialogs;
     dialogs.answers.enqueue(MessageAnswer::Yes);
@@ -379,13 +429,7 @@ void TestKeeping::badInputIsRefusedAndChangesNothing()
         QVERIFY(TestProgram::writeFile(file, content));
     else if (verb == QLatin1String("import") || verb == QLatin1String("export"))
         file = files.filePath(QStringLiteral("no such folder/notes.json"));
-    const auto snapshot = [&] {
-        QHash<QString, QString> values;
-        for (const QString &key : t.store().keys())
-            values.insert(key, t.store().get(key));
-        return values;
-    };
-    const QHash<QString, QString> storeBefore = snapshot();
+    const QHash<QString, QString> storeBefore = t.storedValues();
 
     NoteVerbs verbs(t.program());
     NoteVerbs::Reply reply;
@@ -409,7 +453,7 @@ void TestKeeping::badInputIsRefusedAndChangesNothing()
     QVERIFY2(reply.output.contains(said), qPrintable(reply.output));
     QCOMPARE(t.texts(), (QStringList{"one", "two"}));
     QVERIFY(t.store().trash().isEmpty());
-    QCOMPARE(snapshot(), storeBefore);
+    QCOMPARE(t.storedValues(), storeBefore);
 }
 
 QTEST_MAIN(TestKeeping)

@@ -1,10 +1,11 @@
 #include "app/autostart.h"
 
+#include "platform/safewrite.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -78,9 +79,12 @@ bool set(bool on, QString *said)
                               .arg(execValue(program), QString(program).replace(QLatin1Char('\\'), QStringLiteral("\\\\")),
                                    DesktopId);
     QDir().mkpath(QFileInfo(path).absolutePath());   // when it cannot be made, opening the file says why
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(entry.toUtf8()) < 0 || !file.commit()) {
-        *said = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    // Whole or not at all, checked here: QSaveFile reports success after a full disk.
+    QString error;
+    SafeWrite::Options options;
+    options.ownerOnly = false;
+    if (!SafeWrite::replaceWhole(path, entry.toUtf8(), options, &error)) {
+        *said = QStringLiteral("cannot write %1: %2").arg(path, error);
         return false;
     }
     *said = QStringLiteral("Quillarren will start at login: wrote %1").arg(path);

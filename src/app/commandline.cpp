@@ -2,6 +2,7 @@
 
 #include "app/autostart.h"
 #include "app/noteverbs.h"
+#include "backup/backups.h"
 #include "platform/singleinstance.h"
 #include "store/settingsstore.h"
 
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -61,6 +61,7 @@ using Offline = std::function<SingleInstance::Reply(NoteVerbs &)>;
 SingleInstance::Reply onStore(const Offline &verb, bool writes)
 {
     SettingsStore store;
+    store.setEmptyFileIsDamaged(Backups(SettingsStore::defaultPath()).hasAny());
     const SettingsStore::OpenResult opened = store.open(SettingsStore::defaultPath(), SettingsStore::Damaged::Refuse);
     if (!opened.readable || (writes && !opened.ok))
         return {1, opened.error + QStringLiteral(" Nothing was changed.")};
@@ -131,7 +132,13 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
     const QCommandLineOption importFrom(QStringLiteral("import"),
                                         QStringLiteral("Add the notes of an exported file (those already here are skipped)."),
                                         QStringLiteral("file"));
-    parser.addOptions({deleted, restore, backups, restoreBackup, exportTo, all, importFrom});
+    const QCommandLineOption asNew(QStringLiteral("as-new"),
+                                   QStringLiteral("With --import: a note here whose text differs from the file's gets "
+                                                  "the file's version as a new note beside it."));
+    const QCommandLineOption allowMany(QStringLiteral("allow-many"),
+                                       QStringLiteral("With --import: import more than %1 notes at once (each opens "
+                                                      "as a note).").arg(NoteImport::ManyNotes));
+    parser.addOptions({deleted, restore, backups, restoreBackup, exportTo, all, importFrom, asNew, allowMany});
     // For keys bound in the desktop's settings: done by the running copy, or after starting.
     const QCommandLineOption newNote(QStringLiteral("new-note"), QStringLiteral("Open a new note, with the keyboard."));
     const QCommandLineOption showNotes(QStringLiteral("show-notes"),
@@ -207,7 +214,11 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
     }
     if (parser.isSet(importFrom)) {
         const QString file = absolute(parser.value(importFrom));
-        return onNotes(QStringLiteral("import"), {file}, true, [file](NoteVerbs &v) { return v.importNotes(file); });
+        NoteImport::Choices choices;
+        choices.asNew = parser.isSet(asNew);
+        choices.allowMany = parser.isSet(allowMany);
+        return onNotes(QStringLiteral("import"), QStringList{file} + choices.toArgs(), true,
+                       [file, choices](NoteVerbs &v) { return v.importNotes(file, choices); });
     }
     return std::nullopt;
 }

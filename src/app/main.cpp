@@ -64,7 +64,9 @@ void answerVerbs(SingleInstance &instance, Program &program, TrayIcon &tray, Not
     on("export", [=](const QStringList &args) {
         return verbs().exportNotes(args.value(0), args.value(1) == QLatin1String("all"));
     });
-    on("import", [=](const QStringList &args) { return verbs().importNotes(args.value(0)); });
+    on("import", [=](const QStringList &args) {
+        return verbs().importNotes(args.value(0), NoteImport::Choices::fromArgs(args.mid(1)));
+    });
     on("tray", [=](const QStringList &args) { return verbs().showTrayIcon(args.value(0) == QLatin1String("on")); });
     on("new-note", [&program](const QStringList &) {
         // As the notes' own menu does it, failures reported as there.
@@ -129,8 +131,9 @@ int main(int argc, char *argv[])
     }
 
     SettingsStore store;
-    const SettingsStore::OpenResult opened = store.open(storePath);
     Backups backups(storePath);
+    store.setEmptyFileIsDamaged(backups.hasAny());
+    const SettingsStore::OpenResult opened = store.open(storePath);
     if (!opened.movedAsideTo.isEmpty())
         backups.offerAfterDamage(store, dialogs, opened.movedAsideTo);
     if (!opened.readable) {

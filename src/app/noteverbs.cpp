@@ -1,6 +1,8 @@
 #include "app/noteverbs.h"
 
 #include "app/main2.h"
+#include "app/noteimport.h"
+#include "app/ownfiles.h"
 #include "app/program.h"
 #include "backup/backups.h"
 #include "commands/notecommands.h"
@@ -8,6 +10,8 @@
 #include "notefile/notefile.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/offthread.h"
+#include "platform/safewrite.h"
 #include "reminder/remindercheck.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
@@ -16,7 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace {
@@ -129,8 +133,9 @@ NoteVerbs::Reply NoteVerbs::listBackups() const
         return {0, QStringLiteral("There are no backups yet in %1.").arg(QDir::toNativeSeparators(backups.folder()))};
     QStringList lines{QStringLiteral("Backups, newest first (quillarren --restore-backup FILE restores one):")};
     for (const Backups::Entry &entry : entries)
-        lines.append(QStringLiteral("%1  %2  %3").arg(QDir::toNativeSeparators(entry.path), when(entry.made),
-                                                      QLocale::c().formattedDataSize(entry.bytes)));
+        lines.append(QStringLiteral("%1  %2  %3%4").arg(QDir::toNativeSeparators(entry.path), when(entry.made),
+                                                        QLocale::c().formattedDataSize(entry.bytes),
+                                                        entry.trusted ? QString() : QStringLiteral("  (dated ahead of now)")));
     return {0, lines.join(QLatin1Char('\n'))};
 }
 
@@ -145,8 +150,10 @@ NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
     }
     // The notes as they are now are kept first, so that restoring can be undone.
     tell(QStringLiteral("Backing up the notes you have now…"));
-    const std::optional<QString> kept = m_store.flushPending() ? Backups(m_store.path()).makeNow(QDateTime::currentDateTime(), &error, file)
-                                                               : std::nullopt;
+    // Kept as one the user asked for: the rotation never removes it.
+    const std::optional<QString> kept = m_store.flushPending()
+        ? Backups(m_store.path()).makeNow(QDateTime::currentDateTime(), &error, file, true)
+        : std::nullopt;
     if (!kept) {
         if (error.isEmpty())
             error = m_store.failureCause();
@@ -187,62 +194,81 @@ NoteVerbs::Reply NoteVerbs::exportNotes(const QString &file, bool withDeleted) c
     tell(QStringLiteral("Exporting %1 notes…").arg(notes.size() + deleted.size()));
     const bool forPeople = file.endsWith(QLatin1String(".md"), Qt::CaseInsensitive);
     const QByteArray bytes = forPeople ? NoteFile::markdown(notes) : NoteFile::write(notes, deleted);
-    // Whole or not at all: an old file of that name stays until the new one is complete.
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return failed(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(file), out.errorString()));
+    // Whole or not at all: an old file of that name stays until the new one is on the disk. It
+    // holds every note, so it is the user's alone, as the store is.
+    QString error;
+    if (!SafeWrite::replaceWhole(file, bytes, OwnFiles::forUserFile(m_store.path(), true), &error))
+        return failed(QStringLiteral("Cannot write %1: %2. Nothing was changed.").arg(QDir::toNativeSeparators(file), error));
     QString said = QStringLiteral("Exported %1 notes to %2").arg(notes.size()).arg(QDir::toNativeSeparators(file));
     if (withDeleted && !forPeople)
         said += QStringLiteral(", and %1 deleted notes").arg(deleted.size());
     return {0, said + QLatin1Char('.')};
 }
 
-NoteVerbs::Reply NoteVerbs::importNotes(const QString &file)
+NoteVerbs::Reply NoteVerbs::importNotes(const QString &file, const NoteImport::Choices &choices)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(file), in.errorString()));
-    if (in.size() > NoteFile::LargestFileBytes)
-        return failed(QStringLiteral("%1 is too large to be a notes file (%2).")
-                          .arg(QDir::toNativeSeparators(file), QLocale::c().formattedDataSize(in.size())));
-    QString error;
-    const std::optional<NoteFile::Contents> contents = NoteFile::read(in.readAll(), QDir::toNativeSeparators(file), &error);
+    const QString shown = QDir::toNativeSeparators(file);
+    const auto readFile = [file] {
+        QString error;
+        std::optional<NoteFile::Contents> contents = NoteImport::read(file, &error);
+        return std::make_pair(std::move(contents), error);
+    };
+    // The running program keeps answering while the file is read: a file on a slow or hung disk
+    // must not freeze the notes.
+    const auto [contents, error] = m_program ? runOffThread(readFile) : readFile();
     if (!contents)
         return failed(error + QStringLiteral(". Nothing was imported."));
 
-    // A note already here, open or deleted, is not added again: importing twice adds nothing.
-    QSet<QString> here;
-    for (const NoteSlots::Values &open : openNotes())
-        here.insert(open.value(NoteKeys::Id));
-    for (const SettingsStore::TrashedNote &trashed : m_store.trash())
-        here.insert(trashed.id);
-    QList<NoteSlots::Values> added;
+    const NoteImport::Plan plan = NoteImport::plan(*contents, openNotes(), m_store.trash(), choices.asNew);
+    if (plan.added.size() > NoteImport::ManyNotes && !choices.allowMany && !mayOpenMany(shown, int(plan.added.size())))
+        return failed(m_program ? QStringLiteral("Nothing was imported from %1.").arg(shown)
+                                : QStringLiteral("%1 holds %2 notes that are not here yet, more than the %3 an import "
+                                                 "opens without asking: each opens as a note on your desktop at every "
+                                                 "start. To import them all, add --allow-many. Nothing was imported.")
+                                      .arg(shown).arg(plan.added.size()).arg(NoteImport::ManyNotes));
     SettingsStore::Change alongside;
-    int skipped = 0;
-    for (const NoteSlots::Values &note : contents->notes) {
-        const QString id = note.value(NoteKeys::Id);
-        if (!id.isEmpty() && here.contains(id)) {
-            ++skipped;
-            continue;
-        }
-        here.insert(id);
-        added.append(note);
-    }
-    for (const SettingsStore::TrashedNote &note : contents->deleted) {
-        if (!here.contains(note.id)) {
-            here.insert(note.id);
-            alongside.toTrash.append(note);
-        }
-    }
-    tell(QStringLiteral("Importing %1 notes…").arg(added.size()));
-    if (!addNotes(added, alongside, &error))
-        return failed(QStringLiteral("The notes could not be imported, because %1. Nothing was imported.").arg(error));
-    QString said = QStringLiteral("Imported %1 notes from %2").arg(added.size()).arg(QDir::toNativeSeparators(file));
-    if (skipped > 0)
-        said += QStringLiteral("; %1 were here already").arg(skipped);
-    if (!alongside.toTrash.isEmpty())
-        said += QStringLiteral("; %1 deleted notes went to Deleted Notes").arg(alongside.toTrash.size());
-    return {0, said + QLatin1Char('.')};
+    alongside.toTrash = plan.toTrash;
+    tell(QStringLiteral("Importing %1 notes…").arg(plan.added.size()));
+    QString why;
+    if (!addNotes(plan.added, alongside, &why))
+        return failed(QStringLiteral("The notes could not be imported, because %1. Nothing was imported.").arg(why));
+    return {0, importedMessage(plan, shown)};
+}
+
+bool NoteVerbs::mayOpenMany(const QString &shown, int count) const
+{
+    if (!m_program)
+        return false;
+    tell(QStringLiteral("Waiting for an answer in Quillarren…"));
+    return m_program->dialogs().messageBox(
+               nullptr,
+               QStringLiteral("%1 holds %2 notes that are not here yet. Each opens as a note on your desktop, now "
+                              "and at every start. Import them all?").arg(shown).arg(count),
+               QStringLiteral("Quillarren: import"), MessageButtons::YesNo, MessageIcon::Warning)
+        == MessageAnswer::Yes;
+}
+
+QString NoteVerbs::importedMessage(const NoteImport::Plan &plan, const QString &shown)
+{
+    QString said = QStringLiteral("Imported %1 notes from %2").arg(plan.added.size()).arg(shown);
+    if (plan.addedAsNew > 0)
+        said += QStringLiteral(" (%1 of them as new notes beside those here with other text)").arg(plan.addedAsNew);
+    if (plan.alreadyHere > 0)
+        said += QStringLiteral("; %1 were here already").arg(plan.alreadyHere);
+    if (!plan.toTrash.isEmpty())
+        said += QStringLiteral("; %1 deleted notes went to Deleted Notes").arg(plan.toTrash.size());
+    said += QLatin1Char('.');
+    // The command as it can be pasted into a shell, whatever the file's name holds.
+    static const QRegularExpression plain(QStringLiteral("^[\\w/.,+=:@%-]+$"));
+    const QString argument = plain.match(shown).hasMatch()
+        ? shown
+        : QLatin1Char('\'') + QString(shown).replace(QLatin1Char('\''), QStringLiteral("'\\''")) + QLatin1Char('\'');
+    if (!plan.differing.isEmpty())
+        said += QStringLiteral("\n%1 notes here have other text than in the file and were left as they are: %2.\n"
+                               "To add the file's versions as new notes beside them: quillarren --import %3 --as-new")
+                    .arg(plan.differing.size())
+                    .arg(plan.differing.join(QStringLiteral(", ")), argument);
+    return said;
 }
 
 NoteVerbs::Reply NoteVerbs::showTrayIcon(bool shown)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/noteimport.h"
 #include "platform/singleinstance.h"
 #include "store/noteslots.h"
 #include "store/settingsstore.h"
@@ -28,7 +29,7 @@ public:
     Reply listBackups() const;
     Reply restoreBackup(const QString &file);
     Reply exportNotes(const QString &file, bool withDeleted) const;
-    Reply importNotes(const QString &file);
+    Reply importNotes(const QString &file, const NoteImport::Choices &choices = {});
     /** The folder to sync the notes through, remembered for the next start ("off": none). */
     Reply chooseSyncFolder(const QString &folder);
     /** Whether the tray icon shows, for good; the running copy shows or hides it at once. */
@@ -44,6 +45,9 @@ private:
     int openCount() const;
     bool addNotes(const QList<NoteSlots::Values> &notes, const SettingsStore::Change &alongside, QString *error);
     void tell(const QString &text) const;
+    /** An import of this many notes: the user's answer in the running program. */
+    bool mayOpenMany(const QString &shown, int count) const;
+    static QString importedMessage(const NoteImport::Plan &plan, const QString &shown);
 
     SettingsStore &m_store;
     Program *m_program = nullptr;

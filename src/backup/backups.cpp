@@ -3,6 +3,8 @@
 #include "platform/dialogs.h"
 #include "platform/filesync.h"
 #include "store/settingsstore.h"
+#include "store/storecopy.h"
+#include "store/storeschema.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,6 +28,10 @@ constexpr int DailyKept = 7;
 constexpr int WeeklyKept = 4;
 constexpr int CheckEveryMs = 60 * 60 * 1000;
 constexpr int AfterStartUpMs = 2 * 60 * 1000;
+// A backup dated further ahead than this was made under a wrong clock, or named by hand.
+constexpr qint64 FutureSlackSecs = 5 * 60;
+// A part file this old belongs to a backup that was killed, not to one being made.
+constexpr qint64 StalePartSecs = 15 * 60;
 
 // Our names only: Quillarren-2026-12-09-103000.sqlite3, or with -2 … when two fall in one second.
 const QRegularExpression &backupName()
@@ -39,7 +45,23 @@ QString sqliteError(sqlite3 *db)
     return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
 }
 
-bool copyStore(const QString &from, const QString &to, QString *error)
+// When the backup was made and whether the user asked for it, inside it: a name can be changed.
+bool stamp(sqlite3 *target, const QDateTime &now, bool asked)
+{
+    sqlite3_stmt *insert = nullptr;
+    const QByteArray made = now.toUTC().toString(Qt::ISODateWithMs).toUtf8();
+    bool ok = sqlite3_exec(target, STORE_BACKUP_TABLE, nullptr, nullptr, nullptr) == SQLITE_OK
+        && sqlite3_prepare_v2(target, "INSERT INTO backup(made, asked) VALUES(?1, ?2)", -1, &insert, nullptr) == SQLITE_OK;
+    if (ok) {
+        sqlite3_bind_text(insert, 1, made.constData(), made.size(), SQLITE_STATIC);
+        sqlite3_bind_int(insert, 2, asked ? 1 : 0);
+        ok = sqlite3_step(insert) == SQLITE_DONE;
+    }
+    sqlite3_finalize(insert);
+    return ok;
+}
+
+bool copyStore(const QString &from, const QString &to, const QDateTime &now, bool asked, QString *error)
 {
     sqlite3 *source = nullptr;
     sqlite3 *target = nullptr;
@@ -65,7 +87,8 @@ bool copyStore(const QString &from, const QString &to, QString *error)
             sqlite3_backup_finish(backup);
         // A copy is a plain file: no write-ahead log beside it.
         copied = rc == SQLITE_DONE
-            && sqlite3_exec(target, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr) == SQLITE_OK;
+            && sqlite3_exec(target, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr) == SQLITE_OK
+            && stamp(target, now, asked);
         if (!copied)
             *error = QStringLiteral("the copy failed: %1").arg(QString::fromUtf8(sqlite3_errstr(rc)));
     }
@@ -90,10 +113,10 @@ Backups::Backups(const QString &storePath, QObject *parent)
 
 QList<Backups::Entry> Backups::list() const
 {
-    return listIn(m_folder);
+    return listIn(m_folder, QDateTime::currentDateTime());
 }
 
-QList<Backups::Entry> Backups::listIn(const QString &folder)
+QList<Backups::Entry> Backups::listIn(const QString &folder, const QDateTime &now)
 {
     QList<Entry> entries;
     const QFileInfoList files = QDir(folder).entryInfoList({Prefix + QLatin1Char('*') + Suffix}, QDir::Files);
@@ -101,14 +124,30 @@ QList<Backups::Entry> Backups::listIn(const QString &folder)
         const QRegularExpressionMatch match = backupName().match(file.fileName());
         if (!match.hasMatch())
             continue;
-        const QDateTime made = QDateTime::fromString(match.captured(1), StampFormat);
-        if (made.isValid())
-            entries.append({file.absoluteFilePath(), made, file.size()});
+        Entry entry{file.absoluteFilePath(), QDateTime::fromString(match.captured(1), StampFormat), file.size()};
+        // What the backup says of itself before what its name says.
+        if (const std::optional<StoreCopy::Stamp> stamp = StoreCopy::stampOf(entry.path)) {
+            entry.made = stamp->made.toLocalTime();
+            entry.asked = stamp->asked;
+        }
+        if (!entry.made.isValid())
+            continue;
+        entry.trusted = entry.made.secsTo(now) >= -FutureSlackSecs;
+        entries.append(entry);
     }
+    // Those dated ahead of now come last: a wrong clock must not put them before the real ones.
     std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        if (a.trusted != b.trusted)
+            return a.trusted;
         return a.made != b.made ? a.made > b.made : a.path > b.path;
     });
     return entries;
+}
+
+bool Backups::hasAny() const
+{
+    const QStringList names = QDir(m_folder).entryList({Prefix + QLatin1Char('*') + Suffix}, QDir::Files);
+    return std::any_of(names.cbegin(), names.cend(), [](const QString &name) { return backupName().match(name).hasMatch(); });
 }
 
 std::optional<Backups::Entry> Backups::newestGood() const
@@ -121,7 +160,7 @@ std::optional<Backups::Entry> Backups::newestGood() const
     return std::nullopt;
 }
 
-QList<Backups::Entry> Backups::kept(const QList<Entry> &all)
+QList<Backups::Entry> Backups::kept(const QList<Entry> &all, const QDateTime &now)
 {
     QList<Entry> newestFirst = all;
     std::sort(newestFirst.begin(), newestFirst.end(), [](const Entry &a, const Entry &b) { return a.made > b.made; });
@@ -129,10 +168,16 @@ QList<Backups::Entry> Backups::kept(const QList<Entry> &all)
     QSet<QDate> days;
     QSet<int> weeks;
     for (const Entry &entry : newestFirst) {
+        // One the user asked for, one of the last day, and one dated ahead of now (which the
+        // rotation cannot place) are kept beside the dailies and weeklies.
+        bool kept = entry.asked || !entry.trusted || entry.made.secsTo(now) < 24 * 60 * 60;
+        if (!entry.trusted) {
+            keep.append(entry);
+            continue;
+        }
         const QDate day = entry.made.date();
         int year = 0;
         const int week = day.weekNumber(&year);
-        bool kept = false;
         if (!days.contains(day) && days.size() < DailyKept) {
             days.insert(day);
             kept = true;
@@ -149,50 +194,33 @@ QList<Backups::Entry> Backups::kept(const QList<Entry> &all)
 
 bool Backups::check(const QString &file, QString *error)
 {
-    if (!QFileInfo(file).isFile()) {
-        *error = QStringLiteral("%1 is not a file").arg(file);
-        return false;
-    }
-    sqlite3 *db = nullptr;
-    bool good = false;
-    if (sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt *check = nullptr;
-        QString verdict;
-        if (sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK
-            && sqlite3_step(check) == SQLITE_ROW)
-            verdict = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)));
-        sqlite3_finalize(check);
-        sqlite3_stmt *table = nullptr;
-        const bool hasNotes =
-            sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'settings'", -1,
-                               &table, nullptr) == SQLITE_OK
-            && sqlite3_step(table) == SQLITE_ROW;
-        sqlite3_finalize(table);
-        good = verdict == QLatin1String("ok") && hasNotes;
-        if (!good)
-            *error = verdict != QLatin1String("ok")
-                ? QStringLiteral("%1 is damaged or not a notes store (%2)").arg(file, verdict.isEmpty() ? sqliteError(db) : verdict)
-                : QStringLiteral("%1 is not a Quillarren notes store").arg(file);
-    } else {
-        *error = QStringLiteral("%1 cannot be opened: %2").arg(file, sqliteError(db));
-    }
-    sqlite3_close(db);
-    return good;
+    return StoreCopy::checkOurs(file, error);
 }
 
-std::optional<QString> Backups::makeNow(const QDateTime &now, QString *error, const QString &alsoKeep) const
+std::optional<QString> Backups::makeNow(const QDateTime &now, QString *error, const QString &alsoKeep, bool asked) const
 {
-    return make(m_storePath, m_folder, now, error, alsoKeep);
+    return make(m_storePath, m_folder, now, error, alsoKeep, asked);
+}
+
+void Backups::removeStaleParts(const QString &folder, const QDateTime &now)
+{
+    const QFileInfoList parts = QDir(folder).entryInfoList({QLatin1Char('.') + Prefix + QStringLiteral("*.part")},
+                                                           QDir::Files | QDir::Hidden);
+    for (const QFileInfo &part : parts) {
+        if (part.lastModified().secsTo(now) > StalePartSecs)
+            QFile::remove(part.absoluteFilePath());
+    }
 }
 
 std::optional<QString> Backups::make(const QString &storePath, const QString &folder, const QDateTime &now,
-                                     QString *error, const QString &alsoKeep)
+                                     QString *error, const QString &alsoKeep, bool asked)
 {
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) {
         *error = QStringLiteral("the backups folder %1 cannot be written").arg(folder);
         return std::nullopt;
     }
     FileSync::makePrivateFolder(folder);
+    removeStaleParts(folder, QDateTime::currentDateTime());
     const QString stamp = now.toString(StampFormat);
     QString name = folder + QLatin1Char('/') + Prefix + stamp + Suffix;
     for (int n = 2; QFileInfo::exists(name); ++n)
@@ -207,7 +235,7 @@ std::optional<QString> Backups::make(const QString &storePath, const QString &fo
     }
     created.close();
     QString why;
-    if (!copyStore(storePath, part, &why) || !check(part, &why) || !FileSync::syncFile(part)
+    if (!copyStore(storePath, part, now, asked, &why) || !check(part, &why) || !FileSync::syncFile(part)
         || !QFile::rename(part, name)) {
         QFile::remove(part);
         *error = QStringLiteral("the backup of %1 failed: %2").arg(storePath, why.isEmpty() ? QStringLiteral("the disk refused it") : why);
@@ -215,8 +243,8 @@ std::optional<QString> Backups::make(const QString &storePath, const QString &fo
     }
     FileSync::syncFile(folder);
     // Only now, with a good new one, may older ones go.
-    const QList<Entry> all = listIn(folder);
-    const QList<Entry> keep = kept(all);
+    const QList<Entry> all = listIn(folder, now);
+    const QList<Entry> keep = kept(all, now);
     for (const Entry &entry : all) {
         const bool kept = std::any_of(keep.cbegin(), keep.cend(), [&](const Entry &k) { return k.path == entry.path; });
         if (!kept && entry.path != name && QFileInfo(entry.path) != QFileInfo(alsoKeep))
@@ -274,7 +302,7 @@ void Backups::backUpInBackground(bool evenIfRecent)
     QPointer<Backups> self = this;
     QThreadPool::globalInstance()->start([self, now, store = m_storePath, folder = m_folder, asked = evenIfRecent] {
         QString error;
-        const std::optional<QString> made = make(store, folder, now, &error);
+        const std::optional<QString> made = make(store, folder, now, &error, QString(), asked);
         QMetaObject::invokeMethod(qApp, [self, path = made.value_or(QString()), error, asked] {
             if (!self)
                 return;

@@ -23,27 +23,34 @@ public:
     struct Entry
     {
         QString path;
-        QDateTime made;
+        QDateTime made;       // as the backup says inside it, else as its name says
         qint64 bytes = 0;
+        bool asked = false;   // the user asked for it (Back Up Now, or before a restore)
+        bool trusted = true;  // not dated ahead of now
     };
 
     explicit Backups(const QString &storePath, QObject *parent = nullptr);
 
     QString folder() const { return m_folder; }
-    /** The backups there, newest first; only files named as this program names them. */
+    /** The backups there, newest first, those dated ahead of now last; only files named as this
+        program names them. */
     QList<Entry> list() const;
+    /** There is a backup (named as ours), without reading any. */
+    bool hasAny() const;
     /** The newest backup that passes its check. */
     std::optional<Entry> newestGood() const;
 
-    /** Makes a backup now, on the calling thread, named by `now`; checks it, then removes the
-        copies the rotation no longer keeps, but `alsoKeep` (a backup about to be restored). Its
-        path, or nothing with the reason. */
-    std::optional<QString> makeNow(const QDateTime &now, QString *error, const QString &alsoKeep = QString()) const;
-    /** The backups the rotation keeps: the newest of each of the last 7 days that have one, and
-        the newest of each of the last 4 weeks that have one. */
-    static QList<Entry> kept(const QList<Entry> &all);
-    /** The file is a whole notes store: it opens, passes SQLite's quick check and has the notes'
-        table. False with the reason otherwise. */
+    /** Makes a backup now, on the calling thread, named and stamped by `now`; checks it, then
+        removes the copies the rotation no longer keeps, but `alsoKeep` (a backup about to be
+        restored). `asked`: the user asked for it. Its path, or nothing with the reason. */
+    std::optional<QString> makeNow(const QDateTime &now, QString *error, const QString &alsoKeep = QString(),
+                                   bool asked = false) const;
+    /** The backups the rotation keeps at `now`: the newest of each of the last 7 days that have
+        one, the newest of each of the last 4 weeks that have one, every one of the last 24
+        hours, every one the user asked for, and every one dated ahead of now. */
+    static QList<Entry> kept(const QList<Entry> &all, const QDateTime &now);
+    /** The file is a whole notes store of ours: it opens, passes SQLite's quick check and holds
+        our tables exactly, nothing else. False with the reason otherwise. */
     static bool check(const QString &file, QString *error);
 
     /** The store was damaged, kept aside as `keptAs`, and a new one started: offers the newest
@@ -63,9 +70,11 @@ signals:
     void hourly();
 
 private:
-    static QList<Entry> listIn(const QString &folder);
+    static QList<Entry> listIn(const QString &folder, const QDateTime &now);
     static std::optional<QString> make(const QString &storePath, const QString &folder, const QDateTime &now,
-                                       QString *error, const QString &alsoKeep = QString());
+                                       QString *error, const QString &alsoKeep, bool asked);
+    /** Removes what backups killed midway left behind. */
+    static void removeStaleParts(const QString &folder, const QDateTime &now);
 
     QString m_storePath;
     QString m_folder;

@@ -1,6 +1,7 @@
 #include "commands/notecommands.h"
 
 #include "app/main2.h"
+#include "app/ownfiles.h"
 #include "app/program.h"
 #include "app/stayon.h"
 #include "commands/menuform.h"
@@ -483,7 +484,7 @@ void NoteCommands::SaveNoteToFile()
         QString error;
         // Not "Reminder!" while the note flashes: its own text.
         const QString text = note->isFlashing() ? note->noteText() : note->text();
-        if (!TextFile::write(dialog.FileName, text, &error))
+        if (!TextFile::write(dialog.FileName, text, OwnFiles::forUserFile(m_program.store.path(), false), &error))
             throw Failure(QStringLiteral("The note could not be saved to %1: %2").arg(dialog.FileName, error));
     }
 }

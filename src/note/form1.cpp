@@ -16,6 +16,7 @@
 #include "platform/notewindow.h"
 #include "platform/product.h"
 #include "platform/programicon.h"
+#include "platform/screenplace.h"
 #include "platform/units.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
@@ -382,7 +383,9 @@ void Form1::followScreens(const QList<ScreenPlace::Area> &screens, bool settled)
 void Form1::setSizeTwips(int width, int height)
 {
     const QSize wanted(Units::twipsToPixels(width), Units::twipsToPixels(height));
-    m_intendedSize = wanted.expandedTo(minimumSize()).boundedTo(QSize(LargestSidePixels, LargestSidePixels));
+    // No larger than a screen shows: a note beyond every edge would swallow every click there.
+    const QSize largest = ScreenPlace::largestShown(ScreenPlace::screens(), QSize(LargestSidePixels, LargestSidePixels));
+    m_intendedSize = wanted.boundedTo(largest).expandedTo(minimumSize());
     resize(m_intendedSize);
     layOutText();
 }

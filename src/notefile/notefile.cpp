@@ -1,5 +1,6 @@
 #include "notefile/notefile.h"
 
+#include "notefile/notefields.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
 
@@ -8,6 +9,8 @@
 #include <QJsonDocument>
 #include <QTime>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace NoteFile {
@@ -112,14 +115,26 @@ void take(Values &values, const QString &suffix, const QJsonValue &field, const 
 
 QString fromText(const QJsonValue &v) { return v.isString() ? v.toString() : QString(); }
 QString fromBool(const QJsonValue &v) { return v.isBool() ? Conversions::fromBool(v.toBool()) : QString(); }
-QString fromWhole(const QJsonValue &v)
+// A whole number, brought within the bounds (a place off every screen, a note larger than any):
+// the range is checked on the double itself, as converting one out of range is undefined.
+std::function<QString(const QJsonValue &)> wholeWithin(double lowest, double highest)
 {
-    return v.isDouble() && v.toDouble() == double(qint64(v.toDouble())) && qAbs(v.toDouble()) < 2147483648.0
-        ? QString::number(qint64(v.toDouble()))
-        : QString();
+    return [lowest, highest](const QJsonValue &v) {
+        const double number = v.toDouble();
+        if (!v.isDouble() || std::trunc(number) != number)
+            return QString();
+        return QString::number(qint64(std::clamp(number, lowest, highest)));
+    };
 }
 QString fromNumber(const QJsonValue &v) { return v.isDouble() ? Conversions::fromSingle(float(v.toDouble())) : QString(); }
 QString fromColour(const QJsonValue &v) { return v.isString() ? storedColour(v.toString()) : QString(); }
+
+// A value as the file has it ("1" in quotes when it is text), for messages.
+QString asWritten(const QJsonValue &value)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
 
 // A file of one of our formats, of a version this program reads: its object, or nothing and why.
 std::optional<QJsonObject> checkedFile(const QByteArray &bytes, const QString &name, const QString &format,
@@ -140,8 +155,13 @@ std::optional<QJsonObject> checkedFile(const QByteArray &bytes, const QString &n
         *error = QStringLiteral("%1 is not a %2").arg(name, kind);
         return std::nullopt;
     }
-    const int version = file.value(QLatin1String("version")).toInt(0);
-    if (version < 1 || version > FormatVersion) {
+    const int version = NoteFields::version(file);
+    if (version == 0) {
+        *error = QStringLiteral("%1 has an invalid format version (%2), so it is not a %3 that can be read")
+                     .arg(name, asWritten(file.value(QLatin1String("version"))), kind);
+        return std::nullopt;
+    }
+    if (version > FormatVersion) {
         *error = QStringLiteral("%1 was written by a newer Quillarren (its format version is %2; this one reads "
                                 "version %3 and older)")
                      .arg(name, file.value(QLatin1String("version")).toVariant().toString())
@@ -208,14 +228,16 @@ Values fromJson(const QJsonObject &note)
     take(values, NoteKeys::TextColor, note.value(QLatin1String("textColor")), fromColour);
     take(values, NoteKeys::BackColor, note.value(QLatin1String("backColor")), fromColour);
     take(values, NoteKeys::TextBackColor, note.value(QLatin1String("textBackColor")), fromColour);
-    take(values, NoteKeys::Translucency, note.value(QLatin1String("seeThrough")), fromWhole);
+    take(values, NoteKeys::Translucency, note.value(QLatin1String("seeThrough")), wholeWithin(0, 255));
     take(values, NoteKeys::AlwaysOnTop, note.value(QLatin1String("onTop")), fromBool);
     const QJsonObject place = note.value(QLatin1String("place")).toObject();
-    take(values, NoteKeys::Left, place.value(QLatin1String("left")), fromWhole);
-    take(values, NoteKeys::Top, place.value(QLatin1String("top")), fromWhole);
+    const auto onScreen = wholeWithin(-NoteFields::LargestPlaceTwips, NoteFields::LargestPlaceTwips);
+    take(values, NoteKeys::Left, place.value(QLatin1String("left")), onScreen);
+    take(values, NoteKeys::Top, place.value(QLatin1String("top")), onScreen);
     const QJsonObject size = note.value(QLatin1String("size")).toObject();
-    take(values, NoteKeys::Width, size.value(QLatin1String("width")), fromWhole);
-    take(values, NoteKeys::Height, size.value(QLatin1String("height")), fromWhole);
+    const auto drawable = wholeWithin(0, NoteFields::LargestSideTwips);
+    take(values, NoteKeys::Width, size.value(QLatin1String("width")), drawable);
+    take(values, NoteKeys::Height, size.value(QLatin1String("height")), drawable);
     const QJsonObject reminder = note.value(QLatin1String("reminder")).toObject();
     take(values, NoteKeys::ReminderStatus, reminder.value(QLatin1String("status")), fromText);
     take(values, NoteKeys::ReminderDate, reminder.value(QLatin1String("from")), [](const QJsonValue &v) {
@@ -263,21 +285,36 @@ std::optional<Contents> read(const QByteArray &bytes, const QString &name, QStri
 {
     const std::optional<QJsonObject> checked =
         checkedFile(bytes, name, FormatName, QStringLiteral("Quillarren notes file"), error);
-    if (!checked || !checked->value(QLatin1String("notes")).isArray()) {
-        if (checked)
-            *error = QStringLiteral("%1 is not a Quillarren notes file").arg(name);
+    if (!checked)
+        return std::nullopt;
+    const QJsonObject &file = *checked;
+    const QJsonValue open = file.value(QLatin1String("notes"));
+    const QJsonValue deleted = file.value(QLatin1String("deletedNotes"));
+    if (!open.isArray() || !(deleted.isUndefined() || deleted.isNull() || deleted.isArray())) {
+        *error = QStringLiteral("%1 is not a Quillarren notes file").arg(name);
         return std::nullopt;
     }
-    const QJsonObject &file = *checked;
+    // A field of the wrong kind refuses the whole file: a note taken without it would be another.
+    const auto misfit = [&](const QJsonValue &note, int position, bool isDeleted) {
+        const QString wrong = note.isObject() ? NoteFields::misfit(note.toObject(), isDeleted)
+                                              : QStringLiteral("it is not a note");
+        if (!wrong.isEmpty())
+            *error = QStringLiteral("%1 is damaged: in its %2%3, %4")
+                         .arg(name, isDeleted ? QStringLiteral("deleted ") : QString(),
+                              NoteFields::describe(position, note.toObject()), wrong);
+        return !wrong.isEmpty();
+    };
     Contents contents;
-    for (const QJsonValue &note : file.value(QLatin1String("notes")).toArray()) {
-        if (!note.isObject()) {
-            *error = QStringLiteral("%1 is damaged: one of its notes is not a note").arg(name);
+    int position = 0;
+    for (const QJsonValue &note : open.toArray()) {
+        if (misfit(note, ++position, false))
             return std::nullopt;
-        }
         contents.notes.append(fromJson(note.toObject()));
     }
-    for (const QJsonValue &note : file.value(QLatin1String("deletedNotes")).toArray()) {
+    position = 0;
+    for (const QJsonValue &note : deleted.toArray()) {
+        if (misfit(note, ++position, true))
+            return std::nullopt;
         SettingsStore::TrashedNote trashed;
         trashed.values = fromJson(note.toObject());
         trashed.id = trashed.values.value(NoteKeys::Id);
@@ -370,6 +407,11 @@ std::optional<SyncedNote> readSynced(const QByteArray &bytes, const QString &nam
         return std::nullopt;
     }
     const QJsonObject &file = *checked;
+    const QString wrong = NoteFields::misfit(file.value(QLatin1String("note")).toObject(), false);
+    if (!wrong.isEmpty()) {
+        *error = QStringLiteral("%1 is damaged: %2").arg(name, wrong);
+        return std::nullopt;
+    }
     SyncedNote note;
     note.id = file.value(QLatin1String("id")).toString();
     note.deleted = file.value(QLatin1String("deleted")).toBool(false);

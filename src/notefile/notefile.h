@@ -30,8 +30,9 @@ namespace NoteFile {
 /** The name and highest version of the format this program reads and writes. */
 inline const QString FormatName = QStringLiteral("quillarren-notes");
 constexpr int FormatVersion = 1;
-/** Files beyond this size are not read: no notes file of a person comes near it. */
-constexpr qint64 LargestFileBytes = 512LL * 1024 * 1024;
+/** Files beyond this size are not imported: a person's notes come nowhere near it (30 000 notes
+    of a line each take 2 MB), and reading one takes about ten times its size in memory. */
+constexpr qint64 LargestFileBytes = 32LL * 1024 * 1024;
 
 /** A note's stored values as the format's object; the window's handle is left out. */
 QJsonObject toJson(const NoteSlots::Values &values);
@@ -47,7 +48,9 @@ struct Contents
     QList<SettingsStore::TrashedNote> deleted;
 };
 /** Reads a file's bytes; on failure nothing, and why in words for the user ("not a Quillarren
-    notes file", "written by a newer Quillarren" …), naming the file as `name`. */
+    notes file", "written by a newer Quillarren", a field of the wrong kind …), naming the file as
+    `name`. Places, sizes and see-through levels beyond what a screen can show are brought within
+    it. */
 std::optional<Contents> read(const QByteArray &bytes, const QString &name, QString *error);
 
 /** The notes for people: a heading with each note's first line, then its text. */

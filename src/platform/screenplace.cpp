@@ -29,6 +29,14 @@ QList<Area> screens()
     return areas;
 }
 
+QSize largestShown(const QList<Area> &screens, const QSize &fallback)
+{
+    QSize largest;
+    for (const Area &screen : screens)
+        largest = largest.expandedTo(screen.available.size());
+    return largest.isEmpty() ? fallback : largest;
+}
+
 bool isReachable(const QList<Area> &screens, const QPoint &topLeft, const QSize &size)
 {
     const QRect strip(topLeft, QSize(size.width(), qMin(size.height(), GrabStripPixels)));

@@ -18,6 +18,10 @@ struct Area
 /** The screens as the window system has them now. */
 QList<Area> screens();
 
+/** The largest window any of the screens shows whole (the free part of the widest and of the
+    tallest); `fallback` when there is no screen. */
+QSize largestShown(const QList<Area> &screens, const QSize &fallback);
+
 /** Whether a window of this size at this corner can be grabbed: its top strip shows on a screen. */
 bool isReachable(const QList<Area> &screens, const QPoint &topLeft, const QSize &size);
 

@@ -1,6 +1,5 @@
 #include "platform/textfile.h"
 
-#include <QSaveFile>
 #include <QStringEncoder>
 
 namespace TextFile {
@@ -15,24 +14,9 @@ QByteArray encode(const QString &text)
     return encoder.encode(native);
 }
 
-bool write(const QString &path, const QString &text, QString *error)
+bool write(const QString &path, const QString &text, const SafeWrite::Options &options, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = encode(text);
-    if (file.write(bytes) != bytes.size()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return SafeWrite::replaceWhole(path, encode(text), options, error);
 }
 
 } // namespace TextFile

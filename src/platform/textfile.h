@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/safewrite.h"
+
 #include <QString>
 
 namespace TextFile {
@@ -9,7 +11,7 @@ namespace TextFile {
 QByteArray encode(const QString &text);
 
 /** Writes the text to the file, replacing an existing file only once the new content is
-    completely written; on failure the old file is left as it was and error says why. */
-bool write(const QString &path, const QString &text, QString *error);
+    completely on the disk; on failure the old file is left as it was and error says why. */
+bool write(const QString &path, const QString &text, const SafeWrite::Options &options, QString *error);
 
 } // namespace TextFile

@@ -1,10 +1,10 @@
 #include "store/pendingjournal.h"
 
 #include "platform/filesync.h"
+#include "platform/safewrite.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <cstring>
@@ -257,16 +257,15 @@ qint64 PendingJournal::size() const
 bool PendingJournal::compact(const Values &values)
 {
     m_file.close();
-    QSaveFile file(m_file.fileName());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QByteArray bytes;
     if (!values.empty())
         bytes = record(GenerationMagic, {}, {generation()}) + valuesRecord(values);
-    file.write(bytes);
-    if (!file.commit())
+    // The old journal stays until all of the new one is on the disk.
+    QString error;
+    if (!SafeWrite::replaceWhole(m_file.fileName(), bytes, SafeWrite::Options(), &error)) {
+        qCWarning(lcStore) << "journal: could not be compacted:" << error;
         return false;
-    FileSync::makePrivateFile(m_file.fileName());
+    }
     m_empty = bytes.isEmpty();
     m_hasValues = !values.empty();
     return true;

@@ -13,6 +13,8 @@
 #include <QThreadPool>
 
 #include "platform/filesync.h"
+#include "store/storecopy.h"
+#include "store/storeschema.h"
 
 #include <sqlite3.h>
 
@@ -21,10 +23,6 @@
 
 Q_LOGGING_CATEGORY(lcStore, "quillarren.store")
 
-// Deleted notes, kept for a while: everything stored for each, as one JSON object.
-#define TRASH_TABLE "CREATE TABLE IF NOT EXISTS trash(id TEXT PRIMARY KEY, deleted TEXT NOT NULL, note TEXT NOT NULL)"
-// What this computer and the sync folder last agreed on, note by note.
-#define SYNCED_TABLE "CREATE TABLE IF NOT EXISTS synced(id TEXT PRIMARY KEY, state TEXT NOT NULL)"
 
 namespace {
 
@@ -67,6 +65,13 @@ bool isNotAFile(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() && !info.isFile();
+}
+
+// A store cut to nothing (a crash of the file system, a bad copy), with no log that holds it.
+bool isCutToNothing(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.isFile() && file.size() == 0 && QFileInfo(path + QStringLiteral("-wal")).size() == 0;
 }
 
 // Keeps a damaged file and its journal files under a new name beside it; returns the new name.
@@ -172,10 +177,19 @@ SettingsStore::OpenResult SettingsStore::open(const QString &path, Damaged damag
     m_path = path;
     m_journal.setPath(QFileInfo(path).absolutePath() + QStringLiteral("/Quillarren.pending"));
 
-    if (isNotAFile(path)) {
+    // An empty file where notes were (there are backups of them) has lost them: it is damaged,
+    // not a new store.
+    if (m_emptyIsDamaged && isCutToNothing(path) && damaged == Damaged::Refuse) {
+        result.readable = false;
+        result.error = tr("The notes store %1 is empty, and there are backups of your notes. Start Quillarren: it "
+                          "keeps the empty file aside and offers to restore your notes from a backup.")
+                           .arg(QDir::toNativeSeparators(path));
+        return result;
+    }
+    if (isNotAFile(path) || (m_emptyIsDamaged && isCutToNothing(path))) {
         result.movedAsideTo = moveAside(path);
         if (result.movedAsideTo.isEmpty()) {
-            result.error = tr("The notes store %1 is not a file and could not be moved aside.").arg(path);
+            result.error = tr("The notes store %1 is damaged, or not a file, and could not be moved aside.").arg(path);
             result.readable = false;
             return result;
         }
@@ -321,10 +335,7 @@ bool SettingsStore::prepareForWriting(QString *error, bool waitWhileHeld)
         "PRAGMA synchronous=OFF;"
         "PRAGMA wal_autocheckpoint=0;"
         "PRAGMA journal_size_limit=1048576;"
-        "CREATE TABLE IF NOT EXISTS settings("
-        " application TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL, value TEXT,"
-        " PRIMARY KEY(application, section, key));"
-        TRASH_TABLE ";" SYNCED_TABLE ";";
+        STORE_SETTINGS_TABLE ";" STORE_TRASH_TABLE ";" STORE_SYNCED_TABLE ";";
     // Switching an older store's journal takes it whole; SQLite does not wait for that itself.
     QElapsedTimer waited;
     waited.start();
@@ -515,8 +526,23 @@ bool SettingsStore::replaceWith(const QString &file, QString *error)
         *error = failureCause();
         return false;
     }
+    // Only the rows of the file are taken, through a fresh store made here with our own tables;
+    // whatever else the file holds (triggers, views, pragmas) stays behind.
+    const QTemporaryDir scratch;   // private to us, as the notes are
+    const QString fresh = scratch.filePath(QStringLiteral("notes.sqlite3"));
+    int pageSize = 0;
+    sqlite3_stmt *page = nullptr;
+    if (sqlite3_prepare_v2(m_db, "PRAGMA page_size", -1, &page, nullptr) == SQLITE_OK && sqlite3_step(page) == SQLITE_ROW)
+        pageSize = sqlite3_column_int(page, 0);
+    sqlite3_finalize(page);
+    if (!scratch.isValid()) {
+        *error = tr("no room for a copy of the notes in the temporary folder");
+        return false;
+    }
+    if (!StoreCopy::copyRows(file, fresh, pageSize, m_generation, error))
+        return false;
     sqlite3 *source = nullptr;
-    int rc = sqlite3_open_v2(utf8(file).constData(), &source, SQLITE_OPEN_READONLY, nullptr);
+    int rc = sqlite3_open_v2(utf8(fresh).constData(), &source, SQLITE_OPEN_READONLY, nullptr);
     if (rc == SQLITE_OK) {
         // One transaction on the open store: the notes are all replaced, or none are.
         sqlite3_backup *backup = sqlite3_backup_init(m_db, "main", source, "main");
@@ -529,8 +555,6 @@ bool SettingsStore::replaceWith(const QString &file, QString *error)
         *error = tr("the notes could not be copied from %1 (%2)").arg(file, QString::fromUtf8(sqlite3_errstr(rc)));
         return false;
     }
-    // A backup made before the trash or the sync folder.
-    sqlite3_exec(m_db, TRASH_TABLE ";" SYNCED_TABLE, nullptr, nullptr, nullptr);
     m_values.clear();
     QString reason;
     int code = SQLITE_OK;

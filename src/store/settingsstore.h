@@ -65,6 +65,9 @@ public:
         store started) or, with Refuse, left as it is and reported; never overwritten. */
     OpenResult open(const QString &path, Damaged damaged = Damaged::MoveAside);
     QString path() const { return m_path; }
+    /** An empty file (no byte, no log) counts as damaged, not as a new store: there are backups
+        of notes that were in it. */
+    void setEmptyFileIsDamaged(bool damaged) { m_emptyIsDamaged = damaged; }
 
     /** The stored text, or the default when the key is absent. */
     QString get(const QString &key, const QString &defaultValue = QString()) const;
@@ -164,6 +167,7 @@ private:
     QElapsedTimer m_busyFor;   // since when another program has held the store
     PendingJournal m_journal;
     bool m_failing = false;
+    bool m_emptyIsDamaged = false;
     int m_lastCode = 0;
     int m_lastErrno = 0;
 };

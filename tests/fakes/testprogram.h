@@ -64,6 +64,18 @@ public:
         }
     }
 
+    /** Every stored value but the windows' own book-keeping (their handles, their translucency
+        set-up), which their events write at any moment. */
+    QHash<QString, QString> storedValues() const
+    {
+        QHash<QString, QString> values;
+        for (const QString &key : m_store->keys()) {
+            if (!key.endsWith(NoteKeys::ActivehWnd) && !key.endsWith(NoteKeys::TransCount))
+                values.insert(key, m_store->get(key));
+        }
+        return values;
+    }
+
     /** The texts of the open notes, in load order. */
     QStringList texts() const
     {
