@@ -30,6 +30,7 @@ struct SaveFileRequest
     QString fileName;            // offered again from the last save of the same note
     QString defaultSuffix;       // added to a name typed without one
     QString filter;
+    QString folder;              // where the dialog opens when no file name is offered
 };
 
 /** Message boxes, the common dialogs and the popup menu: everything that waits for the user. */

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -88,6 +89,7 @@ QString QtDialogs::saveFileName(QWidget *parent, const SaveFileRequest &request)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setNameFilter(request.filter);
+    dialog.setDirectory(request.folder.isEmpty() ? QDir::homePath() : request.folder);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -97,7 +99,7 @@ QString QtDialogs::saveFileName(QWidget *parent, const SaveFileRequest &request)
 
 QString QtDialogs::chooseFolder(QWidget *parent, const QString &title, const QString &start)
 {
-    return QFileDialog::getExistingDirectory(parent, title, start);
+    return QFileDialog::getExistingDirectory(parent, title, start.isEmpty() ? QDir::homePath() : start);
 }
 
 QAction *QtDialogs::popupMenu(QMenu *menu, const QPoint &globalPos)

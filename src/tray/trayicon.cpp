@@ -174,9 +174,11 @@ void TrayIcon::restoreBackup(const QString &path)
 void TrayIcon::chooseSyncFolder()
 {
     const QString folder = m_program.dialogs().chooseFolder(
-        nullptr, tr("The folder your sync program carries to your other computers"), m_sync.folder());
+        nullptr, tr("The folder your sync program carries to your other computers"),
+        m_sync.folder().isEmpty() ? m_program.dialogFolder.start() : m_sync.folder());
     if (folder.isEmpty())
         return;
+    m_program.dialogFolder.rememberFolder(folder);
     QString said;
     const bool done = m_sync.setFolder(folder, &said);
     m_program.dialogs().messageBox(nullptr, said, QStringLiteral("Quillarren"), MessageButtons::Ok,

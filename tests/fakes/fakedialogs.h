@@ -38,6 +38,7 @@ public:
     QList<FontChoice> fontPresets;
     QList<QColor> colorPresets;
     QList<SaveFileRequest> saveRequests;
+    QStringList folderStarts;
     QList<QPoint> menuPositions;
     /** Called while the popup menu is "open", before the choice runs. */
     std::function<void(QMenu *)> whileMenuOpen;
@@ -83,8 +84,9 @@ public:
         return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
     }
 
-    QString chooseFolder(QWidget *, const QString &, const QString &) override
+    QString chooseFolder(QWidget *, const QString &, const QString &start) override
     {
+        folderStarts.append(start);
         return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
     }
 
