@@ -8,9 +8,9 @@ class QAction;
 class QMenu;
 class QWidget;
 
-enum class MessageButtons { Ok, YesNo, RetryCancel };
+enum class MessageButtons { Ok, YesNo, RetryCancel, CopyTextCancel };
 enum class MessageIcon { None, Warning, Information };
-enum class MessageAnswer { Ok, Yes, No, Retry, Cancel };
+enum class MessageAnswer { Ok, Yes, No, Retry, Cancel, CopyText };
 
 /** What the font dialog is preset with and gives back. */
 struct FontChoice

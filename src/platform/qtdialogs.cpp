@@ -32,6 +32,13 @@ MessageAnswer QtDialogs::messageBox(QWidget *parent, const QString &text, const 
         box.setDefaultButton(QMessageBox::Retry);
         return box.exec() == QMessageBox::Retry ? MessageAnswer::Retry : MessageAnswer::Cancel;
     }
+    if (buttons == MessageButtons::CopyTextCancel) {
+        QPushButton *copy = box.addButton(QObject::tr("Copy Text"), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(copy);
+        box.exec();
+        return box.clickedButton() == copy ? MessageAnswer::CopyText : MessageAnswer::Cancel;
+    }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return MessageAnswer::Ok;

@@ -53,9 +53,9 @@ public:
             whileMessageBox();
         if (!answers.isEmpty())
             return answers.dequeue();
-        return buttons == MessageButtons::YesNo         ? MessageAnswer::No
-               : buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel
-                                                        : MessageAnswer::Ok;
+        return buttons == MessageButtons::YesNo                                                  ? MessageAnswer::No
+               : buttons == MessageButtons::RetryCancel || buttons == MessageButtons::CopyTextCancel ? MessageAnswer::Cancel
+                                                                                                   : MessageAnswer::Ok;
     }
 
     void showNotice(const QString &text, const QString &title) override
