@@ -17,6 +17,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -83,6 +84,30 @@ void TestTray::menuItemsDoWhatTheySay()
     tray.refreshMenu();
     QCOMPARE(texts(menu), (QStringList{"New Note", "Show All Notes", "Find Note…", "Deleted Notes", "Backups",
                                        "Sync Folder…", "Stop Syncing", "Start at Login", "-", "Quit"}));
+    // A panel that draws the menu may keep room for a hidden entry: none is hidden, Stop Syncing
+    // is greyed while nothing syncs. Opened again with nothing changed, no submenu is remade (a
+    // panel would fetch it again as the menu opens).
+    const auto entries = [menu] {
+        QList<QAction *> all = menu->actions();
+        for (QAction *action : menu->actions()) {
+            if (action->menu())
+                all += action->menu()->actions();
+        }
+        return all;
+    };
+    const QList<QAction *> first = entries();
+    for (const QAction *action : first)
+        QVERIFY2(action->isVisible(), qPrintable(action->text()));
+    QVERIFY(!itemOf(menu, "Stop Syncing")->isEnabled());
+    tray.refreshMenu();
+    QCOMPARE(entries(), first);
+    QTemporaryDir syncFolder;
+    QString said;
+    QVERIFY(sync.setFolder(syncFolder.path(), &said));
+    tray.refreshMenu();
+    QVERIFY(itemOf(menu, "Stop Syncing")->isEnabled());
+    itemOf(menu, "Stop Syncing")->trigger();
+    QVERIFY(!sync.isActive());
 
     // Deleted notes, newest first; choosing one brings it back.
     QCOMPARE(texts(itemOf(menu, "Deleted Notes")->menu()), QStringList{"No deleted notes"});
