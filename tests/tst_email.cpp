@@ -61,8 +61,7 @@ private slots:
     void openingAgainKeepsWhatWasTyped();
     void withoutAMailProgramTheTextCanBeCopied_data();
     void withoutAMailProgramTheTextCanBeCopied();
-    void realBoxAnswersCopyText_data();
-    void realBoxAnswersCopyText();
+    void realBoxOffersCopyText();
 };
 
 void TestEmail::cleanup()
@@ -236,32 +235,20 @@ void TestEmail::withoutAMailProgramTheTextCanBeCopied()
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.EmailAddresses")), QStringLiteral(",a@example.org"));
 }
 
-void TestEmail::realBoxAnswersCopyText_data()
+// The real box offers "Copy Text" beside Cancel, as its default, and says it was pressed.
+void TestEmail::realBoxOffersCopyText()
 {
-    QTest::addColumn<QString>("pressed");
-    QTest::addColumn<MessageAnswer>("answer");
-    QTest::newRow("Copy Text") << "Copy Text" << MessageAnswer::CopyText;
-    QTest::newRow("Cancel") << "Cancel" << MessageAnswer::Cancel;
-}
-
-void TestEmail::realBoxAnswersCopyText()
-{
-    QFETCH(QString, pressed);
-    QFETCH(MessageAnswer, answer);
     QStringList offered;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, [&offered] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        for (QAbstractButton *button : box->buttons()) {
+        for (QAbstractButton *button : box->buttons())
             offered.append(button->text().remove(QLatin1Char('&')));
-            if (offered.constLast() == pressed)
-                button->click();
-        }
+        box->defaultButton()->click();
     });
     QtDialogs dialogs;
     QCOMPARE(dialogs.messageBox(nullptr, QStringLiteral("text"), QStringLiteral("E-mail Note"),
                                 MessageButtons::CopyTextCancel, MessageIcon::Warning),
-             answer);
+             MessageAnswer::CopyText);
     offered.sort();
     QCOMPARE(offered, (QStringList{"Cancel", "Copy Text"}));
 }

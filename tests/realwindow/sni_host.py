@@ -1,17 +1,11 @@
 #!/usr/bin/python3
-"""A panel's tray as the StatusNotifierItem protocol sees it: the watcher (org.kde.StatusNotifierWatcher)
-with a host registered on it, on the session bus, through Debian's GLib bindings.
+"""A panel's tray as the StatusNotifierItem protocol sees it: the watcher and a host, on the session
+bus, through Debian's GLib bindings.  sni_host.py OUT_FOLDER [CLICK_LABEL]
 
-    sni_host.py OUT_FOLDER [CLICK_LABEL]
-
-Owns the watcher's name and runs until it is ended. Each item that registers is read as a host
-reads it: OUT_FOLDER/item-N.txt gets its properties, then its menu twice: as read when the item
-registered ("menu|registered"), which a host may keep and draw, and as read after AboutToShow
-("menu|opened"), which a host calls as the user opens the menu; one line per entry, then "end".
-With CLICK_LABEL, the first visible entry of the menu with that label is then clicked, as a host
-does when the user chooses it.
-
-A menu line: "ID|TYPE|LABEL|visible=B|enabled=B|DEPTH", TYPE "separator" or "standard".
+Runs until ended. Each item that registers is read as a host reads it, into OUT_FOLDER/item-N.txt:
+its properties, then its menu as read at registration ("menu|registered", what a host may keep
+and draw) and after AboutToShow ("menu|opened", as the user opens it), one line per entry
+"ID|TYPE|LABEL|visible=B|enabled=B|DEPTH", then "end". With CLICK_LABEL, that entry is clicked.
 """
 
 import os
@@ -22,21 +16,15 @@ import gi
 gi.require_version("Gio", "2.0")
 from gi.repository import Gio, GLib  # noqa: E402
 
-WATCHER_XML = """
-<node>
-  <interface name="org.kde.StatusNotifierWatcher">
-    <method name="RegisterStatusNotifierItem"><arg name="service" type="s" direction="in"/></method>
-    <method name="RegisterStatusNotifierHost"><arg name="service" type="s" direction="in"/></method>
-    <property name="RegisteredStatusNotifierItems" type="as" access="read"/>
-    <property name="IsStatusNotifierHostRegistered" type="b" access="read"/>
-    <property name="ProtocolVersion" type="i" access="read"/>
-    <signal name="StatusNotifierItemRegistered"><arg type="s"/></signal>
-    <signal name="StatusNotifierItemUnregistered"><arg type="s"/></signal>
-    <signal name="StatusNotifierHostRegistered"/>
-    <signal name="StatusNotifierHostUnregistered"/>
-  </interface>
-</node>
-"""
+WATCHER_XML = """<node><interface name="org.kde.StatusNotifierWatcher">
+  <method name="RegisterStatusNotifierItem"><arg name="service" type="s" direction="in"/></method>
+  <method name="RegisterStatusNotifierHost"><arg name="service" type="s" direction="in"/></method>
+  <property name="RegisteredStatusNotifierItems" type="as" access="read"/>
+  <property name="IsStatusNotifierHostRegistered" type="b" access="read"/>
+  <property name="ProtocolVersion" type="i" access="read"/>
+  <signal name="StatusNotifierItemRegistered"><arg type="s"/></signal>
+  <signal name="StatusNotifierHostRegistered"/>
+</interface></node>"""
 WATCHER = "org.kde.StatusNotifierWatcher"
 ITEM = "org.kde.StatusNotifierItem"
 MENU = "com.canonical.dbusmenu"
