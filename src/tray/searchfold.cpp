@@ -66,29 +66,29 @@ QStringView SearchFold::piece(char32_t character)
 
 void SearchFold::foldInto(QStringView text, QString &into)
 {
-    // Written through a pointer: this runs over every note's whole text at each key typed.
-    into.resize(text.size());
-    char16_t *out = reinterpret_cast<char16_t *>(into.data());
-    qsizetype length = 0;
-    const auto room = [&](qsizetype needed) {
-        if (length + needed > into.size()) {
-            into.resize(std::max(into.size() * 2, length + needed));
-            out = reinterpret_cast<char16_t *>(into.data());
-        }
-    };
+    // Written through a pointer: this runs over every note's whole text at each key typed. The
+    // buffer always has room for the rest of the text folded one to one, so only a character
+    // that folds to several needs a check.
     const qsizetype size = text.size();
+    into.resize(size);
+    char16_t *out = reinterpret_cast<char16_t *>(into.data());
+    const char16_t *in = text.utf16();
+    qsizetype length = 0;
     for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = text[i].unicode();
+        const char16_t c = in[i];
         if (c < 0x80) {
-            room(1);
             out[length++] = c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
             continue;
         }
         char32_t character = c;
-        if (QChar::isHighSurrogate(c) && i + 1 < size && text[i + 1].isLowSurrogate())
-            character = QChar::surrogateToUcs4(c, text[++i].unicode());
+        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(in[i + 1]))
+            character = QChar::surrogateToUcs4(c, in[++i]);
         const QStringView fold = piece(character);
-        room(fold.size());
+        const qsizetype needed = length + fold.size() + (size - i - 1);
+        if (needed > into.size()) {
+            into.resize(std::max(into.size() * 2, needed));
+            out = reinterpret_cast<char16_t *>(into.data());
+        }
         std::copy_n(fold.utf16(), fold.size(), out + length);
         length += fold.size();
     }
