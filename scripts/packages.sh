@@ -11,6 +11,7 @@ QUILLARREN_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libsqlite3-dev libxcb1-dev qt6-translations-l10n
     xvfb xdotool x11-utils x11-xserver-utils openbox icewm imagemagick sqlite3 sox locales fonts-dejavu-core
     xserver-xorg-core xserver-xorg-video-dummy at-spi2-core python3-pyatspi
+    python3-gi dbus-daemon   # the tray test's panel: a StatusNotifierItem watcher on a session bus
     desktop-file-utils appstream
     "${QUILLARREN_SCREENSHOT_PACKAGES[@]}"
 )

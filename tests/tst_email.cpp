@@ -5,12 +5,16 @@
 
 #include "commands/notecommands.h"
 #include "email/email.h"
+#include "platform/qtdialogs.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -42,6 +46,8 @@ QString decoded(const QString &link, const QString &item)
 
 } // namespace
 
+Q_DECLARE_METATYPE(MessageAnswer)
+
 class TestEmail : public QObject
 {
     Q_OBJECT
@@ -53,6 +59,9 @@ private slots:
     void linkOfANote();
     void composeActsOnTheTargetAtThatMoment();
     void openingAgainKeepsWhatWasTyped();
+    void withoutAMailProgramTheTextCanBeCopied_data();
+    void withoutAMailProgramTheTextCanBeCopied();
+    void realBoxOffersCopyText();
 };
 
 void TestEmail::cleanup()
@@ -104,7 +113,12 @@ void TestEmail::linkOfANote_data()
 
     QTest::newRow("words") << "Buy milk today" << "a@example.org" << "Buy ";
     QTest::newRow("empty note") << "" << "a@example.org" << "(empty note)";
-    QTest::newRow("no blank") << "milk" << "a@example.org" << "(empty note)";
+    QTest::newRow("one word") << "milk" << "a@example.org" << "milk";
+    QTest::newRow("first line one word") << "Shopping\nmilk eggs" << "a@example.org" << "Shopping";
+    QTest::newRow("first line ends in CR LF") << "Shopping\r\nmilk eggs" << "a@example.org" << "Shopping";
+    QTest::newRow("a tab ends the word") << "Call\tAnna today" << "a@example.org" << "Call";
+    QTest::newRow("blank lines first") << "\n\n  Monday call Anna" << "a@example.org" << "Monday ";
+    QTest::newRow("white space only") << " \n\t " << "a@example.org" << "(empty note)";
     QTest::newRow("no address") << "Buy milk" << "" << "Buy ";
     // What a raw link would cut short or break: the mail program must get it all, exactly.
     QTest::newRow("characters that break links")
@@ -183,6 +197,60 @@ void TestEmail::openingAgainKeepsWhatWasTyped()
     QCOMPARE(entries(dialog->Combo1()), (QStringList{"", "kept@example.org"}));
     QVERIFY(NoteCommands::IsInComboList(dialog->Combo1(), QString()));
     QVERIFY(!NoteCommands::IsInComboList(dialog->Combo1(), QStringLiteral("KEPT@example.org")));
+}
+
+void TestEmail::withoutAMailProgramTheTextCanBeCopied_data()
+{
+    QTest::addColumn<bool>("mailProgram");
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("mail program: no question") << true << MessageAnswer::CopyText << "before";
+    QTest::newRow("none: Copy Text") << false << MessageAnswer::CopyText << "Buy milk\ntoday";
+    QTest::newRow("none: Cancel") << false << MessageAnswer::Cancel << "before";
+}
+
+// No mail program took the link: the user is told, and may take the note's text along.
+void TestEmail::withoutAMailProgramTheTextCanBeCopied()
+{
+    QFETCH(bool, mailProgram);
+    QFETCH(MessageAnswer, answer);
+    QFETCH(QString, clipboard);
+    TestProgram t;
+    t.seedNotes({"Buy milk\ntoday"});
+    t.start();
+    t.shell.handlerInstalled = mailProgram;
+    t.dialogs.answers.enqueue(answer);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    composeFrom(t, 1, QStringLiteral("a@example.org"));
+
+    QCOMPARE(t.shell.opened.size(), 1);
+    QCOMPARE(t.dialogs.messages.size(), mailProgram ? 0 : 1);
+    if (!mailProgram) {
+        const FakeDialogs::Message asked = t.dialogs.messages.constFirst();
+        QCOMPARE(asked.buttons, MessageButtons::CopyTextCancel);
+        QVERIFY(asked.text.contains(QLatin1String("No mail program")));
+    }
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    QVERIFY(!t.program().email());   // the dialog closes either way
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.EmailAddresses")), QStringLiteral(",a@example.org"));
+}
+
+// The real box offers "Copy Text" beside Cancel, as its default, and says it was pressed.
+void TestEmail::realBoxOffersCopyText()
+{
+    QStringList offered;
+    QTimer::singleShot(0, [&offered] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        for (QAbstractButton *button : box->buttons())
+            offered.append(button->text().remove(QLatin1Char('&')));
+        box->defaultButton()->click();
+    });
+    QtDialogs dialogs;
+    QCOMPARE(dialogs.messageBox(nullptr, QStringLiteral("text"), QStringLiteral("E-mail Note"),
+                                MessageButtons::CopyTextCancel, MessageIcon::Warning),
+             MessageAnswer::CopyText);
+    offered.sort();
+    QCOMPARE(offered, (QStringList{"Cancel", "Copy Text"}));
 }
 
 QTEST_MAIN(TestEmail)

@@ -1,6 +1,7 @@
 // Font and colour, keeping notes on top, saving a note to a file, and the two links.
 #include "testprogram.h"
 
+#include "backup/backups.h"
 #include "commands/menuform.h"
 #include "commands/notecommands.h"
 #include "note/commondialog.h"
@@ -9,11 +10,14 @@
 #include "platform/qtdialogs.h"
 #include "platform/textfile.h"
 #include "platform/units.h"
+#include "sync/notesync.h"
+#include "tray/trayicon.h"
 
 #include <QAction>
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -21,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
@@ -133,6 +138,7 @@ private slots:
     void saveWritesTheTextAsItIs();
     void saveOffersTheLastNameAndAddsTheExtension();
     void failedSaveLeavesTheOldFileAndReports();
+    void fileDialogsOpenAtHomeOrTheLastFolder();
     void linksGoToTheShell();
 };
 
@@ -522,6 +528,67 @@ void TestFormat::failedSaveLeavesTheOldFileAndReports()
              qPrintable(reports[0]));
     QVERIFY(reports[0].contains(path));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("new content"));
+}
+
+// Wherever the program was started from, a file or folder dialog opens in the user's home, then
+// in the folder last chosen in any of them while that still exists.
+void TestFormat::fileDialogsOpenAtHomeOrTheLastFolder()
+{
+    QTemporaryDir home;
+    QTemporaryDir startedIn;
+    QTemporaryDir elsewhere;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QString oldCurrent = QDir::currentPath();
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QDir::setCurrent(startedIn.path());
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        QDir::setCurrent(oldCurrent);
+    });
+
+    TestProgram t;
+    t.seedNotes({"one", "two"});
+    t.start();
+    Backups backups(t.storePath());
+    NoteSync sync(t.program());
+    TrayIcon tray(t.program(), backups, sync);
+    const auto saveFrom = [&t](const char *tag) {
+        t.choose(t.note(QString::fromLatin1(tag)), QStringLiteral("SaveNoteToFileName"));
+        return t.dialogs.saveRequests.constLast().folder;
+    };
+    const auto syncFolderStart = [&] {
+        tray.menu()->actions().at(5)->trigger();   // "Sync Folder…"
+        return t.dialogs.folderStarts.constLast();
+    };
+
+    QCOMPARE(saveFrom("NotesForm1"), home.path());
+    QCOMPARE(syncFolderStart(), home.path());
+    const QString chosen = elsewhere.filePath(QStringLiteral("chosen"));
+    QVERIFY(QDir().mkpath(chosen));
+    t.dialogs.saveAnswers.enqueue(chosen + QStringLiteral("/one.txt"));
+    saveFrom("NotesForm1");
+    QCOMPARE(saveFrom("NotesForm2"), chosen);   // another note's first save too
+    QCOMPARE(syncFolderStart(), chosen);
+    t.dialogs.folderAnswers.enqueue(elsewhere.path());
+    syncFolderStart();
+    QCOMPARE(saveFrom("NotesForm2"), elsewhere.path());
+    QVERIFY(elsewhere.remove());
+    QCOMPARE(saveFrom("NotesForm2"), home.path());
+
+    // The real dialog opens where it is told, and at home when told nothing.
+    QtDialogs real;
+    QTemporaryDir given;
+    for (const QString &folder : {given.path(), QString()}) {
+        QString shown;
+        answerModal<QFileDialog>([&shown](QFileDialog *dialog) {
+            shown = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        QCOMPARE(real.saveFileName(nullptr, SaveFileRequest{QString(), QStringLiteral("txt"),
+                                                             QStringLiteral(".txt (*.txt)"), folder}),
+                 QString());
+        QCOMPARE(shown, folder.isEmpty() ? home.path() : folder);
+    }
 }
 
 void TestFormat::linksGoToTheShell()

@@ -9,6 +9,7 @@
 #include "commands/notecommands.h"
 #include "sync/notesync.h"
 #include "tray/noteslist.h"
+#include "tray/searchfold.h"
 #include "tray/trayicon.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -58,6 +60,8 @@ private slots:
     void menuItemsDoWhatTheySay();
     void searchFindsNotesByTheirWholeText_data();
     void searchFindsNotesByTheirWholeText();
+    void searchFoldsAsASearchWould_data();
+    void searchFoldsAsASearchWould();
     void enterBringsTheNoteToTheUser();
 };
 
@@ -80,6 +84,30 @@ void TestTray::menuItemsDoWhatTheySay()
     tray.refreshMenu();
     QCOMPARE(texts(menu), (QStringList{"New Note", "Show All Notes", "Find Note…", "Deleted Notes", "Backups",
                                        "Sync Folder…", "Stop Syncing", "Start at Login", "-", "Quit"}));
+    // A panel that draws the menu may keep room for a hidden entry: none is hidden, Stop Syncing
+    // is greyed while nothing syncs. Opened again with nothing changed, no submenu is remade (a
+    // panel would fetch it again as the menu opens).
+    const auto entries = [menu] {
+        QList<QAction *> all = menu->actions();
+        for (QAction *action : menu->actions()) {
+            if (action->menu())
+                all += action->menu()->actions();
+        }
+        return all;
+    };
+    const QList<QAction *> first = entries();
+    for (const QAction *action : first)
+        QVERIFY2(action->isVisible(), qPrintable(action->text()));
+    QVERIFY(!itemOf(menu, "Stop Syncing")->isEnabled());
+    tray.refreshMenu();
+    QCOMPARE(entries(), first);
+    QTemporaryDir syncFolder;
+    QString said;
+    QVERIFY(sync.setFolder(syncFolder.path(), &said));
+    tray.refreshMenu();
+    QVERIFY(itemOf(menu, "Stop Syncing")->isEnabled());
+    itemOf(menu, "Stop Syncing")->trigger();
+    QVERIFY(!sync.isActive());
 
     // Deleted notes, newest first; choosing one brings it back.
     QCOMPARE(texts(itemOf(menu, "Deleted Notes")->menu()), QStringList{"No deleted notes"});
@@ -139,6 +167,9 @@ void TestTray::searchFindsNotesByTheirWholeText_data()
     QTest::newRow("without accents") << "cafe muller" << QStringList{"Café Müller"};
     QTest::newRow("accents typed, none in the note") << "bröad" << QStringList{"Shopping"};
     QTest::newRow("upper-case accent") << "ubung" << QStringList{"Übung macht den Meister"};
+    QTest::newRow("sharp s typed as ss") << "strasse" << QStringList{"Café Müller"};
+    QTest::newRow("narrowed, then widened again")
+        << "m" << QStringList{"Shopping", "Café Müller", "Übung macht den Meister"};
     QTest::newRow("no match") << "zebra" << QStringList{};
 }
 
@@ -147,16 +178,63 @@ void TestTray::searchFindsNotesByTheirWholeText()
     QFETCH(QString, query);
     QFETCH(QStringList, found);
     TestProgram t;
-    t.seedNotes({"Shopping\n- milk\n- broad beans", "Café Müller\nTuesday", "", "Übung macht den Meister"});
+    t.seedNotes({"Shopping\n- milk\n- broad beans", "Café Müller\nTuesday\nGartenstraße 5", "",
+                 "Übung macht den Meister"});
     t.start();
     Backups backups(t.storePath());
     NoteSync sync(t.program());
     TrayIcon tray(t.program(), backups, sync);
     NotesList &list = tray.notesList();
     list.open();
+    // Typed key by key, and the last query again from an empty box: the same notes either way.
+    for (qsizetype typed = 1; typed <= query.size(); ++typed)
+        list.searchBox()->setText(query.left(typed));
+    if (QTest::currentDataTag() == QLatin1String("narrowed, then widened again")) {
+        list.searchBox()->setText(QStringLiteral("mi"));
+        list.searchBox()->setText(QStringLiteral("milk"));
+        list.searchBox()->setText(query);
+    }
+    QCOMPARE(shownTitles(list), found);
+    list.searchBox()->clear();
     list.searchBox()->setText(query);
     QCOMPARE(shownTitles(list), found);
     list.close();
+}
+
+void TestTray::searchFoldsAsASearchWould_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("ß as ss") << "Gartenstraße 5" << "STRASSE" << true;
+    QTest::newRow("ss as ß") << "Gartenstrasse 5" << "straße" << true;
+    QTest::newRow("capital sharp s") << "GARTENSTRAẞE" << "strasse" << true;
+    QTest::newRow("one s is not ß") << "Straße" << "strase" << false;
+    QTest::newRow("fi ligature") << "ﬁnal ﬁgures" << "final" << true;
+    QTest::newRow("ffi ligature") << "the oﬃce" << "OFFICE" << true;
+    QTest::newRow("ae and oe") << "Encyclopædia, cœur" << "encyclopaedia, coeur" << true;
+    QTest::newRow("full-width letters and digits") << "ＡＢＣ１２３" << "abc123" << true;
+    QTest::newRow("half-width katakana") << "ｶﾀｶﾅ" << "カタカナ" << true;
+    QTest::newRow("stroked letters") << "Ørsted in Łódź" << "orsted in lodz" << true;
+    QTest::newRow("accents typed, decomposed in the note") << QString::fromUtf16(u"Cafe\u0301") << "CAFÉ" << true;
+    QTest::newRow("dotted capital I") << "İstanbul" << "istanbul" << true;
+    QTest::newRow("Greek final sigma and accent") << "ΟΔΌΣ" << "οδος" << true;
+    QTest::newRow("outside the basic plane") << QString::fromUtf16(u"\U0001D407\U0001D41E\U0001D425\U0001D425\U0001D428 world") << "hello" << true;
+}
+
+// A search finds a note when the note and the query fold to texts one holding the other.
+void TestTray::searchFoldsAsASearchWould()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, query);
+    QFETCH(bool, found);
+    SearchFold fold;
+    QString buffer;
+    // The buffer holds a longer text first: what is left of it must not count.
+    fold.foldInto(QStringLiteral("a much longer text that ends in ") + query, buffer);
+    fold.foldInto(text, buffer);
+    QCOMPARE(buffer, fold.folded(text));
+    QCOMPARE(buffer.contains(fold.folded(query)), found);
 }
 
 // Enter in the search box opens the first match: a note put away is shown again, with the

@@ -100,8 +100,10 @@ int main(int argc, char *argv[])
         return *exitCode;
 
     preferX11OnWayland();
+    sendPicturesOverTheConnection();
     FileSync::failWritesPastSizeLimit();
     QApplication app(argc, argv);
+    leaveChildrenAlone();
     QApplication::setQuitOnLastWindowClosed(false);   // the menu window stays loaded, hidden
     QApplication::setWindowIcon(programIcon());
     installQtTranslations(QLocale::system());   // Qt's own dialogs in the desktop's language

@@ -314,10 +314,10 @@ QString GetClipboardText(int format)
 
 namespace Main2 {
 
-void ShellOpen(Program &program, QWidget *owner, const QString &target)
+bool ShellOpen(Program &program, QWidget *owner, const QString &target)
 {
     Q_UNUSED(owner);   // the desktop's handlers open their own windows
-    program.shell().open(target);
+    return program.shell().open(target);
 }
 
 } // namespace Main2

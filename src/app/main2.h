@@ -63,8 +63,8 @@ class Program;
 
 namespace Main2 {
 
-/** Hands a file, web address or mailto: link to the desktop's default handler; a missing
-    handler goes unnoticed, as nothing waits for it. */
-void ShellOpen(Program &program, QWidget *owner, const QString &target);
+/** Hands a file, web address or mailto: link to the desktop's default handler; false when no
+    handler took it (nothing waits for the handler itself). */
+bool ShellOpen(Program &program, QWidget *owner, const QString &target);
 
 } // namespace Main2

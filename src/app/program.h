@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/dialogfolder.h"
 #include "platform/form.h"
 
 #include <QObject>
@@ -82,6 +83,9 @@ public:
     /** The text field that takes the keyboard once a popup-menu command has run: the note the
         menu was opened on, or the note the command created. */
     QPointer<QWidget> focusAfterMenu;
+
+    /** Where the next file or folder dialog opens. */
+    DialogFolder dialogFolder;
 
     // The text field the next InstallTextHook or RemoveTextHook acts on, and the hook itself.
     QPointer<QWidget> HookedTextWindow;

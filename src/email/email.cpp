@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "commands/notecommands.h"
 #include "note/form1.h"
+#include "platform/dialogs.h"
 #include "platform/errorreport.h"
 #include "platform/programicon.h"
 #include "platform/units.h"
@@ -100,9 +101,19 @@ void Email::Form_Load()
 
 QString Email::Subject(const QString &text)
 {
-    const int blank = text.indexOf(QLatin1Char(' '));
-    const QString subject = text.left(blank + 1);
-    return subject.isEmpty() ? QStringLiteral("(empty note)") : subject;
+    // The note's first word, with the blank that ends it. A note of one word is that word, and
+    // the subject stops at a line break: a subject line cannot hold one.
+    qsizetype start = 0;
+    while (start < text.size() && text.at(start).isSpace())
+        ++start;
+    qsizetype end = start;
+    while (end < text.size() && !text.at(end).isSpace())
+        ++end;
+    if (end == start)
+        return QStringLiteral("(empty note)");
+    if (end < text.size() && text.at(end) == QLatin1Char(' '))
+        ++end;
+    return text.mid(start, end - start);
 }
 
 QString Email::Link(const QString &address, const QString &subject, const QString &body)
@@ -128,9 +139,23 @@ void Email::Command1_Click()
     }
     for (Form1 *note : m_program.commands().targets()) {
         const QString text = note->noteText();
-        Main2::ShellOpen(m_program, this, Link(address, Subject(text), text));
+        if (!Main2::ShellOpen(m_program, this, Link(address, Subject(text), text)))
+            offerToCopy(text);
     }
     close();
+}
+
+void Email::offerToCopy(const QString &text)
+{
+    // Without a mail program the link goes nowhere: the user still gets the text to send.
+    const MessageAnswer answer = m_program.dialogs().messageBox(
+        this,
+        QStringLiteral("No mail program is set up on this computer to write this e-mail.\n\n"
+                       "Copy the note's text, to paste it into a message yourself?"),
+        QStringLiteral("E-mail Note"), MessageButtons::CopyTextCancel, MessageIcon::Warning);
+    if (answer == MessageAnswer::CopyText && !Main2::PutClipboardText(text))
+        m_program.dialogs().messageBox(this, QStringLiteral("The text could not be copied: the clipboard is busy."),
+                                       QStringLiteral("E-mail Note"), MessageButtons::Ok, MessageIcon::Warning);
 }
 
 void Email::Command2_Click()

@@ -27,7 +27,8 @@ public:
     /** "Cancel": closes, storing and opening nothing. */
     void Command2_Click();
 
-    /** The subject of a note: its text up to and with the first blank, or "(empty note)". */
+    /** The subject of a note: its first word with the blank after it, never past a line
+        break, or "(empty note)" when it has no word. */
     static QString Subject(const QString &text);
     /** The mailto: link, encoded so that the mail program gets the address, subject and body
         exactly: line breaks as CR LF, and everything but letters, digits and -._~ (and "@" and
@@ -40,6 +41,8 @@ protected:
 
 private:
     void Form_Load() override;
+    /** No mail program took the link: says so and offers the note's text on the clipboard. */
+    void offerToCopy(const QString &text);
 
     Program &m_program;
     QComboBox *m_combo1 = nullptr;

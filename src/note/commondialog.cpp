@@ -1,11 +1,13 @@
 #include "note/commondialog.h"
 
+#include "app/dialogfolder.h"
 #include "platform/units.h"
 
 #include <QFileInfo>
 
-CommonDialog::CommonDialog(Dialogs &dialogs, QWidget *owner)
+CommonDialog::CommonDialog(Dialogs &dialogs, DialogFolder &folder, QWidget *owner)
     : m_dialogs(dialogs)
+    , m_folder(folder)
     , m_owner(owner)
 {
 }
@@ -34,9 +36,11 @@ bool CommonDialog::ShowSave()
 {
     const QString suffix = DefaultExt.startsWith(QLatin1Char('.')) ? DefaultExt.mid(1) : DefaultExt;
     QString chosen = m_dialogs.saveFileName(
-        m_owner, SaveFileRequest{FileName, suffix, Filter + QStringLiteral(" (*") + DefaultExt + QLatin1Char(')')});
+        m_owner, SaveFileRequest{FileName, suffix, Filter + QStringLiteral(" (*") + DefaultExt + QLatin1Char(')'),
+                                 m_folder.start()});
     if (chosen.isEmpty())
         return false;
+    m_folder.rememberFile(chosen);
     // A name typed without an extension gets the default one.
     if (!suffix.isEmpty() && QFileInfo(chosen).suffix().isEmpty())
         chosen += QLatin1Char('.') + suffix;

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class DialogFolder;
 class QWidget;
 
 // A note's own font, colour and save dialog: what was chosen last stays as the preset of the
@@ -11,7 +12,7 @@ class QWidget;
 class CommonDialog final
 {
 public:
-    CommonDialog(Dialogs &dialogs, QWidget *owner);
+    CommonDialog(Dialogs &dialogs, DialogFolder &folder, QWidget *owner);
 
     int Flags = 0;
     qint32 Color = 0;
@@ -28,5 +29,6 @@ public:
 
 private:
     Dialogs &m_dialogs;
+    DialogFolder &m_folder;
     QWidget *m_owner;
 };

@@ -103,7 +103,7 @@ Form1::Form1(Program &program)
     m_storePlace.setInterval(StorePlaceAfterMs);
     connect(&m_storePlace, &QTimer::timeout, this, &Form1::storePlaceNow);
 
-    m_commonDialog1 = std::make_unique<CommonDialog>(program.dialogs(), this);
+    m_commonDialog1 = std::make_unique<CommonDialog>(program.dialogs(), program.dialogFolder, this);
     m_timer1 = new FormTimer(QStringLiteral("Timer1"), this);
     connect(m_timer1, &FormTimer::Timer, this, &Form1::Timer1_Timer);
 
@@ -194,6 +194,10 @@ void Form1::Text1_Change()
     if (m_showingStoredText || m_flashing)
         return;
     m_storedText.reset();
+    // The load step clears the built-in text before the window is given its tag: there is no
+    // note yet to store it for, and a key without a number would only litter the store.
+    if (Tag().isEmpty())
+        return;
     if (asEdits) {
         m_checkLongText.start();
         return;

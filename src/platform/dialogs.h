@@ -8,9 +8,9 @@ class QAction;
 class QMenu;
 class QWidget;
 
-enum class MessageButtons { Ok, YesNo, RetryCancel };
+enum class MessageButtons { Ok, YesNo, RetryCancel, CopyTextCancel };
 enum class MessageIcon { None, Warning, Information };
-enum class MessageAnswer { Ok, Yes, No, Retry, Cancel };
+enum class MessageAnswer { Ok, Yes, No, Retry, Cancel, CopyText };
 
 /** What the font dialog is preset with and gives back. */
 struct FontChoice
@@ -30,6 +30,7 @@ struct SaveFileRequest
     QString fileName;            // offered again from the last save of the same note
     QString defaultSuffix;       // added to a name typed without one
     QString filter;
+    QString folder;              // where the dialog opens when no file name is offered
 };
 
 /** Message boxes, the common dialogs and the popup menu: everything that waits for the user. */

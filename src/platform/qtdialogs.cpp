@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -30,6 +31,13 @@ MessageAnswer QtDialogs::messageBox(QWidget *parent, const QString &text, const 
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Retry);
         return box.exec() == QMessageBox::Retry ? MessageAnswer::Retry : MessageAnswer::Cancel;
+    }
+    if (buttons == MessageButtons::CopyTextCancel) {
+        QPushButton *copy = box.addButton(QObject::tr("Copy Text"), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(copy);
+        box.exec();
+        return box.clickedButton() == copy ? MessageAnswer::CopyText : MessageAnswer::Cancel;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
@@ -88,6 +96,7 @@ QString QtDialogs::saveFileName(QWidget *parent, const SaveFileRequest &request)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setNameFilter(request.filter);
+    dialog.setDirectory(request.folder.isEmpty() ? QDir::homePath() : request.folder);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -97,7 +106,7 @@ QString QtDialogs::saveFileName(QWidget *parent, const SaveFileRequest &request)
 
 QString QtDialogs::chooseFolder(QWidget *parent, const QString &title, const QString &start)
 {
-    return QFileDialog::getExistingDirectory(parent, title, start);
+    return QFileDialog::getExistingDirectory(parent, title, start.isEmpty() ? QDir::homePath() : start);
 }
 
 QAction *QtDialogs::popupMenu(QMenu *menu, const QPoint &globalPos)

@@ -14,3 +14,30 @@ void preferX11OnWayland()
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");   // falls back to Wayland when X11 cannot start
 #endif
 }
+
+namespace {
+
+bool g_noSharedMemorySetHere = false;
+
+} // namespace
+
+void sendPicturesOverTheConnection()
+{
+#ifdef Q_OS_LINUX
+    // Before Qt paints into a shared picture again it waits for the X server to have read it:
+    // with the caret blinking twice a second that is two wake-ups more of the program each time
+    // and a reply from the server. A note's picture of about 100 KB costs nothing to send.
+    if (qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        return;
+    qputenv("QT_XCB_NO_MITSHM", "1");
+    g_noSharedMemorySetHere = true;
+#endif
+}
+
+void leaveChildrenAlone()
+{
+    // The platform read it when the application object was made.
+    if (g_noSharedMemorySetHere)
+        qunsetenv("QT_XCB_NO_MITSHM");
+    g_noSharedMemorySetHere = false;
+}

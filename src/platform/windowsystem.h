@@ -4,3 +4,11 @@
     note's position is part of the note and Wayland lets no program place its windows. Call it
     before the application object is made; an explicit QT_QPA_PLATFORM is left alone. */
 void preferX11OnWayland();
+
+/** Makes the X11 platform send the windows' pictures over its connection instead of through
+    shared memory, which costs a round trip to the X server at every repaint (each blink of the
+    caret in an idle note). Call it before the application object is made, and
+    leaveChildrenAlone() after, so that the programs this one starts keep their own way. A
+    QT_XCB_NO_MITSHM of the user's is left alone. */
+void sendPicturesOverTheConnection();
+void leaveChildrenAlone();

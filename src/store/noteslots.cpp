@@ -115,7 +115,7 @@ Writes missingIds(const SettingsStore &store, int count)
 
 QString firstLine(const QString &text)
 {
-    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+    for (const QStringView line : QStringView(text).tokenize(QLatin1Char('\n'))) {
         const QStringView trimmed = line.trimmed();
         if (!trimmed.isEmpty())
             return trimmed.toString();

@@ -4,6 +4,7 @@
 #include "note/form1.h"
 #include "platform/units.h"
 #include "store/noteslots.h"
+#include "tray/searchfold.h"
 
 #include <QAbstractListModel>
 #include <QCoreApplication>
@@ -15,6 +16,8 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include <numeric>
+
 namespace {
 
 constexpr int TitleCharacters = 60;
@@ -23,15 +26,15 @@ struct Entry
 {
     QPointer<Form1> note;
     QString title;
-    QString text;     // as it was when the list was filled
-    QString folded;   // the text as the search compares it
+    QString text;     // as it was when the list was filled (shared with the note, not copied)
     qint32 colour = 0;
 };
 
 } // namespace
 
-// The notes and which of them match; filtering walks the prepared texts only, so that it keeps
-// up with typing however many notes there are.
+// The notes and which of them match. Opening prepares nothing but the titles; each key typed
+// folds the texts one after another into one buffer and looks for the query there, which keeps
+// up with typing over a thousand long notes without holding a second copy of every one.
 class NotesListModel final : public QAbstractListModel
 {
 public:
@@ -47,10 +50,6 @@ public:
             entry.note = note;
             entry.text = note->noteText();
             entry.colour = note->backColor();
-            // A note that has not changed since the last look keeps its prepared text.
-            const auto known = m_known.constFind(note);
-            entry.folded = known != m_known.cend() && known->first == entry.text ? known->second
-                                                                                : NotesList::folded(entry.text);
             QString title = NoteSlots::firstLine(entry.text);
             if (title.size() > TitleCharacters)
                 title = title.left(TitleCharacters - 1) + QChar(0x2026);
@@ -59,19 +58,22 @@ public:
                 entry.title += tr("  (put away)");
             entries.push_back(entry);
         }
-        m_known.clear();
-        for (const Entry &entry : entries)
-            m_known.insert(entry.note, {entry.text, entry.folded});
         m_entries = std::move(entries);
-        applyFilter();
+        m_query.clear();
+        applyFilter(false);
         endResetModel();
     }
 
     void setFilter(const QString &query)
     {
+        const QString folded = m_fold.folded(query.trimmed());
+        if (folded == m_query)
+            return;
+        // A query that only grew can match only notes the shorter one matched.
+        const bool narrowing = !m_query.isEmpty() && folded.contains(m_query);
         beginResetModel();
-        m_query = NotesList::folded(query.trimmed());
-        applyFilter();
+        m_query = folded;
+        applyFilter(narrowing);
         endResetModel();
     }
 
@@ -103,13 +105,26 @@ public:
     }
 
 private:
-    void applyFilter()
+    void applyFilter(bool narrowing)
     {
-        m_shown.clear();
-        for (size_t i = 0; i < m_entries.size(); ++i) {
-            if (m_query.isEmpty() || m_entries[i].folded.contains(m_query))
-                m_shown.push_back(int(i));
+        std::vector<int> candidates;
+        if (narrowing) {
+            candidates.swap(m_shown);
+        } else {
+            candidates.resize(m_entries.size());
+            std::iota(candidates.begin(), candidates.end(), 0);
         }
+        m_shown.clear();
+        for (const int i : candidates) {
+            if (m_query.isEmpty() || matches(m_entries[size_t(i)].text))
+                m_shown.push_back(i);
+        }
+    }
+
+    bool matches(const QString &text)
+    {
+        m_fold.foldInto(text, m_buffer);
+        return m_buffer.contains(m_query);
     }
 
     QPixmap swatch(qint32 colour) const
@@ -125,8 +140,9 @@ private:
 
     std::vector<Entry> m_entries;
     std::vector<int> m_shown;
-    QString m_query;
-    QHash<Form1 *, QPair<QString, QString>> m_known;
+    QString m_query;   // folded
+    SearchFold m_fold;
+    QString m_buffer;   // a note's text folded, one note after another
     mutable QHash<qint32, QPixmap> m_swatches;
 };
 
@@ -164,17 +180,6 @@ NotesList::NotesList(Program &program)
 }
 
 NotesList::~NotesList() = default;
-
-QString NotesList::folded(const QString &text)
-{
-    // Plain ASCII, most notes, is folded by lowering it; the rest loses its accents first.
-    const bool ascii = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    if (ascii)
-        return text.toLower();
-    QString decomposed = text.normalized(QString::NormalizationForm_KD);
-    decomposed.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
-    return decomposed.toCaseFolded();
-}
 
 void NotesList::open()
 {

@@ -13,7 +13,7 @@ class QLineEdit;
 class QListView;
 
 // "Find Note": every note, open or put away, by its first line and in its colour, filtered as
-// the user types over the notes' whole text, case and accents aside. Enter or a double click
+// the user types over the notes' whole text, as a search compares it (SearchFold). Enter or a double click
 // brings the note to the user with the keyboard.
 class NotesList final : public QWidget
 {
@@ -30,9 +30,6 @@ public:
     QListView *view() const { return m_view; }
     /** Brings the note of the current row to the user, and closes the list. */
     void openCurrent();
-
-    /** The text as the search compares it: case-folded, without accents. */
-    static QString folded(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -8,6 +8,7 @@
 #include "note/form1.h"
 #include "platform/dialogs.h"
 #include "platform/programicon.h"
+#include "platform/traypresence.h"
 #include "store/notekeys.h"
 #include "store/noteslots.h"
 #include "store/settingsstore.h"
@@ -42,6 +43,7 @@ TrayIcon::TrayIcon(Program &program, Backups &backups, NoteSync &sync)
     , m_backups(backups)
     , m_sync(sync)
     , m_menu(new QMenu)
+    , m_presence(new TrayPresence(this))
 {
     m_menu->setObjectName(QStringLiteral("TrayMenu"));
     m_menu->setAccessibleName(QStringLiteral("Quillarren"));
@@ -64,6 +66,10 @@ TrayIcon::TrayIcon(Program &program, Backups &backups, NoteSync &sync)
     // Exactly the notes' own Quit: everything is stored, and it waits while the store refuses.
     m_menu->addAction(tr("Quit"), this, [this] { m_program.menuForm().QuitName_Click(); });
     connect(m_menu, &QMenu::aboutToShow, this, &TrayIcon::refreshMenu);
+    connect(m_presence, &TrayPresence::appeared, this, [this] {
+        if (m_wanted)
+            setShown(true);
+    });
 }
 
 TrayIcon::~TrayIcon()
@@ -75,22 +81,39 @@ TrayIcon::~TrayIcon()
 
 void TrayIcon::setShown(bool shown)
 {
+    m_wanted = shown;
     if (!shown) {
         if (m_icon)
             m_icon->hide();
         return;
     }
     if (!m_icon) {
-        m_icon = new QSystemTrayIcon(programIcon(), this);
-        m_icon->setContextMenu(m_menu);
-        connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-            if (reason == QSystemTrayIcon::Trigger)
-                bringNotesForward();
-        });
+        if (!m_presence->hasAppeared()) {
+            m_presence->start();   // the icon is made when a tray is there
+            return;
+        }
+        makeIcon();
     }
+    updateToolTip();
+    m_icon->show();
+}
+
+void TrayIcon::makeIcon()
+{
+    // A panel reads the whole menu when the icon registers, and may show it as it read it.
+    refreshMenu();
+    m_icon = new QSystemTrayIcon(programIcon(), this);
+    m_icon->setContextMenu(m_menu);
+    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            bringNotesForward();
+    });
+}
+
+void TrayIcon::updateToolTip()
+{
     const int notes = Form1::loadedNotes(m_program.forms).size();
     m_icon->setToolTip(notes == 1 ? tr("Quillarren: 1 note") : tr("Quillarren: %1 notes").arg(notes));
-    m_icon->show();
 }
 
 bool TrayIcon::isShown() const
@@ -103,9 +126,10 @@ void TrayIcon::refreshMenu()
     fillDeleted();
     fillBackups();
     m_autostart->setChecked(Autostart::isOn());
-    m_stopSyncing->setVisible(m_sync.isActive());
+    // Greyed rather than hidden: a panel that draws the menu may keep room for a hidden entry.
+    m_stopSyncing->setEnabled(m_sync.isActive());
     if (m_icon)
-        setShown(m_icon->isVisible());   // the count in its tooltip
+        updateToolTip();
 }
 
 NotesList &TrayIcon::notesList()
@@ -120,31 +144,64 @@ void TrayIcon::bringNotesForward()
     m_program.bringNotesForward(false);
 }
 
+bool TrayIcon::fill(QMenu *menu, const QList<MenuEntry> &entries)
+{
+    // Entries made again are new entries to a panel that shows this menu (StatusNotifierItem),
+    // which it fetches again while the menu opens: the menu is only remade when it changed.
+    const QList<QAction *> actions = menu->actions();
+    bool same = actions.size() == entries.size();
+    for (qsizetype i = 0; same && i < entries.size(); ++i) {
+        const QAction *action = actions.at(i);
+        const MenuEntry &entry = entries.at(i);
+        same = action->isSeparator() == entry.text.isEmpty() && action->text() == entry.text
+            && action->data().toString() == entry.key && action->isEnabled() == entry.enabled;
+    }
+    if (same)
+        return false;
+    menu->clear();
+    for (const MenuEntry &entry : entries) {
+        QAction *action = entry.text.isEmpty() ? menu->addSeparator() : menu->addAction(entry.text);
+        action->setData(entry.key);
+        action->setEnabled(entry.enabled);
+    }
+    return true;
+}
+
 void TrayIcon::fillDeleted()
 {
-    m_deleted->clear();
+    QList<MenuEntry> entries;
     const QList<SettingsStore::TrashedNote> trash = m_program.store.trash();
     if (trash.isEmpty())
-        m_deleted->addAction(tr("No deleted notes"))->setEnabled(false);
+        entries.append({tr("No deleted notes"), QString(), false});
     for (const SettingsStore::TrashedNote &note : trash) {
         const QString title = clipped(NoteSlots::firstLine(note.values.value(NoteKeys::Notes)));
-        m_deleted->addAction(QStringLiteral("%1\t%2").arg(title, shortDate(note.deleted)), this,
-                             [this, id = note.id] { restoreDeleted(id); });
+        entries.append({QStringLiteral("%1\t%2").arg(title, shortDate(note.deleted)), note.id});
+    }
+    if (!fill(m_deleted, entries))
+        return;
+    for (QAction *action : m_deleted->actions()) {
+        if (!action->data().toString().isEmpty())
+            connect(action, &QAction::triggered, this, [this, id = action->data().toString()] { restoreDeleted(id); });
     }
 }
 
 void TrayIcon::fillBackups()
 {
-    m_backupsMenu->clear();
-    m_backupsMenu->addAction(tr("Back Up Now"), this, [this] { m_backups.backUpInBackground(true); })
-        ->setEnabled(!m_backups.isBusy());
-    m_backupsMenu->addSeparator();
-    const QList<Backups::Entry> entries = m_backups.list();
-    if (entries.isEmpty())
-        m_backupsMenu->addAction(tr("No backups yet"))->setEnabled(false);
-    for (const Backups::Entry &entry : entries) {
-        m_backupsMenu->addAction(tr("Restore from %1").arg(shortDate(entry.made)), this,
-                                 [this, path = entry.path] { restoreBackup(path); });
+    const QString backUpNow = QStringLiteral("back up now");
+    QList<MenuEntry> entries{{tr("Back Up Now"), backUpNow, !m_backups.isBusy()}, {}};
+    const QList<Backups::Entry> backups = m_backups.list();
+    if (backups.isEmpty())
+        entries.append({tr("No backups yet"), QString(), false});
+    for (const Backups::Entry &backup : backups)
+        entries.append({tr("Restore from %1").arg(shortDate(backup.made)), backup.path});
+    if (!fill(m_backupsMenu, entries))
+        return;
+    for (QAction *action : m_backupsMenu->actions()) {
+        const QString key = action->data().toString();
+        if (key == backUpNow)
+            connect(action, &QAction::triggered, this, [this] { m_backups.backUpInBackground(true); });
+        else if (!key.isEmpty())
+            connect(action, &QAction::triggered, this, [this, key] { restoreBackup(key); });
     }
 }
 
@@ -174,9 +231,11 @@ void TrayIcon::restoreBackup(const QString &path)
 void TrayIcon::chooseSyncFolder()
 {
     const QString folder = m_program.dialogs().chooseFolder(
-        nullptr, tr("The folder your sync program carries to your other computers"), m_sync.folder());
+        nullptr, tr("The folder your sync program carries to your other computers"),
+        m_sync.folder().isEmpty() ? m_program.dialogFolder.start() : m_sync.folder());
     if (folder.isEmpty())
         return;
+    m_program.dialogFolder.rememberFolder(folder);
     QString said;
     const bool done = m_sync.setFolder(folder, &said);
     m_program.dialogs().messageBox(nullptr, said, QStringLiteral("Quillarren"), MessageButtons::Ok,

@@ -10,9 +10,11 @@ class Program;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
+class TrayPresence;
 
 // The icon in the desktop's tray (a StatusNotifierItem where the desktop has a watcher, the
-// XEmbed tray otherwise): every note within reach, however many are hidden or put away.
+// XEmbed tray otherwise): every note within reach, however many are hidden or put away. Where
+// there is no tray yet, the icon comes when one does (a panel that starts after the program).
 class TrayIcon final : public QObject
 {
     Q_OBJECT
@@ -22,7 +24,7 @@ public:
     TrayIcon(Program &program, Backups &backups, NoteSync &sync);
     ~TrayIcon() override;
 
-    /** Shows or hides the icon; where the desktop has no tray, nothing shows and nothing breaks. */
+    /** Shows or hides the icon; where the desktop has no tray yet, it shows once one comes. */
     void setShown(bool shown);
     bool isShown() const;
 
@@ -37,6 +39,16 @@ public:
     void bringNotesForward();
 
 private:
+    struct MenuEntry
+    {
+        QString text;    // empty: a separator
+        QString key;     // what choosing it acts on
+        bool enabled = true;
+    };
+    /** Fills the submenu, unless it shows these entries already. */
+    bool fill(QMenu *menu, const QList<MenuEntry> &entries);
+    void makeIcon();
+    void updateToolTip();
     void fillDeleted();
     void fillBackups();
     void restoreDeleted(const QString &id);
@@ -54,4 +66,6 @@ private:
     QAction *m_autostart = nullptr;
     QAction *m_stopSyncing = nullptr;
     QPointer<NotesList> m_list;
+    TrayPresence *m_presence = nullptr;
+    bool m_wanted = false;
 };

@@ -38,6 +38,7 @@ public:
     QList<FontChoice> fontPresets;
     QList<QColor> colorPresets;
     QList<SaveFileRequest> saveRequests;
+    QStringList folderStarts;
     QList<QPoint> menuPositions;
     /** Called while the popup menu is "open", before the choice runs. */
     std::function<void(QMenu *)> whileMenuOpen;
@@ -52,9 +53,9 @@ public:
             whileMessageBox();
         if (!answers.isEmpty())
             return answers.dequeue();
-        return buttons == MessageButtons::YesNo         ? MessageAnswer::No
-               : buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel
-                                                        : MessageAnswer::Ok;
+        return buttons == MessageButtons::YesNo                                                  ? MessageAnswer::No
+               : buttons == MessageButtons::RetryCancel || buttons == MessageButtons::CopyTextCancel ? MessageAnswer::Cancel
+                                                                                                   : MessageAnswer::Ok;
     }
 
     void showNotice(const QString &text, const QString &title) override
@@ -83,8 +84,9 @@ public:
         return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
     }
 
-    QString chooseFolder(QWidget *, const QString &, const QString &) override
+    QString chooseFolder(QWidget *, const QString &, const QString &start) override
     {
+        folderStarts.append(start);
         return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
     }
 

@@ -425,12 +425,14 @@ rw_size_is() {   # wid width height
     [ "${5:-}" = "$1" ] && [ "${6:-}" = "$2" ]
 }
 
-# The popup menu is an override-redirect window of the program.
+# The popup menu is an override-redirect window of the program; so is its icon embedded in an
+# XEmbed tray (icewm's), which is no menu: Qt marks that one's _XEMBED_INFO as CARDINAL.
 rw_popup_open() {
     local w
     rw_app_running || return 1
     for w in $(xdotool search --onlyvisible --pid "$RW_APP_PID" 2>/dev/null); do
-        xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
+        xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' || continue
+        xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q '(CARDINAL)' || return 0
     done
     return 1
 }
