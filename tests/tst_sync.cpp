@@ -30,7 +30,14 @@ struct Computer
         sync = std::make_unique<NoteSync>(t.program());
         QString said;
         QVERIFY2(sync->setFolder(folder, &said), qPrintable(said));
+        look();
+    }
+    /** One whole look: the folder read off the window thread, then applied. */
+    void look()
+    {
+        QSignalSpy looked(sync.get(), &NoteSync::looked);
         sync->syncNow();
+        QTRY_VERIFY(!looked.isEmpty() && !sync->isLooking());
     }
     Form1 *note(const QString &text)
     {
@@ -91,7 +98,7 @@ void TestSync::notesChangesAndDeletesCross()
     QTemporaryDir folder;
     Computer a(folder.path(), {"from a", "shared later"});
     Computer b(folder.path(), {"from b"});
-    a.sync->syncNow();
+    a.look();
     QCOMPARE(a.sorted(), (QStringList{"from a", "from b", "shared later"}));
     QCOMPARE(b.sorted(), (QStringList{"from a", "from b", "shared later"}));
     QCOMPARE(noteFiles(folder.path()).size(), 3);   // one file per note, and nothing else left
@@ -101,8 +108,8 @@ void TestSync::notesChangesAndDeletesCross()
     Form1 *onB = b.note("shared later");
     b.t.select(onB, 2, 4);
     a.type(a.note("shared later"), QStringLiteral(" and changed"));
-    a.sync->syncNow();
-    b.sync->syncNow();
+    a.look();
+    b.look();
     QCOMPARE(onB->Text1()->toPlainText(), QStringLiteral("shared later and changed"));
     QCOMPARE(onB->Text1()->textCursor().anchor(), 2);
     QCOMPARE(onB->Text1()->textCursor().position(), 4);
@@ -110,9 +117,9 @@ void TestSync::notesChangesAndDeletesCross()
     const QString id = b.idOf(b.note("from a"));
     b.t.program().CurrentNoteTag = b.note("from a")->Tag();
     b.t.program().commands().DeleteThisNote();
-    b.sync->syncNow();
+    b.look();
     QVERIFY(TestProgram::readFile(folder.filePath(id + ".json")).contains("\"deleted\": true"));
-    a.sync->syncNow();
+    a.look();
     QCOMPARE(a.sorted(), (QStringList{"from b", "shared later and changed"}));
     QCOMPARE(a.t.store().trash().constFirst().id, id);
 
@@ -122,7 +129,7 @@ void TestSync::notesChangesAndDeletesCross()
     a.t.restart();
     a.sync = std::make_unique<NoteSync>(a.t.program());
     a.sync->startFromStore();
-    a.sync->syncNow();
+    a.look();
     QCOMPARE(a.sorted(), (QStringList{"from b", "shared later and changed"}));
     QCOMPARE(TestProgram::readFile(folder.filePath(a.idOf(a.note("from b")) + ".json")), before);
 }
@@ -134,13 +141,13 @@ void TestSync::changedOnBothSidesKeepsBoth()
     QTemporaryDir folder;
     Computer a(folder.path(), {"plan"});
     Computer b(folder.path(), {});
-    a.sync->syncNow();
+    a.look();
     a.type(a.note("plan"), QStringLiteral(" by a"));
     b.type(b.note("plan"), QStringLiteral(" by b"));
-    a.sync->syncNow();
-    b.sync->syncNow();
-    a.sync->syncNow();
-    b.sync->syncNow();
+    a.look();
+    b.look();
+    a.look();
+    b.look();
     const QStringList both{"", "plan by a", "plan by b"};   // b started with one empty note of its own
     QCOMPARE(a.sorted(), both);
     QCOMPARE(b.sorted(), both);
@@ -153,8 +160,8 @@ void TestSync::changedOnBothSidesKeepsBoth()
     QTest::qWait(1100);   // a file time of its own
     QVERIFY(TestProgram::writeFile(path, changed));
     a.type(a.note("plan by b"), QStringLiteral("!"));
-    a.sync->syncNow();
-    a.sync->syncNow();
+    a.look();
+    a.look();
     QVERIFY(a.sorted().contains(QStringLiteral("plan by c")));
     QVERIFY(a.sorted().contains(QStringLiteral("plan by b!")));
 }
@@ -166,7 +173,7 @@ void TestSync::conflictCopiesBecomeOneNoteEach()
     QTemporaryDir folder;
     Computer a(folder.path(), {"groceries"});
     Computer b(folder.path(), {});
-    a.sync->syncNow();
+    a.look();
     const QString id = a.idOf(a.note("groceries"));
     QByteArray copy = TestProgram::readFile(folder.filePath(id + ".json"));
     QVERIFY(TestProgram::writeFile(folder.filePath(id + ".sync-conflict-20261209-101010-ABCDEFG.json"), copy));
@@ -175,9 +182,9 @@ void TestSync::conflictCopiesBecomeOneNoteEach()
     const QString nextcloudCopy = id + " (conflicted copy 2026-12-09 101012).json";
     QVERIFY(TestProgram::writeFile(folder.filePath(syncthingCopy), copy));
     QVERIFY(TestProgram::writeFile(folder.filePath(nextcloudCopy), QByteArray(copy).replace("and tea", "and cake")));
-    b.sync->syncNow();
-    a.sync->syncNow();
-    b.sync->syncNow();
+    b.look();
+    a.look();
+    b.look();
     const QStringList all{"", "groceries", "groceries and cake", "groceries and tea"};
     QCOMPARE(b.sorted(), all);
     QCOMPARE(a.sorted(), all);
@@ -212,8 +219,8 @@ void TestSync::filesNotOursOrBrokenAreLeftAlone()
     QVERIFY(TestProgram::writeFile(folder.filePath(name), content));
     Computer a(folder.path(), {"mine"});
     QSignalSpy messages(a.sync.get(), &NoteSync::told);
-    a.sync->syncNow();
-    a.sync->syncNow();
+    a.look();
+    a.look();
     QCOMPARE(messages.size(), 0);   // named at the first look already
     QCOMPARE(a.t.texts(), QStringList{"mine"});
     QCOMPARE(TestProgram::readFile(folder.filePath(name)), content);
@@ -222,7 +229,7 @@ void TestSync::filesNotOursOrBrokenAreLeftAlone()
     a.sync = std::make_unique<NoteSync>(a.t.program());
     QSignalSpy again(a.sync.get(), &NoteSync::told);
     a.sync->startFromStore();
-    a.sync->syncNow();
+    a.look();
     QCOMPARE(again.size(), told ? 1 : 0);
     QCOMPARE(TestProgram::readFile(folder.filePath(name)), content);
 }
@@ -238,13 +245,13 @@ void TestSync::aVanishedFolderPausesSyncing()
     QSignalSpy messages(a.sync.get(), &NoteSync::told);
     QVERIFY(QDir().rename(path, path + QStringLiteral("-away")));
     a.type(a.note("note"), QStringLiteral(" typed while away"));
-    a.sync->syncNow();
-    a.sync->syncNow();
+    a.look();
+    a.look();
     QCOMPARE(messages.size(), 1);
     QVERIFY(!QFileInfo::exists(path));   // never made again in its place
     QCOMPARE(a.t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("note typed while away"));
     QVERIFY(QDir().rename(path + QStringLiteral("-away"), path));
-    a.sync->syncNow();
+    a.look();
     QCOMPARE(messages.size(), 2);
     const QString file = path + QLatin1Char('/') + a.idOf(a.note("note typed while away")) + ".json";
     QVERIFY(TestProgram::readFile(file).contains("note typed while away"));
