@@ -1,9 +1,11 @@
 #include "sync/folderscan.h"
 
+#include "platform/filesync.h"
 #include "store/noteslots.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -14,6 +16,7 @@ namespace {
 
 using SyncRules::There;
 
+constexpr qint64 DeletionKeptDays = 30;
 // A note file beyond this size is nobody's note: it is left alone, unread.
 constexpr qint64 LargestNoteFileBytes = 64LL * 1024 * 1024;
 
@@ -91,6 +94,38 @@ SeenFile readFile(const QString &path, const QString &name)
     seen.kind = seen.note->deleted ? There::Deleted : There::Note;
     seen.state = NoteFile::fingerprint(*seen.note);
     return seen;
+}
+
+// Syncthing never carries ".syncthing.*" files: the file reaches the other computers whole, once
+// it has its name.
+bool writeNoteFile(const QString &folder, const NoteFile::SyncedNote &note, QString *error)
+{
+    const QByteArray bytes = NoteFile::writeSynced(note);
+    const QString temporary = folder + QStringLiteral("/.syncthing.quillarren-") + note.id + QStringLiteral(".json.tmp");
+    QFile::remove(temporary);   // a link left there is removed, never written through
+    QFile file(temporary);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        && file.write(bytes) == bytes.size() && file.flush() && FileSync::syncFile(temporary)
+        && (file.close(), FileSync::replaceFile(temporary, folder + QLatin1Char('/') + note.id + QStringLiteral(".json"))))
+        return true;
+    *error = file.errorString();
+    file.close();
+    QFile::remove(temporary);
+    return false;
+}
+
+QStringList oldDeletions(const Snapshot &snapshot, const QString &computer, const QDateTime &now,
+                         const std::function<QString(const QString &)> &agreedState)
+{
+    QStringList ids;
+    const QDateTime limit = now.addDays(-DeletionKeptDays);
+    for (auto it = snapshot.notes.cbegin(); it != snapshot.notes.cend(); ++it) {
+        const SeenFile seen = snapshot.files.value(it.value());
+        if (seen.note && seen.note->deleted && seen.note->computer == computer && seen.note->changed < limit
+            && agreedState(it.key()) == seen.state && SafeRead::stampOf(it.value()) == seen.stamp)
+            ids.append(it.key());
+    }
+    return ids;
 }
 
 Snapshot scan(const QString &folder, const QHash<QString, SeenFile> &before)

@@ -8,10 +8,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <optional>
 
 // What the sync folder holds, read off the window thread: the notes' files and the engines'
-// conflict copies of them, each read again only when its stamp (inode, size, times) changed.
+// conflict copies of them, each read again only when its stamp (inode, size, times) changed;
+// and a note's file written into it.
 namespace FolderScan {
 
 /** A file of the folder as it was last read (or written by this computer). */
@@ -43,6 +46,15 @@ QString copyIdOf(const QString &fileName);
 
 /** Reads one file of the folder; `name` names it for the user. */
 SeenFile readFile(const QString &path, const QString &name);
+
+/** Writes the note's file whole under a name the engines skip, then renames it into place;
+    false with why not. */
+bool writeNoteFile(const QString &folder, const NoteFile::SyncedNote &note, QString *error);
+
+/** The deletions this computer wrote over a month ago, untouched since and still what it agrees
+    on (`agreedState` of an id): every other computer has seen them, and their files may go. */
+QStringList oldDeletions(const Snapshot &snapshot, const QString &computer, const QDateTime &now,
+                         const std::function<QString(const QString &)> &agreedState);
 
 /** Lists and reads the folder; files whose stamp is the same as in `before` are not read again. */
 Snapshot scan(const QString &folder, const QHash<QString, SeenFile> &before);

@@ -118,6 +118,19 @@ bool SyncedNotes::add(const QList<NoteSlots::Values> &notes, const QHash<QString
     return m_program.commands().addNotes(placed, alongside, error);
 }
 
+std::optional<NoteSlots::Values> SyncedNotes::restore(const QString &id, NoteSlots::Values trashed,
+                                                      const NoteSlots::Values &remote, const QString &agreed,
+                                                      QString *error)
+{
+    for (const QString &suffix : NoteFile::travellingSuffixes())
+        trashed.remove(suffix);
+    trashed.insert(remote);
+    trashed.insert(NoteKeys::Id, id);
+    if (!add({trashed}, {{id, agreed}}, {id}, error))
+        return std::nullopt;
+    return trashed;
+}
+
 bool SyncedNotes::changeId(const QString &id, const QString &newId, const QHash<QString, QString> &agreed,
                            QString *error)
 {

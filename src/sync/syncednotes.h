@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class Form1;
 class Program;
 
@@ -31,6 +33,10 @@ public:
         agreed on for them; `fromTrash` names deleted notes that come back with them. */
     bool add(const QList<NoteSlots::Values> &notes, const QHash<QString, QString> &agreed,
              const QStringList &fromTrash, QString *error);
+    /** Deleted here and changed there since: it opens where it was when it was deleted here, with
+        the folder's travelling values; the values it opened with. */
+    std::optional<NoteSlots::Values> restore(const QString &id, NoteSlots::Values trashed,
+                                             const NoteSlots::Values &remote, const QString &agreed, QString *error);
     /** The open note goes on under another id, its window, text and all else as they are. */
     bool changeId(const QString &id, const QString &newId, const QHash<QString, QString> &agreed, QString *error);
 

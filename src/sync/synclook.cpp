@@ -1,25 +1,12 @@
 #include "sync/synclook.h"
 
-#include "app/main2.h"
 #include "app/program.h"
-#include "commands/menuform.h"
-#include "commands/notecommands.h"
-#include "note/form1.h"
-#include "platform/filesync.h"
-#include "platform/formtimer.h"
-#include "platform/units.h"
-#include "reminder/remindercheck.h"
 #include "store/notekeys.h"
 #include "store/settingsstore.h"
 
-#include <QAction>
-#include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QPlainTextEdit>
-#include <QScreen>
+#include <QFileInfo>
 #include <QSysInfo>
-#include <QTextCursor>
 #include <QUuid>
 
 #include <algorithm>
@@ -32,7 +19,6 @@ using SyncRules::Agreed;
 using SyncRules::Here;
 using SyncRules::There;
 
-constexpr qint64 TombstoneDays = 30;
 // The ids of notes kept apart, made the same on every computer from the same version.
 const QUuid CopiesNamespace(QStringLiteral("{6f0c2f52-5c1e-4f0e-9d55-2b7a0e6b8c31}"));
 
@@ -46,6 +32,15 @@ QString apartId(const QString &id, const QString &state)
 Agreed agreedOn(const SeenFile &file)
 {
     return Agreed{file.state, file.note ? file.note->edition : 0};
+}
+
+// The file's version of the note under another id: the same bytes whoever writes it.
+NoteFile::SyncedNote renamed(const SeenFile &file, const QString &newId)
+{
+    NoteFile::SyncedNote note = *file.note;
+    note.id = newId;
+    note.values.insert(NoteKeys::Id, newId);
+    return note;
 }
 
 } // namespace
@@ -160,6 +155,9 @@ void SyncLook::takeCopy(const QString &id, const QString &path)
 
 void SyncLook::apply(const QString &id)
 {
+    if (m_done.contains(id))
+        return;
+    m_done.insert(id);
     const auto local = m_local.constFind(id);
     const QString path = m_snapshot.notes.value(id);
     const std::optional<SeenFile> there =
@@ -198,11 +196,16 @@ void SyncLook::execute(Action action, const QString &id, const SeenFile *there)
         return takeInDeletion(id, *there);
     case Action::Restore:
         return restore(id, *there);
-    case Action::MoveMineAside:
-        // Moved aside before (the same version is a note here): the note takes the other version.
-        if (!moveMineAside(id, apartId(id, localState(id)), *there, nullptr) && m_local.contains(apartId(id, localState(id))))
-            takeIn(id, *there);
+    case Action::MoveMineAside: {
+        const QString newId = apartId(id, localState(id));
+        if (moveMineAside(id, newId, *there, nullptr)) {
+            m_done.remove(newId);
+            apply(newId);   // its file: written, or a newer one of it taken in
+        } else if (m_local.contains(newId)) {
+            takeIn(id, *there);   // moved aside before: that version is a note here
+        }
         return;
+    }
     case Action::KeepOlderApart:
         addApart(id, *there);
         writeNote(id, there);
@@ -239,17 +242,13 @@ void SyncLook::takeInDeletion(const QString &id, const SeenFile &there)
 
 void SyncLook::restore(const QString &id, const SeenFile &there)
 {
-    // Deleted here and changed there since: it opens where it was when it was deleted here.
-    NoteSlots::Values values = m_local.value(id).trashed;
-    for (const QString &suffix : NoteFile::travellingSuffixes())
-        values.remove(suffix);
-    values.insert(there.note->values);
-    values.insert(NoteKeys::Id, id);
     QString error;
-    if (!m_notes.add({values}, {{id, agreedOn(there).stored()}}, {id}, &error))
+    const std::optional<NoteSlots::Values> values =
+        m_notes.restore(id, m_local.value(id).trashed, there.note->values, agreedOn(there).stored(), &error);
+    if (!values)
         return tell(QStringLiteral("add ") + id, tr("A note from another computer could not be added: %1.").arg(error));
     m_agreed.remove(id);
-    m_local[id] = Local{false, values, {}};
+    m_local[id] = Local{false, *values, {}};
 }
 
 // Changed on both sides: the folder's version keeps the id, and the other computer sees no
@@ -257,13 +256,24 @@ void SyncLook::restore(const QString &id, const SeenFile &there)
 // as a note of its own. Either way each computer keeps what was typed on it where it was typed.
 bool SyncLook::moveMineAside(const QString &id, const QString &newId, const SeenFile &theirs, const SeenFile *copy)
 {
+    // Its file came first in this look and waits to open as a new note: this note becomes it.
+    if (m_newAgreed.contains(newId))
+        dropNewNote(newId);
     if (m_local.contains(newId))
         return false;   // that version is a note here already: nothing to move
-    QHash<QString, QString> agreedNow{{id, QString()}};
-    if (copy)
-        agreedNow.insert(newId, agreedOn(*copy).stored());
+    // What the moved note agrees on: the copy it was, or (unchanged since) what the note agreed
+    // on under its old id, so that a newer file of it from another computer is taken in, never
+    // written over.
+    Agreed moved;
+    const Agreed before = agreed(id);
+    const std::optional<NoteFile::SyncedNote> asCopy =
+        copy ? std::optional<NoteFile::SyncedNote>(renamed(*copy, newId)) : std::nullopt;
+    if (asCopy)
+        moved = Agreed{NoteFile::fingerprint(*asCopy), asCopy->edition};
+    else if (localState(id) == before.state)
+        moved = Agreed{NoteFile::fingerprint(newId, m_local.value(id).values, false), before.edition};
     QString error;
-    if (!m_notes.changeId(id, newId, agreedNow, &error)) {
+    if (!m_notes.changeId(id, newId, {{id, QString()}, {newId, moved.stored()}}, &error)) {
         tell(QStringLiteral("move ") + id, tr("A note changed on two computers at once could not be kept twice: %1.")
                                               .arg(error));
         return false;
@@ -276,16 +286,19 @@ bool SyncLook::moveMineAside(const QString &id, const QString &newId, const Seen
     m_shared.known.remove(id);
     if (theirs.kind == There::Note)
         addNote(theirs.note->values, id, agreedOn(theirs));
-    if (copy) {
-        // Byte for byte the file every other computer writes from the same copy.
-        NoteFile::SyncedNote moved = *copy->note;
-        moved.id = newId;
-        moved.values.insert(NoteKeys::Id, newId);
-        writeFile(moved);
-    } else {
-        writeNote(newId, nullptr);
-    }
+    // Byte for byte the file every other computer writes from the same copy, unless one is there.
+    if (asCopy && !m_snapshot.files.contains(pathOf(newId)))
+        writeFile(*asCopy);
     return true;
+}
+
+void SyncLook::dropNewNote(const QString &id)
+{
+    m_newAgreed.remove(id);
+    m_local.remove(id);
+    m_newNotes.erase(std::remove_if(m_newNotes.begin(), m_newNotes.end(),
+                                    [&id](const NoteSlots::Values &note) { return note.value(NoteKeys::Id) == id; }),
+                     m_newNotes.end());
 }
 
 // A version kept as a note of its own, under the id every computer gives it, unless its text
@@ -297,11 +310,10 @@ bool SyncLook::addApart(const QString &id, const SeenFile &file)
     const QString newId = apartId(id, file.state);
     if (m_local.contains(newId) || !agreed(newId).isEmpty())
         return true;   // made a note once already, here or before it was deleted here
-    NoteFile::SyncedNote apart = *file.note;
-    apart.id = newId;
-    apart.values.insert(NoteKeys::Id, newId);
+    const NoteFile::SyncedNote apart = renamed(file, newId);
     addNote(apart.values, newId, Agreed{NoteFile::fingerprint(apart), apart.edition});
-    writeFile(apart);
+    if (!m_snapshot.files.contains(pathOf(newId)))
+        writeFile(apart);
     return true;
 }
 
@@ -343,26 +355,15 @@ bool SyncLook::writeNote(const QString &id, const SeenFile *there)
     return writeFile(note);
 }
 
-// Written whole under a name the engines skip (Syncthing never carries ".syncthing.*" files),
-// and renamed into place; never over a file that changed since it was read: the next look
-// takes that change in first.
+// Never over a file that changed since it was read: the next look takes that change in first.
 bool SyncLook::writeFile(const NoteFile::SyncedNote &note)
 {
     const QString path = pathOf(note.id);
     const auto seen = m_snapshot.files.constFind(path);
     if (SafeRead::stampOf(path) != (seen == m_snapshot.files.cend() ? SafeRead::Stamp() : seen->stamp))
         return false;
-    const QByteArray bytes = NoteFile::writeSynced(note);
-    const QString temporary = m_snapshot.folder + QStringLiteral("/.syncthing.quillarren-") + note.id
-        + QStringLiteral(".json.tmp");
-    QFile::remove(temporary);   // a link left there is removed, never written through
-    QFile file(temporary);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-        || file.write(bytes) != bytes.size() || !file.flush() || !FileSync::syncFile(temporary)
-        || (file.close(), !FileSync::replaceFile(temporary, path))) {
-        const QString error = file.errorString();
-        file.close();
-        QFile::remove(temporary);
+    QString error;
+    if (!FolderScan::writeNoteFile(m_snapshot.folder, note, &error)) {
         tell(QStringLiteral("write"), tr("Quillarren cannot write here: %1. Your notes are kept on this computer; "
                                          "it tries again.").arg(error));
         return false;
@@ -397,17 +398,11 @@ void SyncLook::removeCopy(const QString &path)
 
 void SyncLook::dropOldTombstones()
 {
-    const QDateTime limit = QDateTime::currentDateTimeUtc().addDays(-TombstoneDays);
-    for (auto it = m_snapshot.notes.cbegin(); it != m_snapshot.notes.cend(); ++it) {
-        const SeenFile &seen = m_snapshot.files[it.value()];
-        // Only a deletion this computer wrote, untouched since, and old enough for every other
-        // computer to have seen it.
-        if (!seen.note || !seen.note->deleted || seen.note->computer != m_shared.computer
-            || seen.note->changed >= limit || agreed(it.key()).state != seen.state
-            || SafeRead::stampOf(it.value()) != seen.stamp)
-            continue;
-        if (QFile::remove(it.value()))
-            m_agreed.insert(it.key(), QString());
+    const QStringList ids = FolderScan::oldDeletions(m_snapshot, m_shared.computer, QDateTime::currentDateTimeUtc(),
+                                                     [this](const QString &id) { return agreed(id).state; });
+    for (const QString &id : ids) {
+        if (QFile::remove(m_snapshot.notes.value(id)))
+            m_agreed.insert(id, QString());
     }
 }
 

@@ -76,6 +76,7 @@ private:
     bool addApart(const QString &id, const FolderScan::SeenFile &file);
     void addNote(NoteSlots::Values values, const QString &id, const SyncRules::Agreed &agreed);
     void addNewNotes();
+    void dropNewNote(const QString &id);
     void removeCopy(const QString &path);
     void dropOldTombstones();
     void commitAgreed();
@@ -95,5 +96,6 @@ private:
     // Notes new to this computer, opened together at the end of the look.
     QList<NoteSlots::Values> m_newNotes;
     QHash<QString, QString> m_newAgreed;
+    QSet<QString> m_done;   // notes the look has dealt with
     QList<Notice> m_notices;
 };

@@ -61,21 +61,21 @@ Action decide(const Facts &facts)
     // A change there is never written over while the program ends: the next start takes it in.
     if (!facts.takingIn)
         return Action::Nothing;
-    const bool known = facts.theirEdition > 0 && facts.agreed.edition > 0;
-    const bool older = known && facts.theirEdition < facts.agreed.edition;
-    const bool beside = known && facts.theirEdition == facts.agreed.edition;
+    // A file that went back in time. (One of the same edition with other content was edited by
+    // hand, or written beside ours; the engine then keeps ours as a conflict copy, taken first.)
+    const bool older = facts.theirEdition > 0 && facts.agreed.edition > 0 && facts.theirEdition < facts.agreed.edition;
 
     if (facts.here == Here::Deleted)
         return older ? Action::Write : Action::Restore;
     if (facts.there == There::Deleted) {
-        // Changed here after the deletion, or beside it: the note stays, and comes back there.
-        if (older || beside || changedHere)
+        // Changed here after the deletion: the note stays, and comes back there.
+        if (older || changedHere)
             return Action::Write;
         return Action::TakeInDeletion;
     }
     if (older)
         return Action::KeepOlderApart;
-    if (!changedHere && !beside)
+    if (!changedHere)
         return Action::TakeIn;
     return Action::MoveMineAside;
 }

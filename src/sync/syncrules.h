@@ -7,8 +7,7 @@
 //
 // "Changed" is decided by content (fingerprints), never by a file's size or time. Editions order
 // versions without any clock: a file with a lower edition than the one agreed on went back in
-// time (an older copy of the folder, a disk mounted again) and never replaces newer text; one
-// with the same edition and other content was written beside ours, not after it.
+// time (an older copy of the folder, a disk mounted again) and never replaces newer text.
 namespace SyncRules {
 
 /** What this computer and the folder last agreed on for a note. Kept in the store as
