@@ -30,8 +30,7 @@ QString SyncedNotes::tagOf(const QString &id)
 {
     if (m_stale) {
         m_tags.clear();
-        const int count = NoteSlots::storedCount(m_program.store);
-        for (int slot = 1; slot <= count; ++slot) {
+        for (int slot = 1; slot <= m_program.NoteCount; ++slot) {
             const QString tag = NoteKeys::tagFor(slot);
             const QString stored = m_program.store.get(tag + NoteKeys::Id);
             if (!m_tags.contains(stored))

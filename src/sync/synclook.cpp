@@ -80,15 +80,22 @@ void SyncLook::run()
     }
 }
 
+// The open notes (what travels of them: the rest plays no part here) and the deleted ones.
 void SyncLook::readLocal()
 {
     const SettingsStore &store = m_program.store;
-    const int count = NoteSlots::storedCount(store);
-    for (int slot = 1; slot <= count; ++slot) {
-        NoteSlots::Values values = NoteSlots::valuesOf(store, NoteKeys::tagFor(slot));
-        const QString id = values.value(NoteKeys::Id);
-        if (NoteSlots::isId(id) && !m_local.contains(id))
-            m_local.insert(id, Local{false, std::move(values), {}});
+    for (int slot = 1; slot <= m_program.NoteCount; ++slot) {
+        const QString tag = NoteKeys::tagFor(slot);
+        const QString id = store.get(tag + NoteKeys::Id);
+        if (!NoteSlots::isId(id) || m_local.contains(id))
+            continue;
+        NoteSlots::Values values;
+        for (const QString &suffix : NoteFile::travellingSuffixes()) {
+            const QString value = store.get(tag + suffix);
+            if (!value.isEmpty())
+                values.insert(suffix, value);
+        }
+        m_local.insert(id, Local{false, std::move(values), {}});
     }
     for (const SettingsStore::TrashedNote &trashed : store.trash()) {
         if (!m_local.contains(trashed.id) && NoteSlots::isId(trashed.id))
