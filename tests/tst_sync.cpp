@@ -462,8 +462,10 @@ void TestSync::anOlderFolderNeverRevertsText()
 void TestSync::aFolderEmptiedOrMovedPausesSyncing_data()
 {
     QTest::addColumn<bool>("otherDisk");
-    QTest::newRow("emptied") << false;
-    QTest::newRow("another disk mounted there") << true;
+    QTest::addColumn<bool>("whileClosed");
+    QTest::newRow("emptied") << false << false;
+    QTest::newRow("another disk mounted there") << true << false;
+    QTest::newRow("emptied while the program was closed") << false << true;
 }
 
 // The folder is still there but holds none of the notes' files, or sits on another disk (an
@@ -472,6 +474,7 @@ void TestSync::aFolderEmptiedOrMovedPausesSyncing_data()
 void TestSync::aFolderEmptiedOrMovedPausesSyncing()
 {
     QFETCH(bool, otherDisk);
+    QFETCH(bool, whileClosed);
     QTemporaryDir parent;
     QTemporaryDir elsewhere(QStringLiteral("/dev/shm/quillarren-sync-XXXXXX"));
     struct stat here, there;
@@ -482,10 +485,17 @@ void TestSync::aFolderEmptiedOrMovedPausesSyncing()
     const QString link = parent.filePath(QStringLiteral("Notes"));   // where the mount point would be
     QVERIFY(QDir().mkpath(disk) && QFile::link(disk, link));
     Computer a(link, {"note"});
-    QSignalSpy told(a.sync.get(), &NoteSync::told);
     const QString name = a.idOf(a.note("note")) + ".json";
     const QByteArray file = TestProgram::readFile(disk + '/' + name);
     QVERIFY(otherDisk ? QFile::remove(link) && QFile::link(elsewhere.path(), link) : QFile::remove(disk + '/' + name));
+    if (whileClosed) {
+        a.sync.reset();
+        a.t.restart();
+        a.sync = std::make_unique<NoteSync>(a.t.program());
+    }
+    QSignalSpy told(a.sync.get(), &NoteSync::told);
+    if (whileClosed)
+        a.sync->startFromStore();
     a.type(a.note("note"), QStringLiteral(" typed meanwhile"));
     a.look();
     a.look();
@@ -495,6 +505,19 @@ void TestSync::aFolderEmptiedOrMovedPausesSyncing()
     a.look();
     QCOMPARE(told.size(), 2);   // back
     QVERIFY(TestProgram::readFile(disk + '/' + name).contains("note typed meanwhile"));
+    if (!whileClosed)
+        return;
+    // Another folder chosen while the program is closed is empty as expected: syncing starts.
+    const QString chosen = parent.filePath(QStringLiteral("chosen"));
+    QVERIFY(QDir().mkpath(chosen));
+    a.sync.reset();
+    a.t.store().save(QStringLiteral("Sync Folder"), chosen);
+    a.sync = std::make_unique<NoteSync>(a.t.program());
+    QSignalSpy none(a.sync.get(), &NoteSync::told);
+    a.sync->startFromStore();
+    a.look();
+    QCOMPARE(none.size(), 0);
+    QCOMPARE(noteFiles(chosen), QStringList{name});
 }
 
 // Links (the engines carry them), pipes, devices and folders named like a note are neither

@@ -15,6 +15,9 @@ namespace {
 
 const QString FolderKey = QStringLiteral("Sync Folder");
 const QString ComputerKey = QStringLiteral("Sync Computer");
+// The folder the last look went through: one chosen since (while the program was closed) may
+// well be empty, unlike one that lost its notes' files.
+const QString LookedKey = QStringLiteral("Sync Folder Looked At");
 constexpr int SettleMs = 300;
 
 } // namespace
@@ -50,7 +53,7 @@ void NoteSync::startFromStore()
 {
     const QString folder = m_program.store.get(FolderKey);
     QString said;
-    if (!folder.isEmpty() && !useFolder(folder, false, &said))
+    if (!folder.isEmpty() && !useFolder(folder, m_program.store.get(LookedKey) != folder, &said))
         emit told(said);
 }
 
@@ -174,6 +177,8 @@ void NoteSync::apply(FolderScan::Snapshot &snapshot, bool takingIn)
         m_files = snapshot.files;
         m_device = snapshot.device;
         m_chosenNow = false;
+        if (m_program.store.get(LookedKey) != m_folder)
+            m_program.store.save(LookedKey, m_folder);
         m_typingPause.stop();
         m_typingMost.stop();
         tellNotices(look.notices());
