@@ -219,7 +219,6 @@ bool NoteSync::goesOn(const FolderScan::Snapshot &snapshot)
                                    "menu, or quillarren --sync-folder) and syncing goes on.");
     switch (pause) {
     case Pause::None:
-        m_files.clear();
         if (m_watcher)
             m_watcher->addPath(m_folder);
         emit told(tr("The sync folder %1 is back: syncing goes on.").arg(folder));
