@@ -108,6 +108,7 @@ void NoteSync::localChanged(const QString &key)
         if (!NoteFile::travellingSuffixes().contains(suffix.toString()))
             return;
     }
+    m_notesChanged = true;
     // After a pause in the typing, and while it goes on, at least this often.
     m_typingPause.start(typingPauseMs);
     if (!m_typingMost.isActive())
@@ -126,24 +127,34 @@ void NoteSync::startScan()
         m_lookAgain = true;
         return;
     }
-    auto result = std::make_shared<FolderScan::Snapshot>();
+    auto result = std::make_shared<Scanned>();
     const QString folder = m_folder;
     const QHash<QString, FolderScan::SeenFile> before = m_files;
     const int generation = m_generation;
-    m_worker = QThread::create([result, folder, before] { *result = FolderScan::scan(folder, before); });
+    // The fingerprints of notes changed here are worked out there too: megabytes cost seconds.
+    QHash<QString, NoteSlots::Values> changed;
+    if (m_notesChanged)
+        changed = SyncLook::unknownStates(m_program, m_shared);
+    m_notesChanged = false;
+    m_worker = QThread::create([result, folder, before, changed] {
+        result->snapshot = FolderScan::scan(folder, before);
+        for (auto it = changed.cbegin(); it != changed.cend(); ++it)
+            result->known.insert(it.key(), {it.value(), NoteFile::fingerprint(it.key(), it.value(), false)});
+    });
     QThread *worker = m_worker;
     connect(worker, &QThread::finished, this, [this, worker, result, generation] { scanned(worker, result, generation); });
     worker->start(QThread::LowPriority);
 }
 
-void NoteSync::scanned(QThread *worker, const std::shared_ptr<FolderScan::Snapshot> &result, int generation)
+void NoteSync::scanned(QThread *worker, const std::shared_ptr<Scanned> &result, int generation)
 {
     worker->wait();
     worker->deleteLater();
     if (m_worker == worker)
         m_worker = nullptr;
+    m_shared.known.insert(result->known);   // a fingerprint holds for its values whenever it was made
     if (generation == m_generation && isActive())
-        apply(*result, true);
+        apply(result->snapshot, true);
     if (m_lookAgain && isActive()) {
         m_lookAgain = false;
         startScan();
@@ -174,6 +185,7 @@ void NoteSync::apply(FolderScan::Snapshot &snapshot, bool takingIn)
         SyncLook look(m_program, m_shared, snapshot, takingIn);
         look.run();
         m_syncing = false;
+        m_notesChanged = m_notesChanged || look.changedNotes();
         m_files = snapshot.files;
         m_device = snapshot.device;
         m_chosenNow = false;

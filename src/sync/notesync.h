@@ -74,7 +74,12 @@ private:
     bool useFolder(const QString &folder, bool chosenNow, QString *said);
     void localChanged(const QString &key);
     void startScan();
-    void scanned(QThread *worker, const std::shared_ptr<FolderScan::Snapshot> &result, int generation);
+    struct Scanned
+    {
+        FolderScan::Snapshot snapshot;
+        QHash<QString, SyncLook::KnownState> known;   // fingerprints of notes changed here
+    };
+    void scanned(QThread *worker, const std::shared_ptr<Scanned> &result, int generation);
     void apply(FolderScan::Snapshot &snapshot, bool takingIn);
     Pause pauseFor(const FolderScan::Snapshot &snapshot) const;
     bool goesOn(const FolderScan::Snapshot &snapshot);
@@ -93,6 +98,7 @@ private:
     int m_generation = 0;   // a read started before the folder changed is not applied
     bool m_lookAgain = false;
     bool m_syncing = false;
+    bool m_notesChanged = true;   // here, since their fingerprints were last worked out
     Pause m_pause = Pause::None;
     std::optional<quint64> m_device;   // the mount the folder was on while syncing went on
     bool m_chosenNow = false;          // the user just chose it: an empty folder is expected

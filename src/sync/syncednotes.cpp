@@ -26,6 +26,26 @@ SyncedNotes::SyncedNotes(Program &program, int &cascade)
 {
 }
 
+QHash<QString, NoteSlots::Values> SyncedNotes::openNotes(const Program &program)
+{
+    QHash<QString, NoteSlots::Values> notes;
+    const SettingsStore &store = program.store;
+    for (int slot = 1; slot <= program.NoteCount; ++slot) {
+        const QString tag = NoteKeys::tagFor(slot);
+        const QString id = store.get(tag + NoteKeys::Id);
+        if (!NoteSlots::isId(id) || notes.contains(id))
+            continue;
+        NoteSlots::Values values;
+        for (const QString &suffix : NoteFile::travellingSuffixes()) {
+            const QString value = store.get(tag + suffix);
+            if (!value.isEmpty())
+                values.insert(suffix, value);
+        }
+        notes.insert(id, values);
+    }
+    return notes;
+}
+
 QString SyncedNotes::tagOf(const QString &id)
 {
     if (m_stale) {
@@ -66,6 +86,7 @@ bool SyncedNotes::takeIn(const QString &id, const NoteSlots::Values &remote, con
     change.synced.insert(id, agreed);
     if (!m_program.store.commit(change, error))
         return false;
+    m_changed = true;
     Form1 *note = openNote(id);
     if (!note)
         return true;
@@ -97,6 +118,7 @@ bool SyncedNotes::trash(const QString &id, const QString &agreed, QString *error
     if (Form1::loadedNotes(m_program.forms).size() == 1)
         m_program.menuForm().item(QStringLiteral("CreateNewNoteName"))->trigger();
     m_stale = true;
+    m_changed = true;
     if (!m_program.commands().trashNote(note, error))
         return false;
     SettingsStore::Change change;
@@ -114,6 +136,7 @@ bool SyncedNotes::add(const QList<NoteSlots::Values> &notes, const QHash<QString
     alongside.synced = agreed;
     alongside.fromTrash = fromTrash;
     m_stale = true;
+    m_changed = true;
     return m_program.commands().addNotes(placed, alongside, error);
 }
 
@@ -145,6 +168,7 @@ bool SyncedNotes::changeId(const QString &id, const QString &newId, const QHash<
         return false;
     m_tags.remove(id);
     m_tags.insert(newId, tag);
+    m_changed = true;
     return true;
 }
 

@@ -20,6 +20,9 @@ class SyncedNotes final
 public:
     SyncedNotes(Program &program, int &cascade);
 
+    /** What travels of the open notes, by id. */
+    static QHash<QString, NoteSlots::Values> openNotes(const Program &program);
+
     /** The tag of the open note with this id; empty when there is none. */
     QString tagOf(const QString &id);
 
@@ -40,6 +43,9 @@ public:
     /** The open note goes on under another id, its window, text and all else as they are. */
     bool changeId(const QString &id, const QString &newId, const QHash<QString, QString> &agreed, QString *error);
 
+    /** Some note here was changed through this. */
+    bool hasChanged() const { return m_changed; }
+
 private:
     Form1 *openNote(const QString &id);
     NoteSlots::Values cascaded(NoteSlots::Values values);
@@ -48,4 +54,5 @@ private:
     int &m_cascade;
     QHash<QString, QString> m_tags;
     bool m_stale = true;
+    bool m_changed = false;
 };

@@ -80,24 +80,23 @@ void SyncLook::run()
     }
 }
 
+QHash<QString, NoteSlots::Values> SyncLook::unknownStates(const Program &program, const Shared &shared)
+{
+    QHash<QString, NoteSlots::Values> notes = SyncedNotes::openNotes(program);
+    for (auto it = notes.begin(); it != notes.end();) {
+        const auto known = shared.known.constFind(it.key());
+        it = known != shared.known.cend() && known->values == it.value() ? notes.erase(it) : std::next(it);
+    }
+    return notes;
+}
+
 // The open notes (what travels of them: the rest plays no part here) and the deleted ones.
 void SyncLook::readLocal()
 {
-    const SettingsStore &store = m_program.store;
-    for (int slot = 1; slot <= m_program.NoteCount; ++slot) {
-        const QString tag = NoteKeys::tagFor(slot);
-        const QString id = store.get(tag + NoteKeys::Id);
-        if (!NoteSlots::isId(id) || m_local.contains(id))
-            continue;
-        NoteSlots::Values values;
-        for (const QString &suffix : NoteFile::travellingSuffixes()) {
-            const QString value = store.get(tag + suffix);
-            if (!value.isEmpty())
-                values.insert(suffix, value);
-        }
-        m_local.insert(id, Local{false, std::move(values), {}});
-    }
-    for (const SettingsStore::TrashedNote &trashed : store.trash()) {
+    const QHash<QString, NoteSlots::Values> open = SyncedNotes::openNotes(m_program);
+    for (auto it = open.cbegin(); it != open.cend(); ++it)
+        m_local.insert(it.key(), Local{false, it.value(), {}});
+    for (const SettingsStore::TrashedNote &trashed : m_program.store.trash()) {
         if (!m_local.contains(trashed.id) && NoteSlots::isId(trashed.id))
             m_local.insert(trashed.id, Local{true, {}, trashed.values});
     }

@@ -46,8 +46,14 @@ public:
 
     SyncLook(Program &program, Shared &shared, FolderScan::Snapshot &snapshot, bool takingIn);
 
+    /** What travels of the open notes whose fingerprint is not known yet: it can be worked out
+        off the window thread, as it costs seconds for a note of megabytes. */
+    static QHash<QString, NoteSlots::Values> unknownStates(const Program &program, const Shared &shared);
+
     void run();
     const QList<Notice> &notices() const { return m_notices; }
+    /** The look changed notes here (took something in, added, moved or deleted one). */
+    bool changedNotes() const { return m_notes.hasChanged(); }
 
 private:
     struct Local
