@@ -18,7 +18,7 @@ const QString ComputerKey = QStringLiteral("Sync Computer");
 // The folder the last look went through: one chosen since (while the program was closed) may
 // well be empty, unlike one that lost its notes' files.
 const QString LookedKey = QStringLiteral("Sync Folder Looked At");
-constexpr int SettleMs = 300;
+constexpr int SettleMs = 100;
 
 } // namespace
 
