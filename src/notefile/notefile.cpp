@@ -392,6 +392,8 @@ QByteArray writeSynced(const SyncedNote &note)
         {QStringLiteral("computerName"), note.computerName},
         {QStringLiteral("note"), toJson(values)},
     };
+    if (note.edition > 0)
+        file.insert(QStringLiteral("edition"), note.edition);
     if (note.deleted)
         file.insert(QStringLiteral("deleted"), true);
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
@@ -418,6 +420,10 @@ std::optional<SyncedNote> readSynced(const QByteArray &bytes, const QString &nam
     note.changed = QDateTime::fromString(file.value(QLatin1String("changed")).toString(), Qt::ISODateWithMs);
     note.computer = file.value(QLatin1String("computer")).toString();
     note.computerName = file.value(QLatin1String("computerName")).toString();
+    // A whole number a double holds exactly; anything else is not known.
+    const double edition = file.value(QLatin1String("edition")).toDouble(0);
+    if (edition >= 1 && edition <= 9007199254740992.0 && edition == std::floor(edition))
+        note.edition = qint64(edition);
     note.values = fromJson(file.value(QLatin1String("note")).toObject());
     if (note.id.isEmpty() || note.values.value(NoteKeys::Id) != note.id) {
         *error = QStringLiteral("%1 is not a Quillarren note (it names no note, or another one)").arg(name);

@@ -59,8 +59,12 @@ QByteArray markdown(const QList<NoteSlots::Values> &notes);
 // A note's file in the sync folder, <id>.json:
 //
 //   {"format": "quillarren-note", "version": 1, "id": "…", "changed": "2026-12-09T10:00:00.000Z",
-//    "computer": "…uuid…", "computerName": "desk", "note": { … as above, without place, size,
-//    stacking … }}
+//    "edition": 7, "computer": "…uuid…", "computerName": "desk", "note": { … as above, without
+//    place, size, stacking … }}
+//
+// "edition" counts the note's versions: each computer writes one more than the highest it has
+// seen, so a copy that went back in time tells itself apart from a newer one without trusting
+// any clock. Files without it (written before it existed) read as edition 0, not known.
 //
 // and for a note deleted on some computer, "deleted": true and a note holding its id alone.
 inline const QString SyncedFormatName = QStringLiteral("quillarren-note");
@@ -79,6 +83,7 @@ struct SyncedNote
     QDateTime changed;          // when, in UTC
     QString computer;           // which computer changed it (its id) …
     QString computerName;       // … and its name, for people
+    qint64 edition = 0;         // 0: not known
 };
 /** A fingerprint of what the note is, the same for the same note whoever wrote it and when. */
 QString fingerprint(const QString &id, const NoteSlots::Values &values, bool deleted);

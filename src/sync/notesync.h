@@ -1,19 +1,20 @@
 #pragma once
 
-#include "notefile/notefile.h"
+#include "sync/folderscan.h"
+#include "sync/synclook.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QString>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
-class Form1;
 class Program;
 class QFileSystemWatcher;
+class QThread;
 
 // Notes on every computer, through a folder that a file-sync engine the user runs (Syncthing,
 // Nextcloud) carries: one file per note, <id>.json, written whole or not at all; changes from
@@ -21,9 +22,12 @@ class QFileSystemWatcher;
 // the folder never touches it.
 //
 // For each note the store keeps what it and the folder last agreed on (a fingerprint of the
-// note's travelling values). A side that differs from it has changed: only here, and the file is
-// written; only there, and the note takes it in; on both, and both are kept (this computer's
-// under the note's id, the other as a second note), never one lost.
+// note's travelling values and its edition). A side that differs from it has changed: only here,
+// and the file is written; only there, and the note takes it in; on both, and both are kept, each
+// computer's text in the window it was typed in (see SyncRules).
+//
+// The folder is read off the window thread (only plain files, each again only when it changed);
+// what was read is applied on the window thread.
 class NoteSync final : public QObject
 {
     Q_OBJECT
@@ -41,13 +45,16 @@ public:
     QString folder() const { return m_folder; }
     bool isActive() const { return !m_folder.isEmpty(); }
 
-    /** One look now: what changed here is written, what changed there is taken in. */
+    /** One look soon: the folder is read off the window thread, then what changed here is written
+        and what changed there taken in. */
     void syncNow();
     /** What changed here is written now, nothing taken in: Quit, the end of the session. */
     void writeChanges();
+    /** A read of the folder is under way. */
+    bool isLooking() const { return m_worker != nullptr; }
 
     /** This computer's id in the folder's files. */
-    QString computerId() const { return m_computer; }
+    QString computerId() const { return m_shared.computer; }
 
     /** How long typing pauses before a note's file is written, and the longest it waits while
         typing goes on; how often the folder is read again whatever its watcher says. */
@@ -56,54 +63,44 @@ public:
     int rescanMs = 30000;
 
 signals:
-    /** Something the user should know: a file left alone, the folder gone or back. */
+    /** Something the user should know: files left alone, the folder gone or back. */
     void told(const QString &message);
+    /** A look ended (or found syncing paused). */
+    void looked();
 
 private:
-    struct Local
-    {
-        QString tag;   // the open note's slot; empty for a deleted one
-        NoteSlots::Values values;
-        bool deleted = false;
-        NoteSlots::Values trashed;   // a deleted note's stored values
-    };
-    struct FileSeen
-    {
-        QDateTime modified;
-        qint64 size = -1;
-        std::optional<NoteFile::SyncedNote> note;
-        QString state;   // the note's fingerprint
-    };
+    enum class Pause { None, Missing, Empty, OtherDevice };
 
+    bool useFolder(const QString &folder, bool chosenNow, QString *said);
     void localChanged(const QString &key);
-    bool folderIsThere();
-    QHash<QString, Local> localNotes() const;
-    void look(bool takingIn);
-    const FileSeen &read(const QString &path);
-    QString localState(const QString &id, const Local &local) const;
-    bool write(const QString &id, const Local &local);
-    bool writeFile(const QString &path, const NoteFile::SyncedNote &note);
-    void takeIn(const QString &id, const Local *local, const NoteFile::SyncedNote &remote);
-    void addSecondCopy(const NoteFile::SyncedNote &remote, const QString &newId);
-    void takeConflictCopies(const QStringList &copies, QHash<QString, Local> &local);
-    void dropOldTombstones(const QStringList &ids);
-    void tellOnce(const QString &key, const QString &message);
-    NoteSlots::Values cascaded(NoteSlots::Values values);
-    void remember(const QString &id, const QString &state);
-    Form1 *openNote(const QString &tag) const;
+    void startScan();
+    struct Scanned
+    {
+        FolderScan::Snapshot snapshot;
+        QHash<QString, SyncLook::KnownState> known;   // fingerprints of notes changed here
+    };
+    void scanned(QThread *worker, const std::shared_ptr<Scanned> &result, int generation);
+    void apply(FolderScan::Snapshot &snapshot, bool takingIn);
+    Pause pauseFor(const FolderScan::Snapshot &snapshot) const;
+    bool goesOn(const FolderScan::Snapshot &snapshot);
+    void tellNotices(const QList<SyncLook::Notice> &notices);
 
     Program &m_program;
     QString m_folder;
-    QString m_computer;
     QFileSystemWatcher *m_watcher = nullptr;
     QTimer m_typingPause;
     QTimer m_typingMost;
     QTimer m_rescan;
     QTimer m_settle;   // the engine writes several files at once: one look after them
-    QHash<QString, FileSeen> m_seen;   // by path
-    QHash<QString, QString> m_agreed;  // what to remember after this look, by id
-    QSet<QString> m_toldAbout;
-    bool m_missing = false;
+    SyncLook::Shared m_shared;
+    QHash<QString, FolderScan::SeenFile> m_files;   // by path, as last read or written
+    QThread *m_worker = nullptr;
+    int m_generation = 0;   // a read started before the folder changed is not applied
+    bool m_lookAgain = false;
     bool m_syncing = false;
-    int m_cascade = 0;
+    bool m_notesChanged = true;   // here, since their fingerprints were last worked out
+    Pause m_pause = Pause::None;
+    std::optional<quint64> m_device;   // the mount the folder was on while syncing went on
+    bool m_chosenNow = false;          // the user just chose it: an empty folder is expected
+    QSet<QString> m_toldAbout;
 };
