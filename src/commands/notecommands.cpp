@@ -118,10 +118,12 @@ void NoteCommands::SelectAll()
 void NoteCommands::insertAtCaret(const QString &text)
 {
     for (Form1 *note : editableTargets()) {
-        const QString whole = note->text();
-        const int position = note->Text1()->textCursor().selectionStart();
-        // The whole text is replaced, so the caret ends at the start, as after any assignment.
-        note->Text1()->setPlainText(whole.left(position) + text + whole.mid(position));
+        // In front of the selection, which stays in the text; the caret stands right after what
+        // went in, so that the next keys follow it (replacing the whole text threw it to the start).
+        QTextCursor cursor = note->Text1()->textCursor();
+        cursor.setPosition(cursor.selectionStart());
+        cursor.insertText(text);
+        note->Text1()->setTextCursor(cursor);
     }
 }
 
