@@ -408,7 +408,8 @@ menu $(strip 573 433) $PASTE
 anchor=abcabcabcabc
 rw_poll 3 rw_stored_is NotesForm3.Notes $anchor || rw_fail "Select All, Copy, End, Paste gave '$(rw_get NotesForm3.Notes)'"
 
-# The date and time are those of the moment of the key; the caret goes to the start after each.
+# The date and time are those of the moment of the key; each goes in at the caret, which stays
+# right after it.
 # Dates as this locale writes them: "9 Dec 2026", "00:14:37".
 stamps_between() {   # from to format: every distinct stamp of the seconds in between
     local s
@@ -424,12 +425,13 @@ from=$(date +%s)
 xdotool key ctrl+F1
 rw_poll 3 eval '[ "$(rw_get NotesForm3.Notes)" != $anchor ]' || rw_fail "Ctrl+F1 inserted nothing"
 xdotool key ctrl+F2
-rw_poll 3 eval 'case $(rw_get NotesForm3.Notes) in *:*$anchor*) true ;; *) false ;; esac' ||
-    rw_fail "Ctrl+F2 inserted no time: '$(rw_get NotesForm3.Notes)'"
+rw_poll 3 eval 'case $(rw_get NotesForm3.Notes) in $anchor*:*) true ;; *) false ;; esac' ||
+    rw_fail "Ctrl+F2 inserted no time after the date: '$(rw_get NotesForm3.Notes)'"
 to=$(date +%s)
 stamped=$(rw_get NotesForm3.Notes)
-shortcut_time=${stamped%%$anchor*}
-shortcut_date=${stamped#*$anchor}
+stamped=${stamped#$anchor}
+shortcut_time=${stamped: -8}
+shortcut_date=${stamped%$shortcut_time}
 mapfile -t dates < <(stamps_between "$from" "$to" '+%-d %b %Y')
 mapfile -t times < <(stamps_between "$from" "$to" '+%H:%M:%S')
 one_of "$shortcut_date" "${dates[@]}" || rw_check_failed "Ctrl+F1 inserted '$shortcut_date', not today's date (${dates[*]})"
@@ -449,9 +451,9 @@ mapfile -t dates < <(stamps_between "$from" "$to" '+%-d %b %Y')
 mapfile -t times < <(stamps_between "$from" "$to" '+%H:%M:%S')
 menu_ok=0
 for d in "${dates[@]}"; do
-    for t in "${times[@]}"; do [ "$stamped" = "$t$d" ] && menu_ok=1; done
+    for t in "${times[@]}"; do [ "$stamped" = "$d$t" ] && menu_ok=1; done
 done
-[ "$menu_ok" = 1 ] || rw_check_failed "Insert Date then Insert Time gave '$stamped', not a time then a date of now"
+[ "$menu_ok" = 1 ] || rw_check_failed "Insert Date then Insert Time gave '$stamped', not a date then a time of now"
 scratch=$stamped
 
 # Ctrl+F opens the font dialog; cancelled, it changes nothing.
