@@ -14,6 +14,7 @@
 #include "platform/product.h"
 #include "platform/textfile.h"
 #include "reminder/reminder.h"
+#include "reminder/remindercheck.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
 #include "store/noteslots.h"
@@ -252,6 +253,8 @@ bool NoteCommands::addNotes(const QList<NoteSlots::Values> &notes, SettingsStore
         if (progress && (i + 1) % 100 == 0)
             progress(QStringLiteral("Opened %1 of %2 notes…").arg(i + 1).arg(notes.size()));
     }
+    // The check sleeps until the reminders it knew of: one that came with these may be sooner.
+    m_program.reminderCheck().update();
     return true;
 }
 
