@@ -8,8 +8,6 @@
 #include <QMutex>
 #include <QSet>
 
-#include <algorithm>
-
 #include <vector>
 
 namespace ReminderDate {
@@ -90,8 +88,12 @@ QString fixedForm(const QDateTime &value)
 QDateTime readAnyForm(const QString &stored)
 {
     const QString text = plainBlanks(stored.trimmed());
-    // Every form has digits: a text without any is none of them, and costs no search.
-    if (!std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }))
+    // Every form has at least four runs of digits (day, year, hour, minute): a text with fewer
+    // is none of them, and costs no search.
+    int runs = 0;
+    for (int i = 0; i < text.size(); ++i)
+        runs += text.at(i).isDigit() && (i == 0 || !text.at(i - 1).isDigit());
+    if (runs < 4)
         return QDateTime();
     const QDateTime iso = QDateTime::fromString(text, Qt::ISODate);
     if (iso.isValid())
