@@ -30,6 +30,8 @@ private slots:
     void placeToBe_data();
     void placeToBe();
     void noteFollowsTheScreensAndKeepsItsStoredPlace();
+    void newNotePlace_data();
+    void newNotePlace();
 };
 
 void TestScreens::cleanup()
@@ -128,6 +130,51 @@ void TestScreens::noteFollowsTheScreensAndKeepsItsStoredPlace()
     t.program().commands().Quit();
     QCOMPARE(t.endCount, 1);
     QCOMPARE(t.store().get(left), QStringLiteral("9000"));
+}
+
+void TestScreens::newNotePlace_data()
+{
+    // A new note of 133 x 157 beside the note it came from (none: from the tray), among others.
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<QRect>("from");
+    QTest::addColumn<QList<QRect>>("others");
+    QTest::addColumn<QPoint>("expected");
+
+    const QRect left(0, 0, 1280, 1024), right(1280, 0, 1024, 768);
+    const QSize note(133, 157);
+    const QRect middle(QPoint(573, 433), note);
+    const QRect none;
+    const struct { const char *row; QList<QRect> screens; QRect from; QList<QRect> others; QPoint expected; } table[] = {
+        {"to its right", {left}, middle, {middle}, {718, 433}},
+        {"below it, at the right edge", {left}, QRect(QPoint(1140, 100), note), {}, {1140, 269}},
+        {"left of it, in the bottom right corner", {left}, QRect(QPoint(1140, 860), note), {}, {995, 860}},
+        {"clear of another note on its right", {left}, middle, {middle, QRect(QPoint(718, 433), note)}, {573, 602}},
+        {"every side taken: its right", {left}, middle,
+         {middle, QRect(QPoint(718, 433), note), QRect(QPoint(573, 602), note), QRect(QPoint(428, 433), note),
+          QRect(QPoint(573, 264), note)},
+         {718, 433}},
+        {"on its own screen", {left, right}, QRect(QPoint(1300, 100), note), {}, {1445, 100}},
+        {"a screen too small for any side", {QRect(0, 0, 300, 200)}, QRect(QPoint(80, 20), note), {}, {167, 20}},
+        {"from no note: the middle", {left}, none, {}, {573, 433}},
+        {"from no note, the middle taken: a step on", {left}, none, {middle}, {597, 457}},
+    };
+    for (const auto &r : table)
+        QTest::newRow(r.row) << r.screens << r.from << r.others << r.expected;
+}
+
+void TestScreens::newNotePlace()
+{
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QRect, from);
+    QFETCH(QList<QRect>, others);
+    QFETCH(QPoint, expected);
+    const QSize size(133, 157);
+    const QPoint place = from.isValid() ? ScreenPlace::besideNote(areas(screens), from, size, others)
+                                        : ScreenPlace::centred(areas(screens), size, others);
+    QCOMPARE(place, expected);
+    // Never off the screens, and never on the note it came from where there is room beside it.
+    if (from.isValid() && from.width() * 3 < screens.constFirst().width())
+        QVERIFY(!QRect(place, size).intersects(from));
 }
 
 QTEST_MAIN(TestScreens)

@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "app/stayon.h"
 #include "commands/menuform.h"
+#include "commands/newnoteplace.h"
 #include "note/commondialog.h"
 #include "note/form1.h"
 #include "note/texthook.h"
@@ -13,6 +14,7 @@
 #include "platform/formtimer.h"
 #include "platform/product.h"
 #include "platform/textfile.h"
+#include "platform/units.h"
 #include "reminder/reminder.h"
 #include "reminder/remindercheck.h"
 #include "store/conversions.h"
@@ -154,11 +156,21 @@ void NoteCommands::CreateNewNote()
         MakeTopmost(note);
     else
         MakeNotTopmost(note);
+    // In view and clear of the note it came from, its place stored at once: a logout or a crash
+    // before the note is moved must not bring it back on top of another.
+    const QPoint place = placeForNewNote(m_program, note, note->size());
+    const int left = Units::pixelsToTwips(place.x()), top = Units::pixelsToTwips(place.y());
+    note->setPositionTwips(left, top);
     note->show();
+    // Above the others, with the keyboard: a window manager may map it below the active note.
+    note->raiseOnceActive();
     const QString tag = NoteKeys::tagFor(m_program.NoteCount);
     // The slot may hold keys of a note that was there before; they must not come back with this one.
     Writes writes;
-    NoteSlots::writeInto(m_program.store, {{NoteKeys::Id, NoteSlots::newId()}}, tag, writes);
+    NoteSlots::writeInto(m_program.store,
+                         {{NoteKeys::Id, NoteSlots::newId()}, {NoteKeys::Left, QString::number(left)},
+                          {NoteKeys::Top, QString::number(top)}},
+                         tag, writes);
     writes.emplace_back(NoteKeys::TotalForms, QString::number(m_program.NoteCount));
     note->setTag(tag);
     note->Text1()->setFocus(Qt::OtherFocusReason);

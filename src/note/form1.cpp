@@ -458,6 +458,10 @@ bool Form1::event(QEvent *event)
     case QEvent::WindowActivate:
         recordHandle();   // the window received the focus
         Form_Activate();
+        if (m_raiseWhenActive) {
+            m_raiseWhenActive = false;
+            raise();
+        }
         break;
     default:
         break;
@@ -746,6 +750,12 @@ void Form1::bringToUser()
     raise();
     activateWindow();
     focusText();
+}
+
+void Form1::raiseOnceActive()
+{
+    raise();
+    m_raiseWhenActive = !isActiveWindow();
 }
 
 void Form1::setPointerShape(int shape)

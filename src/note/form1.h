@@ -117,6 +117,10 @@ public:
         screen comes onto the screen under the pointer first, its stored place kept. */
     void bringToUser();
 
+    /** Raises the window now and again once it has the keyboard: openbox maps a new window
+        below the active one and lets only the active window raise itself. */
+    void raiseOnceActive();
+
     /** Moves the window with the pointer until the button is released (DragWindow). */
     void beginMove(const QPointF &globalPress);
     /** Resizes the window from the corner with this hit-test code until the button is released. */
@@ -166,6 +170,7 @@ private:
     bool m_putAway = false;
     bool m_showingStoredText = false;
     bool m_flashing = false;
+    bool m_raiseWhenActive = false;
     std::optional<QString> m_storedText;   // as stored, until the text is changed
     bool m_changeStoredAsEdits = false;     // since the last change of the text
     bool m_changeNotStored = false;
