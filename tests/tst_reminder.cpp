@@ -91,6 +91,7 @@ private slots:
     void firstOpening();
     void setAndDisable();
     void activationFollowsTheTargetNote();
+    void keysInTheDialog();
 
     // The check and the alarm
     void dueNoteFlashesAndKeepsItsText();
@@ -215,6 +216,32 @@ void TestReminder::activationFollowsTheTargetNote()
     dialog.Command1_Click();
     QCOMPARE(s.t.store().get("NotesForm2.ReminderStatus"), QStringLiteral("Enabled"));
     QCOMPARE(s.t.store().get("NotesForm1.ReminderStatus"), QStringLiteral("Enabled"));
+}
+
+// Enter sets the reminder from the picker, as the first button does; on the second button it
+// hides the dialog; Escape hides it too.
+void TestReminder::keysInTheDialog()
+{
+    Started s({"a"});
+    s.start();
+    s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    s.t.program().showReminder();
+    Reminder &dialog = s.t.program().reminder();
+    QTRY_VERIFY(dialog.isActiveWindow());
+    dialog.DTPicker1()->setFocus();
+    QTest::keyClick(dialog.DTPicker1(), Qt::Key_Return);
+    QCOMPARE(s.t.store().get("NotesForm1.ReminderStatus"), QStringLiteral("Enabled"));
+    QCOMPARE(s.t.store().get("NotesForm1.ReminderDateISO"), QStringLiteral("2026-12-08T10:10:00"));
+    QVERIFY(dialog.isVisible());
+    QTest::keyClick(dialog.DTPicker1(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(s.t.store().get("NotesForm1.ReminderStatus"), QStringLiteral("Disabled"));
+    dialog.Command2()->setFocus();
+    QTest::keyClick(dialog.Command2(), Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(s.t.store().get("NotesForm1.ReminderStatus"), QStringLiteral("Disabled"));
+    s.t.program().showReminder();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
 }
 
 void TestReminder::dueNoteFlashesAndKeepsItsText()

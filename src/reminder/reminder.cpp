@@ -211,12 +211,22 @@ void Reminder::closeEvent(QCloseEvent *event)
 
 void Reminder::keyPressEvent(QKeyEvent *event)
 {
-    // Escape puts the dialog away as "Hide This Window" does (it has no close control).
-    if (event->key() == Qt::Key_Escape) {
+    // Escape puts the dialog away as "Hide This Window" does (it has no close control); Enter
+    // presses the button that has the keyboard, else the first: it sets the reminder.
+    switch (event->key()) {
+    case Qt::Key_Escape:
         Command2_Click();
         return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (focusWidget() == m_command2)
+            Command2_Click();
+        else if (m_command1->isEnabled())
+            m_command1->click();
+        return;
+    default:
+        Form::keyPressEvent(event);
     }
-    Form::keyPressEvent(event);
 }
 
 void Reminder::mouseMoveEvent(QMouseEvent *event)
