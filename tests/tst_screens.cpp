@@ -4,6 +4,7 @@
 
 #include "commands/notecommands.h"
 #include "platform/screenplace.h"
+#include "platform/units.h"
 
 #include <QtTest>
 
@@ -32,6 +33,8 @@ private slots:
     void noteFollowsTheScreensAndKeepsItsStoredPlace();
     void newNotePlace_data();
     void newNotePlace();
+    void placeOnAScaledScreenRoundTrips_data();
+    void placeOnAScaledScreenRoundTrips();
 };
 
 void TestScreens::cleanup()
@@ -175,6 +178,34 @@ void TestScreens::newNotePlace()
     // Never off the screens, and never on the note it came from where there is room beside it.
     if (from.isValid() && from.width() * 3 < screens.constFirst().width())
         QVERIFY(!QRect(place, size).intersects(from));
+}
+
+void TestScreens::placeOnAScaledScreenRoundTrips_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QPoint>("origin");
+    QTest::newRow("unscaled") << 1.0 << QPoint(0, 0);
+    QTest::newRow("125 %") << 1.25 << QPoint(0, 0);
+    QTest::newRow("150 %") << 1.5 << QPoint(0, 0);
+    QTest::newRow("200 %") << 2.0 << QPoint(0, 0);
+    QTest::newRow("200 %, a second screen on the right") << 2.0 << QPoint(3840, 0);
+    QTest::newRow("150 %, a screen left of the first") << 1.5 << QPoint(-1920, 0);
+    QTest::newRow("300 %") << 3.0 << QPoint(0, 0);
+}
+
+// Every pixel of the screen's own, stored in twips and read back, is that pixel again.
+void TestScreens::placeOnAScaledScreenRoundTrips()
+{
+    QFETCH(double, ratio);
+    QFETCH(QPoint, origin);
+    QCOMPARE(Units::twipsPerPixel(), 15.0);
+    for (int offset = -40; offset <= 400; ++offset) {
+        const QPoint device = origin + QPoint(offset, 7 * offset);
+        const QPointF exact = Units::fromDevicePixels(device, origin, ratio);
+        const QPoint twips(Units::exactPixelsToTwips(exact.x()), Units::exactPixelsToTwips(exact.y()));
+        const QPointF back(Units::twipsToExactPixels(twips.x()), Units::twipsToExactPixels(twips.y()));
+        QCOMPARE(Units::toDevicePixels(back, origin, ratio), device);
+    }
 }
 
 QTEST_MAIN(TestScreens)

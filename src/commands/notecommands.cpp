@@ -339,10 +339,11 @@ void NoteCommands::Quit()
             continue;
         const QString tag = NoteKeys::tagFor(k);
         const QFont font = note->Text1()->font();
+        const QPoint place = note->placeTwips();
         using Conversions::fromBool;
         writes.insert(writes.end(), {
-            {tag + NoteKeys::Left, QString::number(note->leftTwips())},
-            {tag + NoteKeys::Top, QString::number(note->topTwips())},
+            {tag + NoteKeys::Left, QString::number(place.x())},
+            {tag + NoteKeys::Top, QString::number(place.y())},
             {tag + NoteKeys::Notes, note->noteText()},
             {tag + NoteKeys::TextColor, QString::number(note->textColor())},
             {tag + NoteKeys::Bold, fromBool(font.bold())},
