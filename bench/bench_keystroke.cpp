@@ -36,7 +36,7 @@ public:
     {
         return MessageAnswer::Ok;
     }
-    void showNotice(const QString &, const QString &) override {}
+    void showNotice(const QString &, const QString &, MessageIcon) override {}
     void closeNotice() override {}
     bool chooseFont(QWidget *, FontChoice &) override { return false; }
     bool chooseColor(QWidget *, QColor &) override { return false; }

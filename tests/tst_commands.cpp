@@ -287,10 +287,17 @@ void TestCommands::insertDate()
     QVERIFY(date.contains(QString::number(today.year())));
     const QString expected = before + date + after;
     QCOMPARE(note->Text1()->toPlainText(), expected);
-    // The whole text was replaced: caret at the start, nothing selected.
-    QCOMPARE(note->Text1()->textCursor().position(), 0);
+    // The caret right after the date, nothing selected: the next key follows the date, and the
+    // text that was selected stays.
+    QCOMPARE(note->Text1()->textCursor().position(), int((before + date).size()));
     QVERIFY(!note->Text1()->textCursor().hasSelection());
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), expected);
+    QTest::keyClicks(note->Text1(), QStringLiteral(" at 3pm"));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), before + date + QStringLiteral(" at 3pm") + after);
+    // Undo takes it out again: the rest of the text was never replaced.
+    while (note->Text1()->document()->isUndoAvailable())
+        note->Text1()->undo();
+    QCOMPARE(note->Text1()->toPlainText(), text);
 }
 
 void TestCommands::insertTime_data()
@@ -332,7 +339,7 @@ void TestCommands::insertTime()
     }
     QCOMPARE(match.captured(2).toInt(), now.minute());
     QCOMPARE(match.captured(3).toInt(), now.second());
-    QCOMPARE(note->Text1()->textCursor().position(), 0);
+    QCOMPARE(note->Text1()->textCursor().position(), 3 + time.size());
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), whole);
 }
 

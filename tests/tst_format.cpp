@@ -46,7 +46,10 @@ public:
     {
         return m_fakes.messageBox(parent, text, title, buttons, icon);
     }
-    void showNotice(const QString &text, const QString &title) override { m_fakes.showNotice(text, title); }
+    void showNotice(const QString &text, const QString &title, MessageIcon icon = MessageIcon::Warning) override
+    {
+        m_fakes.showNotice(text, title, icon);
+    }
     void closeNotice() override { m_fakes.closeNotice(); }
     bool chooseFont(QWidget *parent, FontChoice &choice) override { return m_real.chooseFont(parent, choice); }
     bool chooseColor(QWidget *parent, QColor &color) override { return m_fakes.chooseColor(parent, color); }

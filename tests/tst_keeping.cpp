@@ -8,6 +8,7 @@
 #include "backup/backups.h"
 #include "commands/notecommands.h"
 #include "notefile/notefile.h"
+#include "platform/qtdialogs.h"
 #include "store/noteslots.h"
 
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMessageBox>
+#include <QPointer>
 #include <QSet>
 #include <QUuid>
 #include <QTest>
@@ -82,6 +85,8 @@ private slots:
     void exportThenImportGivesTheSameNotes();
     void badInputIsRefusedAndChangesNothing_data();
     void badInputIsRefusedAndChangesNothing();
+    void noticeClosesFromTheKeyboard_data();
+    void noticeClosesFromTheKeyboard();
 };
 
 void TestKeeping::cleanup()
@@ -454,6 +459,39 @@ void TestKeeping::badInputIsRefusedAndChangesNothing()
     QCOMPARE(t.texts(), (QStringList{"one", "two"}));
     QVERIFY(t.store().trash().isEmpty());
     QCOMPARE(t.storedValues(), storeBefore);
+}
+
+void TestKeeping::noticeClosesFromTheKeyboard_data()
+{
+    QTest::addColumn<MessageIcon>("icon");
+    QTest::addColumn<QMessageBox::Icon>("shown");
+    QTest::addColumn<int>("key");
+    QTest::newRow("backed up, Escape") << MessageIcon::Information << QMessageBox::Information << int(Qt::Key_Escape);
+    QTest::newRow("backed up, Enter") << MessageIcon::Information << QMessageBox::Information << int(Qt::Key_Return);
+    QTest::newRow("backup failed") << MessageIcon::Warning << QMessageBox::Warning << int(Qt::Key_Escape);
+}
+
+// The notice of a backup comes up without taking the keyboard from the note; gone to, Escape or
+// Enter closes it. Good news carries the information icon.
+void TestKeeping::noticeClosesFromTheKeyboard()
+{
+    QFETCH(MessageIcon, icon);
+    QFETCH(QMessageBox::Icon, shown);
+    QFETCH(int, key);
+    QtDialogs dialogs;
+    dialogs.showNotice(QStringLiteral("Your notes are backed up."), QStringLiteral("Quillarren: backed up"), icon);
+    QMessageBox *box = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        box = box ? box : qobject_cast<QMessageBox *>(window);
+    QVERIFY(box && box->isVisible());
+    QCOMPARE(box->icon(), shown);
+    QVERIFY(box->testAttribute(Qt::WA_ShowWithoutActivating));
+    QVERIFY(!box->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    box->activateWindow();
+    QTRY_VERIFY(box->isActiveWindow());
+    QPointer<QMessageBox> gone = box;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QTRY_VERIFY(!gone);
 }
 
 QTEST_MAIN(TestKeeping)

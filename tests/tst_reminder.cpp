@@ -10,9 +10,12 @@
 #include "reminder/playwav.h"
 #include "reminder/reminder.h"
 #include "reminder/remindercheck.h"
+#include "notefile/notefile.h"
+#include "store/reminderdate.h"
 
 #include <QDateTimeEdit>
 #include <QFile>
+#include <QJsonObject>
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -39,6 +42,7 @@ void seedReminder(TestProgram &t, int slot, const QString &status, QTime time, Q
     const QString tag = NoteKeys::tagFor(slot);
     t.seed(tag + NoteKeys::ReminderStatus, status);
     t.seed(tag + NoteKeys::ReminderDate, Main2::GeneralDate(QDateTime(from, time)));
+    t.seed(tag + NoteKeys::ReminderDateIso, ReminderDate::fixedForm(QDateTime(from, time)));
     t.seed(tag + NoteKeys::ReminderHours, QString::number(time.hour()));
     t.seed(tag + NoteKeys::ReminderMinutes, QString::number(time.minute()));
     t.seed(tag + NoteKeys::ReminderSeconds, QString::number(time.second()));
@@ -97,6 +101,15 @@ private slots:
     void closingTheAlarmWindowStopsTheSound();
     void noteDeletedWhileItFlashes();
     void enabledRemindersAreLiveAfterARestart();
+    void sleepsUntilTheNextDueSecond_data();
+    void sleepsUntilTheNextDueSecond();
+    void clockSetOrMachineAsleep_data();
+    void clockSetOrMachineAsleep();
+    void dateReadInEveryForm_data();
+    void dateReadInEveryForm();
+    void unreadableDateWaitsAndTheDialogSaysSo();
+    void fixedCopyIsReadFirstAndExported();
+    void systemClockWakes();
     void noReminderIsLostOrRepeated();
     void soundThatCannotPlayNeverHangs();
     void soundPluginThatCannotLoadIsSaidOnce_data();
@@ -154,6 +167,7 @@ void TestReminder::setAndDisable()
     const SettingsStore &store = s.t.store();
     QCOMPARE(store.get("NotesForm2.ReminderStatus"), QStringLiteral("Enabled"));
     QCOMPARE(store.get("NotesForm2.ReminderDate"), date);
+    QCOMPARE(store.get("NotesForm2.ReminderDateISO"), QStringLiteral("2026-12-08T14:05:09"));
     QCOMPARE(store.get("NotesForm2.ReminderHours"), QStringLiteral("14"));
     QCOMPARE(store.get("NotesForm2.ReminderMinutes"), QStringLiteral("5"));
     QCOMPARE(store.get("NotesForm2.ReminderSeconds"), QStringLiteral("9"));
@@ -259,8 +273,13 @@ void TestReminder::whichRemindersGoOff_data()
     QTest::newRow("other case") << QStringLiteral("enabled") << Today << at(10, 0, 1) << at(10, 0, 2) << false << QString();
     QTest::newRow("date still ahead") << on << Today.addDays(1) << at(10, 0, 1) << at(10, 0, 2) << false << QString();
     QTest::newRow("date passed") << on << Today.addDays(-30) << at(10, 0, 1) << at(10, 0, 2) << true << QString();
-    // A date that cannot be read back counts as reached: the reminder is not lost for it.
-    QTest::newRow("date unreadable") << on << Today << at(10, 0, 1) << at(10, 0, 2) << true << "next Tuesday";
+    // A date written by a desktop in another language is read all the same; one that no form
+    // reads makes the reminder wait: it never goes off before its date.
+    QTest::newRow("another desktop's form, date ahead")
+        << on << Today << at(10, 0, 1) << at(10, 0, 2) << false << "09.12.2026 10:00:02";
+    QTest::newRow("another desktop's form, date reached")
+        << on << Today << at(10, 0, 1) << at(10, 0, 2) << true << "08.12.2026 10:00:02";
+    QTest::newRow("date unreadable") << on << Today << at(10, 0, 1) << at(10, 0, 2) << false << "next Tuesday";
 }
 
 void TestReminder::whichRemindersGoOff()
@@ -274,8 +293,11 @@ void TestReminder::whichRemindersGoOff()
 
     Started s({"a"}, last);
     seedReminder(s.t, 1, status, QTime(10, 0, 2), from);
-    if (!dateText.isEmpty())
+    if (!dateText.isEmpty()) {
+        // Set before the fixed copy was kept: the desktop's form alone.
         s.t.seed(QStringLiteral("NotesForm1.ReminderDate"), dateText);
+        s.t.seed(QStringLiteral("NotesForm1.ReminderDateISO"), QString());
+    }
     seedReminder(s.t, 2, QStringLiteral("Enabled"), QTime(23, 0, 0));   // keeps the check running
     s.t.seedCount(2);
     s.start();
@@ -384,11 +406,15 @@ void TestReminder::enabledRemindersAreLiveAfterARestart()
     s.start();
     QVERIFY(s.check().isRunning());
     QVERIFY(!s.t.program().isReminderLoaded());
-    // Just after the second begins, not every millisecond.
+    // It sleeps until just after the due second begins, and then until the same second tomorrow.
     s.t.clock.set(at(10, 0, 1, 300));
     s.check().run();
     QVERIFY(s.check().isRunning());
-    QCOMPARE(s.check().nextCheckInMs(), 705);
+    QCOMPARE(s.t.clock.wakeTime, at(10, 0, 2, 5));
+    QVERIFY(!s.t.clock.advanceTo(at(10, 0, 2, 4)));
+    QVERIFY(s.t.clock.advanceTo(at(10, 0, 2, 5)));
+    QCOMPARE(s.t.sound.started.size(), 1);
+    QCOMPARE(s.t.clock.wakeTime, at(10, 0, 2, 5, Today.addDays(1)));
 }
 
 // Whatever happens around a due second (a Quit cancelled while it waits for the store, a reminder
@@ -462,6 +488,21 @@ void TestReminder::noReminderIsLostOrRepeated()
         s.checkAt(at(9, 0, 0, 5, Today.addDays(1)));
         QCOMPARE(alarms(s), 2);
     }
+    // The check sleeps until tonight's reminder; a note that comes in (imported, restored from
+    // the deleted notes, from another computer) with a reminder due sooner wakes it sooner.
+    {
+        Started s({"a"});
+        seedReminder(s.t, 1, QStringLiteral("Enabled"), QTime(23, 0));
+        s.start();
+        QCOMPARE(s.check().nextCheck(), at(23, 0, 0, 5));
+        const NoteSlots::Values added{{NoteKeys::Notes, "call back"}, {NoteKeys::ReminderStatus, "Enabled"},
+                                      {NoteKeys::ReminderDateIso, "2026-12-08T10:30:00"},
+                                      {NoteKeys::ReminderHours, "10"}, {NoteKeys::ReminderMinutes, "30"},
+                                      {NoteKeys::ReminderSeconds, "0"}};
+        QString error;
+        QVERIFY2(s.t.program().commands().addNotes({added}, {}, &error), qPrintable(error));
+        QCOMPARE(s.check().nextCheck(), at(10, 30, 0, 5));
+    }
     // The dialog's note is deleted while it is open: it says it has no note, and storing nothing
     // it claims nothing.
     {
@@ -483,6 +524,219 @@ void TestReminder::noReminderIsLostOrRepeated()
         QVERIFY(dialog.Command1()->isEnabled());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Disabled]"));
     }
+}
+
+void TestReminder::sleepsUntilTheNextDueSecond_data()
+{
+    // Note 1's reminder as stored (the date in the desktop's form, and its fixed copy), a second
+    // note's enabled time of day, and the check started at `now` (after a start-up, or by the
+    // dialog): it next wakes at `wake`, or not at all.
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("dateText");
+    QTest::addColumn<QString>("fixed");
+    QTest::addColumn<QString>("lastAlarm");
+    QTest::addColumn<QTime>("other");
+    QTest::addColumn<bool>("afterStartUp");
+    QTest::addColumn<QDateTime>("wake");
+
+    const QString on = QStringLiteral("Enabled");
+    const QString today = QStringLiteral("8 Dec 2026 10:00:00"), todayFixed = QStringLiteral("2026-12-08T10:00:00");
+    QTest::newRow("later today") << on << QTime(10, 0, 2) << today << todayFixed << QString() << QTime() << false
+                                 << at(10, 0, 2, 5);
+    QTest::newRow("went off today: tomorrow") << on << QTime(9, 0) << today << todayFixed << "2026-12-08T09:00:00"
+                                              << QTime() << false << at(9, 0, 0, 5, Today.addDays(1));
+    QTest::newRow("set for a time already past: tomorrow")
+        << on << QTime(9, 0) << today << todayFixed << QString() << QTime() << false << at(9, 0, 0, 5, Today.addDays(1));
+    QTest::newRow("missed today while not running: at once")
+        << on << QTime(9, 0) << today << todayFixed << QString() << QTime() << true << at(10, 0, 1, 5);
+    QTest::newRow("its date ahead") << on << QTime(10, 0, 2) << "11 Dec 2026 10:00:02" << "2026-12-11T10:00:02"
+                                    << QString() << QTime() << false << at(10, 0, 2, 5, Today.addDays(3));
+    QTest::newRow("its date in another desktop's form") << on << QTime(12, 53) << "11.12.2026 12:53:00" << QString()
+                                                        << QString() << QTime() << false
+                                                        << at(12, 53, 0, 5, Today.addDays(3));
+    QTest::newRow("the earlier of two notes") << on << QTime(23, 0) << today << todayFixed << QString() << QTime(10, 30)
+                                              << false << at(10, 30, 0, 5);
+    QTest::newRow("disabled, the other note's") << "Disabled" << QTime(10, 0, 2) << today << todayFixed << QString()
+                                                << QTime(10, 30) << false << at(10, 30, 0, 5);
+    QTest::newRow("date unreadable") << on << QTime(10, 0, 2) << "someday" << QString() << QString() << QTime()
+                                     << false << QDateTime();
+}
+
+void TestReminder::sleepsUntilTheNextDueSecond()
+{
+    QFETCH(QString, status);
+    QFETCH(QTime, time);
+    QFETCH(QString, dateText);
+    QFETCH(QString, fixed);
+    QFETCH(QString, lastAlarm);
+    QFETCH(QTime, other);
+    QFETCH(bool, afterStartUp);
+    QFETCH(QDateTime, wake);
+
+    Started s({"a", "b"}, at(10, 0, 0, 500));
+    const QList<std::pair<QString, QString>> keys = {
+        {".ReminderStatus", status}, {".ReminderDate", dateText}, {".ReminderDateISO", fixed},
+        {".ReminderLastAlarm", lastAlarm}, {".ReminderHours", QString::number(time.hour())},
+        {".ReminderMinutes", QString::number(time.minute())}, {".ReminderSeconds", QString::number(time.second())}};
+    for (const auto &[suffix, value] : keys)
+        s.t.seed(QStringLiteral("NotesForm1") + suffix, value);
+    if (other.isValid())
+        seedReminder(s.t, 2, QStringLiteral("Enabled"), other);
+    s.start();
+    if (afterStartUp)
+        s.check().startAfterStartUp();
+    QCOMPARE(s.check().nextCheck(), wake);
+    QCOMPARE(s.t.clock.wakeTime, wake);
+    // Nothing comes before it.
+    if (wake.isValid()) {
+        QVERIFY(!s.t.clock.advanceTo(wake.addMSecs(-1)));
+        QCOMPARE(s.t.sound.started.size(), 0);
+    }
+}
+
+void TestReminder::clockSetOrMachineAsleep_data()
+{
+    // Note 1 is due at 10:00:02; the check sleeps from 10:00:00.5 (or from its alarm, when it
+    // went off first). Then the machine sleeps until `to`, or the clock is set to it.
+    QTest::addColumn<bool>("wentOffFirst");
+    QTest::addColumn<bool>("clockSet");
+    QTest::addColumn<QDateTime>("to");
+    QTest::addColumn<int>("alarms");
+    QTest::addColumn<QDateTime>("wake");
+
+    const QDateTime tomorrow = at(10, 0, 2, 5, Today.addDays(1));
+    QTest::newRow("asleep through its second") << false << false << at(10, 20, 0) << 1 << tomorrow;
+    QTest::newRow("clock set forward past it") << false << true << at(11, 0, 0) << 1 << tomorrow;
+    QTest::newRow("clock set back before it") << false << true << at(9, 0, 0) << 0 << at(10, 0, 2, 5);
+    QTest::newRow("clock set back after it went off") << true << true << at(9, 0, 0) << 1 << tomorrow;
+}
+
+void TestReminder::clockSetOrMachineAsleep()
+{
+    QFETCH(bool, wentOffFirst);
+    QFETCH(bool, clockSet);
+    QFETCH(QDateTime, to);
+    QFETCH(int, alarms);
+    QFETCH(QDateTime, wake);
+
+    Started s({"a"}, at(10, 0, 0, 500));
+    seedReminder(s.t, 1, QStringLiteral("Enabled"), QTime(10, 0, 2));
+    s.start();
+    int flashed = 0;
+    connect(s.t.notes().constFirst()->Text1(), &QPlainTextEdit::textChanged, [&] {
+        flashed += s.t.notes().constFirst()->Text1()->toPlainText() == QLatin1String("Reminder!");
+    });
+    QCOMPARE(s.t.clock.wakeTime, at(10, 0, 2, 5));
+    if (wentOffFirst)
+        QVERIFY(s.t.clock.advanceTo(at(10, 0, 2, 5)));
+    if (clockSet)
+        s.t.clock.clockSet(to);
+    else
+        QVERIFY(s.t.clock.advanceTo(to));
+    QCOMPARE(flashed, alarms);
+    QCOMPARE(s.t.clock.wakeTime, wake);
+    // And at that wake it goes off, once.
+    QVERIFY(s.t.clock.advanceTo(wake));
+    QCOMPARE(flashed, alarms + 1);
+}
+
+void TestReminder::dateReadInEveryForm_data()
+{
+    // A date as a desktop in one language wrote it, read by a desktop in another.
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QLocale>("reader");
+    QTest::addColumn<QDateTime>("expected");
+
+    const QDateTime when(QDate(2026, 12, 11), QTime(12, 53));
+    const QLocale c = QLocale::c();
+    for (const QLocale &writer : {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale(QLocale::French, QLocale::France),
+                                  QLocale(QLocale::Russian, QLocale::Russia), QLocale(QLocale::Japanese, QLocale::Japan),
+                                  QLocale(QLocale::Arabic, QLocale::Egypt), QLocale::c()}) {
+        const QString written = writer.toString(when, Main2::DateFormat(writer) + QLatin1Char(' ') + Main2::TimeFormat(writer));
+        const QLocale reader = writer == c ? QLocale(QLocale::German, QLocale::Germany) : c;
+        QTest::newRow(qPrintable(writer.name() + QStringLiteral(" read under ") + reader.name()))
+            << written << reader << when;
+    }
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("German, written by another program") << "10.12.2026 12:53:00" << c
+                                                        << QDateTime(QDate(2026, 12, 10), QTime(12, 53));
+    QTest::newRow("a two-digit year") << "12/8/26 10:55:40 AM" << c << QDateTime(QDate(2026, 12, 8), QTime(10, 55, 40));
+    QTest::newRow("a narrow blank before PM") << QStringLiteral("12/11/2026 12:53:00\u202FPM") << c << when;
+    QTest::newRow("the fixed form") << "2026-12-11T12:53:00" << us << when;
+    // Day and month could be either way round: the later reading, never the earlier.
+    QTest::newRow("day or month first") << "01/02/2027 10:00:00" << us << QDateTime(QDate(2027, 2, 1), QTime(10, 0));
+    QTest::newRow("not a date") << "next Tuesday" << c << QDateTime();
+    QTest::newRow("nothing") << "" << c << QDateTime();
+}
+
+void TestReminder::dateReadInEveryForm()
+{
+    QFETCH(QString, written);
+    QFETCH(QLocale, reader);
+    QFETCH(QDateTime, expected);
+    const QLocale before;
+    QLocale::setDefault(reader);
+    const QDateTime read = ReminderDate::readAnyForm(written);
+    QLocale::setDefault(before);
+    QCOMPARE(read, expected);
+}
+
+// A date no form reads: the reminder waits (see whichRemindersGoOff) and the dialog says so.
+void TestReminder::unreadableDateWaitsAndTheDialogSaysSo()
+{
+    Started s({"a"});
+    seedReminder(s.t, 1, QStringLiteral("Enabled"), QTime(10, 0, 2));
+    s.t.seed(QStringLiteral("NotesForm1.ReminderDate"), QStringLiteral("Dienstag nächste Woche"));
+    s.t.seed(QStringLiteral("NotesForm1.ReminderDateISO"), QString());
+    s.start();
+    QVERIFY(!s.check().isRunning());
+    s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+    s.t.program().showReminder();
+    QTRY_COMPARE(s.t.program().reminder().Label3()->text(), QStringLiteral("This date cannot be read: set it again."));
+    QVERIFY(s.t.program().reminder().Label3()->toolTip().contains(QStringLiteral("Dienstag nächste Woche")));
+}
+
+// The fixed copy is read first, unless it belongs to another time of day than the one stored
+// beside it; an export carries the date whatever form it was written in.
+void TestReminder::fixedCopyIsReadFirstAndExported()
+{
+    NoteSlots::Values values{{NoteKeys::ReminderStatus, "Enabled"}, {NoteKeys::ReminderDate, "08.12.2026 10:00:02"},
+                             {NoteKeys::ReminderDateIso, "2026-12-11T10:00:02"}, {NoteKeys::ReminderHours, "10"},
+                             {NoteKeys::ReminderMinutes, "0"}, {NoteKeys::ReminderSeconds, "2"}};
+    const auto read = [&] { return ReminderDate::fromStored([&](const QString &suffix) { return values.value(suffix); }); };
+    QCOMPARE(read(), QDateTime(QDate(2026, 12, 11), QTime(10, 0, 2)));
+    values.insert(NoteKeys::ReminderHours, "9");
+    QCOMPARE(read(), QDateTime(QDate(2026, 12, 8), QTime(10, 0, 2)));
+
+    values.remove(NoteKeys::ReminderDateIso);
+    QJsonObject reminder = NoteFile::toJson(values).value("reminder").toObject();
+    QCOMPARE(reminder.value("from").toString(), QStringLiteral("2026-12-08T10:00:02"));
+    const NoteSlots::Values back = NoteFile::fromJson(NoteFile::toJson(values));
+    QCOMPARE(back.value(NoteKeys::ReminderDateIso), QStringLiteral("2026-12-08T10:00:02"));
+    QCOMPARE(back.value(NoteKeys::ReminderDate), Main2::GeneralDate(QDateTime(QDate(2026, 12, 8), QTime(10, 0, 2))));
+    // One that no form reads is kept as it was written.
+    values.insert(NoteKeys::ReminderDate, "someday");
+    reminder = NoteFile::toJson(values).value("reminder").toObject();
+    QVERIFY(!reminder.contains("from"));
+    QCOMPARE(NoteFile::fromJson(NoteFile::toJson(values)).value(NoteKeys::ReminderDate), QStringLiteral("someday"));
+}
+
+// The system's clock wakes at the time asked for, from the event loop, once; a later request
+// replaces an earlier one.
+void TestReminder::systemClockWakes()
+{
+    SystemClock clock;
+    QStringList woke;
+    clock.wakeAt(QDateTime::currentDateTime().addSecs(-1), [&] { woke.append("past"); });
+    QVERIFY(woke.isEmpty());
+    QTRY_COMPARE(woke, QStringList{"past"});
+    const QDateTime soon = QDateTime::currentDateTime().addMSecs(100);
+    clock.wakeAt(soon.addMSecs(-50), [&] { woke.append("replaced"); });
+    clock.wakeAt(soon, [&] { woke.append("soon"); });
+    QTRY_COMPARE(woke, (QStringList{"past", "soon"}));
+    QVERIFY(QDateTime::currentDateTime() >= soon);
 }
 
 // The real sound service: a missing file is refused, a broken one neither hangs nor fails the

@@ -4,6 +4,7 @@
 
 #include "commands/notecommands.h"
 #include "platform/screenplace.h"
+#include "platform/units.h"
 
 #include <QtTest>
 
@@ -30,6 +31,10 @@ private slots:
     void placeToBe_data();
     void placeToBe();
     void noteFollowsTheScreensAndKeepsItsStoredPlace();
+    void newNotePlace_data();
+    void newNotePlace();
+    void placeOnAScaledScreenRoundTrips_data();
+    void placeOnAScaledScreenRoundTrips();
 };
 
 void TestScreens::cleanup()
@@ -128,6 +133,79 @@ void TestScreens::noteFollowsTheScreensAndKeepsItsStoredPlace()
     t.program().commands().Quit();
     QCOMPARE(t.endCount, 1);
     QCOMPARE(t.store().get(left), QStringLiteral("9000"));
+}
+
+void TestScreens::newNotePlace_data()
+{
+    // A new note of 133 x 157 beside the note it came from (none: from the tray), among others.
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<QRect>("from");
+    QTest::addColumn<QList<QRect>>("others");
+    QTest::addColumn<QPoint>("expected");
+
+    const QRect left(0, 0, 1280, 1024), right(1280, 0, 1024, 768);
+    const QSize note(133, 157);
+    const QRect middle(QPoint(573, 433), note);
+    const QRect none;
+    const struct { const char *row; QList<QRect> screens; QRect from; QList<QRect> others; QPoint expected; } table[] = {
+        {"to its right", {left}, middle, {middle}, {718, 433}},
+        {"below it, at the right edge", {left}, QRect(QPoint(1140, 100), note), {}, {1140, 269}},
+        {"left of it, in the bottom right corner", {left}, QRect(QPoint(1140, 860), note), {}, {995, 860}},
+        {"clear of another note on its right", {left}, middle, {middle, QRect(QPoint(718, 433), note)}, {573, 602}},
+        {"every side taken: its right", {left}, middle,
+         {middle, QRect(QPoint(718, 433), note), QRect(QPoint(573, 602), note), QRect(QPoint(428, 433), note),
+          QRect(QPoint(573, 264), note)},
+         {718, 433}},
+        {"on its own screen", {left, right}, QRect(QPoint(1300, 100), note), {}, {1445, 100}},
+        {"a screen too small for any side", {QRect(0, 0, 300, 200)}, QRect(QPoint(80, 20), note), {}, {167, 20}},
+        {"from no note: the middle", {left}, none, {}, {573, 433}},
+        {"from no note, the middle taken: a step on", {left}, none, {middle}, {597, 457}},
+    };
+    for (const auto &r : table)
+        QTest::newRow(r.row) << r.screens << r.from << r.others << r.expected;
+}
+
+void TestScreens::newNotePlace()
+{
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QRect, from);
+    QFETCH(QList<QRect>, others);
+    QFETCH(QPoint, expected);
+    const QSize size(133, 157);
+    const QPoint place = from.isValid() ? ScreenPlace::besideNote(areas(screens), from, size, others)
+                                        : ScreenPlace::centred(areas(screens), size, others);
+    QCOMPARE(place, expected);
+    // Never off the screens, and never on the note it came from where there is room beside it.
+    if (from.isValid() && from.width() * 3 < screens.constFirst().width())
+        QVERIFY(!QRect(place, size).intersects(from));
+}
+
+void TestScreens::placeOnAScaledScreenRoundTrips_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QPoint>("origin");
+    QTest::newRow("unscaled") << 1.0 << QPoint(0, 0);
+    QTest::newRow("125 %") << 1.25 << QPoint(0, 0);
+    QTest::newRow("150 %") << 1.5 << QPoint(0, 0);
+    QTest::newRow("200 %") << 2.0 << QPoint(0, 0);
+    QTest::newRow("200 %, a second screen on the right") << 2.0 << QPoint(3840, 0);
+    QTest::newRow("150 %, a screen left of the first") << 1.5 << QPoint(-1920, 0);
+    QTest::newRow("300 %") << 3.0 << QPoint(0, 0);
+}
+
+// Every pixel of the screen's own, stored in twips and read back, is that pixel again.
+void TestScreens::placeOnAScaledScreenRoundTrips()
+{
+    QFETCH(double, ratio);
+    QFETCH(QPoint, origin);
+    QCOMPARE(Units::twipsPerPixel(), 15.0);
+    for (int offset = -40; offset <= 400; ++offset) {
+        const QPoint device = origin + QPoint(offset, 7 * offset);
+        const QPointF exact = Units::fromDevicePixels(device, origin, ratio);
+        const QPoint twips(Units::exactPixelsToTwips(exact.x()), Units::exactPixelsToTwips(exact.y()));
+        const QPointF back(Units::twipsToExactPixels(twips.x()), Units::twipsToExactPixels(twips.y()));
+        QCOMPARE(Units::toDevicePixels(back, origin, ratio), device);
+    }
 }
 
 QTEST_MAIN(TestScreens)

@@ -184,7 +184,7 @@ int main(int argc, char *argv[])
                                QStringLiteral("Quillarren: backup failed"));
         else if (asked)   // Back Up Now: the user waits to hear
             dialogs.showNotice(QStringLiteral("Your notes are backed up in %1.").arg(QDir::toNativeSeparators(path)),
-                               QStringLiteral("Quillarren: backed up"));
+                               QStringLiteral("Quillarren: backed up"), MessageIcon::Information);
     });
     backups.startSchedule();
     // What this start was for, once the notes are up; a moment later, when the window manager has

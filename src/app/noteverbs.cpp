@@ -183,7 +183,7 @@ NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
     const QString said = QStringLiteral("Restored your notes from %1. The notes you had before are kept in the backup %2.")
                              .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(*kept));
     if (m_program)
-        m_program->dialogs().showNotice(said, QStringLiteral("Quillarren: notes restored"));
+        m_program->dialogs().showNotice(said, QStringLiteral("Quillarren: notes restored"), MessageIcon::Information);
     return {0, said};
 }
 

@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/dialogwindows.h"
 #include "commands/menuform.h"
 #include "commands/notecommands.h"
 #include "note/form1.h"
@@ -51,6 +52,8 @@ Program::Program(SettingsStore &store, Platform platform)
 {
     m_reminderCheck = std::make_unique<ReminderCheck>(*this);
     installWindowRoles();
+    // The dialogs and the alarm above the notes, and the keyboard back to a note after them.
+    m_dialogWindows = std::make_unique<DialogWindows>(forms);
     onEnd = [] { QCoreApplication::exit(0); };
     // Typing goes on while the store cannot be written; the notice says so until it can again.
     connect(&store, &SettingsStore::writeFailed, this,

@@ -11,6 +11,7 @@
 #include <memory>
 
 class Clock;
+class DialogWindows;
 class Dialogs;
 class LayeredWindow;
 class Shell;
@@ -120,5 +121,6 @@ private:
     std::unique_ptr<NoteCommands> m_commands;
     std::unique_ptr<TextHook> m_textHook;
     std::unique_ptr<ScreenWatch> m_screenWatch;
+    std::unique_ptr<DialogWindows> m_dialogWindows;
     bool m_ended = false;
 };

@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "app/stayon.h"
 #include "commands/menuform.h"
+#include "commands/newnoteplace.h"
 #include "note/commondialog.h"
 #include "note/form1.h"
 #include "note/texthook.h"
@@ -14,7 +15,9 @@
 #include "platform/formtimer.h"
 #include "platform/product.h"
 #include "platform/textfile.h"
+#include "platform/units.h"
 #include "reminder/reminder.h"
+#include "reminder/remindercheck.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
 #include "store/noteslots.h"
@@ -119,10 +122,12 @@ void NoteCommands::SelectAll()
 void NoteCommands::insertAtCaret(const QString &text)
 {
     for (Form1 *note : editableTargets()) {
-        const QString whole = note->text();
-        const int position = note->Text1()->textCursor().selectionStart();
-        // The whole text is replaced, so the caret ends at the start, as after any assignment.
-        note->Text1()->setPlainText(whole.left(position) + text + whole.mid(position));
+        // In front of the selection, which stays in the text; the caret stands right after what
+        // went in, so that the next keys follow it (replacing the whole text threw it to the start).
+        QTextCursor cursor = note->Text1()->textCursor();
+        cursor.setPosition(cursor.selectionStart());
+        cursor.insertText(text);
+        note->Text1()->setTextCursor(cursor);
     }
 }
 
@@ -152,11 +157,21 @@ void NoteCommands::CreateNewNote()
         MakeTopmost(note);
     else
         MakeNotTopmost(note);
+    // In view and clear of the note it came from, its place stored at once: a logout or a crash
+    // before the note is moved must not bring it back on top of another.
+    const QPoint place = placeForNewNote(m_program, note, note->size());
+    const int left = Units::pixelsToTwips(place.x()), top = Units::pixelsToTwips(place.y());
+    note->setPositionTwips(left, top);
     note->show();
+    // Above the others, with the keyboard: a window manager may map it below the active note.
+    note->raiseOnceActive();
     const QString tag = NoteKeys::tagFor(m_program.NoteCount);
     // The slot may hold keys of a note that was there before; they must not come back with this one.
     Writes writes;
-    NoteSlots::writeInto(m_program.store, {{NoteKeys::Id, NoteSlots::newId()}}, tag, writes);
+    NoteSlots::writeInto(m_program.store,
+                         {{NoteKeys::Id, NoteSlots::newId()}, {NoteKeys::Left, QString::number(left)},
+                          {NoteKeys::Top, QString::number(top)}},
+                         tag, writes);
     writes.emplace_back(NoteKeys::TotalForms, QString::number(m_program.NoteCount));
     note->setTag(tag);
     note->Text1()->setFocus(Qt::OtherFocusReason);
@@ -251,6 +266,8 @@ bool NoteCommands::addNotes(const QList<NoteSlots::Values> &notes, SettingsStore
         if (progress && (i + 1) % 100 == 0)
             progress(QStringLiteral("Opened %1 of %2 notes…").arg(i + 1).arg(notes.size()));
     }
+    // The check sleeps until the reminders it knew of: one that came with these may be sooner.
+    m_program.reminderCheck().update();
     return true;
 }
 
@@ -323,10 +340,11 @@ void NoteCommands::Quit()
             continue;
         const QString tag = NoteKeys::tagFor(k);
         const QFont font = note->Text1()->font();
+        const QPoint place = note->placeTwips();
         using Conversions::fromBool;
         writes.insert(writes.end(), {
-            {tag + NoteKeys::Left, QString::number(note->leftTwips())},
-            {tag + NoteKeys::Top, QString::number(note->topTwips())},
+            {tag + NoteKeys::Left, QString::number(place.x())},
+            {tag + NoteKeys::Top, QString::number(place.y())},
             {tag + NoteKeys::Notes, note->noteText()},
             {tag + NoteKeys::TextColor, QString::number(note->textColor())},
             {tag + NoteKeys::Bold, fromBool(font.bold())},

@@ -48,6 +48,8 @@ constexpr int LongNoteCharacters = 64 * 1024;
 constexpr int CheckLongTextMs = 1000;
 // A stale position reported by the window manager shows up within this time after showing.
 constexpr int HoldPositionMs = 1000;
+// A window manager answers a request to move a window within this time.
+constexpr int WindowManagerAnswersMs = 1000;
 // A move or resize has ended when the window has kept still this long.
 constexpr int StorePlaceAfterMs = 300;
 // A stored size beyond this many pixels is not one a user gave a note.
@@ -99,6 +101,9 @@ Form1::Form1(Program &program)
             m_program.store.save(key(NoteKeys::Notes), shown);
     });
 
+    m_followingEnds.setSingleShot(true);
+    m_followingEnds.setInterval(WindowManagerAnswersMs);
+    connect(&m_followingEnds, &QTimer::timeout, this, [this] { m_followingScreens = false; });
     m_storePlace.setSingleShot(true);
     m_storePlace.setInterval(StorePlaceAfterMs);
     connect(&m_storePlace, &QTimer::timeout, this, &Form1::storePlaceNow);
@@ -355,10 +360,32 @@ void Form1::setTextFont(const std::function<void(QFont &)> &edit)
 
 void Form1::setPositionTwips(int left, int top)
 {
-    const QPoint wanted(Units::twipsToPixels(left), Units::twipsToPixels(top));
+    const QPointF exact(Units::twipsToExactPixels(left), Units::twipsToExactPixels(top));
+    const QPoint wanted = exact.toPoint();   // rounded as Qt rounds a place it is told of
     m_intendedPos = Units::placeOnScreen(wanted, size());
     m_intendedTwips = QPoint(left, top);
+    m_exactPlace = m_intendedPos == wanted ? std::optional<QPointF>(exact) : std::nullopt;
     move(m_intendedPos);
+    if (isVisible())
+        applyExactPlace();
+}
+
+void Form1::applyExactPlace()
+{
+    // On a scaled screen Qt's whole pixels lie two or more of the screen's apart; a note the user
+    // left between them goes back there, not a pixel off.
+    const QScreen *screen = this->screen();
+    const double ratio = devicePixelRatioF();
+    if (!m_exactPlace || !screen || ratio == 1.0 || pos() != m_intendedPos)
+        return;
+    const QPoint origin = screen->geometry().topLeft();
+    if (Units::toDevicePixels(*m_exactPlace, origin, ratio) != Units::toDevicePixels(QPointF(pos()), origin, ratio))
+        NoteWindow::placeExactly(this, *m_exactPlace);
+}
+
+QPointF Form1::exactPos() const
+{
+    return NoteWindow::exactPosition(this).value_or(QPointF(pos()));
 }
 
 void Form1::screensChanging()
@@ -366,6 +393,7 @@ void Form1::screensChanging()
     // Ended before the change: the user's. A window manager's own rescue comes after it.
     if (m_storePlace.isActive())
         storePlaceNow();
+    m_followingEnds.stop();
     m_followingScreens = true;
 }
 
@@ -378,9 +406,23 @@ void Form1::followScreens(const QList<ScreenPlace::Area> &screens, bool settled)
                                           : m_intendedPos;
     // From where the program put it: a window manager may have pushed it partly back already.
     m_intendedPos = ScreenPlace::placeToBe(screens, stored, m_intendedPos, size());
-    if (pos() != m_intendedPos)
+    bool asked = false;
+    if (pos() != m_intendedPos) {
         move(m_intendedPos);
-    if (settled)
+        asked = true;
+    } else if (settled && exactPos().toPoint() != m_intendedPos) {
+        // The window manager moved it without Qt hearing of it (icewm re-places windows at every
+        // change of the screens): asked again, where Qt believes it stands already.
+        const bool atStoredPlace = m_exactPlace && m_exactPlace->toPoint() == m_intendedPos;
+        asked = NoteWindow::placeExactly(this, atStoredPlace ? *m_exactPlace : QPointF(m_intendedPos));
+    }
+    if (!settled)
+        return;
+    // The window manager's answer to a request made now is its own, not the user's: icewm keeps
+    // a note whole on a screen where its stored place is partly off it.
+    if (asked)
+        m_followingEnds.start();
+    else
         m_followingScreens = false;
 }
 
@@ -401,12 +443,15 @@ void Form1::storePlaceNow()
         return;
     std::vector<std::pair<QString, QString>> writes;
     if (m_placeToStore) {
-        const QPoint twips(Units::pixelsToTwips(pos().x()), Units::pixelsToTwips(pos().y()));
+        // Exactly, also between Qt's whole pixels on a scaled screen.
+        const QPointF exact = exactPos();
+        const QPoint twips(Units::exactPixelsToTwips(exact.x()), Units::exactPixelsToTwips(exact.y()));
         writes.emplace_back(key(NoteKeys::Left), QString::number(twips.x()));
         writes.emplace_back(key(NoteKeys::Top), QString::number(twips.y()));
         // Stored as it is now: the note's place from here on, also for Quit.
         m_intendedPos = pos();
         m_intendedTwips = twips;
+        m_exactPlace = exact;
     }
     if (m_sizeToStore) {
         writes.emplace_back(key(NoteKeys::Width), QString::number(Units::pixelsToTwips(width())));
@@ -424,18 +469,12 @@ bool Form1::settledAfterShowing() const
 
 // Until the user moves the note it is where it was put, even when a window manager placed it
 // elsewhere: a place the note never had must not overwrite its stored one.
-int Form1::leftTwips() const
+QPoint Form1::placeTwips() const
 {
     if (m_intendedTwips && (!m_movedByUser || pos() == m_intendedPos))
-        return m_intendedTwips->x();
-    return Units::pixelsToTwips(pos().x());
-}
-
-int Form1::topTwips() const
-{
-    if (m_intendedTwips && (!m_movedByUser || pos() == m_intendedPos))
-        return m_intendedTwips->y();
-    return Units::pixelsToTwips(pos().y());
+        return *m_intendedTwips;
+    const QPointF exact = exactPos();
+    return QPoint(Units::exactPixelsToTwips(exact.x()), Units::exactPixelsToTwips(exact.y()));
 }
 
 void Form1::recordHandle()
@@ -465,6 +504,10 @@ bool Form1::event(QEvent *event)
     case QEvent::WindowActivate:
         recordHandle();   // the window received the focus
         Form_Activate();
+        if (m_raiseWhenActive) {
+            m_raiseWhenActive = false;
+            raise();
+        }
         break;
     default:
         break;
@@ -513,6 +556,9 @@ void Form1::showEvent(QShowEvent *event)
     m_putAway = false;
     m_shownFor.start();
     m_holdPosition = true;
+    // Once Qt has asked for its own rounded place, which it does right after this event.
+    if (m_exactPlace && devicePixelRatioF() != 1.0)
+        QTimer::singleShot(0, this, &Form1::applyExactPlace);
 }
 
 void Form1::moveEvent(QMoveEvent *event)
@@ -753,6 +799,12 @@ void Form1::bringToUser()
     raise();
     activateWindow();
     focusText();
+}
+
+void Form1::raiseOnceActive()
+{
+    raise();
+    m_raiseWhenActive = !isActiveWindow();
 }
 
 void Form1::setPointerShape(int shape)

@@ -75,8 +75,10 @@ public:
     /** Stores the place or size the user gave the note, if a move or resize of theirs has not
         been stored yet (it is, a moment after it ends). */
     void storePlaceNow();
-    int leftTwips() const;
-    int topTwips() const;
+    /** The place to store, in twips: the stored one while the note stands where it was put. */
+    QPoint placeTwips() const;
+    int leftTwips() const { return placeTwips().x(); }
+    int topTwips() const { return placeTwips().y(); }
 
     /** A screen changes: a move of the user's not stored yet is stored now, and the moves that
         follow until the screens settle are the program's or the window manager's, not the user's. */
@@ -117,6 +119,10 @@ public:
         screen comes onto the screen under the pointer first, its stored place kept. */
     void bringToUser();
 
+    /** Raises the window now and again once it has the keyboard: openbox maps a new window
+        below the active one and lets only the active window raise itself. */
+    void raiseOnceActive();
+
     /** Moves the window with the pointer until the button is released (DragWindow). */
     void beginMove(const QPointF &globalPress);
     /** Resizes the window from the corner with this hit-test code until the button is released. */
@@ -153,6 +159,10 @@ private:
     void restoreFocusAfterMenu();
     void layOutText();
     void setPointerShape(int shape);
+    /** Puts the shown window at its exact place where Qt's own rounding put it beside it. */
+    void applyExactPlace();
+    /** Where the window stands, exactly where the window system can tell. */
+    QPointF exactPos() const;
     /** Past the moment after showing in which the window manager may still place the window. */
     bool settledAfterShowing() const;
     bool followPointer(const QPointF &globalPos);
@@ -166,6 +176,7 @@ private:
     bool m_putAway = false;
     bool m_showingStoredText = false;
     bool m_flashing = false;
+    bool m_raiseWhenActive = false;
     std::optional<QString> m_storedText;   // as stored, until the text is changed
     bool m_changeStoredAsEdits = false;     // since the last change of the text
     bool m_changeNotStored = false;
@@ -186,8 +197,12 @@ private:
     // was not moved is stored again exactly as it was (pixels are coarser than twips), also while
     // no screen shows that place and the note stands elsewhere.
     std::optional<QPoint> m_intendedTwips;
+    // That place in pixels with their fraction, where Qt's whole pixels cannot show it (a scaled
+    // screen): the window goes there exactly once it is shown.
+    std::optional<QPointF> m_exactPlace;
     // From a change of the screens until they settle, the note's moves and size are not the user's.
     bool m_followingScreens = false;
+    QTimer m_followingEnds;
     QElapsedTimer m_shownFor;
     bool m_holdPosition = false;
     bool m_movedByUser = false;

@@ -3,6 +3,7 @@
 #include "notefile/notefields.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
+#include "store/reminderdate.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
@@ -91,11 +92,6 @@ QJsonValue colour(const QString &stored)
     return converted.isEmpty() ? QJsonValue(QJsonValue::Undefined) : QJsonValue(converted);
 }
 
-QJsonValue isoDate(const QString &stored)
-{
-    const QDateTime date = Conversions::parseGeneralDate(stored);
-    return date.isValid() ? QJsonValue(date.toString(Qt::ISODate)) : QJsonValue(QJsonValue::Undefined);
-}
 
 void insertIfAny(QJsonObject &into, const QString &field, const QJsonObject &object)
 {
@@ -201,7 +197,12 @@ QJsonObject toJson(const Values &values)
     insertIfAny(note, QStringLiteral("size"), size);
     QJsonObject reminder;
     put(reminder, QStringLiteral("status"), values, NoteKeys::ReminderStatus, text);
-    put(reminder, QStringLiteral("from"), values, NoteKeys::ReminderDate, isoDate);
+    // Whatever the locale that wrote the date; one no form reads is kept as it was written.
+    const QDateTime from = ReminderDate::fromStored([&](const QString &suffix) { return values.value(suffix); });
+    if (from.isValid())
+        reminder.insert(QStringLiteral("from"), ReminderDate::fixedForm(from));
+    else
+        put(reminder, QStringLiteral("fromText"), values, NoteKeys::ReminderDate, text);
     const auto h = Conversions::toInt32(values.value(NoteKeys::ReminderHours));
     const auto m = Conversions::toInt32(values.value(NoteKeys::ReminderMinutes));
     const auto s = Conversions::toInt32(values.value(NoteKeys::ReminderSeconds));
@@ -240,11 +241,14 @@ Values fromJson(const QJsonObject &note)
     take(values, NoteKeys::Height, size.value(QLatin1String("height")), drawable);
     const QJsonObject reminder = note.value(QLatin1String("reminder")).toObject();
     take(values, NoteKeys::ReminderStatus, reminder.value(QLatin1String("status")), fromText);
-    take(values, NoteKeys::ReminderDate, reminder.value(QLatin1String("from")), [](const QJsonValue &v) {
-        const QDateTime date = QDateTime::fromString(v.toString(), Qt::ISODate);
-        // Stored in this computer's own form of a date, as the reminder dialog stores it.
-        return date.isValid() ? Conversions::generalDate(date) : QString();
-    });
+    const QDateTime from = QDateTime::fromString(reminder.value(QLatin1String("from")).toString(), Qt::ISODate);
+    if (from.isValid()) {
+        // Stored as the reminder dialog stores it: in this computer's own form, and the fixed one.
+        values.insert(NoteKeys::ReminderDate, Conversions::generalDate(from));
+        values.insert(NoteKeys::ReminderDateIso, ReminderDate::fixedForm(from));
+    } else {
+        take(values, NoteKeys::ReminderDate, reminder.value(QLatin1String("fromText")), fromText);
+    }
     const QTime time = QTime::fromString(reminder.value(QLatin1String("time")).toString(), Qt::ISODate);
     if (time.isValid()) {
         values.insert(NoteKeys::ReminderHours, QString::number(time.hour()));

@@ -44,8 +44,9 @@ public:
                                      MessageButtons buttons, MessageIcon icon) = 0;
     /** Shows a notice without waiting for it and without taking the keyboard from the window
         being typed in: news the user must see but need not answer while typing goes on. It
-        stays up until closeNotice() or the user closes it; a second call updates its text. */
-    virtual void showNotice(const QString &text, const QString &title) = 0;
+        stays up until closeNotice() or the user closes it (also from the keyboard, once they
+        went to it); a second call updates its text. Good news carries the information icon. */
+    virtual void showNotice(const QString &text, const QString &title, MessageIcon icon = MessageIcon::Warning) = 0;
     virtual void closeNotice() = 0;
     /** Shows the font dialog preset with the choice; false when cancelled. */
     virtual bool chooseFont(QWidget *parent, FontChoice &choice) = 0;

@@ -1,9 +1,12 @@
 #include "platform/notewindow.h"
 
+#include "platform/units.h"
+
 #include <QEvent>
 #include <QHash>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -131,6 +134,62 @@ void keepOpacityOnceMapped(QWindow *window)
     });
 #else
     Q_UNUSED(window);
+#endif
+}
+
+#ifdef QUILLARREN_X11
+namespace {
+
+// The screen's corner and Qt's scale on it, for the window's native place.
+std::pair<QPoint, double> scaleOf(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    return {screen ? screen->geometry().topLeft() : QPoint(), window->devicePixelRatioF()};
+}
+
+} // namespace
+#endif
+
+std::optional<QPointF> exactPosition(const QWidget *window)
+{
+#ifdef QUILLARREN_X11
+    xcb_connection_t *connection = x11Connection();
+    const auto id = xcb_window_t(window->internalWinId());
+    if (!connection || !id)
+        return std::nullopt;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_translate_coordinates_reply_t *reply = xcb_translate_coordinates_reply(
+        connection, xcb_translate_coordinates(connection, id, root, 0, 0), nullptr);
+    if (!reply)
+        return std::nullopt;
+    const QPoint device(reply->dst_x, reply->dst_y);
+    free(reply);
+    const auto [origin, ratio] = scaleOf(window);
+    return Units::fromDevicePixels(device, origin, ratio);
+#else
+    Q_UNUSED(window);
+    return std::nullopt;
+#endif
+}
+
+bool placeExactly(const QWidget *window, const QPointF &topLeft)
+{
+#ifdef QUILLARREN_X11
+    xcb_connection_t *connection = x11Connection();
+    const auto id = xcb_window_t(window->internalWinId());
+    if (!connection || !id)
+        return false;
+    const auto [origin, ratio] = scaleOf(window);
+    const QPoint device = Units::toDevicePixels(topLeft, origin, ratio);
+    // As Qt asks for a place itself: the window manager puts the window's own corner there.
+    const uint32_t values[] = {uint32_t(device.x()), uint32_t(device.y())};
+    xcb_configure_window(connection, id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
+    xcb_flush(connection);
+    return true;
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(topLeft);
+    return false;
 #endif
 }
 

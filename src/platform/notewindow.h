@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QPointF>
+
+#include <optional>
+
 class QWidget;
 class QWindow;
 
@@ -27,5 +31,14 @@ bool handlesStates();
     before the compositor shows it, and would show the note opaque. Nothing happens where there
     is nothing to do. */
 void keepOpacityOnceMapped(QWindow *window);
+
+/** Where the window stands, in Qt's pixels with their fraction, as the window system has it: Qt
+    rounds a place on a scaled screen to its own whole pixels, and does not hear of every move a
+    window manager makes (icewm, when the screens change). Nothing where the system cannot tell. */
+std::optional<QPointF> exactPosition(const QWidget *window);
+
+/** Asks for the window at this place exactly, also where Qt would round it or believes it stands
+    there already. False where the window system has no such request. */
+bool placeExactly(const QWidget *window, const QPointF &topLeft);
 
 } // namespace NoteWindow

@@ -13,6 +13,17 @@
 #include <QPointer>
 #include <QPushButton>
 
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    return icon == MessageIcon::Warning       ? QMessageBox::Warning
+           : icon == MessageIcon::Information ? QMessageBox::Information
+                                              : QMessageBox::NoIcon;
+}
+
+} // namespace
+
 MessageAnswer QtDialogs::messageBox(QWidget *parent, const QString &text, const QString &title,
                                     MessageButtons buttons, MessageIcon icon)
 {
@@ -20,9 +31,7 @@ MessageAnswer QtDialogs::messageBox(QWidget *parent, const QString &text, const 
     box.setText(text);
     // Without a title of its own, a box carries the program's title.
     box.setWindowTitle(title.isEmpty() ? qApp->property(Product::AppTitleProperty).toString() : title);
-    box.setIcon(icon == MessageIcon::Warning       ? QMessageBox::Warning
-                : icon == MessageIcon::Information ? QMessageBox::Information
-                                                   : QMessageBox::NoIcon);
+    box.setIcon(boxIcon(icon));
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
@@ -44,18 +53,18 @@ MessageAnswer QtDialogs::messageBox(QWidget *parent, const QString &text, const 
     return MessageAnswer::Ok;
 }
 
-void QtDialogs::showNotice(const QString &text, const QString &title)
+void QtDialogs::showNotice(const QString &text, const QString &title, MessageIcon icon)
 {
     if (!m_notice) {
         m_notice = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Close);
         m_notice->setAttribute(Qt::WA_DeleteOnClose);
         m_notice->setModal(false);
         // Keys meant for a note must never land here (a blank would press its button): it is
-        // shown without being activated and refuses the keyboard; the pointer can still close it.
+        // shown without taking the keyboard. Gone to on purpose (Alt+Tab, a click), Escape or
+        // Enter closes it.
         m_notice->setAttribute(Qt::WA_ShowWithoutActivating);
-        m_notice->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
-        m_notice->button(QMessageBox::Close)->setFocusPolicy(Qt::NoFocus);
     }
+    m_notice->setIcon(boxIcon(icon));
     m_notice->setWindowTitle(title);
     m_notice->setText(text);
     m_notice->show();

@@ -11,7 +11,7 @@ class QtDialogs final : public Dialogs
 public:
     MessageAnswer messageBox(QWidget *parent, const QString &text, const QString &title,
                              MessageButtons buttons, MessageIcon icon) override;
-    void showNotice(const QString &text, const QString &title) override;
+    void showNotice(const QString &text, const QString &title, MessageIcon icon = MessageIcon::Warning) override;
     void closeNotice() override;
     bool chooseFont(QWidget *parent, FontChoice &choice) override;
     bool chooseColor(QWidget *parent, QColor &color) override;

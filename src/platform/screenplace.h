@@ -34,4 +34,14 @@ QPoint nearestOnScreen(const QList<Area> &screens, const QPoint &topLeft, const 
     screen at all it stays where it is. */
 QPoint placeToBe(const QList<Area> &screens, const QPoint &stored, const QPoint &current, const QSize &size);
 
+/** Where a new note of this size opens beside the note it came from (`from`), so as not to cover
+    it: to its right, else below, left of or above it, whole within the free part of that note's
+    screen and, where one such place is, clear of the other notes too. Where none fits, as near
+    to its right as the screen allows. */
+QPoint besideNote(const QList<Area> &screens, const QRect &from, const QSize &size, const QList<QRect> &others);
+
+/** Where a new note opens that comes from no note: in the middle of the first screen's free
+    part, a step down and right for each note that already stands exactly there. */
+QPoint centred(const QList<Area> &screens, const QSize &size, const QList<QRect> &others);
+
 } // namespace ScreenPlace

@@ -28,6 +28,27 @@ int pixelsToTwips(int pixels)
     return int(std::lround(pixels * twipsPerPixel()));
 }
 
+double twipsToExactPixels(double twips)
+{
+    return twips / twipsPerPixel();
+}
+
+int exactPixelsToTwips(double pixels)
+{
+    return int(std::lround(pixels * twipsPerPixel()));
+}
+
+QPointF fromDevicePixels(const QPoint &device, const QPoint &screenOrigin, double ratio)
+{
+    return QPointF(screenOrigin) + QPointF(device - screenOrigin) / ratio;
+}
+
+QPoint toDevicePixels(const QPointF &pixels, const QPoint &screenOrigin, double ratio)
+{
+    const QPointF device = QPointF(screenOrigin) + (pixels - QPointF(screenOrigin)) * ratio;
+    return QPoint(int(std::lround(device.x())), int(std::lround(device.y())));
+}
+
 QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));

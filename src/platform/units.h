@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 
@@ -17,6 +18,14 @@ constexpr qint32 ButtonFace = qint32(0x8000000F);
 double twipsPerPixel();
 int twipsToPixels(double twips);
 int pixelsToTwips(int pixels);
+/** Twips as pixels with their fraction, and back, rounded to whole twips: a place on a scaled
+    screen lies between Qt's whole pixels, and the stored twips keep it exactly. */
+double twipsToExactPixels(double twips);
+int exactPixelsToTwips(double pixels);
+/** A place in the screen's own pixels (a scaled screen has several to one of Qt's) as Qt's
+    pixels with their fraction, and back; Qt keeps each screen's corner the same in both. */
+QPointF fromDevicePixels(const QPoint &device, const QPoint &screenOrigin, double ratio);
+QPoint toDevicePixels(const QPointF &pixels, const QPoint &screenOrigin, double ratio);
 /** A control's place given in twips (left, top, width, height), in pixels. */
 QRect twipsRect(int left, int top, int width, int height);
 

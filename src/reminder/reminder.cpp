@@ -9,6 +9,7 @@
 #include "reminder/reminderrule.h"
 #include "reminder/remindercheck.h"
 #include "store/notekeys.h"
+#include "store/reminderdate.h"
 #include "store/settingsstore.h"
 
 #include <QCloseEvent>
@@ -134,12 +135,20 @@ void Reminder::showTargetNote()
         setWindowTitle(QStringLiteral("Reminder"));
         m_command1->setText(SetCaption);
         m_label3->setText(tr("No note chosen: right-click a note and choose Set Reminder."));
+        m_label3->setToolTip(QString());
         return;
     }
     const bool enabled = ReminderRule::isEnabled(m_program.store.get(tag + NoteKeys::ReminderStatus));
     setWindowTitle(enabled ? QStringLiteral("Reminder [Enabled]") : QStringLiteral("Reminder [Disabled]"));
     m_command1->setText(enabled ? DisableCaption : SetCaption);
-    m_label3->setText(m_program.store.get(tag + NoteKeys::ReminderDate));
+    const QString stored = m_program.store.get(tag + NoteKeys::ReminderDate);
+    const bool readable = stored.isEmpty()
+        || ReminderDate::fromStored([&](const QString &suffix) { return m_program.store.get(tag + suffix); }).isValid();
+    // A date no form reads makes the reminder wait; the user must know it will not go off.
+    m_label3->setText(readable ? stored : tr("This date cannot be read: set it again."));
+    m_label3->setToolTip(readable ? QString()
+                                  : tr("\"%1\" is in a form this desktop does not read. The reminder waits "
+                                       "until it is set again; it never goes off early.").arg(stored));
 }
 
 void Reminder::Command1_Click()
@@ -155,10 +164,13 @@ void Reminder::Command1_Click()
         setWindowTitle(QStringLiteral("Reminder [Enabled]"));
         const QDateTime value = m_dtPicker1->dateTime();
         m_label3->setText(Main2::GeneralDate(value));
+        m_label3->setToolTip(QString());
         const QTime time = value.time();
         std::vector<std::pair<QString, QString>> writes = {
             {tag + NoteKeys::ReminderStatus, QStringLiteral("Enabled")},
             {tag + NoteKeys::ReminderDate, Main2::GeneralDate(value)},
+            // The same in a form every locale reads, for a desktop in another language.
+            {tag + NoteKeys::ReminderDateIso, ReminderDate::fixedForm(value)},
             {tag + NoteKeys::ReminderHours, QString::number(time.hour())},
             {tag + NoteKeys::ReminderMinutes, QString::number(time.minute())},
             {tag + NoteKeys::ReminderSeconds, QString::number(time.second())},
@@ -173,6 +185,7 @@ void Reminder::Command1_Click()
         setWindowTitle(QStringLiteral("Reminder [Disabled]"));
         m_program.store.save(tag + NoteKeys::ReminderStatus, QStringLiteral("Disabled"));
         m_label3->clear();
+        m_label3->setToolTip(QString());
     }
     m_program.reminderCheck().update();
 }
@@ -198,12 +211,22 @@ void Reminder::closeEvent(QCloseEvent *event)
 
 void Reminder::keyPressEvent(QKeyEvent *event)
 {
-    // Escape puts the dialog away as "Hide This Window" does (it has no close control).
-    if (event->key() == Qt::Key_Escape) {
+    // Escape puts the dialog away as "Hide This Window" does (it has no close control); Enter
+    // presses the button that has the keyboard, else the first: it sets the reminder.
+    switch (event->key()) {
+    case Qt::Key_Escape:
         Command2_Click();
         return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (focusWidget() == m_command2)
+            Command2_Click();
+        else if (m_command1->isEnabled())
+            m_command1->click();
+        return;
+    default:
+        Form::keyPressEvent(event);
     }
-    Form::keyPressEvent(event);
 }
 
 void Reminder::mouseMoveEvent(QMouseEvent *event)

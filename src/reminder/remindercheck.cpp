@@ -23,9 +23,6 @@ constexpr int AfterSecondBeginsMs = 5;
 ReminderCheck::ReminderCheck(Program &program)
     : m_program(program)
 {
-    m_timer.setSingleShot(true);
-    m_timer.setTimerType(Qt::PreciseTimer);   // a coarse timer may come tens of milliseconds late
-    connect(&m_timer, &QTimer::timeout, this, &ReminderCheck::run);
 }
 
 bool ReminderCheck::anyEnabled() const
@@ -40,31 +37,59 @@ bool ReminderCheck::anyEnabled() const
 void ReminderCheck::update()
 {
     if (!anyEnabled()) {
-        m_timer.stop();
+        stop();
         return;
     }
     // From the second that has begun: a reminder due in it goes off at once, also when the check
     // already looked at that second. Seconds that already went off are known by their notes.
     const QDateTime secondAgo = m_program.clock().now().addSecs(-1);
-    const bool running = m_timer.isActive() || m_checking;
+    const bool running = isRunning() || m_checking;
     if (!running || !m_lastChecked.isValid() || secondAgo < m_lastChecked)
         m_lastChecked = secondAgo;
-    if (!running)
+    // A reminder set or changed may come before the check that was planned. During a check, the
+    // check plans the next one when it ends.
+    if (!m_checking)
         scheduleNext();
 }
 
 void ReminderCheck::startAfterStartUp()
 {
-    m_timer.stop();
+    stop();
     if (!anyEnabled())
         return;
     m_lastChecked = QDateTime(m_program.clock().now().date(), QTime(0, 0)).addSecs(-1);
     scheduleNext();
 }
 
+void ReminderCheck::stop()
+{
+    m_nextCheck = QDateTime();
+    m_program.clock().wakeAt(QDateTime(), nullptr);
+}
+
 void ReminderCheck::scheduleNext()
 {
-    m_timer.start(1000 - m_program.clock().now().time().msec() + AfterSecondBeginsMs);
+    // The first second after the last check in which some open note's reminder falls due.
+    std::optional<QDateTime> first;
+    for (Form1 *note : Form1::loadedNotes(m_program.forms)) {
+        const auto due = ReminderRule::nextDueSecond(m_program.store, note->Tag(), m_lastChecked);
+        if (due && (!first || *due < *first))
+            first = due;
+    }
+    if (!first) {
+        stop();   // an update() starts it again when a reminder is set
+        return;
+    }
+    // Just after that second begins, so that the clock already shows it; a second already past
+    // (missed while the program was not running) at the next one.
+    const QDateTime now = m_program.clock().now();
+    const QDateTime nextSecond = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(),
+                                                             now.time().second())).addSecs(1);
+    m_nextCheck = std::max(*first, nextSecond).addMSecs(AfterSecondBeginsMs);
+    m_program.clock().wakeAt(m_nextCheck, [this] {
+        m_nextCheck = QDateTime();
+        run();
+    });
 }
 
 void ReminderCheck::run()
@@ -72,7 +97,7 @@ void ReminderCheck::run()
     if (m_checking)
         return;
     if (m_program.hasEnded()) {
-        m_timer.stop();
+        stop();
         return;
     }
     // Quit waits for the store (its Retry/Cancel box may be up for minutes): the seconds stay
@@ -104,7 +129,7 @@ void ReminderCheck::run()
     }
     m_checking = false;
     if (m_program.hasEnded() || !anyEnabled())
-        m_timer.stop();
+        stop();
     else
         scheduleNext();
 }

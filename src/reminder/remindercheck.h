@@ -2,13 +2,13 @@
 
 #include <QDateTime>
 #include <QObject>
-#include <QTimer>
 
 class Form1;
 class Program;
 
-// The reminder check: once a second, just after the second begins, while any open note has an
-// enabled reminder; and the alarm it raises for each note that falls due.
+// The reminder check: just after the second begins in which the first open note's reminder can
+// fall due, and again whenever the clock is set or the machine wakes; and the alarm it raises
+// for each note that falls due. Between those it sleeps.
 class ReminderCheck final : public QObject
 {
     Q_OBJECT
@@ -22,9 +22,9 @@ public:
     /** Starts the check for a program that has just started: what fell due earlier today while
         it was not running goes off at the first check, once. */
     void startAfterStartUp();
-    bool isRunning() const { return m_timer.isActive(); }
-    /** How long after the last check the next one comes. */
-    int nextCheckInMs() const { return m_timer.interval(); }
+    bool isRunning() const { return m_nextCheck.isValid(); }
+    /** When the next check comes (invalid while none is due). */
+    QDateTime nextCheck() const { return m_nextCheck; }
 
     /** One check: the alarm for every open note due since the last check, in load order. It is
         not re-entered while an alarm flashes, and looks at nothing while Quit is under way; the
@@ -41,9 +41,10 @@ public:
 private:
     bool anyEnabled() const;
     void scheduleNext();
+    void stop();
 
     Program &m_program;
-    QTimer m_timer;
+    QDateTime m_nextCheck;
     QDateTime m_lastChecked;
     bool m_checking = false;
 };

@@ -1,9 +1,11 @@
 #include "reminder/reminderrule.h"
 
-#include "app/main2.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
+#include "store/reminderdate.h"
 #include "store/settingsstore.h"
+
+#include <algorithm>
 
 namespace ReminderRule {
 
@@ -17,13 +19,20 @@ bool isEnabled(const QString &status)
     return status == QLatin1String("Enabled");
 }
 
-std::optional<QDateTime> dueSecond(const SettingsStore &store, const QString &tag, const QDateTime &after,
-                                   const QDateTime &upTo)
+namespace {
+
+// What decides when an enabled reminder goes off; nothing when it is not enabled or a value
+// cannot be read.
+struct Schedule
+{
+    QTime timeOfDay;
+    QDate from;
+    QDateTime wentOff;
+};
+
+std::optional<Schedule> scheduleOf(const SettingsStore &store, const QString &tag)
 {
     if (!isEnabled(store.get(tag + NoteKeys::ReminderStatus)))
-        return std::nullopt;
-    const QString dateText = store.get(tag + NoteKeys::ReminderDate);
-    if (dateText.isEmpty())
         return std::nullopt;
     const auto hours = Conversions::toInt32(store.get(tag + NoteKeys::ReminderHours));
     const auto minutes = Conversions::toInt32(store.get(tag + NoteKeys::ReminderMinutes));
@@ -33,20 +42,53 @@ std::optional<QDateTime> dueSecond(const SettingsStore &store, const QString &ta
     const QTime timeOfDay(*hours, *minutes, *seconds);
     if (!timeOfDay.isValid())
         return std::nullopt;
-    // A date that cannot be read back counts as reached: the reminder is not lost for it.
-    const QDateTime from = Main2::ParseGeneralDate(dateText);
-    const QDateTime wentOff = QDateTime::fromString(store.get(tag + NoteKeys::ReminderLastAlarm), Qt::ISODate);
+    // A date that cannot be read (another desktop's form none of ours reads) makes the reminder
+    // wait: going off before its date is what it must never do. Its dialog says so.
+    const QDateTime from = ReminderDate::fromStored([&](const QString &suffix) { return store.get(tag + suffix); });
+    if (!from.isValid())
+        return std::nullopt;
+    return Schedule{timeOfDay, from.date(),
+                    QDateTime::fromString(store.get(tag + NoteKeys::ReminderLastAlarm), Qt::ISODate)};
+}
+
+} // namespace
+
+std::optional<QDateTime> dueSecond(const SettingsStore &store, const QString &tag, const QDateTime &after,
+                                   const QDateTime &upTo)
+{
+    const std::optional<Schedule> schedule = scheduleOf(store, tag);
+    if (!schedule)
+        return std::nullopt;
     for (const QDate &day : {upTo.date(), upTo.date().addDays(-1)}) {
-        const QDateTime second(day, timeOfDay);
+        const QDateTime second(day, schedule->timeOfDay);
         if (second <= after || second > upTo)
             continue;
         if (day != upTo.date() && second.secsTo(upTo) > LateGraceSeconds)
             continue;
-        if (from.isValid() && day < from.date())
+        if (day < schedule->from)
             continue;
-        if (wentOff.isValid() && second <= wentOff)
+        if (schedule->wentOff.isValid() && second <= schedule->wentOff)
             continue;
         return second;
+    }
+    return std::nullopt;
+}
+
+std::optional<QDateTime> nextDueSecond(const SettingsStore &store, const QString &tag, const QDateTime &after)
+{
+    const std::optional<Schedule> schedule = scheduleOf(store, tag);
+    if (!schedule)
+        return std::nullopt;
+    QDateTime notBefore = after;
+    if (schedule->wentOff.isValid() && schedule->wentOff > notBefore)
+        notBefore = schedule->wentOff;
+    QDate day = std::max(notBefore.date(), schedule->from);
+    // Two days cover every case; a few more step over a day on which that time does not exist
+    // (the clocks went forward through it).
+    for (int tries = 0; tries < 4; ++tries, day = day.addDays(1)) {
+        const QDateTime second(day, schedule->timeOfDay);
+        if (second.isValid() && second.time() == schedule->timeOfDay && second > notBefore)
+            return second;
     }
     return std::nullopt;
 }

@@ -8,7 +8,7 @@
 class SettingsStore;
 
 // When a note's reminder goes off: only while its status is "Enabled", never before its stored
-// date, and then every day at its time of day. Plain rules on stored values, no windows.
+// date (nor while that date cannot be read), and then every day at its time of day. Plain rules on stored values, no windows.
 namespace ReminderRule {
 
 /** The status text that counts as enabled (exactly, in this case). */
@@ -20,6 +20,9 @@ bool isEnabled(const QString &status);
     that already went off (see lastAlarmValue) never counts twice. */
 std::optional<QDateTime> dueSecond(const SettingsStore &store, const QString &tag, const QDateTime &after,
                                    const QDateTime &upTo);
+/** The first second after `after` at which the note's reminder falls due, if it can: the check
+    sleeps until the earliest of them. */
+std::optional<QDateTime> nextDueSecond(const SettingsStore &store, const QString &tag, const QDateTime &after);
 bool isDue(const SettingsStore &store, const QString &tag, const QDateTime &after, const QDateTime &upTo);
 
 /** The stored form of the second an alarm went off for, kept so that a restart or a second

@@ -33,7 +33,10 @@ inline const QString ReminderDate = QStringLiteral(".ReminderDate");
 inline const QString ReminderHours = QStringLiteral(".ReminderHours");
 inline const QString ReminderMinutes = QStringLiteral(".ReminderMinutes");
 inline const QString ReminderSeconds = QStringLiteral(".ReminderSeconds");
-// Beyond the keys above: the second the reminder last went off, so that a restart the same day
+// Beyond the keys above: the reminder's date again, in one fixed form (yyyy-MM-ddTHH:mm:ss) that
+// every locale reads; ".ReminderDate" holds it in the form of the desktop that set it.
+inline const QString ReminderDateIso = QStringLiteral(".ReminderDateISO");
+// The second the reminder last went off, so that a restart the same day
 // neither repeats it nor forgets one that fell due while the program was not running.
 inline const QString ReminderLastAlarm = QStringLiteral(".ReminderLastAlarm");
 // The note's own id (a UUID), which no renumbering changes: deleted notes, backups, exported
@@ -54,6 +57,7 @@ inline const QStringList AllSuffixes = {
     Left, Top, Notes, TextColor, Bold, Italic, Underline, Strikethru, Font, Size, TextBackColor,
     BackColor, Translucency, TransCount, AlwaysOnTop, ActivehWnd, EmailAddresses, ReminderStatus,
     ReminderDate, ReminderHours, ReminderMinutes, ReminderSeconds, ReminderLastAlarm, Width, Height, Id,
+    ReminderDateIso,
 };
 
 inline QString tagFor(int index)

@@ -58,9 +58,9 @@ public:
                                                                                                    : MessageAnswer::Ok;
     }
 
-    void showNotice(const QString &text, const QString &title) override
+    void showNotice(const QString &text, const QString &title, MessageIcon icon = MessageIcon::Warning) override
     {
-        notices.append({text, title, MessageButtons::Ok, MessageIcon::Warning});
+        notices.append({text, title, MessageButtons::Ok, icon});
         noticeShown = true;
     }
 

@@ -88,14 +88,19 @@ void reminderRule(const QString &text, quint32 days, quint32 seconds)
     Main2::ParseGeneralDate(text);
     const QStringList fields = text.split(QLatin1Char('\n'));
     const QString keys[] = {NoteKeys::ReminderStatus, NoteKeys::ReminderDate, NoteKeys::ReminderHours,
-                            NoteKeys::ReminderMinutes, NoteKeys::ReminderSeconds};
-    for (int i = 0; i < 5; ++i)
+                            NoteKeys::ReminderMinutes, NoteKeys::ReminderSeconds, NoteKeys::ReminderDateIso};
+    for (int i = 0; i < 6; ++i)
         store->save(QStringLiteral("NotesForm1") + keys[i], fields.value(i));
     const QDateTime upTo(QDate(2026, 12, 8).addDays(days % 800), QTime(0, 0).addSecs(int(seconds % 86400)));
     const QDateTime after = upTo.addSecs(-qint64(seconds % 200000));
-    ReminderRule::isDue(*store, QStringLiteral("NotesForm1"), after, upTo);
+    const auto due = ReminderRule::dueSecond(*store, QStringLiteral("NotesForm1"), after, upTo);
     if (ReminderRule::isDue(*store, QStringLiteral("NotesForm1"), upTo, after))
         fail(QStringLiteral("due between %1 and an earlier %2").arg(upTo.toString(Qt::ISODate), after.toString(Qt::ISODate)));
+    // The check sleeps until the next due second: never past one that is due.
+    const auto next = ReminderRule::nextDueSecond(*store, QStringLiteral("NotesForm1"), after);
+    if (due && (!next || *next > *due))
+        fail(QStringLiteral("due at %1, but the check would sleep until %2")
+                 .arg(due->toString(Qt::ISODate), next ? next->toString(Qt::ISODate) : QStringLiteral("never")));
 }
 
 } // namespace

@@ -140,10 +140,10 @@ rw_drag $((233 + 130)) $((133 + 154)) $((233 + 190)) $((133 + 194))
 rw_poll 3 geometry_is "$note1" "233 133 193 197" ||
     rw_fail "dragging the bottom-right corner by +60,+40 left the note at $(rw_geometry "$note1")"
 
-# A second note from the menu: it opens in the middle of the screen and takes the keyboard.
+# A second note from the menu: it opens beside the first (to its right) and takes the keyboard.
 menu $(strip 233 133) $CREATE
 rw_wait_notes 2
-rw_wait_note_at 573 433
+rw_wait_note_at 438 133
 note2=$RW_WIN
 [ "$note2" != "$note1" ] || rw_fail "Create New Note opened no new window"
 rw_poll 3 rw_stored_is "Total Forms" 2 || rw_fail "Total Forms after Create New Note: '$(rw_get "Total Forms")'"
@@ -151,7 +151,7 @@ text2="Call Anna at 5 (tel. 555-0199)"
 type_text "$text2"
 rw_poll 5 rw_stored_is NotesForm2.Notes "$text2" || rw_fail "the new note stored '$(rw_get NotesForm2.Notes)'"
 rw_expect_eq "first note's text after typing in the second" "$text1" "$(rw_get NotesForm1.Notes)"
-rw_drag $(strip 573 433) $(strip 800 150)
+rw_drag $(strip 438 133) $(strip 800 150)
 rw_poll 3 rw_window_at "$note2" 800 150 || rw_fail "the second note did not move to 800,150: $(rw_geometry "$note2")"
 
 # ---------------------------------------------------------------------------------------------
@@ -379,7 +379,7 @@ rw_expect_eq "stored text after the alarm" "$text2" "$(rw_get NotesForm2.Notes)"
 xdotool mousemove $(inside 233 133) click 1
 xdotool key ctrl+n
 rw_wait_notes 3
-rw_wait_note_at 573 433
+rw_wait_note_at 438 133
 note3=$RW_WIN
 rw_poll 3 rw_stored_is "Total Forms" 3 || rw_fail "Total Forms after Ctrl+N: '$(rw_get "Total Forms")'"
 # A new note follows the check mark of Always On Top, off now, and opens at the default level.
@@ -396,19 +396,20 @@ xdotool key ctrl+a ctrl+c End ctrl+v
 rw_poll 3 rw_stored_is NotesForm3.Notes abcabc || rw_fail "Ctrl+A, Ctrl+C, End, Ctrl+V gave '$(rw_get NotesForm3.Notes)'"
 
 # The same with the menu's items.
-menu $(strip 573 433) $SELECT_ALL
-menu $(strip 573 433) $CUT
+menu $(strip 438 133) $SELECT_ALL
+menu $(strip 438 133) $CUT
 rw_poll 3 rw_stored_is NotesForm3.Notes "" || rw_fail "Select All, Cut left '$(rw_get NotesForm3.Notes)'"
-menu $(strip 573 433) $PASTE
+menu $(strip 438 133) $PASTE
 rw_poll 3 rw_stored_is NotesForm3.Notes abcabc || rw_fail "Paste after the cut gave '$(rw_get NotesForm3.Notes)'"
-menu $(strip 573 433) $SELECT_ALL
-menu $(strip 573 433) $COPY
+menu $(strip 438 133) $SELECT_ALL
+menu $(strip 438 133) $COPY
 xdotool key End
-menu $(strip 573 433) $PASTE
+menu $(strip 438 133) $PASTE
 anchor=abcabcabcabc
 rw_poll 3 rw_stored_is NotesForm3.Notes $anchor || rw_fail "Select All, Copy, End, Paste gave '$(rw_get NotesForm3.Notes)'"
 
-# The date and time are those of the moment of the key; the caret goes to the start after each.
+# The date and time are those of the moment of the key; each goes in at the caret, which stays
+# right after it.
 # Dates as this locale writes them: "9 Dec 2026", "00:14:37".
 stamps_between() {   # from to format: every distinct stamp of the seconds in between
     local s
@@ -424,12 +425,13 @@ from=$(date +%s)
 xdotool key ctrl+F1
 rw_poll 3 eval '[ "$(rw_get NotesForm3.Notes)" != $anchor ]' || rw_fail "Ctrl+F1 inserted nothing"
 xdotool key ctrl+F2
-rw_poll 3 eval 'case $(rw_get NotesForm3.Notes) in *:*$anchor*) true ;; *) false ;; esac' ||
-    rw_fail "Ctrl+F2 inserted no time: '$(rw_get NotesForm3.Notes)'"
+rw_poll 3 eval 'case $(rw_get NotesForm3.Notes) in $anchor*:*) true ;; *) false ;; esac' ||
+    rw_fail "Ctrl+F2 inserted no time after the date: '$(rw_get NotesForm3.Notes)'"
 to=$(date +%s)
 stamped=$(rw_get NotesForm3.Notes)
-shortcut_time=${stamped%%$anchor*}
-shortcut_date=${stamped#*$anchor}
+stamped=${stamped#$anchor}
+shortcut_time=${stamped: -8}
+shortcut_date=${stamped%$shortcut_time}
 mapfile -t dates < <(stamps_between "$from" "$to" '+%-d %b %Y')
 mapfile -t times < <(stamps_between "$from" "$to" '+%H:%M:%S')
 one_of "$shortcut_date" "${dates[@]}" || rw_check_failed "Ctrl+F1 inserted '$shortcut_date', not today's date (${dates[*]})"
@@ -439,9 +441,9 @@ one_of "$shortcut_time" "${times[@]}" || rw_check_failed "Ctrl+F2 inserted '$sho
 xdotool key ctrl+a ctrl+x
 rw_poll 3 rw_stored_is NotesForm3.Notes "" || rw_fail "Ctrl+A, Ctrl+X left '$(rw_get NotesForm3.Notes)'"
 from=$(date +%s)
-menu $(strip 573 433) $INSERT_DATE
+menu $(strip 438 133) $INSERT_DATE
 rw_poll 3 eval '[ -n "$(rw_get NotesForm3.Notes)" ]' || rw_fail "Insert Date inserted nothing"
-menu $(strip 573 433) $INSERT_TIME
+menu $(strip 438 133) $INSERT_TIME
 rw_poll 3 eval 'case $(rw_get NotesForm3.Notes) in *:*) true ;; *) false ;; esac' || rw_fail "Insert Time inserted nothing"
 to=$(date +%s)
 stamped=$(rw_get NotesForm3.Notes)
@@ -449,13 +451,13 @@ mapfile -t dates < <(stamps_between "$from" "$to" '+%-d %b %Y')
 mapfile -t times < <(stamps_between "$from" "$to" '+%H:%M:%S')
 menu_ok=0
 for d in "${dates[@]}"; do
-    for t in "${times[@]}"; do [ "$stamped" = "$t$d" ] && menu_ok=1; done
+    for t in "${times[@]}"; do [ "$stamped" = "$d$t" ] && menu_ok=1; done
 done
-[ "$menu_ok" = 1 ] || rw_check_failed "Insert Date then Insert Time gave '$stamped', not a time then a date of now"
+[ "$menu_ok" = 1 ] || rw_check_failed "Insert Date then Insert Time gave '$stamped', not a date then a time of now"
 scratch=$stamped
 
 # Ctrl+F opens the font dialog; cancelled, it changes nothing.
-xdotool mousemove $(inside 573 433) click 1
+xdotool mousemove $(inside 438 133) click 1
 xdotool key ctrl+f
 wait_window '^Font$' "the font dialog (Ctrl+F)"
 xdotool key Escape
@@ -463,15 +465,15 @@ wait_window_gone '^Font$' "the font dialog (Ctrl+F) after Escape"
 rw_expect_eq "NotesForm3.Font after a cancelled font dialog" "" "$(rw_get NotesForm3.Font)"
 
 # Ctrl+O: the colour dialog, and a pale green note.
-xdotool mousemove $(inside 573 433) click 1
+xdotool mousemove $(inside 438 133) click 1
 xdotool key ctrl+o
 pick_colour "#d0ffd0" "Ctrl+O"
 rw_poll 3 rw_stored_is NotesForm3.BackColor "$(stored_colour "#d0ffd0")" ||
     rw_fail "NotesForm3.BackColor after Ctrl+O: '$(rw_get NotesForm3.BackColor)'"
-rw_poll 3 pixel_is 639 445 208,255,208 || rw_check_failed "after Ctrl+O the note's strip shows $(pixel_at 639 445)"
+rw_poll 3 pixel_is 504 145 208,255,208 || rw_check_failed "after Ctrl+O the note's strip shows $(pixel_at 504 145)"
 
 # Ctrl+E: e-mail of this note, to another address.
-xdotool mousemove $(inside 573 433) click 1
+xdotool mousemove $(inside 438 133) click 1
 xdotool key ctrl+e
 wait_window '^E-mail Note' "the e-mail dialog (Ctrl+E)"
 xdotool type --delay 25 "me@example.org"
@@ -481,7 +483,7 @@ wait_window_gone '^E-mail Note' "the e-mail dialog (Ctrl+E) after Compose"
 rw_expect_eq "the e-mail link from Ctrl+E" "mailto|me@example.org|${scratch%% *} |$scratch" "$(decode_link 4)"
 
 # Ctrl+S: the save dialog, and the scratch note in a file.
-xdotool mousemove $(inside 573 433) click 1
+xdotool mousemove $(inside 438 133) click 1
 xdotool key ctrl+s
 wait_window '^Save As' "the save dialog (Ctrl+S)"
 xdotool type --delay 25 "$RW_DIR/files/scratch.txt"
@@ -492,7 +494,7 @@ printf '%s' "$scratch" | cmp -s - "$RW_DIR/files/scratch.txt" ||
     rw_fail "the file saved with Ctrl+S holds '$(cat "$RW_DIR/files/scratch.txt")', not '$scratch'"
 
 # Ctrl+R: the reminder dialog, now for this note, which has none; hidden again.
-xdotool mousemove $(inside 573 433) click 1
+xdotool mousemove $(inside 438 133) click 1
 xdotool key ctrl+r
 wait_window '^Reminder \[' "the reminder dialog (Ctrl+R)"
 dialog=$(rw_window_named '^Reminder \[')
@@ -504,7 +506,7 @@ rw_poll 5 eval '! rw_has_window_named "^Reminder \["' || rw_fail "the reminder d
 rw_expect_eq "NotesForm3.ReminderStatus" "" "$(rw_get NotesForm3.ReminderStatus)"
 
 # Ctrl+D deletes the note it is typed in.
-xdotool mousemove $(inside 573 433) click 1
+xdotool mousemove $(inside 438 133) click 1
 xdotool key ctrl+d
 rw_wait_notes 2
 rw_note_windows | grep -qx "$note3" && rw_fail "the scratch note is still shown after Ctrl+D"
@@ -559,12 +561,12 @@ day_is_back False
 on_top True
 menu $(strip 233 133) $CREATE
 rw_wait_notes 3
-rw_wait_note_at 573 433
+rw_wait_note_at 438 133
 note3=$RW_WIN
 rw_poll 3 rw_above "$note3" || rw_check_failed "a note made while Always On Top is on is not above: $(xprop -id "$note3" _NET_WM_STATE)"
 type_text "gone soon"
 rw_poll 5 rw_stored_is NotesForm3.Notes "gone soon" || rw_fail "the afternoon note stored '$(rw_get NotesForm3.Notes)'"
-menu $(strip 573 433) $DELETE
+menu $(strip 438 133) $DELETE
 rw_wait_notes 2
 rw_note_windows | grep -qx "$note3" && rw_fail "the afternoon note is still shown after Delete This Note"
 rw_poll 3 rw_stored_is "Total Forms" 2 || rw_fail "Total Forms after Delete This Note: '$(rw_get "Total Forms")'"

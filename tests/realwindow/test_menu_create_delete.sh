@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The popup menu driven from the keyboard: "Delete This Note" closes the note it was opened on
-# and renumbers the stored notes at once; "Create New Note" opens an empty note in the middle of
-# the screen, takes the keyboard, and counts in "Total Forms".
+# and renumbers the stored notes at once; "Create New Note" opens an empty note beside the note
+# its menu was opened on, takes the keyboard, and counts in "Total Forms".
 
 source "$(dirname "$0")/lib.sh"
 rw_setup
@@ -38,8 +38,8 @@ rw_expect_eq "NotesForm2.Left after deleting B" 10500 "$(rw_get NotesForm2.Left)
 rw_open_menu_at 166 170
 rw_choose_item 6
 rw_wait_notes 3
-# New notes open centred on the screen.
-rw_wait_note_at $(((RW_SCREEN_W - 133) / 2)) $(((RW_SCREEN_H - 157) / 2))
+# To the right of note A, 12 px from it, clear of it.
+rw_wait_note_at $((100 + 133 + 12)) 100
 note_new=$RW_WIN
 if [ "$note_new" = "$note_a" ] || [ "$note_new" = "$note_c" ]; then
     rw_fail "no new window was created"
