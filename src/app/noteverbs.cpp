@@ -1,6 +1,7 @@
 #include "app/noteverbs.h"
 
 #include "app/main2.h"
+#include "app/noteopener.h"
 #include "app/program.h"
 #include "backup/backups.h"
 #include "commands/notecommands.h"
@@ -25,6 +26,13 @@ namespace {
 SingleInstance::Reply failed(const QString &message)
 {
     return {1, message};
+}
+
+// Another change of many notes (or the start-up) is under way; asked from the tray meanwhile.
+SingleInstance::Reply busy()
+{
+    return failed(QStringLiteral("Quillarren is still opening or replacing notes; nothing was changed. Try again "
+                                 "in a moment."));
 }
 
 QString when(const QDateTime &date)
@@ -96,6 +104,8 @@ NoteVerbs::Reply NoteVerbs::listDeleted() const
 
 NoteVerbs::Reply NoteVerbs::restore(const QString &id)
 {
+    if (m_program && m_program->opener().isBusy())
+        return busy();
     const std::optional<SettingsStore::TrashedNote> trashed = m_store.trashed(id.trimmed());
     if (!trashed)
         return failed(QStringLiteral("There is no deleted note with the id %1 (quillarren --deleted lists them).").arg(id));
@@ -136,6 +146,8 @@ NoteVerbs::Reply NoteVerbs::listBackups() const
 
 NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
 {
+    if (m_program && (m_program->opener().isBusy() || m_program->quitting || m_program->hasEnded()))
+        return busy();
     QString error;
     if (!Backups::check(file, &error))
         return failed(QStringLiteral("Cannot restore from it: %1. Nothing was changed.").arg(error));
@@ -159,14 +171,16 @@ NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
         // The windows go while their notes are replaced, and come back from the restored store;
         // their going must not end the program.
         Program &program = *m_program;
+        const NoteOpener::Hold hold(program.opener());
         program.quitting = true;
         for (Form1 *note : Form1::loadedNotes(program.forms))
             note->unload();
         program.CurrentNoteTag.clear();
         Main2::DoEventsTwice();
         restored = m_store.replaceWith(file, &error);
-        Main2::StartUp(program);
+        Main2::BeginStartUp(program);
         program.quitting = false;
+        program.opener().waitUntilOpen();
         program.reminderCheck().update();
     } else {
         restored = m_store.replaceWith(file, &error);
@@ -199,6 +213,8 @@ NoteVerbs::Reply NoteVerbs::exportNotes(const QString &file, bool withDeleted) c
 
 NoteVerbs::Reply NoteVerbs::importNotes(const QString &file)
 {
+    if (m_program && m_program->opener().isBusy())
+        return busy();
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
         return failed(QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(file), in.errorString()));
@@ -237,6 +253,8 @@ NoteVerbs::Reply NoteVerbs::importNotes(const QString &file)
     tell(QStringLiteral("Importing %1 notes…").arg(added.size()));
     if (!addNotes(added, alongside, &error))
         return failed(QStringLiteral("The notes could not be imported, because %1. Nothing was imported.").arg(error));
+    if (m_program)
+        m_program->opener().waitUntilOpen();
     QString said = QStringLiteral("Imported %1 notes from %2").arg(added.size()).arg(QDir::toNativeSeparators(file));
     if (skipped > 0)
         said += QStringLiteral("; %1 were here already").arg(skipped);

@@ -21,6 +21,7 @@ class ReminderCheck;
 class ScreenWatch;
 class MenuForm;
 class NoteCommands;
+class NoteOpener;
 class SettingsStore;
 class TextHook;
 
@@ -58,6 +59,8 @@ public:
     Shell &shell() { return *platform.shell; }
     Sound &sound() { return *platform.sound; }
     NoteCommands &commands() { return *m_commands; }
+    /** Opens stored notes as windows, a few at a time. */
+    NoteOpener &opener() { return *m_opener; }
 
     /** The hidden menu window, loaded at its first reference. */
     MenuForm &menuForm();
@@ -114,6 +117,7 @@ private:
     QPointer<Email> m_email;
     std::unique_ptr<ReminderCheck> m_reminderCheck;
     std::unique_ptr<NoteCommands> m_commands;
+    std::unique_ptr<NoteOpener> m_opener;
     std::unique_ptr<TextHook> m_textHook;
     std::unique_ptr<ScreenWatch> m_screenWatch;
     bool m_ended = false;

@@ -1,6 +1,7 @@
 #include "sync/notesync.h"
 
 #include "app/main2.h"
+#include "app/noteopener.h"
 #include "app/program.h"
 #include "commands/menuform.h"
 #include "commands/notecommands.h"
@@ -244,9 +245,9 @@ void NoteSync::look(bool takingIn)
         m_syncing = false;
         return;
     }
-    // Taking in needs the windows: while Quit unloads them, and once the program has ended, this
-    // computer's changes are written only.
-    takingIn = takingIn && !m_program.quitting && !m_program.hasEnded();
+    // Taking in needs the windows: while Quit unloads them, while notes still open or are being
+    // replaced, and once the program has ended, this computer's changes are written only.
+    takingIn = takingIn && !m_program.quitting && !m_program.hasEnded() && !m_program.opener().isBusy();
     QHash<QString, Local> local = localNotes();
     QHash<QString, QString> files;
     QStringList copies;
