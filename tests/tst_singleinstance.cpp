@@ -4,6 +4,8 @@
 
 #include "platform/singleinstance.h"
 
+#include "serve.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -50,30 +52,6 @@ sockaddr_un addressOf(const QString &path)
 bool setMode(const QString &path, mode_t mode)
 {
     return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
-}
-
-// Runs the event loop as the program's own outermost one runs, until `done` or the time is up:
-// requests are taken only there, never inside a nested loop.
-template <typename Done>
-bool serveUntil(Done done, int ms = 5000)
-{
-    QEventLoop loop;
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    look.start(2);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    if (!done())
-        loop.exec();
-    return done();
-}
-
-// Serves for this long, whatever happens.
-void serveFor(int ms)
-{
-    serveUntil([] { return false; }, ms);
 }
 
 // A client at the socket's level: connected, its request sent, nothing read unless asked.
