@@ -8,6 +8,7 @@
 #include "commands/menuform.h"
 #include "platform/formtimer.h"
 #include "platform/qttranslations.h"
+#include "platform/sessionend.h"
 #include "platform/units.h"
 #include "platform/windowsystem.h"
 #include "store/notekeys.h"
@@ -24,6 +25,8 @@
 #include <QScreen>
 #include <QTranslator>
 #include <QtTest>
+
+#include <csignal>
 
 class TestStartup : public QObject
 {
@@ -268,6 +271,8 @@ void TestStartup::largeStoreOpensWhileTheProgramAnswers_data()
     QTest::addColumn<QString>("meanwhile");   // what the user does while notes still open
     QTest::newRow("nothing") << "nothing";
     QTest::newRow("a new note") << "new note";
+    // The session's end is answered while the rest opens for the new note.
+    QTest::newRow("a new note as the session ends") << "new note, session ends";
     QTest::newRow("deletes the first note") << "delete";
     QTest::newRow("quits") << "quit";
 }
@@ -302,9 +307,16 @@ void TestStartup::largeStoreOpensWhileTheProgramAnswers()
     QVERIFY(t.program().opener().isOpening());
 
     QStringList expected = seeded;
-    if (meanwhile == QLatin1String("new note")) {
+    SessionEnd sessionEnd;
+    int openAtTheEnd = -1;
+    QObject::connect(&sessionEnd, &SessionEnd::ending, [&] { openAtTheEnd = t.notes().size(); });
+    if (meanwhile.startsWith(QLatin1String("new note"))) {
+        if (meanwhile.endsWith(QLatin1String("session ends")))
+            QCOMPARE(::raise(SIGTERM), 0);
         t.program().commands().CreateNewNote();
         expected.append(QString());
+        if (meanwhile.endsWith(QLatin1String("session ends")))
+            QVERIFY2(openAtTheEnd > 0 && openAtTheEnd < Count, qPrintable(QString::number(openAtTheEnd)));
     } else if (meanwhile == QLatin1String("delete")) {
         t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
         t.program().commands().DeleteThisNote();

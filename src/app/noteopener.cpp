@@ -3,8 +3,11 @@
 #include "app/main2.h"
 #include "app/program.h"
 #include "note/form1.h"
+#include "platform/sessionend.h"
+#include "platform/windowsystem.h"
 
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QEventLoop>
 #include <QWindow>
 
@@ -19,7 +22,7 @@ constexpr int ProgressEvery = 100;
 // A window manager takes on windows at its own pace, and each one it shows comes back to be
 // answered (placed, painted): no more than this many wait for it, so that what comes back at once
 // is answered quickly...
-constexpr int MostUnshown = 16;
+constexpr int MostUnshown = 32;
 // ... looked at this often meanwhile, unless it has shown none for this long (a window manager that
 // shows nothing, or a note put away at once).
 constexpr int UnshownLookMs = 5;
@@ -44,8 +47,10 @@ void NoteOpener::open(int first, int last, Stacking stacking, bool unstoredOnTop
     m_runs.push_back(Run{first, first, last, stacking, unstoredOnTop, std::move(progress)});
     if (waiting)
         return;
-    // The first note shows before anything else is answered, as fast as it can.
+    // The first note shows before anything else is answered, as fast as it can: the window
+    // manager takes it on while its text is laid out and painted.
     openOne();
+    sendToWindowSystem();
     if (isOpening())
         m_batch.start(0);
     else
@@ -66,6 +71,8 @@ void NoteOpener::openOne()
     if (m_unshown.isEmpty())
         m_sinceShown.start();
     m_unshown.append(note);
+    if (QWindow *window = note->windowHandle())
+        window->installEventFilter(this);
     const int opened = slot - run.first + 1;
     if (run.progress && opened % ProgressEvery == 0)
         run.progress(opened, run.last - run.first + 1);
@@ -90,21 +97,28 @@ bool NoteOpener::windowSystemBehind()
     return false;
 }
 
+bool NoteOpener::eventFilter(QObject *watched, QEvent *event)
+{
+    // A window shown by the window system: the next batch need not wait for the next look.
+    if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+        watched->removeEventFilter(this);
+        if (m_batch.isActive() && m_batch.interval() > 0)
+            m_batch.start(0);
+    }
+    return false;
+}
+
 void NoteOpener::openBatch()
 {
     // An ended program opens nothing more: its windows are about to go.
     if (m_program.hasEnded())
         m_runs.clear();
-    if (isOpening() && windowSystemBehind()) {
-        m_batch.start(UnshownLookMs);
-        return;
-    }
     QElapsedTimer spent;
     spent.start();
-    while (isOpening() && spent.elapsed() < BatchMs)
+    while (isOpening() && spent.elapsed() < BatchMs && !windowSystemBehind())
         openOne();
     if (isOpening())
-        m_batch.start(0);
+        m_batch.start(windowSystemBehind() ? UnshownLookMs : 0);
     else
         emit allOpen();
 }
@@ -114,8 +128,10 @@ void NoteOpener::finishNow()
     if (!isOpening())
         return;
     m_batch.stop();
-    while (isOpening())
+    while (isOpening()) {
         openOne();
+        SessionEnd::deliverPending();   // the end of the session does not wait for the rest
+    }
     emit allOpen();
 }
 

@@ -57,6 +57,9 @@ signals:
     /** Everything asked for is open. */
     void allOpen();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     struct Run
     {

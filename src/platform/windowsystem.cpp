@@ -1,7 +1,12 @@
 #include "platform/windowsystem.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QString>
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#include <xcb/xcb.h>
+#endif
 
 void preferX11OnWayland()
 {
@@ -12,5 +17,17 @@ void preferX11OnWayland()
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (wayland && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");   // falls back to Wayland when X11 cannot start
+#endif
+}
+
+void sendToWindowSystem()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Qt sends its requests to the X server when its event loop next runs; a window asked for
+    // before then would wait for whatever comes first.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    if (auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>())
+        xcb_flush(x11->connection());
 #endif
 }
