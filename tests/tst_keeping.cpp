@@ -3,14 +3,11 @@
 
 #include "testprogram.h"
 #include "refusingstore.h"
-#include "serve.h"
 
-#include "app/noteopener.h"
 #include "app/noteverbs.h"
 #include "backup/backups.h"
 #include "commands/notecommands.h"
 #include "notefile/notefile.h"
-#include "platform/singleinstance.h"
 #include "store/noteslots.h"
 
 #include <QDir>
@@ -24,7 +21,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <future>
 
 namespace {
 
@@ -90,7 +86,6 @@ private slots:
     void badInputIsRefusedAndChangesNothing();
     void manyNotesArriveWhileTheProgramAnswers_data();
     void manyNotesArriveWhileTheProgramAnswers();
-    void requestsFromOtherProcessesTakeTheirTurn();
 };
 
 void TestKeeping::cleanup()
@@ -441,25 +436,17 @@ void TestKeeping::manyNotesArriveWhileTheProgramAnswers()
         texts.append(QStringLiteral("arrived %1").arg(i));
         many.append({{NoteKeys::Notes, texts.constLast()}});
     }
+    // An import joins the note there; a backup of the same notes replaces them.
+    TestProgram t;
     QTemporaryDir files;
     QString file = files.filePath(QStringLiteral("notes.json"));
-    if (verb == QLatin1String("import")) {
-        QVERIFY(TestProgram::writeFile(file, NoteFile::write(many, {})));
-    } else {
-        SettingsStore other;
-        const QString path = files.filePath(QStringLiteral("other/Quillarren.sqlite3"));
-        QVERIFY(other.open(path).ok);
-        NoteSlots::Writes writes;
-        NoteSlots::appendNotes(other, many, 0, writes);
-        other.saveMany(writes);
-        QString error;
-        const std::optional<QString> made = Backups(path).makeNow(QDateTime::currentDateTime(), &error);
-        QVERIFY2(made, qPrintable(error));
-        file = *made;
-    }
-    TestProgram t;
-    t.seedNotes({"mine"});
+    t.seedNotes(verb == QLatin1String("import") ? QStringList{"mine"} : texts);
     t.start();
+    QString error;
+    if (verb == QLatin1String("import"))
+        QVERIFY(TestProgram::writeFile(file, NoteFile::write(many, {})));
+    else
+        file = Backups(t.storePath()).makeNow(QDateTime::currentDateTime(), &error).value_or(error);
     QList<int> seen;   // how many notes were open each time the window thread answered a timer
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&] { seen.append(t.notes().size()); });
@@ -472,62 +459,10 @@ void TestKeeping::manyNotesArriveWhileTheProgramAnswers()
     if (verb == QLatin1String("import"))
         texts.prepend(QStringLiteral("mine"));
     QCOMPARE(t.texts(), texts);
-    QVERIFY(std::any_of(seen.cbegin(), seen.cend(), [&texts](int open) { return open > 1 && open < texts.size(); }));
+    // Counted from the last moment with at most one note open: a restore first unloads them all.
+    const auto bottom = std::find_if(seen.crbegin(), seen.crend(), [](int open) { return open <= 1; }).base();
+    QVERIFY(std::any_of(bottom, seen.cend(), [&texts](int open) { return open > 1 && open < texts.size(); }));
     QCOMPARE(storedTexts(t.store()), texts);
-}
-
-// Two restores of one backup and an import, asked at once from other processes: each request
-// runs whole before the next, so each note has one window, and the import's reply is true of the
-// store when it is given.
-void TestKeeping::requestsFromOtherProcessesTakeTheirTurn()
-{
-    TestProgram t;
-    t.seedNotes({"one", "two"});
-    t.start();
-    QString error;
-    const std::optional<QString> backup = Backups(t.storePath()).makeNow(QDateTime::currentDateTime(), &error);
-    QVERIFY2(backup, qPrintable(error));
-    QTemporaryDir files;
-    const QString json = files.filePath(QStringLiteral("notes.json"));
-    QVERIFY(TestProgram::writeFile(json, NoteFile::write({{{NoteKeys::Notes, QStringLiteral("imported a")}},
-                                                          {{NoteKeys::Notes, QStringLiteral("imported b")}}},
-                                                         {})));
-
-    SingleInstance running(files.filePath(QStringLiteral("lock")));
-    bool importedWhenTold = false;
-    running.setHandler(QStringLiteral("restore-backup"),
-                       [&t](const QStringList &args) { return NoteVerbs(t.program()).restoreBackup(args.value(0)); });
-    running.setHandler(QStringLiteral("import"), [&](const QStringList &args) {
-        const NoteVerbs::Reply reply = NoteVerbs(t.program()).importNotes(args.value(0));
-        importedWhenTold = storedTexts(t.store()).contains(QStringLiteral("imported b"));
-        return reply;
-    });
-    QCOMPARE(running.acquire(), SingleInstance::Outcome::Only);
-    running.answerWhen([&t] { return !t.program().opener().isBusy(); });
-    const auto ask = [&files](const QString &verb, const QString &file) {
-        return std::async(std::launch::async, [&files, verb, file] {
-            return SingleInstance(files.filePath(QStringLiteral("lock"))).ask(verb, {file}, 5000);
-        });
-    };
-    std::future<std::optional<SingleInstance::Reply>> asked[] = {
-        ask(QStringLiteral("restore-backup"), *backup), ask(QStringLiteral("restore-backup"), *backup),
-        ask(QStringLiteral("import"), json)};
-    const auto ready = [](const std::future<std::optional<SingleInstance::Reply>> &future) {
-        return future.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-    };
-    QVERIFY(serveUntil([&] { return std::all_of(std::begin(asked), std::end(asked), ready); }, 30000));
-    for (auto &future : asked) {
-        const std::optional<SingleInstance::Reply> reply = future.get();
-        QVERIFY(reply);
-        QVERIFY2(reply->status == 0, qPrintable(reply->output));
-    }
-    QVERIFY(importedWhenTold);
-    const QStringList stored = storedTexts(t.store());
-    QCOMPARE(t.texts(), stored);
-    QSet<QString> tags;
-    for (Form1 *note : t.notes())
-        tags.insert(note->Tag());
-    QCOMPARE(tags.size(), stored.size());
 }
 
 QTEST_MAIN(TestKeeping)
