@@ -146,7 +146,9 @@ NoteVerbs::Reply NoteVerbs::listBackups() const
 
 NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
 {
-    if (m_program && (m_program->opener().isBusy() || m_program->quitting || m_program->hasEnded()))
+    if (m_program && (m_program->quitting || m_program->hasEnded()))
+        return failed(QStringLiteral("Quillarren is quitting; nothing was changed."));
+    if (m_program && m_program->opener().isBusy())
         return busy();
     QString error;
     if (!Backups::check(file, &error))

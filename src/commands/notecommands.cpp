@@ -169,7 +169,9 @@ void NoteCommands::DeleteThisNote()
 {
     if (m_program.quitting)
         return;
-    // Notes the window system closed are put away, not open: they do not count here.
+    // Notes the window system closed are put away, not open: they do not count here. Notes that
+    // still wait to open do: they open first.
+    m_program.opener().finishNow();
     const int open = Form1::openNotes(m_program.forms).size();
     if (open == 1) {
         const MessageAnswer answer = m_program.dialogs().messageBox(

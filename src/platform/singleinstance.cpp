@@ -164,10 +164,6 @@ SingleInstance::SingleInstance(const QString &lockFolder, QObject *parent)
 SingleInstance::~SingleInstance()
 {
 #ifdef Q_OS_UNIX
-    // Clients go before the listening socket: nobody is told anything more.
-    const QList<ChannelConnection *> clients = m_connections;
-    for (ChannelConnection *client : clients)
-        delete client;
     if (m_listenFd >= 0) {
         delete m_listenNotifier;
         ::close(m_listenFd);
