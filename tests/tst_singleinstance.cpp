@@ -264,8 +264,10 @@ void TestSingleInstance::requestsTakeTheirTurn_data()
     QTest::newRow("a dialog") << "dialog" << QStringList{"dialog opens", "dialog closes", "note"};
     // Nor are notes that still open.
     QTest::newRow("the program busy") << "busy" << QStringList{"busy ends", "note"};
-    // An asker that has given up while it waited is not answered at all.
+    // An asker that has given up while it waited is not answered at all; one that has only
+    // closed its sending side waits for its answer.
     QTest::newRow("an asker that gave up") << "gave up" << QStringList{"busy ends"};
+    QTest::newRow("an asker that stopped sending") << "stopped sending" << QStringList{"busy ends", "note"};
 }
 
 void TestSingleInstance::requestsTakeTheirTurn()
@@ -274,7 +276,7 @@ void TestSingleInstance::requestsTakeTheirTurn()
     QFETCH(QStringList, happened);
     SingleInstance running(lockFolder());
     QStringList log;
-    bool busy = meanwhile == QLatin1String("busy") || meanwhile == QLatin1String("gave up");
+    bool busy = meanwhile != QLatin1String("request") && meanwhile != QLatin1String("dialog");
     std::function<void()> whileWaiting;
     running.setHandler(QStringLiteral("wait"), [&log, &whileWaiting](const QStringList &) {
         log.append(QStringLiteral("wait begins"));
@@ -329,11 +331,21 @@ void TestSingleInstance::requestsTakeTheirTurn()
         QVERIFY(fd >= 0);
         char taken[64];
         QVERIFY(serveUntil([&] { return ::read(fd, taken, sizeof taken) > 0; }));   // told it has come
-        ::close(fd);
+        if (meanwhile == QLatin1String("gave up"))
+            ::close(fd);
+        else
+            ::shutdown(fd, SHUT_WR);
         serveFor(100);
         log.append(QStringLiteral("busy ends"));
         busy = false;
-        serveFor(300);
+        QByteArray answer;
+        serveUntil([&] {
+            for (ssize_t n; meanwhile != QLatin1String("gave up") && (n = ::read(fd, taken, sizeof taken)) > 0;)
+                answer.append(taken, n);
+            return answer.contains("noted");
+        }, 500);
+        if (meanwhile != QLatin1String("gave up"))
+            ::close(fd);
     }
     if (note.valid()) {
         QVERIFY(serveUntil([&] { return isReady(note) && (!first.valid() || isReady(first)); }));

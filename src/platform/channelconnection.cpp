@@ -4,6 +4,7 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #endif
@@ -14,6 +15,14 @@ namespace {
 constexpr qsizetype MaxRequestBytes = 1 << 20;
 // A client that sends nothing, or reads nothing, is let go after this long.
 constexpr int ClientTimeoutMs = 10000;
+
+#ifdef Q_OS_UNIX
+bool hungUp(int fd)
+{
+    pollfd entry{fd, 0, 0};
+    return ::poll(&entry, 1, 0) == 1 && (entry.revents & POLLHUP);
+}
+#endif
 
 } // namespace
 
@@ -63,6 +72,12 @@ void ChannelConnection::readSome()
             continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
             return;
+        // A client that has said all it has to say may close its sending side and wait for the
+        // answer: only one that has gone altogether has given up waiting for its turn.
+        if (n == 0 && !m_request.isEmpty() && !hungUp(m_fd)) {
+            m_read->setEnabled(false);
+            return;
+        }
         // Gone (also while it waits its turn), not a request, or more than one request.
         if (n <= 0 || m_in.size() + n > MaxRequestBytes || !m_request.isEmpty())
             return drop();
