@@ -21,6 +21,9 @@
 #include <QSet>
 #include <QUuid>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -87,6 +90,8 @@ private slots:
     void badInputIsRefusedAndChangesNothing();
     void noticeClosesFromTheKeyboard_data();
     void noticeClosesFromTheKeyboard();
+    void manyNotesArriveWhileTheProgramAnswers_data();
+    void manyNotesArriveWhileTheProgramAnswers();
 };
 
 void TestKeeping::cleanup()
@@ -492,6 +497,56 @@ void TestKeeping::noticeClosesFromTheKeyboard()
     QPointer<QMessageBox> gone = box;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QTRY_VERIFY(!gone);
+}
+
+void TestKeeping::manyNotesArriveWhileTheProgramAnswers_data()
+{
+    QTest::addColumn<QString>("verb");
+    QTest::newRow("import") << "import";
+    QTest::newRow("restore a backup") << "restore-backup";
+}
+
+// An import or a restored backup of many notes opens them a few at a time: the window thread
+// answers meanwhile, and the verb returns once every note is open, each once.
+void TestKeeping::manyNotesArriveWhileTheProgramAnswers()
+{
+    QFETCH(QString, verb);
+    constexpr int Count = 300;
+    QList<NoteSlots::Values> many;
+    QStringList texts;
+    for (int i = 1; i <= Count; ++i) {
+        texts.append(QStringLiteral("arrived %1").arg(i));
+        many.append({{NoteKeys::Notes, texts.constLast()}});
+    }
+    // An import joins the note there; a backup of the same notes replaces them.
+    TestProgram t;
+    QTemporaryDir files;
+    QString file = files.filePath(QStringLiteral("notes.json"));
+    t.seedNotes(verb == QLatin1String("import") ? QStringList{"mine"} : texts);
+    t.start();
+    QString error;
+    if (verb == QLatin1String("import"))
+        QVERIFY(TestProgram::writeFile(file, NoteFile::write(many, {})));
+    else
+        file = Backups(t.storePath()).makeNow(QDateTime::currentDateTime(), &error).value_or(error);
+    QList<int> seen;   // how many notes were open each time the window thread answered a timer
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] { seen.append(t.notes().size()); });
+    probe.start(0);
+
+    NoteVerbs verbs(t.program());
+    NoteImport::Choices withoutAsking;
+    withoutAsking.allowMany = true;
+    const NoteVerbs::Reply reply = verb == QLatin1String("import") ? verbs.importNotes(file, withoutAsking) : verbs.restoreBackup(file);
+    probe.stop();
+    QVERIFY2(reply.status == 0, qPrintable(reply.output));
+    if (verb == QLatin1String("import"))
+        texts.prepend(QStringLiteral("mine"));
+    QCOMPARE(t.texts(), texts);
+    // Counted from the last moment with at most one note open: a restore first unloads them all.
+    const auto bottom = std::find_if(seen.crbegin(), seen.crend(), [](int open) { return open <= 1; }).base();
+    QVERIFY(std::any_of(bottom, seen.cend(), [&texts](int open) { return open > 1 && open < texts.size(); }));
+    QCOMPARE(storedTexts(t.store()), texts);
 }
 
 QTEST_MAIN(TestKeeping)

@@ -4,9 +4,11 @@
 #include "commands/notecommands.h"
 
 #include "app/main2.h"
+#include "app/noteopener.h"
 #include "commands/menuform.h"
 #include "platform/formtimer.h"
 #include "platform/qttranslations.h"
+#include "platform/sessionend.h"
 #include "platform/units.h"
 #include "platform/windowsystem.h"
 #include "store/notekeys.h"
@@ -24,6 +26,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <csignal>
+
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -40,6 +44,8 @@ private slots:
     void alwaysOnTopFollowsEachNoteAndTheLastDecidesTheCheck();
     void totalFormsCount_data();
     void totalFormsCount();
+    void largeStoreOpensWhileTheProgramAnswers_data();
+    void largeStoreOpensWhileTheProgramAnswers();
     void badStoredValuesCountAsAbsent();
     void noteOutsideEveryScreenIsBroughtBack();
     void skinFileStylesTheMenuOnlyWhenPresent();
@@ -258,6 +264,78 @@ void TestStartup::totalFormsCount()
     QCOMPARE(int(t.program().NoteCount), expected);
     for (int i = 1; i <= slotsWithKeys && i <= expected; ++i)
         QCOMPARE(t.note(NoteKeys::tagFor(i))->Text1()->toPlainText(), QStringLiteral("note %1").arg(i));
+}
+
+void TestStartup::largeStoreOpensWhileTheProgramAnswers_data()
+{
+    QTest::addColumn<QString>("meanwhile");   // what the user does while notes still open
+    QTest::newRow("nothing") << "nothing";
+    // The session's end is answered while the rest opens for the new note.
+    QTest::newRow("a new note as the session ends") << "new note, session ends";
+    QTest::newRow("deletes the first note") << "delete";
+    // The first note is the only one open yet, but not the last: no question about quitting.
+    QTest::newRow("deletes the first note at once") << "delete at once";
+    QTest::newRow("quits") << "quit";
+}
+
+// The first note shows at once and the others open a few at a time, with the window thread
+// answering in between; whatever changes the slots meanwhile takes every note into account.
+void TestStartup::largeStoreOpensWhileTheProgramAnswers()
+{
+    QFETCH(QString, meanwhile);
+    constexpr int Count = 300;
+    TestProgram t;
+    QStringList seeded;
+    for (int i = 1; i <= Count; ++i)
+        seeded.append(QStringLiteral("note %1").arg(i));
+    t.seedNotes(seeded);
+    QList<int> seen;   // how many notes were open each time the window thread answered a timer
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] { seen.append(t.notes().size()); });
+    probe.start(0);
+
+    Main2::BeginStartUp(t.program());
+    QCOMPARE(t.notes().size(), 1);
+    QVERIFY(t.notes().constFirst()->isVisible());
+    QCOMPARE(t.program().NoteCount, qint16(Count));
+    const auto answeredMidway = [&seen] {
+        return std::any_of(seen.cbegin(), seen.cend(), [](int open) { return open > 1 && open < Count; });
+    };
+    if (meanwhile != QLatin1String("delete at once")) {
+        while (!answeredMidway() && t.program().opener().isOpening())
+            QCoreApplication::processEvents();
+        QVERIFY2(answeredMidway(), "the window thread answered nothing while the notes opened");
+        QVERIFY(t.program().opener().isOpening());
+    }
+    probe.stop();
+
+    QStringList expected = seeded;
+    SessionEnd sessionEnd;
+    int openAtTheEnd = -1;
+    QObject::connect(&sessionEnd, &SessionEnd::ending, [&] { openAtTheEnd = t.notes().size(); });
+    if (meanwhile == QLatin1String("new note, session ends")) {
+        QCOMPARE(::raise(SIGTERM), 0);
+        t.program().commands().CreateNewNote();
+        expected.append(QString());
+        QVERIFY2(openAtTheEnd > 0 && openAtTheEnd < Count, qPrintable(QString::number(openAtTheEnd)));
+    } else if (meanwhile.startsWith(QLatin1String("delete"))) {
+        t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
+        t.program().commands().DeleteThisNote();
+        QVERIFY(t.dialogs.messages.isEmpty());
+        expected.removeFirst();
+    } else if (meanwhile == QLatin1String("quit")) {
+        t.program().commands().Quit();
+        QCOMPARE(t.endCount, 1);
+    }
+    if (meanwhile != QLatin1String("quit")) {
+        QTRY_VERIFY_WITH_TIMEOUT(!t.program().opener().isOpening(), 20000);
+        QCOMPARE(t.texts(), expected);
+        for (int i = 0; i < t.notes().size(); ++i)
+            QCOMPARE(t.notes().at(i)->Tag(), NoteKeys::tagFor(i + 1));
+    }
+    // Every note is stored in its slot, none lost and none twice, whatever ends the run next.
+    t.restart();
+    QCOMPARE(t.texts(), expected);
 }
 
 void TestStartup::badStoredValuesCountAsAbsent()

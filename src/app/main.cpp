@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/main2.h"
+#include "app/noteopener.h"
 #include "app/noteverbs.h"
 #include "app/program.h"
 #include "backup/backups.h"
@@ -170,9 +171,13 @@ int main(int argc, char *argv[])
     });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&program, &sync] { storeForSessionEnd(program, sync); });
 
-    Main2::StartUp(program);
+    // The first note shows at once; the others open a few at a time while the program answers.
+    Main2::BeginStartUp(program);
     if (program.hasEnded() || program.forms.notes().isEmpty())
         return 0;
+    // Requests from other processes, one at a time, once the notes are open and between the
+    // notes' own work (not while notes open, a restore replaces them, or a dialog waits).
+    instance.answerWhen([&program] { return !program.opener().isBusy(); });
     // A backup soon unless one was made in the last day, then once a day; deleted notes are kept
     // for 30 days.
     QObject::connect(&backups, &Backups::hourly, &app,
@@ -187,19 +192,23 @@ int main(int argc, char *argv[])
                                QStringLiteral("Quillarren: backed up"), MessageIcon::Information);
     });
     backups.startSchedule();
-    // What this start was for, once the notes are up; a moment later, when the window manager has
-    // shown them, the tray icon (unless the user wants none) and the sync folder's first look.
-    QTimer::singleShot(0, &app, [&] {
-        if (startVerb != QLatin1String("raise"))
-            instance.answerHere(startVerb);
-    });
-    QTimer::singleShot(AfterStartUpMs, &app, [&] {
-        tray.setShown(Conversions::toBool(store.get(NoteKeys::ShowTrayIcon)).value_or(true));
-        sync.startFromStore();
-    });
+    // What this start was for, once every note is open; a moment later, when the window manager
+    // has shown them, the tray icon (unless the user wants none) and the sync folder's first look.
     // Reminders set before are live without the dialog being opened, and those that fell due
     // earlier today while the program was not running go off now.
-    program.reminderCheck().startAfterStartUp();
+    const auto allOpen = [&] {
+        if (startVerb != QLatin1String("raise"))
+            instance.answerHere(startVerb);
+        QTimer::singleShot(AfterStartUpMs, &app, [&] {
+            tray.setShown(Conversions::toBool(store.get(NoteKeys::ShowTrayIcon)).value_or(true));
+            sync.startFromStore();
+        });
+        program.reminderCheck().startAfterStartUp();
+    };
+    if (program.opener().isOpening())
+        QObject::connect(&program.opener(), &NoteOpener::allOpen, &app, allOpen, Qt::SingleShotConnection);
+    else
+        QTimer::singleShot(0, &app, allOpen);
     const int code = QApplication::exec();
     sync.writeChanges();   // the last note's Yes, or its closing, ends without Quit
     store.flushPending();

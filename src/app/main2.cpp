@@ -1,5 +1,6 @@
 #include "app/main2.h"
 
+#include "app/noteopener.h"
 #include "app/program.h"
 #include "app/stayon.h"
 #include "commands/menuform.h"
@@ -134,14 +135,23 @@ int NotesToOpen(Program &program)
 
 void StartUp(Program &program)
 {
+    BeginStartUp(program);
+    program.opener().finishNow();
+}
+
+void BeginStartUp(Program &program)
+{
     program.NoteCount = qint16(NotesToOpen(program));
     // Every note has an id of its own from its first start on; nothing else is written.
     const NoteSlots::Writes ids = NoteSlots::missingIds(program.store, program.NoteCount);
     if (!ids.empty())
         program.store.saveMany(ids);
-    const bool unstoredOnTop = finalAlwaysOnTop(program);
-    for (int index = 1; index <= program.NoteCount; ++index)
-        buildNote(program, index, unstoredOnTop, true);
+    program.opener().open(1, program.NoteCount, NoteOpener::Stacking::AsStored, finalAlwaysOnTop(program));
+}
+
+Form1 *OpenStartUpNote(Program &program, int index, bool unstoredOnTop)
+{
+    return buildNote(program, index, unstoredOnTop, true);
 }
 
 Form1 *OpenStoredNote(Program &program, int index)

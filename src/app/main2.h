@@ -13,6 +13,9 @@ namespace Main2 {
 
 /** Recreates every stored note as its own window, then returns. */
 void StartUp(Program &program);
+/** As StartUp, but returns once the first note shows; the others open a few at a time while
+    the window thread answers events (program.opener() tells when all are open). */
+void BeginStartUp(Program &program);
 
 /** How many notes start-up opens for a stored "Total Forms" text. */
 int NotesToOpen(Program &program);
@@ -20,6 +23,9 @@ int NotesToOpen(Program &program);
 void ApplyStoredLook(Program &program, Form1 *note);
 /** Opens the note stored in this slot as start-up does, stacked as the open notes are. */
 Form1 *OpenStoredNote(Program &program, int index);
+/** Opens the note stored in this slot as start-up does, stacked as stored for it, or when nothing
+    is stored as `unstoredOnTop` says. */
+Form1 *OpenStartUpNote(Program &program, int index, bool unstoredOnTop);
 
 /** The skin file below the program folder, a style sheet for the menu window and its menu. */
 QString SkinFilePath();

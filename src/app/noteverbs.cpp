@@ -2,6 +2,7 @@
 
 #include "app/main2.h"
 #include "app/noteimport.h"
+#include "app/noteopener.h"
 #include "app/ownfiles.h"
 #include "app/program.h"
 #include "backup/backups.h"
@@ -29,6 +30,13 @@ namespace {
 SingleInstance::Reply failed(const QString &message)
 {
     return {1, message};
+}
+
+// Another change of many notes (or the start-up) is under way; asked from the tray meanwhile.
+SingleInstance::Reply busy()
+{
+    return failed(QStringLiteral("Quillarren is still opening or replacing notes; nothing was changed. Try again "
+                                 "in a moment."));
 }
 
 QString when(const QDateTime &date)
@@ -100,6 +108,8 @@ NoteVerbs::Reply NoteVerbs::listDeleted() const
 
 NoteVerbs::Reply NoteVerbs::restore(const QString &id)
 {
+    if (m_program && m_program->opener().isBusy())
+        return busy();
     const std::optional<SettingsStore::TrashedNote> trashed = m_store.trashed(id.trimmed());
     if (!trashed)
         return failed(QStringLiteral("There is no deleted note with the id %1 (quillarren --deleted lists them).").arg(id));
@@ -141,6 +151,10 @@ NoteVerbs::Reply NoteVerbs::listBackups() const
 
 NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
 {
+    if (m_program && (m_program->quitting || m_program->hasEnded()))
+        return failed(QStringLiteral("Quillarren is quitting; nothing was changed."));
+    if (m_program && m_program->opener().isBusy())
+        return busy();
     QString error;
     if (!Backups::check(file, &error))
         return failed(QStringLiteral("Cannot restore from it: %1. Nothing was changed.").arg(error));
@@ -166,14 +180,16 @@ NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
         // The windows go while their notes are replaced, and come back from the restored store;
         // their going must not end the program.
         Program &program = *m_program;
+        const NoteOpener::Hold hold(program.opener());
         program.quitting = true;
         for (Form1 *note : Form1::loadedNotes(program.forms))
             note->unload();
         program.CurrentNoteTag.clear();
         Main2::DoEventsTwice();
         restored = m_store.replaceWith(file, &error);
-        Main2::StartUp(program);
+        Main2::BeginStartUp(program);
         program.quitting = false;
+        program.opener().waitUntilOpen();
         program.reminderCheck().update();
     } else {
         restored = m_store.replaceWith(file, &error);
@@ -207,6 +223,8 @@ NoteVerbs::Reply NoteVerbs::exportNotes(const QString &file, bool withDeleted) c
 
 NoteVerbs::Reply NoteVerbs::importNotes(const QString &file, const NoteImport::Choices &choices)
 {
+    if (m_program && m_program->opener().isBusy())
+        return busy();
     const QString shown = QDir::toNativeSeparators(file);
     const auto readFile = [file] {
         QString error;
@@ -232,6 +250,8 @@ NoteVerbs::Reply NoteVerbs::importNotes(const QString &file, const NoteImport::C
     QString why;
     if (!addNotes(plan.added, alongside, &why))
         return failed(QStringLiteral("The notes could not be imported, because %1. Nothing was imported.").arg(why));
+    if (m_program)
+        m_program->opener().waitUntilOpen();
     return {0, importedMessage(plan, shown)};
 }
 

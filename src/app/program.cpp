@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/dialogwindows.h"
+#include "app/noteopener.h"
 #include "commands/menuform.h"
 #include "commands/notecommands.h"
 #include "note/form1.h"
@@ -48,6 +49,7 @@ Program::Program(SettingsStore &store, Platform platform)
     : store(store)
     , platform(platform)
     , m_commands(std::make_unique<NoteCommands>(*this))
+    , m_opener(std::make_unique<NoteOpener>(*this))
     , m_textHook(std::make_unique<TextHook>())
 {
     m_reminderCheck = std::make_unique<ReminderCheck>(*this);

@@ -23,6 +23,7 @@ class ReminderCheck;
 class ScreenWatch;
 class MenuForm;
 class NoteCommands;
+class NoteOpener;
 class SettingsStore;
 class TextHook;
 
@@ -60,6 +61,8 @@ public:
     Shell &shell() { return *platform.shell; }
     Sound &sound() { return *platform.sound; }
     NoteCommands &commands() { return *m_commands; }
+    /** Opens stored notes as windows, a few at a time. */
+    NoteOpener &opener() { return *m_opener; }
 
     /** The hidden menu window, loaded at its first reference. */
     MenuForm &menuForm();
@@ -119,6 +122,7 @@ private:
     QPointer<Email> m_email;
     std::unique_ptr<ReminderCheck> m_reminderCheck;
     std::unique_ptr<NoteCommands> m_commands;
+    std::unique_ptr<NoteOpener> m_opener;
     std::unique_ptr<TextHook> m_textHook;
     std::unique_ptr<ScreenWatch> m_screenWatch;
     std::unique_ptr<DialogWindows> m_dialogWindows;

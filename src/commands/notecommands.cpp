@@ -1,6 +1,7 @@
 #include "commands/notecommands.h"
 
 #include "app/main2.h"
+#include "app/noteopener.h"
 #include "app/ownfiles.h"
 #include "app/program.h"
 #include "app/stayon.h"
@@ -184,7 +185,9 @@ void NoteCommands::DeleteThisNote()
 {
     if (m_program.quitting)
         return;
-    // Notes the window system closed are put away, not open: they do not count here.
+    // Notes the window system closed are put away, not open: they do not count here. Notes that
+    // still wait to open do: they open first.
+    m_program.opener().finishNow();
     const int open = Form1::openNotes(m_program.forms).size();
     if (open == 1) {
         const MessageAnswer answer = m_program.dialogs().messageBox(
@@ -215,6 +218,7 @@ void NoteCommands::DeleteThisNote()
 
 bool NoteCommands::trashNote(Form1 *note, QString *error)
 {
+    m_program.opener().finishNow();   // the slots after this one move down, those still to open too
     const SettingsStore &store = m_program.store;
     const QString tag = note->Tag();
     SettingsStore::TrashedNote trashed;
@@ -259,13 +263,16 @@ bool NoteCommands::addNotes(const QList<NoteSlots::Values> &notes, SettingsStore
     NoteSlots::appendNotes(m_program.store, notes, m_program.NoteCount, alongside.values);
     if (!m_program.store.commit(alongside, error))
         return false;
-    for (int i = 0; i < notes.size(); ++i) {
-        m_program.NoteCount = qint16(m_program.NoteCount + 1);
-        Form1 *note = Main2::OpenStoredNote(m_program, m_program.NoteCount);
-        note->raise();
-        if (progress && (i + 1) % 100 == 0)
-            progress(QStringLiteral("Opened %1 of %2 notes…").arg(i + 1).arg(notes.size()));
+    // Stored: they open a few at a time from here, a single one at once.
+    const int first = m_program.NoteCount + 1;
+    m_program.NoteCount = qint16(m_program.NoteCount + notes.size());
+    NoteOpener::Progress told;
+    if (progress) {
+        told = [progress](int opened, int total) {
+            progress(QStringLiteral("Opened %1 of %2 notes…").arg(opened).arg(total));
+        };
     }
+    m_program.opener().open(first, m_program.NoteCount, NoteOpener::Stacking::AsOpenNotes, false, told);
     // The check sleeps until the reminders it knew of: one that came with these may be sooner.
     m_program.reminderCheck().update();
     return true;
@@ -307,6 +314,8 @@ void NoteCommands::applyRenumbering(const Renumbering &plan)
 // whatever way the program ends next, the same notes come back.
 void NoteCommands::renumberNotes()
 {
+    // Notes that wait to open hold slots too: they open first, and are numbered with the others.
+    m_program.opener().finishNow();
     Renumbering plan = planRenumbering(nullptr);
     plan.writes.emplace_back(NoteKeys::TotalForms, QString::number(plan.count));
     applyRenumbering(plan);
@@ -318,6 +327,7 @@ void NoteCommands::Quit()
     // Quit delivers events while it unloads and pauses: a second Quit waiting there changes nothing.
     if (m_program.quitting)
         return;
+    m_program.opener().finishNow();   // Quit stores the open notes only: every note is one first
     m_program.quitting = true;
     const SettingsStore &store = m_program.store;
     const bool onTop = m_program.menuForm().AlwaysOnTopName()->isChecked();

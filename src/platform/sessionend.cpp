@@ -13,6 +13,8 @@
 
 namespace {
 
+SessionEnd *catching = nullptr;   // the one object that catches the signals
+
 #ifdef Q_OS_UNIX
 int wakeFds[2] = {-1, -1};
 
@@ -35,11 +37,8 @@ SessionEnd::SessionEnd(QObject *parent)
     if (::pipe2(wakeFds, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     m_notifier = new QSocketNotifier(wakeFds[0], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, [this] {
-        char byte = 0;
-        while (::read(wakeFds[0], &byte, 1) == 1)
-            emit ending(int(byte));
-    });
+    connect(m_notifier, &QSocketNotifier::activated, this, &SessionEnd::deliver);
+    catching = this;
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
@@ -49,8 +48,25 @@ SessionEnd::SessionEnd(QObject *parent)
 #endif
 }
 
+void SessionEnd::deliver()
+{
+#ifdef Q_OS_UNIX
+    char byte = 0;
+    while (::read(wakeFds[0], &byte, 1) == 1)
+        emit ending(int(byte));
+#endif
+}
+
+void SessionEnd::deliverPending()
+{
+    if (catching)
+        catching->deliver();
+}
+
 SessionEnd::~SessionEnd()
 {
+    if (catching == this)
+        catching = nullptr;
 #ifdef Q_OS_UNIX
     struct sigaction action = {};
     action.sa_handler = SIG_DFL;

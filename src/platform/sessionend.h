@@ -19,10 +19,15 @@ public:
 
     /** Ends the process at once with this status: no event loop, window or dialog runs again. */
     [[noreturn]] static void exitNow(int status);
+    /** For work that cannot return to the event loop for a while: a signal that has come is
+        handled here and now (its `ending` emitted), as the event loop would have. */
+    static void deliverPending();
 
 signals:
     void ending(int signalNumber);
 
 private:
+    void deliver();
+
     QSocketNotifier *m_notifier = nullptr;
 };

@@ -1,15 +1,18 @@
 #include "platform/singleinstance.h"
 
+#include "platform/channelconnection.h"
+#include "platform/channelplace.h"
 #include "platform/filesync.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
@@ -34,13 +37,20 @@ namespace {
 
 // A copy that is starting takes the lock before it listens: give it this long to answer.
 constexpr int AnswerWaitMs = 5000;
-// A request is a command and its arguments: anything longer than this is not one.
-constexpr qsizetype MaxRequestBytes = 1 << 20;
-// A client that sends nothing, or reads nothing, is let go after this long.
-constexpr int ClientTimeoutMs = 10000;
 // A copy that has taken a request may work on it (import a thousand notes) as long as it tells
 // how far it has come at least this often.
 constexpr int WorkingSilenceMs = 120000;
+// A request that waits its turn is told this often that it still waits, well within the above.
+constexpr int KeepWaitingMs = 20000;
+// What one asking process may hold on the channel: a command asks once and reads its answer, so
+// more connections than this at once, or more bytes not taken than this beside a single one, is a
+// flood, and all of its connections are let go. Other processes are still answered.
+constexpr int MaxClientConnections = 4;
+constexpr qsizetype MaxClientBytes = 8 << 20;
+// Connections of all processes together: beyond this, new ones are turned away at once.
+constexpr int MaxConnections = 64;
+// An unknown verb is named in the answer up to this length.
+constexpr int MaxVerbShown = 40;
 
 QByteArray encode(const QJsonObject &object)
 {
@@ -49,59 +59,23 @@ QByteArray encode(const QJsonObject &object)
 
 #ifdef Q_OS_UNIX
 
-bool sameUser(int fd)
+// The other end is a process of this user; *process tells which one, where the system says.
+bool sameUser(int fd, qint64 *process = nullptr)
 {
 #ifdef SO_PEERCRED
     ucred peer{};
     socklen_t size = sizeof peer;
-    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
+    const bool known = ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0;
+    if (process)
+        *process = peer.pid;
+    return known && peer.uid == ::getuid();
 #else
     uid_t uid = 0;
     gid_t gid = 0;
+    if (process)
+        *process = 0;
     return ::getpeereid(fd, &uid, &gid) == 0 && uid == ::getuid();
 #endif
-}
-
-// A folder only we can enter: made if missing, tightened when it is ours but open to others,
-// refused when it is someone else's or not a folder (a link planted in a shared place).
-bool privateFolder(const QByteArray &path, bool mayCreate)
-{
-    if (mayCreate && ::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
-        return false;
-    struct stat info{};
-    if (::lstat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
-        return false;
-    if ((info.st_mode & 077) == 0)
-        return true;
-    return mayCreate && ::chmod(path.constData(), 0700) == 0;
-}
-
-// The socket's place: the session's runtime folder when it is private, else a folder of ours
-// under the temporary folder. Paths longer than a socket address holds fall back to /tmp.
-QString socketPathFor(const QString &lockFolder)
-{
-    const QByteArray hash = QCryptographicHash::hash(QDir(lockFolder).absolutePath().toUtf8(),
-                                                     QCryptographicHash::Sha1).toHex().left(16);
-    const QString name = QStringLiteral("/quillarren-") + QString::fromLatin1(hash);
-    const QString ours = QStringLiteral("/quillarren-") + QString::number(::getuid());
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const struct {
-        QString folder;
-        bool mayCreate;   // the runtime folder belongs to the session: used as it is, or not at all
-    } candidates[] = {
-        {runtime, false},
-        {QDir::tempPath() + ours, true},
-        {QStringLiteral("/tmp") + ours, true},
-    };
-    for (const auto &candidate : candidates) {
-        if (candidate.folder.isEmpty() || QDir::isRelativePath(candidate.folder))
-            continue;
-        const QString path = candidate.folder + name;
-        if (size_t(QFile::encodeName(path).size()) < sizeof(sockaddr_un::sun_path)
-            && privateFolder(QFile::encodeName(candidate.folder), candidate.mayCreate))
-            return path;
-    }
-    return {};
 }
 
 sockaddr_un addressOf(const QString &path)
@@ -123,13 +97,6 @@ bool waitFor(int fd, short events, const QDeadlineTimer &deadline)
         if (result >= 0 || errno != EINTR)
             return result > 0;
     }
-}
-
-// A line of progress the running copy sends while it works on a request, without blocking on a
-// client that does not read: a lost line of progress loses nothing.
-void sendLine(int fd, const QByteArray &line)
-{
-    [[maybe_unused]] const ssize_t n = ::send(fd, line.constData(), size_t(line.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
 }
 
 // One request written, then the reply read, within the deadline. A copy that has taken the
@@ -180,118 +147,14 @@ std::optional<QByteArray> exchange(int fd, const QByteArray &request, QDeadlineT
 
 } // namespace
 
-// One client: its request read as it comes, its reply written as the client takes it, never
-// waiting on the window thread.
-class SingleInstance::Connection final : public QObject
-{
-public:
-    Connection(int fd, SingleInstance *owner)
-        : QObject(owner)
-        , m_fd(fd)
-        , m_owner(owner)
-        , m_read(new QSocketNotifier(qintptr(fd), QSocketNotifier::Read, this))
-    {
-        connect(m_read, &QSocketNotifier::activated, this, &Connection::readSome);
-        m_timeout.setSingleShot(true);
-        connect(&m_timeout, &QTimer::timeout, this, &Connection::finish);
-        m_timeout.start(ClientTimeoutMs);
-    }
-
-    ~Connection() override
-    {
-        // Notifiers go before their descriptor is closed.
-        delete m_read;
-        delete m_write;
-#ifdef Q_OS_UNIX
-        ::close(m_fd);
-#endif
-    }
-
-private:
-    void readSome()
-    {
-#ifdef Q_OS_UNIX
-        for (;;) {
-            char chunk[4096];
-            const ssize_t n = ::recv(m_fd, chunk, sizeof chunk, 0);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-                return;
-            if (n <= 0 || m_in.size() + n > MaxRequestBytes)
-                return finish();
-            m_in.append(chunk, n);
-            if (m_in.contains('\n'))
-                return respond();
-        }
-#endif
-    }
-
-    void respond()
-    {
-        m_read->setEnabled(false);
-        // A handler may open a window and wait in it: the client is not let go meanwhile.
-        m_timeout.stop();
-        sendLine(m_fd, encode(QJsonObject{{QStringLiteral("progress"), QString()}}));   // taken
-        m_owner->m_working = m_fd;
-        const Reply reply = m_owner->answer(m_in.left(m_in.indexOf('\n')));
-        m_owner->m_working = -1;
-        m_out = encode(QJsonObject{{QStringLiteral("status"), reply.status},
-                                   {QStringLiteral("output"), reply.output}});
-        m_timeout.start(ClientTimeoutMs);
-        writeSome();
-    }
-
-    void writeSome()
-    {
-#ifdef Q_OS_UNIX
-        while (m_written < m_out.size()) {
-            const ssize_t n = ::send(m_fd, m_out.constData() + m_written, size_t(m_out.size() - m_written),
-                                     MSG_NOSIGNAL | MSG_DONTWAIT);
-            if (n >= 0) {
-                m_written += n;
-            } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
-                if (!m_write) {
-                    m_write = new QSocketNotifier(qintptr(m_fd), QSocketNotifier::Write, this);
-                    connect(m_write, &QSocketNotifier::activated, this, &Connection::writeSome);
-                }
-                m_write->setEnabled(true);
-                return;
-            } else if (errno != EINTR) {
-                break;   // the client has gone
-            }
-        }
-#endif
-        finish();
-    }
-
-    void finish()
-    {
-        m_timeout.stop();
-        m_read->setEnabled(false);
-        if (m_write)
-            m_write->setEnabled(false);
-        deleteLater();
-    }
-
-    const int m_fd;
-    SingleInstance *const m_owner;
-    QSocketNotifier *m_read = nullptr;
-    QSocketNotifier *m_write = nullptr;
-    QTimer m_timeout;
-    QByteArray m_in;
-    QByteArray m_out;
-    qsizetype m_written = 0;
-};
-
 SingleInstance::SingleInstance(const QString &lockFolder, QObject *parent)
     : QObject(parent)
     , m_lockPath(lockFolder + QStringLiteral("/Quillarren.lock"))
 {
     QDir().mkpath(lockFolder);
-#ifdef Q_OS_UNIX
-    m_socketPath = socketPathFor(lockFolder);
-#endif
+    m_socketPath = ChannelPlace::socketPath(lockFolder);
+    m_keepWaiting.setInterval(KeepWaitingMs);
+    connect(&m_keepWaiting, &QTimer::timeout, this, &SingleInstance::keepWaitersWaiting);
     m_handlers.insert(QStringLiteral("raise"), [this](const QStringList &) {
         emit raiseRequested();
         return Reply{};
@@ -400,6 +263,10 @@ bool SingleInstance::listen()
             && ::listen(m_listenFd, 16) == 0) {
             m_listenNotifier = new QSocketNotifier(qintptr(m_listenFd), QSocketNotifier::Read, this);
             connect(m_listenNotifier, &QSocketNotifier::activated, this, &SingleInstance::acceptPending);
+            // Each time the event loop has nothing left to do it is at rest: the one moment a
+            // request can start without landing in the middle of something else.
+            if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread()))
+                connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &SingleInstance::answerNext);
             return true;
         }
         problem = QString::fromLocal8Bit(strerror(errno));
@@ -424,13 +291,95 @@ void SingleInstance::acceptPending()
             return;   // none left (EAGAIN), or out of descriptors: the rest wait in the queue
         }
         // The folder is private already; this also holds where it could not be made so.
-        if (!sameUser(fd)) {
+        qint64 process = 0;
+        if (!sameUser(fd, &process) || m_connections.size() >= MaxConnections) {
             ::close(fd);
             continue;
         }
-        new Connection(fd, this);
+        auto *connection = new ChannelConnection(fd, process, this);
+        connect(connection, &ChannelConnection::requestArrived, this, &SingleInstance::arrived);
+        connect(connection, &ChannelConnection::gone, this, &SingleInstance::left);
+        m_connections.append(connection);
+        holdWithinBounds(process);
+        // A client sends its request as it connects: it is told at once that it has come.
+        if (!connection->isGone())
+            connection->readWaiting();
     }
 #endif
+}
+
+void SingleInstance::answerWhen(std::function<bool()> ready)
+{
+    m_ready = std::move(ready);
+}
+
+void SingleInstance::arrived(ChannelConnection *connection)
+{
+    connection->tell(encode(QJsonObject{{QStringLiteral("progress"), QString()}}));   // it has come
+    const bool free = m_waiting.isEmpty() && !m_answering && m_ready && m_ready();
+    m_waiting.append(connection);
+    if (!free)
+        connection->tell(encode(QJsonObject{
+            {QStringLiteral("progress"), QStringLiteral("Waiting for the running Quillarren to finish what it is doing…")}}));
+    m_keepWaiting.start();
+}
+
+void SingleInstance::left(ChannelConnection *connection)
+{
+    m_connections.removeOne(connection);
+    m_waiting.removeOne(connection);
+    if (m_waiting.isEmpty())
+        m_keepWaiting.stop();
+}
+
+void SingleInstance::keepWaitersWaiting()
+{
+    for (ChannelConnection *connection : std::as_const(m_waiting))
+        connection->tell(encode(QJsonObject{{QStringLiteral("progress"), QString()}}));
+}
+
+// Called each time the window thread's event loop is about to wait: at the outermost loop that
+// is the only code running, so a handler never starts inside another's dialog, pause or wait.
+void SingleInstance::answerNext()
+{
+    if (m_waiting.isEmpty() || m_answering || !m_ready || QThread::currentThread()->loopLevel() > 1 || !m_ready())
+        return;
+    ChannelConnection *connection = m_waiting.takeFirst();
+    if (m_waiting.isEmpty())
+        m_keepWaiting.stop();
+    const QPointer<ChannelConnection> client(connection);
+    m_answering = true;
+    m_working = connection;
+    connection->setWorking(true);
+    const Reply reply = answer(connection->request());
+    m_working = nullptr;
+    m_answering = false;
+    if (!client || client->isGone())
+        return;
+    client->reply(encode(QJsonObject{{QStringLiteral("status"), reply.status}, {QStringLiteral("output"), reply.output}}));
+    if (client && !client->isGone())
+        holdWithinBounds(client->client());
+}
+
+void SingleInstance::holdWithinBounds(qint64 client)
+{
+    QList<ChannelConnection *> theirs;
+    qsizetype held = 0;
+    for (ChannelConnection *connection : std::as_const(m_connections)) {
+        if (connection->client() == client && !connection->isGone()) {
+            theirs.append(connection);
+            held += connection->held();
+        }
+    }
+    if (theirs.size() <= MaxClientConnections && (theirs.size() == 1 || held <= MaxClientBytes))
+        return;
+    qWarning().noquote() << QStringLiteral("Process %1 asked Quillarren more than one command asks (%2 connections, "
+                                           "%3 bytes not taken): it is no longer answered.")
+                                .arg(client).arg(theirs.size()).arg(held);
+    for (ChannelConnection *connection : theirs) {
+        if (connection != m_working)   // its handler runs: it is let go once answered
+            connection->drop();
+    }
 }
 
 SingleInstance::Reply SingleInstance::answer(const QByteArray &request)
@@ -441,9 +390,11 @@ SingleInstance::Reply SingleInstance::answer(const QByteArray &request)
     if (error.error != QJsonParseError::NoError || verb.isEmpty())
         return {1, QStringLiteral("Quillarren could not read the request.")};
     const auto handler = m_handlers.constFind(verb);
-    if (handler == m_handlers.cend())
+    if (handler == m_handlers.cend()) {
+        const QString shown = verb.size() > MaxVerbShown ? verb.left(MaxVerbShown) + QStringLiteral("…") : verb;
         return {1, QStringLiteral("This Quillarren is older and does not know \"%1\": quit it, then start "
-                                  "Quillarren again.").arg(verb)};
+                                  "Quillarren again.").arg(shown)};
+    }
     QStringList args;
     for (const QJsonValue &arg : document.object().value(QStringLiteral("args")).toArray())
         args.append(arg.toString());
@@ -452,12 +403,8 @@ SingleInstance::Reply SingleInstance::answer(const QByteArray &request)
 
 void SingleInstance::tellProgress(const QString &text)
 {
-#ifdef Q_OS_UNIX
-    if (m_working >= 0)
-        sendLine(m_working, encode(QJsonObject{{QStringLiteral("progress"), text}}));
-#else
-    Q_UNUSED(text)
-#endif
+    if (m_working)
+        m_working->tell(encode(QJsonObject{{QStringLiteral("progress"), text}}));
 }
 
 std::optional<SingleInstance::Reply> SingleInstance::ask(const QString &verb, const QStringList &args, int waitMs,

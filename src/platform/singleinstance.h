@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
 
+class ChannelConnection;
 class QSocketNotifier;
 
 // One running program per user and store, and the channel through which later starts and the
@@ -59,6 +62,11 @@ public:
 
     /** Answers `verb` with `handler`, on this object's thread. "raise" is answered already. */
     void setHandler(const QString &verb, Handler handler);
+    /** From now on requests are answered, one at a time and in the order they came: only from
+        the window thread's outermost event loop (never inside a dialog, a menu, a pause or
+        another request's wait) and only while `ready` says nothing else is under way. Until
+        then they wait; each asker is told at once that its request has come. */
+    void answerWhen(std::function<bool()> ready);
     /** Where the channel's socket is, or would be; empty when no private folder could be had. */
     QString socketPath() const { return m_socketPath; }
 
@@ -67,17 +75,25 @@ signals:
     void raiseRequested();
 
 private:
-    class Connection;
-
     bool listen();
     void acceptPending();
+    void arrived(ChannelConnection *connection);
+    void left(ChannelConnection *connection);
+    void answerNext();
+    void keepWaitersWaiting();
+    void holdWithinBounds(qint64 client);
     Reply answer(const QByteArray &request);
 
     QString m_lockPath;
     QString m_socketPath;
     int m_lockFd = -1;
     int m_listenFd = -1;
-    int m_working = -1;   // the client whose request a handler is working on
     QSocketNotifier *m_listenNotifier = nullptr;
     QHash<QString, Handler> m_handlers;
+    std::function<bool()> m_ready;
+    QList<ChannelConnection *> m_connections;   // every client, in the order they came
+    QList<ChannelConnection *> m_waiting;       // clients whose request waits its turn
+    ChannelConnection *m_working = nullptr;     // the client whose request a handler works on
+    bool m_answering = false;
+    QTimer m_keepWaiting;
 };

@@ -1,7 +1,12 @@
 #include "platform/windowsystem.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QString>
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#include <xcb/xcb.h>
+#endif
 
 void preferX11OnWayland()
 {
@@ -40,4 +45,16 @@ void leaveChildrenAlone()
     if (g_noSharedMemorySetHere)
         qunsetenv("QT_XCB_NO_MITSHM");
     g_noSharedMemorySetHere = false;
+}
+
+void sendToWindowSystem()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Qt sends its requests to the X server when its event loop next runs; a window asked for
+    // before then would wait for whatever comes first.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    if (auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>())
+        xcb_flush(x11->connection());
+#endif
 }

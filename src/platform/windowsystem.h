@@ -12,3 +12,7 @@ void preferX11OnWayland();
     QT_XCB_NO_MITSHM of the user's is left alone. */
 void sendPicturesOverTheConnection();
 void leaveChildrenAlone();
+
+/** Hands the window system what the program has asked of it so far (a window to show), without
+    waiting for it: it goes to work while the program goes on with other things. */
+void sendToWindowSystem();

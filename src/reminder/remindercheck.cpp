@@ -1,6 +1,7 @@
 #include "reminder/remindercheck.h"
 
 #include "app/main2.h"
+#include "app/noteopener.h"
 #include "app/program.h"
 #include "note/form1.h"
 #include "platform/clock.h"
@@ -101,8 +102,9 @@ void ReminderCheck::run()
         return;
     }
     // Quit waits for the store (its Retry/Cancel box may be up for minutes): the seconds stay
-    // unchecked, so a reminder due meanwhile goes off once Quit is cancelled.
-    if (m_program.quitting) {
+    // unchecked, so a reminder due meanwhile goes off once Quit is cancelled. So too while notes
+    // still open: a note not yet open must not miss its second.
+    if (m_program.quitting || m_program.opener().isOpening()) {
         scheduleNext();
         return;
     }

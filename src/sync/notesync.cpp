@@ -1,5 +1,6 @@
 #include "sync/notesync.h"
 
+#include "app/noteopener.h"
 #include "app/program.h"
 #include "notefile/notefile.h"
 #include "store/notekeys.h"
@@ -178,9 +179,9 @@ void NoteSync::apply(FolderScan::Snapshot &snapshot, bool takingIn)
         return;
     }
     if (goesOn(snapshot)) {
-        // Taking in needs the windows: while Quit unloads them, and once the program has ended,
-        // this computer's changes are written only.
-        takingIn = takingIn && !m_program.quitting && !m_program.hasEnded();
+        // Taking in needs the windows: while Quit unloads them, while notes still open or are
+        // being replaced, and once the program has ended, this computer's changes are written only.
+        takingIn = takingIn && !m_program.quitting && !m_program.hasEnded() && !m_program.opener().isBusy();
         m_syncing = true;
         SyncLook look(m_program, m_shared, snapshot, takingIn);
         look.run();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A note's place and size, once the user has moved or resized it, come back after a kill -9 and
 # after the end of the session (SIGTERM, as a logout sends), without a Quit; the session's end
-# stores a move made a moment before it, and ends with status 0 even with a dialog up.
+# stores a move made a moment before it, and ends with status 0 even with a dialog up, and within
+# two seconds while a store of 2000 notes still opens, every note kept.
 
 source "$(dirname "$0")/lib.sh"
 rw_setup
@@ -9,6 +10,8 @@ rw_setup
 rw_seed "Total Forms" 2
 rw_seed_note 1 1500 1500 "move me"
 rw_seed_note 2 7500 1500 "resize me"
+
+rw_has_any_note() { [ "$(rw_note_count)" -ge 1 ]; }
 
 start_and_find() {   # x1 y1 x2 y2: where notes 1 and 2 must be
     rw_start_app
@@ -50,5 +53,28 @@ kill -HUP "$RW_APP_PID"
 status=0
 rw_wait_app_exit 5 || status=$?
 rw_expect_eq "exit status at SIGHUP with a dialog up" 0 "$status"
+
+# 2000 notes: the window manager takes many seconds to show them all.
+count=2000
+{
+    echo "BEGIN;"
+    echo "INSERT OR REPLACE INTO settings VALUES('Brimvale', 'Quillarren', 'Total Forms', '$count');"
+    for ((i = 3; i <= count; i++)); do
+        for pair in "Left $(((i % 40) * 420))" "Top $(((i / 40) * 510))" "Notes note $i"; do
+            echo "INSERT OR REPLACE INTO settings VALUES('Brimvale', 'Quillarren', 'NotesForm$i.${pair%% *}', '${pair#* }');"
+        done
+    done
+    echo "COMMIT;"
+} | rw_sqlite || rw_fail "could not seed $count notes"
+rw_start_app
+rw_poll 15 rw_has_any_note || rw_fail "no note showed"
+kill -TERM "$RW_APP_PID"
+shown=$(rw_note_count)
+status=0
+rw_wait_app_exit 2 || status=$?
+rw_expect_eq "exit status at SIGTERM while $shown of $count notes showed" 0 "$status"
+rw_expect_eq "notes stored after SIGTERM during the start-up" "$count $count" \
+    "$(rw_get "Total Forms") $(rw_sqlite "SELECT COUNT(*) FROM settings WHERE key LIKE 'NotesForm%.Notes' AND value <> '';")"
+rw_expect_eq "the last note after SIGTERM during the start-up" "note $count" "$(rw_get "NotesForm$count.Notes")"
 
 rw_pass
