@@ -70,8 +70,7 @@ void answerVerbs(SingleInstance &instance, Program &program, TrayIcon &tray, Not
     });
     on("tray", [=](const QStringList &args) { return verbs().showTrayIcon(args.value(0) == QLatin1String("on")); });
     on("new-note", [&program](const QStringList &) {
-        // As the notes' own menu does it, failures reported as there.
-        program.noteMenu().item(QStringLiteral("CreateNewNoteName"))->trigger();
+        program.notebook().createNote();
         return SingleInstance::Reply{program.quitting ? 1 : 0, QString()};
     });
     on("show-notes", [&program](const QStringList &) {

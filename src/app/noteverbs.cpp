@@ -94,7 +94,7 @@ QList<NoteSlots::Values> NoteVerbs::openNotes() const
 bool NoteVerbs::addNotes(const QList<NoteSlots::Values> &notes, const SettingsStore::Change &alongside, QString *error)
 {
     if (m_program)
-        return m_program->commands().addNotes(notes, alongside, error, progress);
+        return m_program->notebook().addNotes(notes, alongside, error, progress);
     SettingsStore::Change change = alongside;
     NoteSlots::appendNotes(m_store, notes, openCount(), change.values);
     return m_store.commit(change, error);

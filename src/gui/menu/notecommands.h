@@ -72,15 +72,6 @@ private:
     void insertAtCaret(const QString &text);
     void storeTranslucency(int level);
     int storedTranslucency() const;
-    struct Renumbering
-    {
-        std::vector<std::pair<QString, QString>> writes;
-        QList<QPair<QPointer<ProgramWindow>, QString>> moves;   // a note and its new tag
-        int count = 0;
-    };
-    Renumbering planRenumbering(const ProgramWindow *leaving) const;
-    void applyRenumbering(const Renumbering &plan);
-    void renumberNotes();
 
     Program &m_program;
 };

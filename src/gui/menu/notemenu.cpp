@@ -1,4 +1,5 @@
 #include "gui/menu/notemenu.h"
+#include "gui/notebook/notebook.h"
 #include "gui/platform/skin.h"
 
 #include "gui/notebook/program.h"
@@ -107,12 +108,12 @@ void NoteMenu::onSetReminder()
                      {{106, [this] { m_program.showReminder(); }}}, true);
 }
 
-void NoteMenu::onCreateNewNote() { m_program.commands().CreateNewNote(); }
+void NoteMenu::onCreateNewNote() { m_program.notebook().createNote(); }
 
 void NoteMenu::onDeleteThisNote()
 {
     ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("DeleteThisNoteName_Click"),
-                     {{106, [this] { m_program.commands().DeleteThisNote(); }}}, true);
+                     {{106, [this] { m_program.notebook().deleteCurrentNote(); }}}, true);
 }
 
 void NoteMenu::onFont() { m_program.commands().ChangeFont(); }
@@ -153,5 +154,5 @@ void NoteMenu::onGotoWebsite() { m_program.commands().GotoWebsite(); }
 
 void NoteMenu::onQuit()
 {
-    m_program.commands().Quit();
+    m_program.notebook().quit();
 }

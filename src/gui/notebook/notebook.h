@@ -1,12 +1,21 @@
 #pragma once
 
+#include "store/noteslots.h"
+#include "store/settingsstore.h"
+
+#include <QList>
 #include <QObject>
+#include <QPair>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class NoteWindow;
 class Program;
+class ProgramWindow;
 
 // The one owner of the notes' lives: it opens the stored notes as their windows and gives each
 // its stored look, and brings back deleted notes and backups in the running program.
@@ -35,6 +44,23 @@ public:
         nothing is stored as `unstoredOnTop` says. */
     NoteWindow *openStartUpNote(int index, bool unstoredOnTop);
 
+    /** A new, empty note after the open ones, in view and with the keyboard. */
+    void createNote();
+    /** Deletes the note the commands act on into the trash; the last one offers to quit instead. */
+    void deleteCurrentNote();
+    /** Deletes the note into the trash, with everything stored for it; false with the reason,
+        and the note still open, when the store cannot take that now. */
+    bool trashNote(NoteWindow *note, QString *error);
+    /** Opens these notes (stored values by suffix) after the open ones, stored in one transaction
+        with `alongside` (notes taken out of or put into the trash); false with the reason, in
+        words for the user, when the store cannot take them now (nothing opens then). */
+    bool addNotes(const QList<NoteSlots::Values> &notes, SettingsStore::Change alongside, QString *error,
+                  const std::function<void(const QString &)> &progress = {});
+    /** Keeps the stored slots 1 … N exactly the open notes in load order. */
+    void renumberNotes();
+    /** Stores every open note under 1, 2, 3 … in load order, unloads every window and ends. */
+    void quit();
+
     /** What a change of the notes came to: done or not, and the words for the user. */
     struct Outcome
     {
@@ -50,6 +76,14 @@ public:
 private:
     NoteWindow *buildNote(int index, bool unstoredOnTop, bool storedOnTopDecides);
     bool finalAlwaysOnTop() const;
+    struct Renumbering
+    {
+        std::vector<std::pair<QString, QString>> writes;
+        QList<QPair<QPointer<ProgramWindow>, QString>> moves;   // a note and its new tag
+        int count = 0;
+    };
+    Renumbering planRenumbering(const ProgramWindow *leaving) const;
+    void applyRenumbering(const Renumbering &plan);
 
     Program &m_program;
 };

@@ -54,7 +54,7 @@ Notebook::Outcome Notebook::restoreTrashed(const QString &id)
     QString error;
     SettingsStore::Change untrash;
     untrash.fromTrash = {trashed->id};
-    if (!program.commands().addNotes({values}, untrash, &error))
+    if (!addNotes({values}, untrash, &error))
         return failed(QStringLiteral("The note %1 could not be restored, because %2. Nothing was changed.").arg(title, error));
     // The note the user asked for comes forward with the keyboard.
     if (NoteWindow *note = NoteWindow::loadedNotes(program.forms).value(program.NoteCount - 1)) {

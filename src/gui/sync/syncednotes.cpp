@@ -116,10 +116,10 @@ bool SyncedNotes::trash(const QString &id, const QString &agreed, QString *error
         return false;
     }
     if (NoteWindow::loadedNotes(m_program.forms).size() == 1)
-        m_program.noteMenu().item(QStringLiteral("CreateNewNoteName"))->trigger();
+        m_program.notebook().createNote();
     m_stale = true;
     m_changed = true;
-    if (!m_program.commands().trashNote(note, error))
+    if (!m_program.notebook().trashNote(note, error))
         return false;
     SettingsStore::Change change;
     change.synced.insert(id, agreed);
@@ -137,7 +137,7 @@ bool SyncedNotes::add(const QList<NoteSlots::Values> &notes, const QHash<QString
     alongside.fromTrash = fromTrash;
     m_stale = true;
     m_changed = true;
-    return m_program.commands().addNotes(placed, alongside, error);
+    return m_program.notebook().addNotes(placed, alongside, error);
 }
 
 std::optional<NoteSlots::Values> SyncedNotes::restore(const QString &id, NoteSlots::Values trashed,

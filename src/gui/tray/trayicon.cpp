@@ -47,9 +47,7 @@ TrayIcon::TrayIcon(Program &program, Backups &backups, NoteSync &sync)
 {
     m_menu->setObjectName(QStringLiteral("TrayMenu"));
     m_menu->setAccessibleName(QStringLiteral("Quillarren"));
-    // The notes' own menu items, failures reported as there.
-    m_menu->addAction(tr("New Note"), this,
-                      [this] { m_program.noteMenu().item(QStringLiteral("CreateNewNoteName"))->trigger(); });
+    m_menu->addAction(tr("New Note"), this, [this] { m_program.notebook().createNote(); });
     m_menu->addAction(tr("Show All Notes"), this, [this] { m_program.bringNotesForward(true); });
     m_menu->addAction(tr("Find Note…"), this, [this] { notesList().open(); });
     m_deleted = m_menu->addMenu(tr("Deleted Notes"));
