@@ -97,6 +97,9 @@ public:
     /** Shows a colour on the field and the window for a moment, without making it theirs. */
     void showColour(qint32 colour);
 
+    /** Shows a text that came from elsewhere (the sync folder) without storing it again; the
+        user's cursor and selection stay where they were, as far as the new text reaches. */
+    void showRemoteText(const QString &text);
     /** Shows the note's stored text without storing it again. */
     void showStoredText(const QString &text);
     /** What the text field holds, exactly, with a line feed between its paragraphs. */

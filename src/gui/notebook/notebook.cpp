@@ -5,6 +5,7 @@
 #include "gui/notebook/noteopener.h"
 #include "gui/notebook/program.h"
 #include "gui/platform/stayon.h"
+#include "gui/reminder/remindercheck.h"
 #include "gui/platform/windowtimer.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
@@ -120,6 +121,15 @@ void Notebook::applyStoredLook(NoteWindow *note)
     applyIfStored(store, tag + NoteKeys::BackColor, [&](const QString &t) {
         if (const auto v = toInt32(t)) note->setBackColor(*v);
     });
+}
+
+void Notebook::showSyncedChange(NoteWindow *note, const QString &text)
+{
+    note->showRemoteText(text);
+    note->showBuiltInLook();
+    applyStoredLook(note);
+    note->seeThroughTimer()->setInterval(1);   // its see-through level, set up again
+    m_program.reminderCheck().update();
 }
 
 int Notebook::notesToOpen() const

@@ -38,6 +38,9 @@ public:
 
     /** Gives the note the colours and font stored for it (over what it shows now). */
     void applyStoredLook(NoteWindow *note);
+    /** A change from the sync folder, stored already, reaches the open note: its text (the
+        user's cursor kept), its look and see-through level; the reminder check hears of it. */
+    void showSyncedChange(NoteWindow *note, const QString &text);
     /** Opens the note stored in this slot as start-up does, stacked as the open notes are. */
     NoteWindow *openStoredNote(int index);
     /** Opens the note stored in this slot as start-up does, stacked as stored for it, or when

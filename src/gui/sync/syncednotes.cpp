@@ -90,21 +90,7 @@ bool SyncedNotes::takeIn(const QString &id, const NoteSlots::Values &remote, con
     NoteWindow *note = openNote(id);
     if (!note)
         return true;
-    const QString text = remote.value(NoteKeys::Notes);
-    if (note->noteText() != text) {
-        QTextCursor cursor = note->textField()->textCursor();
-        const int anchor = cursor.anchor(), position = cursor.position();
-        note->showStoredText(text);
-        const int end = int(note->textField()->document()->characterCount()) - 1;
-        cursor = note->textField()->textCursor();
-        cursor.setPosition(std::min(anchor, end));
-        cursor.setPosition(std::min(position, end), QTextCursor::KeepAnchor);
-        note->textField()->setTextCursor(cursor);
-    }
-    note->showBuiltInLook();
-    m_program.notebook().applyStoredLook(note);
-    note->seeThroughTimer()->setInterval(1);   // its see-through level, set up again
-    m_program.reminderCheck().update();
+    m_program.notebook().showSyncedChange(note, remote.value(NoteKeys::Notes));
     return true;
 }
 
