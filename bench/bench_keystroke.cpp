@@ -5,14 +5,14 @@
 //
 //   bench_keystroke [keys]      default 200 keys per size; runs offscreen
 
-#include "app/main2.h"
-#include "app/program.h"
-#include "note/form1.h"
+#include "gui/notebook/program.h"
+#include "gui/notebook/notebook.h"
+#include "gui/note/notewindow.h"
 #include "platform/clock.h"
-#include "platform/dialogs.h"
-#include "platform/qtlayeredwindow.h"
-#include "platform/shell.h"
-#include "platform/sound.h"
+#include "gui/platform/dialogs.h"
+#include "gui/platform/qtlayeredwindow.h"
+#include "gui/platform/shell.h"
+#include "gui/platform/sound.h"
 #include "store/notekeys.h"
 #include "store/settingsstore.h"
 
@@ -98,9 +98,9 @@ int main(int argc, char *argv[])
     for (const qsizetype size : {qsizetype(1) << 10, qsizetype(10) << 10, qsizetype(100) << 10, qsizetype(1) << 20}) {
         store.save(NoteKeys::TotalForms, QStringLiteral("1"));
         store.save(NoteKeys::tagFor(1) + NoteKeys::Notes, noteOf(size));
-        Main2::StartUp(program);
-        Form1 *note = qobject_cast<Form1 *>(program.forms.notes().constFirst());
-        QPlainTextEdit *field = note->Text1();
+        program.notebook().startUp();
+        NoteWindow *note = qobject_cast<NoteWindow *>(program.forms.notes().constFirst());
+        QPlainTextEdit *field = note->textField();
         field->setFocus();
         field->moveCursor(QTextCursor::End);
         QCoreApplication::processEvents();

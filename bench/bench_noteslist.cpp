@@ -6,16 +6,17 @@
 //   notes: default 1000; accented: one note in this many has accented words (default 10; 1: all,
 //   as a German or French user's notes)
 
-#include "app/main2.h"
-#include "app/program.h"
+#include "gui/notebook/program.h"
+#include "gui/platform/eventwait.h"
+#include "gui/notebook/notebook.h"
 #include "platform/clock.h"
-#include "platform/qtdialogs.h"
-#include "platform/qtlayeredwindow.h"
-#include "platform/qtshell.h"
-#include "platform/qtsound.h"
+#include "gui/platform/qtdialogs.h"
+#include "gui/platform/qtlayeredwindow.h"
+#include "gui/platform/qtshell.h"
+#include "gui/platform/qtsound.h"
 #include "store/notekeys.h"
 #include "store/settingsstore.h"
-#include "tray/noteslist.h"
+#include "gui/tray/noteslist.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -73,11 +74,11 @@ int main(int argc, char *argv[])
     QtShell shell;
     QtSound sound;
     Program program(store, Platform{&dialogs, &clock, &layered, &shell, &sound});
-    Main2::StartUp(program);
+    program.notebook().startUp();
     // The notes' own work after showing (their see-through set-up) is done before the list is timed.
     for (int i = 0; i < 20; ++i) {
         QCoreApplication::processEvents();
-        Main2::Pause(20);
+        EventWait::pause(20);
     }
     std::printf("%d notes of 10 KB, one in %d with accented words\n", notes, accented);
 

@@ -6,16 +6,16 @@
 //   QT_QPA_PLATFORM=offscreen bench_syncidle [notes] [bytes of note 1] [looks]
 //   e.g. bench_syncidle 5017        bench_syncidle 1 52428800
 
-#include "app/main2.h"
-#include "app/program.h"
+#include "gui/notebook/program.h"
+#include "gui/notebook/notebook.h"
 #include "platform/clock.h"
-#include "platform/qtdialogs.h"
-#include "platform/qtlayeredwindow.h"
-#include "platform/qtshell.h"
-#include "platform/qtsound.h"
+#include "gui/platform/qtdialogs.h"
+#include "gui/platform/qtlayeredwindow.h"
+#include "gui/platform/qtshell.h"
+#include "gui/platform/qtsound.h"
 #include "store/notekeys.h"
 #include "store/settingsstore.h"
-#include "sync/notesync.h"
+#include "gui/sync/notesync.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     QtShell shell;
     QtSound sound;
     Program program(store, Platform{&dialogs, &clock, &layered, &shell, &sound});
-    Main2::StartUp(program);
+    program.notebook().startUp();
     NoteSync sync(program);
     QString said;
     sync.setFolder(folder, &said);

@@ -4,9 +4,9 @@
 #include "testprogram.h"
 #include "refusingstore.h"
 
-#include "commands/menuform.h"
-#include "commands/notecommands.h"
-#include "platform/formtimer.h"
+#include "gui/menu/notemenu.h"
+#include "gui/menu/notecommands.h"
+#include "gui/platform/windowtimer.h"
 #include "store/notekeys.h"
 
 #include <QAction>
@@ -77,8 +77,8 @@ QMap<QString, QString> snapshot(TestProgram &t)
 // finish before seeding keys it would overwrite.
 void settleSeeThrough(TestProgram &t)
 {
-    for (Form1 *note : t.notes())
-        QTRY_COMPARE(note->Timer1()->interval(), 0);
+    for (NoteWindow *note : t.notes())
+        QTRY_COMPARE(note->seeThroughTimer()->interval(), 0);
 }
 
 enum class Clip { Text, Empty, Picture };
@@ -177,7 +177,7 @@ void TestCommands::cutCopyWithNothingSelectedKeepClipboard()
     TestProgram t;
     t.seedNotes({"hello world"});
     t.start();
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     TestProgram::select(note, 5, 5);
     setClipboard(clip);
     const QStringList formats = clipboardFormats();
@@ -187,8 +187,8 @@ void TestCommands::cutCopyWithNothingSelectedKeepClipboard()
 
     QCOMPARE(clipboardFormats(), formats);
     QCOMPARE(QGuiApplication::clipboard()->text(), text);
-    QCOMPARE(note->Text1()->toPlainText(), QStringLiteral("hello world"));
-    QCOMPARE(note->Text1()->textCursor().position(), 5);
+    QCOMPARE(note->textField()->toPlainText(), QStringLiteral("hello world"));
+    QCOMPARE(note->textField()->textCursor().position(), 5);
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("hello world"));
 }
 
@@ -197,25 +197,25 @@ void TestCommands::cutThenPasteMovesText()
     TestProgram t;
     t.seedNotes({"one two three", "xy"});
     t.start();
-    Form1 *a = t.note(QStringLiteral("NotesForm1"));
-    Form1 *b = t.note(QStringLiteral("NotesForm2"));
+    NoteWindow *a = t.note(QStringLiteral("NotesForm1"));
+    NoteWindow *b = t.note(QStringLiteral("NotesForm2"));
     QGuiApplication::clipboard()->setText(QStringLiteral("old"));
 
     TestProgram::select(a, 8, 4);   // "two ", selected backwards
     t.choose(a, QStringLiteral("CutName"));
-    QCOMPARE(a->Text1()->toPlainText(), QStringLiteral("one three"));
-    QCOMPARE(a->Text1()->textCursor().position(), 4);
-    QVERIFY(!a->Text1()->textCursor().hasSelection());
+    QCOMPARE(a->textField()->toPlainText(), QStringLiteral("one three"));
+    QCOMPARE(a->textField()->textCursor().position(), 4);
+    QVERIFY(!a->textField()->textCursor().hasSelection());
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("two "));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("one three"));
 
     TestProgram::select(b, 1, 1);
     t.choose(b, QStringLiteral("PasteName"));
-    QCOMPARE(b->Text1()->toPlainText(), QStringLiteral("xtwo y"));
-    QCOMPARE(b->Text1()->textCursor().position(), 5);
+    QCOMPARE(b->textField()->toPlainText(), QStringLiteral("xtwo y"));
+    QCOMPARE(b->textField()->textCursor().position(), 5);
     QCOMPARE(t.store().get(QStringLiteral("NotesForm2.Notes")), QStringLiteral("xtwo y"));
     QVERIFY(!t.store().get(QStringLiteral("NotesForm1.Notes")).contains(QStringLiteral("two")));
-    QCOMPARE(a->Text1()->toPlainText(), QStringLiteral("one three"));
+    QCOMPARE(a->textField()->toPlainText(), QStringLiteral("one three"));
 }
 
 void TestCommands::pasteReplacesSelection_data()
@@ -236,14 +236,14 @@ void TestCommands::pasteReplacesSelection()
     TestProgram t;
     t.seedNotes({"abcdef"});
     t.start();
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     TestProgram::select(note, 2, 4);
     setClipboard(clip);
 
     t.choose(note, QStringLiteral("PasteName"));
 
-    QCOMPARE(note->Text1()->toPlainText(), expected);
-    QCOMPARE(note->Text1()->textCursor().position(), expected.size() - 2);
+    QCOMPARE(note->textField()->toPlainText(), expected);
+    QCOMPARE(note->textField()->textCursor().position(), expected.size() - 2);
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), expected);
 }
 
@@ -278,7 +278,7 @@ void TestCommands::insertDate()
     t.clock.set(QDateTime(today, QTime(10, 55, 40)));
     t.seedNotes({text});
     t.start();
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     TestProgram::select(note, anchor, position);
 
     t.choose(note, QStringLiteral("InsertDateName"));
@@ -286,18 +286,18 @@ void TestCommands::insertDate()
     const QString date = QLocale::system().toString(today, QLocale::ShortFormat);
     QVERIFY(date.contains(QString::number(today.year())));
     const QString expected = before + date + after;
-    QCOMPARE(note->Text1()->toPlainText(), expected);
+    QCOMPARE(note->textField()->toPlainText(), expected);
     // The caret right after the date, nothing selected: the next key follows the date, and the
     // text that was selected stays.
-    QCOMPARE(note->Text1()->textCursor().position(), int((before + date).size()));
-    QVERIFY(!note->Text1()->textCursor().hasSelection());
+    QCOMPARE(note->textField()->textCursor().position(), int((before + date).size()));
+    QVERIFY(!note->textField()->textCursor().hasSelection());
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), expected);
-    QTest::keyClicks(note->Text1(), QStringLiteral(" at 3pm"));
+    QTest::keyClicks(note->textField(), QStringLiteral(" at 3pm"));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), before + date + QStringLiteral(" at 3pm") + after);
     // Undo takes it out again: the rest of the text was never replaced.
-    while (note->Text1()->document()->isUndoAvailable())
-        note->Text1()->undo();
-    QCOMPARE(note->Text1()->toPlainText(), text);
+    while (note->textField()->document()->isUndoAvailable())
+        note->textField()->undo();
+    QCOMPARE(note->textField()->toPlainText(), text);
 }
 
 void TestCommands::insertTime_data()
@@ -316,13 +316,13 @@ void TestCommands::insertTime()
     t.clock.set(QDateTime(QDate(2026, 12, 8), now));
     t.seedNotes({"ab\ncd"});
     t.start();
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     TestProgram::select(note, 3, 3);
     t.program().CurrentNoteTag = note->Tag();
 
     t.program().commands().InsertTime();
 
-    const QString whole = note->Text1()->toPlainText();
+    const QString whole = note->textField()->toPlainText();
     QVERIFY2(whole.startsWith(QStringLiteral("ab\n")) && whole.endsWith(QStringLiteral("cd")), qPrintable(whole));
     const QString time = whole.mid(3, whole.size() - 5);
     // Hours, minutes and seconds in the locale's form, with an AM/PM mark at most: no time zone.
@@ -339,7 +339,7 @@ void TestCommands::insertTime()
     }
     QCOMPARE(match.captured(2).toInt(), now.minute());
     QCOMPARE(match.captured(3).toInt(), now.second());
-    QCOMPARE(note->Text1()->textCursor().position(), 3 + time.size());
+    QCOMPARE(note->textField()->textCursor().position(), 3 + time.size());
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), whole);
 }
 
@@ -358,13 +358,13 @@ void TestCommands::selectAllMovesFocusAndSelectsEverything()
     TestProgram t;
     t.seedNotes({"first line\nsecond line\n", "other"});
     t.start();
-    Form1 *a = t.note(QStringLiteral("NotesForm1"));
-    Form1 *b = t.note(QStringLiteral("NotesForm2"));
+    NoteWindow *a = t.note(QStringLiteral("NotesForm1"));
+    NoteWindow *b = t.note(QStringLiteral("NotesForm2"));
     b->activateWindow();
-    b->Text1()->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), b->Text1());
-    a->Text1()->clearFocus();
-    QVERIFY(a->focusWidget() != a->Text1());
+    b->textField()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), b->textField());
+    a->textField()->clearFocus();
+    QVERIFY(a->focusWidget() != a->textField());
     TestProgram::select(a, 3, 3);
 
     if (from == QLatin1String("text")) {
@@ -378,12 +378,12 @@ void TestCommands::selectAllMovesFocusAndSelectsEverything()
         t.program().commands().SelectAll();
     }
 
-    QCOMPARE(a->focusWidget(), a->Text1());
-    const QTextCursor cursor = a->Text1()->textCursor();
+    QCOMPARE(a->focusWidget(), a->textField());
+    const QTextCursor cursor = a->textField()->textCursor();
     QCOMPARE(cursor.selectionStart(), 0);
-    QCOMPARE(cursor.selectionEnd(), a->Text1()->toPlainText().size());
+    QCOMPARE(cursor.selectionEnd(), a->textField()->toPlainText().size());
     QCOMPARE(cursor.selection().toPlainText(), QStringLiteral("first line\nsecond line\n"));
-    QVERIFY(!b->Text1()->textCursor().hasSelection());
+    QVERIFY(!b->textField()->textCursor().hasSelection());
 }
 
 void TestCommands::lastNoteQuestion_data()
@@ -400,7 +400,7 @@ void TestCommands::lastNoteQuestion()
     TestProgram t;
     t.seedNotes({"keep me"});
     t.start();
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     // A count left wrong by an earlier run; No must put it right.
     t.seed(NoteKeys::TotalForms, QStringLiteral("7"));
 
@@ -434,9 +434,9 @@ void TestCommands::deleteSecondOfThreeThenQuit()
     TestProgram t;
     t.seedNotes({"first", "second", "third"});
     t.start();
-    QPointer<Form1> first = t.note(QStringLiteral("NotesForm1"));
-    QPointer<Form1> second = t.note(QStringLiteral("NotesForm2"));
-    QPointer<Form1> third = t.note(QStringLiteral("NotesForm3"));
+    QPointer<NoteWindow> first = t.note(QStringLiteral("NotesForm1"));
+    QPointer<NoteWindow> second = t.note(QStringLiteral("NotesForm2"));
+    QPointer<NoteWindow> third = t.note(QStringLiteral("NotesForm3"));
     const QPoint thirdPos = third->pos();
 
     t.choose(second, QStringLiteral("DeleteThisNoteName"));
@@ -450,8 +450,8 @@ void TestCommands::deleteSecondOfThreeThenQuit()
     QVERIFY(t.dialogs.messages.isEmpty());
 
     // Typing after the renumbering lands in the note's new slot.
-    third->Text1()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(third->Text1(), QStringLiteral("!"));
+    third->textField()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(third->textField(), QStringLiteral("!"));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm2.Notes")), QStringLiteral("third!"));
 
     t.choose(first, QStringLiteral("QuitName"));
@@ -484,10 +484,10 @@ void TestCommands::quitStoresSharedAlwaysOnTop()
     t.seed(QStringLiteral("NotesForm1.AlwaysOnTop"), QStringLiteral("True"));
     t.seed(QStringLiteral("NotesForm2.AlwaysOnTop"), QStringLiteral("False"));
     t.start();
-    t.program().menuForm().AlwaysOnTopName()->setChecked(checked);
+    t.program().noteMenu().alwaysOnTopCheck()->setChecked(checked);
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
-    t.program().menuForm().QuitName_Click();
+    t.program().noteMenu().onQuit();
 
     QCOMPARE(t.endCount, 1);
     const QString expected = checked ? QStringLiteral("True") : QStringLiteral("False");
@@ -575,26 +575,26 @@ void TestCommands::endingRestartsIntoOpenNotes()
             t.settle();
         } else if (verb == QLatin1String("create")) {
             t.program().commands().CreateNewNote();
-            Form1 *created = t.notes().constLast();
-            QCOMPARE(created->Text1()->toPlainText(), QString());
+            NoteWindow *created = t.notes().constLast();
+            QCOMPARE(created->textField()->toPlainText(), QString());
             const QString typed = step.section(QLatin1Char(':'), 1);
             if (!typed.isEmpty())
-                QTest::keyClicks(created->Text1(), typed);
+                QTest::keyClicks(created->textField(), typed);
         } else if (verb == QLatin1String("type")) {
             const QString what = step.section(QLatin1Char(' '), 1);
-            Form1 *note = t.notes().at(what.section(QLatin1Char(':'), 0, 0).toInt() - 1);
-            note->Text1()->moveCursor(QTextCursor::End);
-            QTest::keyClicks(note->Text1(), what.section(QLatin1Char(':'), 1));
+            NoteWindow *note = t.notes().at(what.section(QLatin1Char(':'), 0, 0).toInt() - 1);
+            note->textField()->moveCursor(QTextCursor::End);
+            QTest::keyClicks(note->textField(), what.section(QLatin1Char(':'), 1));
         } else if (verb == QLatin1String("quit")) {
             t.program().commands().Quit();
             QCOMPARE(t.endCount, 1);
         } else if (verb == QLatin1String("close")) {
             // As the window system closes a window (Alt+F4, a logout).
-            Form1 *note = Form1::openNotes(t.program().forms).at(step.section(QLatin1Char(' '), 1).toInt() - 1);
+            NoteWindow *note = NoteWindow::openNotes(t.program().forms).at(step.section(QLatin1Char(' '), 1).toInt() - 1);
             note->close();
         } else if (verb == QLatin1String("yes")) {
-            QCOMPARE(Form1::openNotes(t.program().forms).size(), 1);
-            t.program().CurrentNoteTag = Form1::openNotes(t.program().forms).constFirst()->Tag();
+            QCOMPARE(NoteWindow::openNotes(t.program().forms).size(), 1);
+            t.program().CurrentNoteTag = NoteWindow::openNotes(t.program().forms).constFirst()->Tag();
             t.dialogs.answers.enqueue(MessageAnswer::Yes);
             t.program().commands().DeleteThisNote();
             QCOMPARE(t.endCount, 1);
@@ -677,8 +677,8 @@ void TestCommands::quitCarriesNoteKeysToNewSlot()
 
     // Load order no longer follows the tags: the window loaded first carries the third slot's
     // keys and the one loaded last the first slot's. Quit stores by load order.
-    Form1 *loadedFirst = t.notes().at(0);
-    Form1 *loadedLast = t.notes().at(2);
+    NoteWindow *loadedFirst = t.notes().at(0);
+    NoteWindow *loadedLast = t.notes().at(2);
     loadedFirst->setTag(QStringLiteral("NotesForm3"));
     loadedLast->setTag(QStringLiteral("NotesForm1"));
 
@@ -714,7 +714,7 @@ void TestCommands::endingWaitsUntilEverythingIsStored()
     t.seedNotes({"kept"});
     t.start();
     settleSeeThrough(t);
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     // The answers to the box that asks to retry, after the last-note question where there is one.
     const auto end = [&](const QList<MessageAnswer> &answers) {
         t.program().CurrentNoteTag = note->Tag();
@@ -731,8 +731,8 @@ void TestCommands::endingWaitsUntilEverythingIsStored()
     };
 
     RefusingStore refusing(t.storePath());
-    note->Text1()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(note->Text1(), QStringLiteral(" and typed"));
+    note->textField()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(note->textField(), QStringLiteral(" and typed"));
     QVERIFY(t.dialogs.noticeShown);
 
     // Retry while the file still refuses, then Cancel: the note stays open and nothing ends.
@@ -740,7 +740,7 @@ void TestCommands::endingWaitsUntilEverythingIsStored()
     QCOMPARE(t.endCount, 0);
     QCOMPARE(t.dialogs.messages.constLast().buttons, MessageButtons::RetryCancel);
     QVERIFY(t.dialogs.messages.constLast().text.contains(t.storePath()));
-    QCOMPARE(Form1::openNotes(t.program().forms), QList<Form1 *>{note});
+    QCOMPARE(NoteWindow::openNotes(t.program().forms), QList<NoteWindow *>{note});
     QVERIFY(note->isVisible());
     QVERIFY(!t.program().quitting);
 
@@ -794,7 +794,7 @@ void TestCommands::deletedTargetNeverNamesANewNote()
     t.program().commands().InsertDate();
     QCOMPARE(t.store().get(QStringLiteral("NotesForm3.Translucency"), QStringLiteral("absent")),
              QStringLiteral("absent"));
-    QCOMPARE(t.notes().constLast()->Text1()->toPlainText(), QString());
+    QCOMPARE(t.notes().constLast()->textField()->toPlainText(), QString());
 }
 
 // A crash or kill while a note is deleted (its window going away delivers events) must find
@@ -830,7 +830,7 @@ void TestCommands::insertDateHasAFourDigitYear()
     t.start();
     t.choose(t.notes().constFirst(), QStringLiteral("InsertDateName"));
     QLocale::setDefault(before);
-    QCOMPARE(t.notes().constFirst()->Text1()->toPlainText(), QStringLiteral("12/7/2026"));
+    QCOMPARE(t.notes().constFirst()->textField()->toPlainText(), QStringLiteral("12/7/2026"));
 }
 
 QTEST_MAIN(TestCommands)

@@ -3,9 +3,9 @@
 
 #include "testprogram.h"
 
-#include "commands/notecommands.h"
-#include "email/email.h"
-#include "platform/qtdialogs.h"
+#include "gui/menu/notecommands.h"
+#include "gui/dialogs/emaildialog.h"
+#include "gui/platform/qtdialogs.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -33,7 +33,7 @@ void composeFrom(TestProgram &t, int slot, const QString &address)
 {
     t.program().CurrentNoteTag = NoteKeys::tagFor(slot);
     t.program().showEmail();
-    Email *dialog = t.program().email();
+    EmailDialog *dialog = t.program().emailDialog();
     dialog->Combo1()->setEditText(address);
     QTest::mouseClick(dialog->Command1(), Qt::LeftButton);
     TestProgram::settle();
@@ -79,17 +79,17 @@ void TestEmail::addressesAreRememberedPerNote()
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     t.program().showEmail();
-    QCOMPARE(entries(t.program().email()->Combo1()), QStringList{QString()});
-    QCOMPARE(t.program().email()->Combo1()->currentText(), QString());
-    QCOMPARE(t.program().email()->windowTitle(), QStringLiteral("E-mail Note"));
-    t.program().email()->Command2_Click();   // Cancel stores and opens nothing
+    QCOMPARE(entries(t.program().emailDialog()->Combo1()), QStringList{QString()});
+    QCOMPARE(t.program().emailDialog()->Combo1()->currentText(), QString());
+    QCOMPARE(t.program().emailDialog()->windowTitle(), QStringLiteral("E-mail Note"));
+    t.program().emailDialog()->Command2_Click();   // Cancel stores and opens nothing
     TestProgram::settle();
-    QVERIFY(!t.program().email());
+    QVERIFY(!t.program().emailDialog());
     QVERIFY(t.shell.opened.isEmpty());
 
     composeFrom(t, 1, QStringLiteral("a1@example.org"));
     QCOMPARE(t.store().get(key), QStringLiteral(",a1@example.org"));
-    QVERIFY(!t.program().email());   // Compose closes the dialog
+    QVERIFY(!t.program().emailDialog());   // Compose closes the dialog
     composeFrom(t, 1, QStringLiteral("a1@example.org"));   // known: nothing new
     composeFrom(t, 1, QStringLiteral("A1@example.org"));   // another case is another address
     composeFrom(t, 1, QStringLiteral("b@example.org,c@example.org"));
@@ -100,7 +100,7 @@ void TestEmail::addressesAreRememberedPerNote()
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     t.program().showEmail();
-    QCOMPARE(entries(t.program().email()->Combo1()),
+    QCOMPARE(entries(t.program().emailDialog()->Combo1()),
              (QStringList{"", "a1@example.org", "A1@example.org", "b@example.org", "c@example.org"}));
     QVERIFY(t.dialogs.errorReports().isEmpty());
 }
@@ -144,7 +144,7 @@ void TestEmail::linkOfANote()
     QCOMPARE(url.scheme(), QStringLiteral("mailto"));
     QCOMPARE(url.path(QUrl::FullyDecoded), address);
     QCOMPARE(decoded(link, QStringLiteral("Subject")), subject);
-    QString body = t.notes().constFirst()->Text1()->toPlainText();
+    QString body = t.notes().constFirst()->textField()->toPlainText();
     body.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     QCOMPARE(decoded(link, QStringLiteral("Body")), body);
     QCOMPARE(QUrlQuery(url).queryItems().size(), 2);
@@ -159,11 +159,11 @@ void TestEmail::composeActsOnTheTargetAtThatMoment()
     t.start();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     t.program().showEmail();
-    Form1 *b = t.note(QStringLiteral("NotesForm2"));
-    QTest::keyClick(b->Text1(), Qt::Key_End);
+    NoteWindow *b = t.note(QStringLiteral("NotesForm2"));
+    QTest::keyClick(b->textField(), Qt::Key_End);
     QCOMPARE(t.program().CurrentNoteTag, QStringLiteral("NotesForm2"));
-    t.program().email()->Combo1()->setEditText(QStringLiteral("b@example.org"));
-    t.program().email()->Command1_Click();
+    t.program().emailDialog()->Combo1()->setEditText(QStringLiteral("b@example.org"));
+    t.program().emailDialog()->Command1_Click();
     QCOMPARE(t.shell.opened.size(), 1);
     QCOMPARE(decoded(t.shell.opened.constFirst(), QStringLiteral("Body")), QStringLiteral("note B"));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm2.EmailAddresses")), QStringLiteral(",b@example.org"));
@@ -173,8 +173,8 @@ void TestEmail::composeActsOnTheTargetAtThatMoment()
     t.program().showEmail();
     t.program().commands().DeleteThisNote();
     TestProgram::settle();
-    t.program().email()->Combo1()->setEditText(QStringLiteral("c@example.org"));
-    t.program().email()->Command1_Click();
+    t.program().emailDialog()->Combo1()->setEditText(QStringLiteral("c@example.org"));
+    t.program().emailDialog()->Command1_Click();
     QCOMPARE(t.shell.opened.size(), 1);
     QVERIFY(!t.store().get(QStringLiteral("NotesForm3.EmailAddresses")).contains(QLatin1String("c@")));
     QVERIFY(!t.store().contains(QStringLiteral(".EmailAddresses")));
@@ -187,12 +187,12 @@ void TestEmail::openingAgainKeepsWhatWasTyped()
     t.seed(QStringLiteral("NotesForm1.EmailAddresses"), QStringLiteral(",kept@example.org"));
     t.start();
     t.choose(t.notes().constFirst(), QStringLiteral("EmailName"));
-    QPointer<Email> dialog = t.program().email();
+    QPointer<EmailDialog> dialog = t.program().emailDialog();
     QVERIFY(dialog && dialog->isVisible());
     QTRY_VERIFY(dialog->isActiveWindow());
     dialog->Combo1()->setEditText(QStringLiteral("half typed"));
     t.choose(t.notes().constFirst(), QStringLiteral("EmailName"));
-    QCOMPARE(t.program().email(), dialog.data());
+    QCOMPARE(t.program().emailDialog(), dialog.data());
     QCOMPARE(dialog->Combo1()->currentText(), QStringLiteral("half typed"));
     QCOMPARE(entries(dialog->Combo1()), (QStringList{"", "kept@example.org"}));
     QVERIFY(NoteCommands::IsInComboList(dialog->Combo1(), QString()));
@@ -231,7 +231,7 @@ void TestEmail::withoutAMailProgramTheTextCanBeCopied()
         QVERIFY(asked.text.contains(QLatin1String("No mail program")));
     }
     QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
-    QVERIFY(!t.program().email());   // the dialog closes either way
+    QVERIFY(!t.program().emailDialog());   // the dialog closes either way
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.EmailAddresses")), QStringLiteral(",a@example.org"));
 }
 

@@ -3,7 +3,7 @@
 
 #include "testprogram.h"
 
-#include "app/autostart.h"
+#include "gui/platform/autostart.h"
 #include "app/noteverbs.h"
 #include "backup/backups.h"
 #include "store/pendingjournal.h"
@@ -326,7 +326,7 @@ void TestFiles::restoreTakesOnlyWhatAStoreOfOursHolds()
         QVERIFY(QFile::copy(backup, file));
     if (!statements.startsWith("fresh:") && statements != "fifo")
         sql(file, statements);
-    QTest::keyClicks(t.notes().constFirst()->Text1(), QStringLiteral("now "));
+    QTest::keyClicks(t.notes().constFirst()->textField(), QStringLiteral("now "));
 
     const NoteVerbs::Reply reply = NoteVerbs(t.program()).restoreBackup(file);
     if (said.isEmpty()) {
@@ -341,7 +341,7 @@ void TestFiles::restoreTakesOnlyWhatAStoreOfOursHolds()
         QCOMPARE(t.texts(), QStringList{"now from the backup"});
     }
     // The store goes on taking every change, and the next start finds it whole.
-    QTest::keyClicks(t.notes().constFirst()->Text1(), QStringLiteral("typed "));
+    QTest::keyClicks(t.notes().constFirst()->textField(), QStringLiteral("typed "));
     const QString typed = t.texts().constFirst();
     t.restart();
     QCOMPARE(t.texts(), QStringList{typed});

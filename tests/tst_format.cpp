@@ -2,16 +2,16 @@
 #include "testprogram.h"
 
 #include "backup/backups.h"
-#include "commands/menuform.h"
-#include "commands/notecommands.h"
-#include "note/commondialog.h"
-#include "platform/fontcolordialog.h"
+#include "gui/menu/notemenu.h"
+#include "gui/menu/notecommands.h"
+#include "gui/dialogs/notedialogs.h"
+#include "gui/dialogs/fontcolordialog.h"
 #include "platform/product.h"
-#include "platform/qtdialogs.h"
+#include "gui/platform/qtdialogs.h"
 #include "platform/textfile.h"
-#include "platform/units.h"
-#include "sync/notesync.h"
-#include "tray/trayicon.h"
+#include "gui/platform/units.h"
+#include "gui/sync/notesync.h"
+#include "gui/tray/trayicon.h"
 
 #include <QAction>
 #include <QColorDialog>
@@ -155,7 +155,7 @@ void TestFormat::fontOnANeverFormattedNote()
 {
     TestProgram t;
     t.start();
-    Form1 *note = t.note("NotesForm1");
+    NoteWindow *note = t.note("NotesForm1");
     t.dialogs.fontAnswers.enqueue([](FontChoice &) { return true; });
     t.choose(note, QStringLiteral("FontName"));
 
@@ -165,7 +165,7 @@ void TestFormat::fontOnANeverFormattedNote()
     QCOMPARE(preset.pointSize, 9.0);
     QVERIFY(!preset.bold && !preset.italic && !preset.underline && !preset.strikeout);
     QCOMPARE(preset.color, note->textColor());
-    QCOMPARE(note->CommonDialog1().Flags, 259);
+    QCOMPARE(note->noteDialogs().Flags, 259);
 
     const QStringList keys = {".TextColor", ".Bold", ".Italic", ".Underline", ".Strikethru", ".Font", ".Size"};
     const QStringList values = {"0", "False", "False", "False", "False", "Arial", "9"};
@@ -188,7 +188,7 @@ void TestFormat::fontSizeRoundsHalfToEven()
     QFETCH(QString, stored);
     TestProgram t;
     t.start();
-    Form1 *note = t.note("NotesForm1");
+    NoteWindow *note = t.note("NotesForm1");
     t.dialogs.fontAnswers.enqueue([chosen](FontChoice &c) {
         c.pointSize = chosen;
         c.bold = true;
@@ -200,9 +200,9 @@ void TestFormat::fontSizeRoundsHalfToEven()
     t.program().commands().ChangeFont();
 
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Size")), stored);
-    QCOMPARE(note->Text1()->font().pointSizeF(), stored.toDouble());
-    QVERIFY(note->Text1()->font().bold());
-    QCOMPARE(note->Text1()->font().family(), QStringLiteral("Courier New"));
+    QCOMPARE(note->textField()->font().pointSizeF(), stored.toDouble());
+    QVERIFY(note->textField()->font().bold());
+    QCOMPARE(note->textField()->font().family(), QStringLiteral("Courier New"));
     QCOMPARE(note->textColor(), qint32(255));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Bold")), QStringLiteral("True"));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.TextColor")), QStringLiteral("255"));
@@ -233,11 +233,11 @@ void TestFormat::fontDialogPresetsFromTheStoreAndKeepsItsSettings()
         return true;
     });
     t.program().commands().ChangeFont();
-    QVERIFY(t.note("NotesForm1")->Text1()->font().underline());
-    QVERIFY(!t.note("NotesForm2")->Text1()->font().underline());
+    QVERIFY(t.note("NotesForm1")->textField()->font().underline());
+    QVERIFY(!t.note("NotesForm2")->textField()->font().underline());
     QVERIFY(!t.store().contains(QStringLiteral("NotesForm2.Underline")));
-    QVERIFY(t.note("NotesForm1")->CommonDialog1().Font.underline);
-    QVERIFY(!t.note("NotesForm2")->CommonDialog1().Font.underline);
+    QVERIFY(t.note("NotesForm1")->noteDialogs().Font.underline);
+    QVERIFY(!t.note("NotesForm2")->noteDialogs().Font.underline);
 
     // A face name or size stored empty presets the default, as an absent one does.
     t.seed(QStringLiteral("NotesForm2.Font"), QString());
@@ -254,7 +254,7 @@ void TestFormat::realFontDialogChangesTheTextColor()
     RealFontDialog dialogs(t.dialogs);
     t.program().platform.dialogs = &dialogs;
     t.start();
-    Form1 *note = t.note("NotesForm1");
+    NoteWindow *note = t.note("NotesForm1");
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
 
     // A colour taken and then cancelled with Escape changes nothing.
@@ -289,7 +289,7 @@ void TestFormat::realFontDialogChangesTheTextColor()
     QCOMPARE(swatch, chosen);
     const qint32 stored = Units::fromQColor(chosen);
     QCOMPARE(note->textColor(), stored);
-    QCOMPARE(note->Text1()->palette().color(QPalette::Text), chosen);
+    QCOMPARE(note->textField()->palette().color(QPalette::Text), chosen);
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.TextColor")), QString::number(stored));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Font")), family);
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Size")), QStringLiteral("12"));
@@ -379,13 +379,13 @@ void TestFormat::cancelledDialogsChangeNothing()
 {
     TestProgram t;
     t.start();
-    Form1 *note = t.note("NotesForm1");
-    const QFont before = note->Text1()->font();
+    NoteWindow *note = t.note("NotesForm1");
+    const QFont before = note->textField()->font();
     t.choose(note, QStringLiteral("FontName"));
     t.choose(note, QStringLiteral("ColorName"));
     QCOMPARE(t.dialogs.fontPresets.size(), 1);
     QCOMPARE(t.dialogs.colorPresets.size(), 1);
-    QCOMPARE(note->Text1()->font(), before);
+    QCOMPARE(note->textField()->font(), before);
     QCOMPARE(note->backColor(), qint32(0x00C0FFFF));
     for (const char *suffix : {".TextColor", ".Bold", ".Font", ".Size", ".TextBackColor", ".BackColor"})
         QVERIFY(!t.store().contains(QStringLiteral("NotesForm1") + QLatin1String(suffix)));
@@ -396,7 +396,7 @@ void TestFormat::colorPaintsTheFieldAndTheWindow()
     TestProgram t;
     t.seedCount(2);
     t.start();
-    Form1 *note = t.note("NotesForm2");
+    NoteWindow *note = t.note("NotesForm2");
     t.dialogs.colorAnswers.enqueue([](QColor &c) {
         c = QColor(10, 20, 30);
         return true;
@@ -407,7 +407,7 @@ void TestFormat::colorPaintsTheFieldAndTheWindow()
     QCOMPARE(note->textBackColor(), chosen);
     QCOMPARE(note->backColor(), chosen);
     QCOMPARE(note->palette().color(QPalette::Window), QColor(10, 20, 30));   // the top strip too
-    QCOMPARE(note->Text1()->palette().color(QPalette::Base), QColor(10, 20, 30));
+    QCOMPARE(note->textField()->palette().color(QPalette::Base), QColor(10, 20, 30));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm2.TextBackColor")), QString::number(chosen));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm2.BackColor")), QString::number(chosen));
     QCOMPARE(t.note("NotesForm1")->backColor(), qint32(0x00C0FFFF));
@@ -422,9 +422,9 @@ void TestFormat::alwaysOnTopTwice()
     TestProgram t;
     t.seedCount(2);
     t.start();
-    Form1 *first = t.note("NotesForm1");
-    Form1 *second = t.note("NotesForm2");
-    QAction *check = t.program().menuForm().AlwaysOnTopName();
+    NoteWindow *first = t.note("NotesForm1");
+    NoteWindow *second = t.note("NotesForm2");
+    QAction *check = t.program().noteMenu().alwaysOnTopCheck();
     QVERIFY(check->isChecked());   // on when the menu window loads
 
     t.choose(second, QStringLiteral("AlwaysOnTopName"));
@@ -485,7 +485,7 @@ void TestFormat::saveWritesTheTextAsItIs()
     const SaveFileRequest asked = t.dialogs.saveRequests.constFirst();
     QCOMPARE(asked.defaultSuffix, QStringLiteral("txt"));
     QVERIFY(asked.filter.contains(QStringLiteral("*.txt")));
-    QCOMPARE(t.note("NotesForm1")->CommonDialog1().Flags, 524288);
+    QCOMPARE(t.note("NotesForm1")->noteDialogs().Flags, 524288);
     QVERIFY(t.dialogs.errorReports().isEmpty());
 }
 
@@ -495,12 +495,12 @@ void TestFormat::saveOffersTheLastNameAndAddsTheExtension()
     TestProgram t;
     t.seed(QStringLiteral("NotesForm1.Notes"), QStringLiteral("shopping"));
     t.start();
-    Form1 *note = t.note("NotesForm1");
+    NoteWindow *note = t.note("NotesForm1");
     t.dialogs.saveAnswers.enqueue(dir.filePath(QStringLiteral("list")));
     t.choose(note, QStringLiteral("SaveNoteToFileName"));
     QCOMPARE(readAll(dir.filePath(QStringLiteral("list.txt"))), QByteArray("shopping"));
 
-    note->Text1()->setPlainText(QStringLiteral("changed"));
+    note->textField()->setPlainText(QStringLiteral("changed"));
     t.choose(note, QStringLiteral("SaveNoteToFileName"));   // cancelled
     QCOMPARE(t.dialogs.saveRequests.constLast().fileName, dir.filePath(QStringLiteral("list.txt")));
     QCOMPARE(readAll(dir.filePath(QStringLiteral("list.txt"))), QByteArray("shopping"));
@@ -605,7 +605,7 @@ void TestFormat::linksGoToTheShell()
     QCOMPARE(t.shell.opened, (QStringList{QStringLiteral("mailto:") + Product::SupportEmail, Product::WebSite,
                                           QStringLiteral("mailto:") + Product::SupportEmail}));
     QVERIFY(t.dialogs.messages.isEmpty());
-    QCOMPARE(t.program().menuForm().item(QStringLiteral("GotoWebsiteName"))->text(),
+    QCOMPARE(t.program().noteMenu().item(QStringLiteral("GotoWebsiteName"))->text(),
              QStringLiteral("Goto ") + Product::WebDomain);
 }
 

@@ -6,9 +6,9 @@
 
 #include "app/noteverbs.h"
 #include "backup/backups.h"
-#include "commands/notecommands.h"
+#include "gui/menu/notecommands.h"
 #include "notefile/notefile.h"
-#include "platform/qtdialogs.h"
+#include "gui/platform/qtdialogs.h"
 #include "store/noteslots.h"
 
 #include <QDir>
@@ -157,11 +157,11 @@ void TestKeeping::deletedNoteComesBackWhole()
         t.seed(QStringLiteral("NotesForm2.Notes"), QStringLiteral("other"));
     t.start();
     const NoteSlots::Values before = kept(NoteSlots::valuesOf(t.store(), QStringLiteral("NotesForm1")));
-    Form1 *note = t.note(QStringLiteral("NotesForm1"));
+    NoteWindow *note = t.note(QStringLiteral("NotesForm1"));
     const QRect place = note->geometry();
 
     if (how == QLatin1String("key")) {
-        QTest::keyClick(note->Text1(), Qt::Key_D, Qt::ControlModifier);
+        QTest::keyClick(note->textField(), Qt::Key_D, Qt::ControlModifier);
     } else {
         t.dialogs.answers.enqueue(MessageAnswer::Yes);
         t.choose(note, QStringLiteral("DeleteThisNoteName"));
@@ -291,8 +291,8 @@ void TestKeeping::backupsRotateAndRestore()
     QCOMPARE(days, (QStringList{"12-09", "12-08", "12-07", "12-06", "12-05", "12-04", "12-03", "12-02", "11-29", "11-22"}));
     QCOMPARE(backups.list().constFirst().path, *monday);
 
-    t.notes().constFirst()->Text1()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(t.notes().constFirst()->Text1(), QStringLiteral(" and more"));
+    t.notes().constFirst()->textField()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(t.notes().constFirst()->textField(), QStringLiteral(" and more"));
     const NoteVerbs::Reply reply = NoteVerbs(t.program()).restoreBackup(*monday);
     QVERIFY2(reply.status == 0, qPrintable(reply.output));
     QCOMPARE(t.texts(), QStringList{"monday's note"});

@@ -3,11 +3,11 @@
 
 #include "testprogram.h"
 
-#include "commands/menuform.h"
-#include "commands/notecommands.h"
-#include "note/borderlessresize.h"
-#include "note/texthook.h"
-#include "platform/units.h"
+#include "gui/menu/notemenu.h"
+#include "gui/menu/notecommands.h"
+#include "gui/note/borderlessresize.h"
+#include "gui/note/texthook.h"
+#include "gui/platform/units.h"
 #include "store/notekeys.h"
 
 #include <QAction>
@@ -34,14 +34,14 @@ QPoint pressPoint(Where where)
     return where == Where::Text ? QPoint(20, 20) : QPoint(10, 5);
 }
 
-QWidget *pressTarget(Form1 *note, Where where)
+QWidget *pressTarget(NoteWindow *note, Where where)
 {
-    return where == Where::Text ? note->Text1()->viewport() : static_cast<QWidget *>(note);
+    return where == Where::Text ? note->textField()->viewport() : static_cast<QWidget *>(note);
 }
 
 // A press as the window system delivers it. A popup menu takes the release, so none comes back
 // to the note; the test library's idea of the held buttons is reset instead.
-void pressButton(Form1 *note, Where where, Qt::MouseButton button = Qt::RightButton)
+void pressButton(NoteWindow *note, Where where, Qt::MouseButton button = Qt::RightButton)
 {
     QTest::mousePress(pressTarget(note, where), button, {}, pressPoint(where));
     QTestPrivate::qtestMouseButtons = Qt::NoButton;
@@ -173,13 +173,13 @@ void TestMenu::items()
     const QString name = QString::fromLatin1(QTest::currentDataTag());
 
     TestProgram t;
-    MenuForm &menuForm = t.program().menuForm();
-    const QList<QAction *> actions = menuForm.mnuPopup()->actions();
+    NoteMenu &noteMenu = t.program().noteMenu();
+    const QList<QAction *> actions = noteMenu.popupMenu()->actions();
     QVERIFY(row < actions.size());
     QAction *action = actions.at(row);
 
     QCOMPARE(action->objectName(), name);
-    QCOMPARE(menuForm.item(name), action);
+    QCOMPARE(noteMenu.item(name), action);
     QVERIFY(action->isVisible());
     QVERIFY(action->isEnabled());
     // Shown only: the note's own key handling provides the combinations.
@@ -205,18 +205,18 @@ void TestMenu::menuShape()
 {
     TestProgram t;
     t.start();
-    MenuForm &menuForm = t.program().menuForm();
-    QMenu *menu = menuForm.mnuPopup();
+    NoteMenu &noteMenu = t.program().noteMenu();
+    QMenu *menu = noteMenu.popupMenu();
     QCOMPARE(menu->title(), QStringLiteral("Menu1"));
     QCOMPARE(menu->objectName(), QStringLiteral("mnuPopup"));
     QCOMPARE(menu->actions().size(), 27);
 
     // Loaded, never shown, and no note: it must not count as one.
-    QVERIFY(t.program().forms.all().contains(&menuForm));
-    QVERIFY(menuForm.Tag().isEmpty());
+    QVERIFY(t.program().forms.all().contains(&noteMenu));
+    QVERIFY(noteMenu.Tag().isEmpty());
     pressButton(t.notes().constFirst(), Where::Text);
     QCOMPARE(t.dialogs.menuPositions.size(), 1);
-    QVERIFY(!menuForm.isVisible());
+    QVERIFY(!noteMenu.isVisible());
     QCOMPARE(t.notes().size(), 1);
 }
 
@@ -242,7 +242,7 @@ void TestMenu::checkMarkWhenMenuFormLoads()
             t.seed(NoteKeys::tagFor(i + 1) + NoteKeys::AlwaysOnTop, stored.at(i));
     }
     t.start();
-    QAction *check = t.program().menuForm().AlwaysOnTopName();
+    QAction *check = t.program().noteMenu().alwaysOnTopCheck();
     QVERIFY(check->isCheckable());
     QCOMPARE(check->isChecked(), checked);
 }
@@ -269,8 +269,8 @@ void TestMenu::pressOpensMenuOnPressedNote()
     TestProgram t;
     t.seedNotes({"A", "B"});
     t.start();
-    Form1 *a = t.note(QStringLiteral("NotesForm1"));
-    Form1 *b = t.note(QStringLiteral("NotesForm2"));
+    NoteWindow *a = t.note(QStringLiteral("NotesForm1"));
+    NoteWindow *b = t.note(QStringLiteral("NotesForm2"));
     QVERIFY(a && b);
     t.program().CurrentNoteTag = b->Tag();
     t.seed(a->Tag() + NoteKeys::ActivehWnd, QStringLiteral("1"));
@@ -330,8 +330,8 @@ void TestMenu::rightPressItemActsOnPressedNote()
     TestProgram t;
     t.seedNotes({"alpha beta", "gamma"});
     t.start();
-    QPointer<Form1> a = t.note(QStringLiteral("NotesForm1"));
-    Form1 *b = t.note(QStringLiteral("NotesForm2"));
+    QPointer<NoteWindow> a = t.note(QStringLiteral("NotesForm1"));
+    NoteWindow *b = t.note(QStringLiteral("NotesForm2"));
     QVERIFY(a && b);
     TestProgram::select(a, 6, 10);
     TestProgram::select(b, 0, 3);
@@ -348,15 +348,15 @@ void TestMenu::rightPressItemActsOnPressedNote()
 
     QCOMPARE(t.texts(), expectedTexts);
     QCOMPARE(QGuiApplication::clipboard()->text(), expectedClipboard);
-    for (Form1 *note : t.notes())
-        QCOMPARE(t.store().get(note->Tag() + NoteKeys::Notes), note->Text1()->toPlainText());
-    QCOMPARE(b->Text1()->textCursor().selectedText(), QStringLiteral("gam"));
+    for (NoteWindow *note : t.notes())
+        QCOMPARE(t.store().get(note->Tag() + NoteKeys::Notes), note->textField()->toPlainText());
+    QCOMPARE(b->textField()->textCursor().selectedText(), QStringLiteral("gam"));
     if (expectedSelectionOfA.isNull()) {
         QVERIFY(a.isNull() || !a->isLoaded());
         QCOMPARE(t.store().get(NoteKeys::TotalForms), QStringLiteral("1"));
     } else {
         QVERIFY(a);
-        QCOMPARE(a->Text1()->textCursor().selectedText(), expectedSelectionOfA);
+        QCOMPARE(a->textField()->textCursor().selectedText(), expectedSelectionOfA);
         QCOMPARE(t.program().CurrentNoteTag, a->Tag());
     }
     QVERIFY(t.dialogs.errorReports().isEmpty());
@@ -377,17 +377,17 @@ void TestMenu::textFieldDisabledWhileMenuOpen()
     TestProgram t;
     t.seedNotes({"A", "B"});
     t.start();
-    Form1 *a = t.note(QStringLiteral("NotesForm1"));
-    Form1 *b = t.note(QStringLiteral("NotesForm2"));
+    NoteWindow *a = t.note(QStringLiteral("NotesForm1"));
+    NoteWindow *b = t.note(QStringLiteral("NotesForm2"));
     QVERIFY(a && b);
     t.seed(a->Tag() + NoteKeys::ActivehWnd, QStringLiteral("1"));
 
     int opened = 0;
     t.dialogs.whileMenuOpen = [&](QMenu *menu) {
         ++opened;
-        QCOMPARE(menu, t.program().menuForm().mnuPopup());
-        QVERIFY(!a->Text1()->isEnabled());
-        QVERIFY(b->Text1()->isEnabled());
+        QCOMPARE(menu, t.program().noteMenu().popupMenu());
+        QVERIFY(!a->textField()->isEnabled());
+        QVERIFY(b->textField()->isEnabled());
         QCOMPARE(t.program().CurrentNoteTag, a->Tag());
         QCOMPARE(t.store().get(a->Tag() + NoteKeys::ActivehWnd), QString::number(a->hWnd()));
     };
@@ -395,8 +395,8 @@ void TestMenu::textFieldDisabledWhileMenuOpen()
     pressButton(a, Where::Text);
 
     QCOMPARE(opened, 1);
-    QVERIFY(a->Text1()->isEnabled());
-    QVERIFY(b->Text1()->isEnabled());
+    QVERIFY(a->textField()->isEnabled());
+    QVERIFY(b->textField()->isEnabled());
     QVERIFY(t.dialogs.errorReports().isEmpty());
 }
 
@@ -421,9 +421,9 @@ void TestMenu::textFieldOwnMenuNeverShows()
     TestProgram t;
     t.seedNotes({"A", "B"});
     t.start();
-    Form1 *note = t.notes().constLast();
+    NoteWindow *note = t.notes().constLast();
     if (removeHook) {
-        t.program().HookedTextWindow = note->Text1();
+        t.program().HookedTextWindow = note->textField();
         RemoveTextHook(t.program());
     }
 
@@ -439,7 +439,7 @@ void TestMenu::textFieldOwnMenuNeverShows()
     });
     closer.start();
 
-    QWidget *target = onViewport ? note->Text1()->viewport() : static_cast<QWidget *>(note->Text1());
+    QWidget *target = onViewport ? note->textField()->viewport() : static_cast<QWidget *>(note->textField());
     const QPoint pos(15, 15);
     QContextMenuEvent event(onViewport ? QContextMenuEvent::Mouse : QContextMenuEvent::Keyboard, pos,
                             target->mapToGlobal(pos));
@@ -473,7 +473,7 @@ void TestMenu::deletedTargetChangesNoWindow()
     TestProgram t;
     t.seedNotes({"one", "two", "three"});
     t.start();
-    for (Form1 *note : t.notes())
+    for (NoteWindow *note : t.notes())
         TestProgram::select(note, 0, 2);
     QGuiApplication::clipboard()->setText(QStringLiteral("CLIP"));
 
@@ -495,10 +495,10 @@ void TestMenu::deletedTargetChangesNoWindow()
     QCOMPARE(t.texts(), left);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("CLIP"));
     for (int i = 0; i < left.size(); ++i) {
-        Form1 *note = t.notes().at(i);
+        NoteWindow *note = t.notes().at(i);
         QCOMPARE(note->Tag(), NoteKeys::tagFor(i + 1));
         QCOMPARE(t.store().get(note->Tag() + NoteKeys::Notes), left.at(i));
-        QCOMPARE(note->Text1()->textCursor().selectedText(), left.at(i).left(2));
+        QCOMPARE(note->textField()->textCursor().selectedText(), left.at(i).left(2));
     }
     QCOMPARE(t.notes().size(), 2);
     QVERIFY(t.dialogs.errorReports().isEmpty());
@@ -576,12 +576,12 @@ void TestMenu::pointerShapeOnHover_data()
     QTest::addColumn<QPoint>("pos");
     QTest::addColumn<int>("shape");
 
-    QTest::newRow("corner zone") << Where::Text << QPoint(127, 127) << int(Form1::SizeDiagonal);
-    QTest::newRow("right band only") << Where::Text << QPoint(127, 66) << int(Form1::IBeam);
-    QTest::newRow("bottom band only") << Where::Text << QPoint(66, 127) << int(Form1::IBeam);
-    QTest::newRow("just inside") << Where::Text << QPoint(126, 127) << int(Form1::IBeam);
-    QTest::newRow("middle") << Where::Text << QPoint(66, 66) << int(Form1::IBeam);
-    QTest::newRow("top strip") << Where::Strip << QPoint(40, 5) << int(Form1::SizeAll);
+    QTest::newRow("corner zone") << Where::Text << QPoint(127, 127) << int(NoteWindow::SizeDiagonal);
+    QTest::newRow("right band only") << Where::Text << QPoint(127, 66) << int(NoteWindow::IBeam);
+    QTest::newRow("bottom band only") << Where::Text << QPoint(66, 127) << int(NoteWindow::IBeam);
+    QTest::newRow("just inside") << Where::Text << QPoint(126, 127) << int(NoteWindow::IBeam);
+    QTest::newRow("middle") << Where::Text << QPoint(66, 66) << int(NoteWindow::IBeam);
+    QTest::newRow("top strip") << Where::Strip << QPoint(40, 5) << int(NoteWindow::SizeAll);
 }
 
 void TestMenu::pointerShapeOnHover()
@@ -593,12 +593,12 @@ void TestMenu::pointerShapeOnHover()
     TestProgram t;
     t.seedNotes({"A"});
     t.start();
-    Form1 *note = t.notes().constFirst();
-    QCOMPARE(note->Text1()->size(), QSize(px(2000), px(2000)));
+    NoteWindow *note = t.notes().constFirst();
+    QCOMPARE(note->textField()->size(), QSize(px(2000), px(2000)));
     // Start from a shape the row does not expect.
     hover(note, QPoint(40, 5));
     if (where == Where::Strip)
-        hover(note->Text1()->viewport(), QPoint(127, 127));
+        hover(note->textField()->viewport(), QPoint(127, 127));
 
     hover(pressTarget(note, where), pos);
     QCOMPARE(note->pointerShape(), shape);
@@ -625,19 +625,19 @@ void TestMenu::textFieldFollowsWindowSize()
     TestProgram t;
     t.seedNotes({"A", "B"});
     t.start();
-    Form1 *note = t.note(QStringLiteral("NotesForm1"));
-    Form1 *other = t.note(QStringLiteral("NotesForm2"));
-    const QRect otherField = other->Text1()->geometry();
+    NoteWindow *note = t.note(QStringLiteral("NotesForm1"));
+    NoteWindow *other = t.note(QStringLiteral("NotesForm2"));
+    const QRect otherField = other->textField()->geometry();
     // A handle left from an earlier run names no window.
     t.seed(note->Tag() + NoteKeys::ActivehWnd, QStringLiteral("123456789"));
     if (recordFirst)
-        hover(note->Text1()->viewport(), QPoint(30, 30));
+        hover(note->textField()->viewport(), QPoint(30, 30));
 
     note->resize(size);
     QTRY_COMPARE(note->size(), size);
     QCoreApplication::processEvents();
 
-    const QPlainTextEdit *field = note->Text1();
+    const QPlainTextEdit *field = note->textField();
     QCOMPARE(field->x(), 0);
     QCOMPARE(field->y() * Units::twipsPerPixel(), 360.0);
     if (recordFirst) {
@@ -646,7 +646,7 @@ void TestMenu::textFieldFollowsWindowSize()
     } else {
         QCOMPARE(field->size(), QSize(px(2000), px(2000)));
     }
-    QCOMPARE(other->Text1()->geometry(), otherField);
+    QCOMPARE(other->textField()->geometry(), otherField);
     QVERIFY(t.dialogs.errorReports().isEmpty());
 }
 
@@ -674,7 +674,7 @@ void TestMenu::pressInBandResizesFromCorner()
     TestProgram t;
     t.seedNotes({"A"});
     t.start();
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     QWindow *window = note->windowHandle();
     QVERIFY(window);
     QTRY_VERIFY(window->isExposed());
@@ -682,7 +682,7 @@ void TestMenu::pressInBandResizesFromCorner()
 
     // The pointer moves on the desktop; where it lands in the window depends on where the
     // window has gone meanwhile.
-    const QPoint at = note->Text1()->viewport()->mapTo(note, press);
+    const QPoint at = note->textField()->viewport()->mapTo(note, press);
     const QPoint globalEnd = window->mapToGlobal(at) + QPoint(30, 20);
     if (quickSecond) {
         QTest::mouseClick(window, Qt::LeftButton, {}, at);
@@ -698,9 +698,9 @@ void TestMenu::pressInBandResizesFromCorner()
     QCoreApplication::processEvents();
     QCOMPARE(note->geometry(), expected);
     if (!moved.isNull()) {
-        QCOMPARE(note->Text1()->geometry(), QRect(0, px(360), expected.width(), expected.height() - px(355)));
+        QCOMPARE(note->textField()->geometry(), QRect(0, px(360), expected.width(), expected.height() - px(355)));
     } else {
-        QCOMPARE(note->Text1()->size(), QSize(px(2000), px(2000)));
+        QCOMPARE(note->textField()->size(), QSize(px(2000), px(2000)));
     }
     QVERIFY(t.dialogs.errorReports().isEmpty());
 }
@@ -710,11 +710,11 @@ void TestMenu::leftDragInTextSelectsWithoutMovingNote()
     TestProgram t;
     t.seedNotes({"alpha beta gamma"});
     t.start();
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     QWindow *window = note->windowHandle();
     QTRY_VERIFY(window->isExposed());
     const QRect before = note->geometry();
-    QPlainTextEdit *field = note->Text1();
+    QPlainTextEdit *field = note->textField();
     const QPoint start = field->cursorRect(QTextCursor(field->document())).center() + QPoint(2, 0);
 
     // Press on the first line, drag right along it, release: well away from the resize band.
@@ -750,17 +750,17 @@ void TestMenu::commandGivesTheKeyboardBack()
     TestProgram t;
     t.seedNotes({"a"});
     t.start();
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     note->activateWindow();
-    note->Text1()->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), note->Text1());
+    note->textField()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), note->textField());
 
     t.dialogs.menuChoices.enqueue(item);
     pressButton(note, where);
 
-    Form1 *typedIn = t.notes().constLast();
+    NoteWindow *typedIn = t.notes().constLast();
     QCOMPARE(typedIn == note, item != QLatin1String("CreateNewNoteName"));
-    QTRY_COMPARE(QApplication::focusWidget(), typedIn->Text1());
+    QTRY_COMPARE(QApplication::focusWidget(), typedIn->textField());
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("z"));
     QVERIFY(t.store().get(typedIn->Tag() + NoteKeys::Notes).contains(QLatin1Char('z')));
 }

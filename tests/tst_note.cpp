@@ -3,17 +3,17 @@
 // cursor stops blinking when left alone, and it answers the Ctrl key shortcuts.
 #include "testprogram.h"
 
-#include "commands/notecommands.h"
-#include "email/email.h"
-#include "note/keyboardshortcuts.h"
-#include "note/texthook.h"
-#include "platform/keyboardlayout.h"
-#include "reminder/form2.h"
-#include "reminder/reminder.h"
-#include "platform/cursorblinktimeout.h"
-#include "platform/errorreport.h"
-#include "platform/formtimer.h"
-#include "platform/units.h"
+#include "gui/menu/notecommands.h"
+#include "gui/dialogs/emaildialog.h"
+#include "gui/note/keyboardshortcuts.h"
+#include "gui/note/texthook.h"
+#include "gui/platform/keyboardlayout.h"
+#include "gui/dialogs/alarmwindow.h"
+#include "gui/dialogs/reminderdialog.h"
+#include "gui/platform/cursorblinktimeout.h"
+#include "gui/platform/errorreport.h"
+#include "gui/platform/windowtimer.h"
+#include "gui/platform/units.h"
 #include "store/notekeys.h"
 
 #include <QAccessible>
@@ -113,7 +113,7 @@ void TestNote::typingStoresTheWholeTextAtOnce()
     TestProgram t;
     t.seed(QStringLiteral("NotesForm1.Notes"), QStringLiteral("ab"));
     t.start();
-    QPlainTextEdit *text = t.note("NotesForm1")->Text1();
+    QPlainTextEdit *text = t.note("NotesForm1")->textField();
     text->moveCursor(QTextCursor::End);
 
     QTest::keyClick(text, Qt::Key_C);
@@ -128,10 +128,10 @@ void TestNote::textSurvivesARestartWithoutQuit()
 {
     TestProgram t;
     t.start();
-    QTest::keyClicks(t.note("NotesForm1")->Text1(), QStringLiteral("remember the milk"));
+    QTest::keyClicks(t.note("NotesForm1")->textField(), QStringLiteral("remember the milk"));
     t.restart();
     QCOMPARE(t.notes().size(), 1);
-    QCOMPARE(t.note("NotesForm1")->Text1()->toPlainText(), QStringLiteral("remember the milk"));
+    QCOMPARE(t.note("NotesForm1")->textField()->toPlainText(), QStringLiteral("remember the milk"));
 }
 
 void TestNote::longUnbreakableLineKeepsItsTextAndOtherLinesTheirWrap()
@@ -145,8 +145,8 @@ void TestNote::longUnbreakableLineKeepsItsTextAndOtherLinesTheirWrap()
     TestProgram t;
     t.seedNotes({text});
     t.start();
-    Form1 *note = t.note("NotesForm1");
-    QPlainTextEdit *field = note->Text1();
+    NoteWindow *note = t.note("NotesForm1");
+    QPlainTextEdit *field = note->textField();
     field->moveCursor(QTextCursor::End);
     QTest::keyClick(field, Qt::Key_X);
     QCOMPARE(field->toPlainText(), text + QLatin1Char('x'));
@@ -162,25 +162,25 @@ void TestNote::longUnbreakableLineKeepsItsTextAndOtherLinesTheirWrap()
         QCOMPARE(words.at(layout->lineAt(i).textStart() - 1), QLatin1Char(' '));
 
     t.restart();
-    QCOMPARE(t.note("NotesForm1")->Text1()->toPlainText(), text + QLatin1Char('x'));
+    QCOMPARE(t.note("NotesForm1")->textField()->toPlainText(), text + QLatin1Char('x'));
 }
 
 void TestNote::firstActivationRearmsTheTimerOnce()
 {
     TestProgram t;
-    auto *note = new Form1(t.program());
+    auto *note = new NoteWindow(t.program());
     note->setTag(QStringLiteral("NotesForm1"));
     QVERIFY(note->firstActivationPending());
-    note->Timer1()->setInterval(0);
+    note->seeThroughTimer()->setInterval(0);
 
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(note, &activate);
-    QCOMPARE(note->Timer1()->interval(), 1);
+    QCOMPARE(note->seeThroughTimer()->interval(), 1);
     QVERIFY(!note->firstActivationPending());
 
-    note->Timer1()->setInterval(0);
+    note->seeThroughTimer()->setInterval(0);
     QApplication::sendEvent(note, &activate);
-    QCOMPARE(note->Timer1()->interval(), 0);
+    QCOMPARE(note->seeThroughTimer()->interval(), 0);
 }
 
 void TestNote::handleIsRecordedAndFindsItsOwnWindow()
@@ -189,23 +189,23 @@ void TestNote::handleIsRecordedAndFindsItsOwnWindow()
     t.seedCount(2);
     t.seed(QStringLiteral("NotesForm1.ActivehWnd"), QStringLiteral("12345"));   // from an earlier run
     t.start();
-    Form1 *first = t.note("NotesForm1");
-    Form1 *second = t.note("NotesForm2");
+    NoteWindow *first = t.note("NotesForm1");
+    NoteWindow *second = t.note("NotesForm2");
     QVERIFY(first->hWnd() != 0);
-    QVERIFY(first->OwnWindowLookup().isEmpty());
+    QVERIFY(first->windowsWithStoredHandle().isEmpty());
 
-    QTest::mouseMove(first->Text1()->viewport(), QPoint(20, 20));
+    QTest::mouseMove(first->textField()->viewport(), QPoint(20, 20));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.ActivehWnd")), QString::number(first->hWnd()));
-    QCOMPARE(first->OwnWindowLookup(), QList<Form1 *>{first});
+    QCOMPARE(first->windowsWithStoredHandle(), QList<NoteWindow *>{first});
 
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(second, &activate);
     QCOMPARE(t.store().get(QStringLiteral("NotesForm2.ActivehWnd")), QString::number(second->hWnd()));
-    QCOMPARE(second->OwnWindowLookup(), QList<Form1 *>{second});
+    QCOMPARE(second->windowsWithStoredHandle(), QList<NoteWindow *>{second});
 
     // A handle written by hand that is not a number finds nothing and reports nothing.
     t.store().save(QStringLiteral("NotesForm2.ActivehWnd"), QStringLiteral("not a handle"));
-    QVERIFY(second->OwnWindowLookup().isEmpty());
+    QVERIFY(second->windowsWithStoredHandle().isEmpty());
     second->resize(second->width() + 10, second->height());
     QVERIFY(t.dialogs.errorReports().isEmpty());
 }
@@ -214,7 +214,7 @@ void TestNote::textFieldNeverShowsItsOwnMenu()
 {
     TestProgram t;
     t.start();
-    QVERIFY(!ownMenuShows(t.note("NotesForm1")->Text1()));
+    QVERIFY(!ownMenuShows(t.note("NotesForm1")->textField()));
 
     // The check above is only worth something if an unhooked field does show one.
     QPlainTextEdit plain;
@@ -227,16 +227,16 @@ void TestNote::unloadingOneNoteUnhooksOnlyThatNote()
     TestProgram t;
     t.seedCount(2);
     t.start();
-    QPointer<Form1> first = t.note("NotesForm1");
-    Form1 *second = t.note("NotesForm2");
-    QPlainTextEdit *firstText = first->Text1();
+    QPointer<NoteWindow> first = t.note("NotesForm1");
+    NoteWindow *second = t.note("NotesForm2");
+    QPlainTextEdit *firstText = first->textField();
 
     first->unload();
     QVERIFY(!t.program().forms.all().contains(first.data()));
     QCOMPARE(t.program().HookedTextWindow.data(), static_cast<QWidget *>(firstText));
     first->show();   // still alive until control returns: its field has its own menu back
     QVERIFY(ownMenuShows(firstText));
-    QVERIFY(!ownMenuShows(second->Text1()));
+    QVERIFY(!ownMenuShows(second->textField()));
     TestProgram::settle();
     QVERIFY(first.isNull());
 }
@@ -270,8 +270,8 @@ void TestNote::errorReportWordsAndGoesOn()
 
 void TestNote::timerIntervalZeroStops()
 {
-    FormTimer timer(QStringLiteral("Timer1"));
-    QSignalSpy ticks(&timer, &FormTimer::Timer);
+    WindowTimer timer(QStringLiteral("Timer1"));
+    QSignalSpy ticks(&timer, &WindowTimer::ticked);
     timer.setInterval(1);
     QCOMPARE(timer.interval(), 1);
     QTRY_VERIFY(ticks.count() >= 2);   // it keeps ticking until stopped
@@ -288,7 +288,7 @@ void TestNote::cursorStopsBlinkingWhenIdleAndBlinksAgainAtInput()
     QVERIFY(desktopFlashTime > 0);
     TestProgram t;
     t.start();
-    QPlainTextEdit *text = t.note("NotesForm1")->Text1();
+    QPlainTextEdit *text = t.note("NotesForm1")->textField();
     QTRY_VERIFY(text->hasFocus());
     {
         // Stopped in the hidden half of a blink, the cursor must still be drawn.
@@ -336,8 +336,8 @@ void TestNote::longNoteStoresItsChangesExactly()
     TestProgram t;
     t.seedNotes({text});
     t.start();
-    Form1 *note = t.notes().constFirst();
-    QPlainTextEdit *field = note->Text1();
+    NoteWindow *note = t.notes().constFirst();
+    QPlainTextEdit *field = note->textField();
     const QString key = QStringLiteral("NotesForm1.Notes");
     QRandomGenerator random(20261208);
     for (int step = 0; step < 200; ++step) {
@@ -401,17 +401,17 @@ void TestNote::shortcuts()
     TestProgram t;
     t.seedNotes({"alpha beta", "other"});
     t.start();
-    QPointer<Form1> note = t.note(QStringLiteral("NotesForm1"));
-    note->Text1()->moveCursor(QTextCursor::End);
-    QTest::keyClick(note->Text1(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QPointer<NoteWindow> note = t.note(QStringLiteral("NotesForm1"));
+    note->textField()->moveCursor(QTextCursor::End);
+    QTest::keyClick(note->textField(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
 
     const Program &program = t.program();
     QStringList ran;
-    if (note && note->Text1()->textCursor().selectedText() == QLatin1String("alpha beta"))
+    if (note && note->textField()->textCursor().selectedText() == QLatin1String("alpha beta"))
         ran << "select all";
     if (t.notes().size() == 1)
         ran << "delete";
-    if (program.email() && program.email()->isVisible())
+    if (program.emailDialog() && program.emailDialog()->isVisible())
         ran << "e-mail";
     if (!t.dialogs.fontPresets.isEmpty())
         ran << "font";
@@ -419,7 +419,7 @@ void TestNote::shortcuts()
         ran << "new note";
     if (!t.dialogs.colorPresets.isEmpty())
         ran << "colour";
-    if (program.isReminderLoaded())
+    if (program.isReminderDialogLoaded())
         ran << "reminder";
     if (!t.dialogs.saveRequests.isEmpty())
         ran << "save";
@@ -441,7 +441,7 @@ void TestNote::shortcutActsOnTheNoteTypedIn()
     t.seedNotes({"A", "B", "C"});
     t.start();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    QTest::keyClick(t.note(QStringLiteral("NotesForm2"))->Text1(), Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(t.note(QStringLiteral("NotesForm2"))->textField(), Qt::Key_D, Qt::ControlModifier);
     TestProgram::settle();
     QCOMPARE(t.texts(), (QStringList{"A", "C"}));
 }
@@ -453,9 +453,9 @@ void TestNote::heldCtrlDAndCtrlQ()
     TestProgram t;
     t.seedNotes({"A", "B", "C"});
     t.start();
-    const auto press = [](Form1 *note, Qt::Key key, bool repeated) {
+    const auto press = [](NoteWindow *note, Qt::Key key, bool repeated) {
         QKeyEvent down(QEvent::KeyPress, key, Qt::ControlModifier, QString(), repeated);
-        QApplication::sendEvent(note->Text1(), &down);
+        QApplication::sendEvent(note->textField(), &down);
     };
     press(t.note(QStringLiteral("NotesForm3")), Qt::Key_D, false);
     TestProgram::settle();
@@ -473,7 +473,7 @@ void TestNote::heldCtrlDAndCtrlQ()
     QCOMPARE(t.dialogs.messages.size(), 1);   // the last-note question, answered No
     QCOMPARE(t.texts(), QStringList{"A"});
 
-    Form1 *last = t.notes().constFirst();
+    NoteWindow *last = t.notes().constFirst();
     press(last, Qt::Key_Q, false);
     press(last, Qt::Key_Q, true);
     press(last, Qt::Key_Q, true);
@@ -528,7 +528,7 @@ void TestNote::keysOfTheMenuAndTheDialogs()
     t.seedNotes({"first line\nsecond line", "other"});
     t.start();
     Program &program = t.program();
-    QPlainTextEdit *field = t.note(QStringLiteral("NotesForm1"))->Text1();
+    QPlainTextEdit *field = t.note(QStringLiteral("NotesForm1"))->textField();
     field->setFocus();
     field->moveCursor(QTextCursor::End);
     const QPoint belowCaret = field->viewport()->mapToGlobal(field->cursorRect().bottomLeft());
@@ -538,15 +538,15 @@ void TestNote::keysOfTheMenuAndTheDialogs()
     QWidget *target = field;
     if (window.startsWith(QLatin1String("e-mail"))) {
         program.showEmail();
-        program.email()->Combo1()->setEditText(QStringLiteral("ann@example.org"));
-        target = window.endsWith(QLatin1String("Cancel")) ? static_cast<QWidget *>(program.email()->Command2())
-                                                          : program.email()->Combo1();
+        program.emailDialog()->Combo1()->setEditText(QStringLiteral("ann@example.org"));
+        target = window.endsWith(QLatin1String("Cancel")) ? static_cast<QWidget *>(program.emailDialog()->Command2())
+                                                          : program.emailDialog()->Combo1();
     } else if (window == QLatin1String("reminder")) {
         program.showReminder();
-        target = program.reminder().DTPicker1();
+        target = program.reminderDialog().DTPicker1();
     } else if (window == QLatin1String("alarm")) {
-        program.showForm2();
-        target = program.form2()->Command1();
+        program.showAlarmWindow();
+        target = program.alarmWindow()->Command1();
     }
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
@@ -559,12 +559,12 @@ void TestNote::keysOfTheMenuAndTheDialogs()
         QCOMPARE(openedMenu, QStringLiteral("mnuPopup"));
         QCOMPARE(t.dialogs.menuPositions.constFirst(), belowCaret);
         QCOMPARE(QApplication::focusWidget(), field);
-    } else if (window.startsWith(QLatin1String("e-mail")) && !program.email()) {
+    } else if (window.startsWith(QLatin1String("e-mail")) && !program.emailDialog()) {
         happened = t.shell.opened.isEmpty() ? "cancelled" : "composed";
         QCOMPARE(t.shell.opened.size(), happened == QLatin1String("composed") ? 1 : 0);
-    } else if (window == QLatin1String("reminder") && !program.reminder().isVisible()) {
+    } else if (window == QLatin1String("reminder") && !program.reminderDialog().isVisible()) {
         happened = "hidden";
-    } else if (window == QLatin1String("alarm") && !program.form2() && !t.sound.playing) {
+    } else if (window == QLatin1String("alarm") && !program.alarmWindow() && !t.sound.playing) {
         happened = "stopped";
     }
     QCOMPARE(happened, outcome);
@@ -619,22 +619,22 @@ void TestNote::screenReaderNamesFollowTheTextAndTheLabels()
     TestProgram t;
     t.seedNotes({"first\nsecond"});
     t.start();
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     QCOMPARE(QAccessible::queryAccessibleInterface(note)->role(), QAccessible::Window);
-    QCOMPARE(QAccessible::queryAccessibleInterface(note->Text1())->role(), QAccessible::EditableText);
-    QCOMPARE(accessibleName(note->Text1()), QStringLiteral("Note text"));
-    note->Text1()->setFocus();
-    QTest::keyClicks(note->Text1(), "the ");
+    QCOMPARE(QAccessible::queryAccessibleInterface(note->textField())->role(), QAccessible::EditableText);
+    QCOMPARE(accessibleName(note->textField()), QStringLiteral("Note text"));
+    note->textField()->setFocus();
+    QTest::keyClicks(note->textField(), "the ");
     QTRY_COMPARE(accessibleName(note), QStringLiteral("Note: the first"));
-    QTest::keyClick(note->Text1(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(note->textField(), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(accessibleName(t.notes().constLast()), QStringLiteral("Note: (empty)"));   // at once
 
     t.program().CurrentNoteTag = note->Tag();
     t.program().showReminder();
-    QCOMPARE(QAccessible::queryAccessibleInterface(&t.program().reminder())->role(), QAccessible::Dialog);
-    QCOMPARE(accessibleName(t.program().reminder().DTPicker1()), QStringLiteral("Time for Reminder to Go Off:"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&t.program().reminderDialog())->role(), QAccessible::Dialog);
+    QCOMPARE(accessibleName(t.program().reminderDialog().DTPicker1()), QStringLiteral("Time for Reminder to Go Off:"));
     t.program().showEmail();
-    QCOMPARE(accessibleName(t.program().email()->Combo1()), QStringLiteral("Enter e-mail recepients"));
+    QCOMPARE(accessibleName(t.program().emailDialog()->Combo1()), QStringLiteral("Enter e-mail recepients"));
 }
 
 QTEST_MAIN(TestNote)

@@ -2,14 +2,15 @@
 // by doubles.
 
 #include "testprogram.h"
+#include "store/conversions.h"
 #include "refusingstore.h"
 
-#include "commands/notecommands.h"
-#include "platform/qtsound.h"
-#include "reminder/form2.h"
-#include "reminder/playwav.h"
-#include "reminder/reminder.h"
-#include "reminder/remindercheck.h"
+#include "gui/menu/notecommands.h"
+#include "gui/platform/qtsound.h"
+#include "gui/dialogs/alarmwindow.h"
+#include "gui/reminder/playwav.h"
+#include "gui/dialogs/reminderdialog.h"
+#include "gui/reminder/remindercheck.h"
 #include "notefile/notefile.h"
 #include "store/reminderdate.h"
 
@@ -41,7 +42,7 @@ void seedReminder(TestProgram &t, int slot, const QString &status, QTime time, Q
 {
     const QString tag = NoteKeys::tagFor(slot);
     t.seed(tag + NoteKeys::ReminderStatus, status);
-    t.seed(tag + NoteKeys::ReminderDate, Main2::GeneralDate(QDateTime(from, time)));
+    t.seed(tag + NoteKeys::ReminderDate, Conversions::generalDate(QDateTime(from, time)));
     t.seed(tag + NoteKeys::ReminderDateIso, ReminderDate::fixedForm(QDateTime(from, time)));
     t.seed(tag + NoteKeys::ReminderHours, QString::number(time.hour()));
     t.seed(tag + NoteKeys::ReminderMinutes, QString::number(time.minute()));
@@ -128,7 +129,7 @@ void TestReminder::firstOpening()
     s.start();
     s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     s.t.choose(s.t.notes().constFirst(), QStringLiteral("SetReminderName"));
-    Reminder &dialog = s.t.program().reminder();
+    ReminderDialog &dialog = s.t.program().reminderDialog();
     QTRY_VERIFY(dialog.isActiveWindow());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Disabled]"));
     QCOMPARE(dialog.Command1()->text(), QStringLiteral("Set Reminder"));
@@ -143,7 +144,7 @@ void TestReminder::firstOpening()
     dialog.Command2_Click();
     QVERIFY(!dialog.isVisible());
     s.t.choose(s.t.notes().constFirst(), QStringLiteral("SetReminderName"));
-    QCOMPARE(&s.t.program().reminder(), &dialog);
+    QCOMPARE(&s.t.program().reminderDialog(), &dialog);
     QVERIFY(dialog.isVisible());
     QVERIFY(!dialog.Label4()->isVisible());
     QVERIFY(s.t.dialogs.errorReports().isEmpty());
@@ -155,12 +156,12 @@ void TestReminder::setAndDisable()
     s.start();
     s.t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
     s.t.program().showReminder();
-    Reminder &dialog = s.t.program().reminder();
+    ReminderDialog &dialog = s.t.program().reminderDialog();
     dialog.DTPicker1()->setDateTime(at(14, 5, 9, 0));
     QVERIFY(!s.check().isRunning());
 
     dialog.Command1_Click();
-    const QString date = Main2::GeneralDate(at(14, 5, 9, 0));
+    const QString date = Conversions::generalDate(at(14, 5, 9, 0));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Enabled]"));
     QCOMPARE(dialog.Command1()->text(), QStringLiteral("Disable Reminder"));
     QCOMPARE(dialog.Label3()->text(), date);
@@ -200,18 +201,18 @@ void TestReminder::activationFollowsTheTargetNote()
     s.start();
     s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     s.t.program().showReminder();
-    Reminder &dialog = s.t.program().reminder();
+    ReminderDialog &dialog = s.t.program().reminderDialog();
     QTRY_COMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Enabled]"));
 
-    Form1 *b = s.t.note(QStringLiteral("NotesForm2"));
+    NoteWindow *b = s.t.note(QStringLiteral("NotesForm2"));
     b->activateWindow();
     QTRY_VERIFY(b->isActiveWindow());
-    QTest::keyClick(b->Text1(), Qt::Key_End);   // a key in b makes it the target
+    QTest::keyClick(b->textField(), Qt::Key_End);   // a key in b makes it the target
     s.t.program().CurrentNoteTag = b->Tag();
     dialog.activateWindow();
     QTRY_COMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Disabled]"));
     QCOMPARE(dialog.Command1()->text(), QStringLiteral("Set Reminder"));
-    QCOMPARE(dialog.Label3()->text(), Main2::GeneralDate(at(9, 30, 0, 0)));
+    QCOMPARE(dialog.Label3()->text(), Conversions::generalDate(at(9, 30, 0, 0)));
     dialog.Command1_Click();
     QCOMPARE(s.t.store().get("NotesForm2.ReminderStatus"), QStringLiteral("Enabled"));
     QCOMPARE(s.t.store().get("NotesForm1.ReminderStatus"), QStringLiteral("Enabled"));
@@ -222,30 +223,30 @@ void TestReminder::dueNoteFlashesAndKeepsItsText()
     Started s({"buy milk", "other"});
     seedReminder(s.t, 1, QStringLiteral("Enabled"), QTime(10, 0, 2));
     s.start();
-    Form1 *note = s.t.note(QStringLiteral("NotesForm1"));
-    note->Text1()->moveCursor(QTextCursor::End);
+    NoteWindow *note = s.t.note(QStringLiteral("NotesForm1"));
+    note->textField()->moveCursor(QTextCursor::End);
     s.checkAt(at(10, 0, 1));
     QVERIFY(s.t.sound.started.isEmpty());
 
     QString shown, stored;
     bool readOnly = false;
     whileFlashing([&] {
-        shown = note->Text1()->toPlainText();
+        shown = note->textField()->toPlainText();
         stored = s.t.store().get(QStringLiteral("NotesForm1.Notes"));
-        readOnly = note->Text1()->isReadOnly();
+        readOnly = note->textField()->isReadOnly();
         // Keys typed now must not be lost at the end: the field takes none.
-        QTest::keyClicks(note->Text1(), QStringLiteral("xyz"));
+        QTest::keyClicks(note->textField(), QStringLiteral("xyz"));
     });
     s.checkAt(at(10, 0, 2));
     QCOMPARE(shown, QStringLiteral("Reminder!"));
     QCOMPARE(stored, QStringLiteral("buy milk"));
     QVERIFY(readOnly);
-    QCOMPARE(note->Text1()->toPlainText(), QStringLiteral("buy milk"));
-    QVERIFY(!note->Text1()->isReadOnly());
+    QCOMPARE(note->textField()->toPlainText(), QStringLiteral("buy milk"));
+    QVERIFY(!note->textField()->isReadOnly());
     QCOMPARE(s.t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("buy milk"));
     QCOMPARE(s.t.sound.started, QStringList{Playwav::SoundFilePath()});
-    QVERIFY(s.t.program().form2() && s.t.program().form2()->isVisible());
-    QCOMPARE(s.t.program().form2()->windowTitle(), QStringLiteral("Reminder Alarm"));
+    QVERIFY(s.t.program().alarmWindow() && s.t.program().alarmWindow()->isVisible());
+    QCOMPARE(s.t.program().alarmWindow()->windowTitle(), QStringLiteral("Reminder Alarm"));
     // It ends in the window's own colour, the text field included.
     QCOMPARE(note->textBackColor(), note->backColor());
     QVERIFY(s.t.dialogs.errorReports().isEmpty());
@@ -316,9 +317,9 @@ void TestReminder::twoNotesInOneSecondBothGoOff()
     seedReminder(s.t, 2, QStringLiteral("Enabled"), QTime(10, 0, 2));
     s.start();
     QStringList flashed;
-    for (Form1 *note : s.t.notes()) {
-        connect(note->Text1(), &QPlainTextEdit::textChanged, note, [&, note] {
-            if (note->Text1()->toPlainText() == QLatin1String("Reminder!"))
+    for (NoteWindow *note : s.t.notes()) {
+        connect(note->textField(), &QPlainTextEdit::textChanged, note, [&, note] {
+            if (note->textField()->toPlainText() == QLatin1String("Reminder!"))
                 flashed.append(note->Tag());
         });
     }
@@ -340,7 +341,7 @@ void TestReminder::secondAlarmKeepsTheSoundAndStopAlarmEndsIt()
 
     // The next day, while the window is still open: shown again, the sound not restarted.
     s.checkAt(at(10, 0, 1, 5, Today.addDays(1)));
-    QPointer<Form2> window = s.t.program().form2();
+    QPointer<AlarmWindow> window = s.t.program().alarmWindow();
     bool stoppedMidway = false;
     whileFlashing([&] {
         QTest::mouseClick(window->Command1(), Qt::LeftButton);
@@ -363,7 +364,7 @@ void TestReminder::closingTheAlarmWindowStopsTheSound()
     s.checkAt(at(10, 0, 1));
     s.checkAt(at(10, 0, 2));
     QVERIFY(s.t.sound.playing);
-    s.t.program().form2()->close();
+    s.t.program().alarmWindow()->close();
     QVERIFY(!s.t.sound.playing);
 }
 
@@ -375,7 +376,7 @@ void TestReminder::noteDeletedWhileItFlashes()
         Started s({"doomed", "other"});
         seedReminder(s.t, 1, QStringLiteral("Enabled"), QTime(10, 0, 2));
         s.start();
-        QPointer<Form1> doomed = s.t.note(QStringLiteral("NotesForm1"));
+        QPointer<NoteWindow> doomed = s.t.note(QStringLiteral("NotesForm1"));
         s.checkAt(at(10, 0, 1));
         whileFlashing([&] {
             s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
@@ -394,7 +395,7 @@ void TestReminder::noteDeletedWhileItFlashes()
         } else {
             QCOMPARE(stored, QStringLiteral("doomed"));
             if (how == QLatin1String("close"))
-                QCOMPARE(doomed->Text1()->toPlainText(), QStringLiteral("doomed"));
+                QCOMPARE(doomed->textField()->toPlainText(), QStringLiteral("doomed"));
         }
     }
 }
@@ -405,7 +406,7 @@ void TestReminder::enabledRemindersAreLiveAfterARestart()
     seedReminder(s.t, 2, QStringLiteral("Enabled"), QTime(10, 0, 2));
     s.start();
     QVERIFY(s.check().isRunning());
-    QVERIFY(!s.t.program().isReminderLoaded());
+    QVERIFY(!s.t.program().isReminderDialogLoaded());
     // It sleeps until just after the due second begins, and then until the same second tomorrow.
     s.t.clock.set(at(10, 0, 1, 300));
     s.check().run();
@@ -432,7 +433,7 @@ void TestReminder::noReminderIsLostOrRepeated()
         s.start();
         s.checkAt(at(10, 0, 1));
         RefusingStore refusing(s.t.storePath());
-        QTest::keyClicks(s.t.notes().constFirst()->Text1(), QStringLiteral("x"));
+        QTest::keyClicks(s.t.notes().constFirst()->textField(), QStringLiteral("x"));
         s.t.dialogs.whileMessageBox = [&] { s.checkAt(at(10, 0, 2)); };
         s.t.dialogs.answers.enqueue(MessageAnswer::Cancel);
         s.t.program().commands().Quit();
@@ -454,11 +455,11 @@ void TestReminder::noReminderIsLostOrRepeated()
         QCOMPARE(alarms(s), 1);
         s.t.clock.set(at(10, 0, 0, 700));
         s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-        s.t.program().reminder().DTPicker1()->setDateTime(at(10, 0, 0, 0));
-        s.t.program().reminder().Command1_Click();
+        s.t.program().reminderDialog().DTPicker1()->setDateTime(at(10, 0, 0, 0));
+        s.t.program().reminderDialog().Command1_Click();
         QStringList flashed;
-        connect(s.t.notes().constFirst()->Text1(), &QPlainTextEdit::textChanged, [&] { flashed.append("a"); });
-        connect(s.t.notes().constLast()->Text1(), &QPlainTextEdit::textChanged, [&] { flashed.append("b"); });
+        connect(s.t.notes().constFirst()->textField(), &QPlainTextEdit::textChanged, [&] { flashed.append("a"); });
+        connect(s.t.notes().constLast()->textField(), &QPlainTextEdit::textChanged, [&] { flashed.append("b"); });
         s.checkAt(at(10, 0, 1));
         QCOMPARE(flashed, (QStringList{"a", "a"}));   // "Reminder!", then its own text
     }
@@ -479,8 +480,8 @@ void TestReminder::noReminderIsLostOrRepeated()
         QCOMPARE(alarms(s), 1);
         s.t.clock.set(at(10, 50, 0));
         s.t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
-        s.t.program().reminder().DTPicker1()->setDateTime(at(9, 0, 0, 0));
-        s.t.program().reminder().Command1_Click();
+        s.t.program().reminderDialog().DTPicker1()->setDateTime(at(9, 0, 0, 0));
+        s.t.program().reminderDialog().Command1_Click();
         s.t.restart();
         s.check().startAfterStartUp();
         s.checkAt(at(10, 50, 1));
@@ -510,7 +511,7 @@ void TestReminder::noReminderIsLostOrRepeated()
         s.start();
         s.t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
         s.t.program().showReminder();
-        Reminder &dialog = s.t.program().reminder();
+        ReminderDialog &dialog = s.t.program().reminderDialog();
         s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
         s.t.program().commands().DeleteThisNote();
         QVERIFY(!dialog.Command1()->isEnabled());
@@ -624,8 +625,8 @@ void TestReminder::clockSetOrMachineAsleep()
     seedReminder(s.t, 1, QStringLiteral("Enabled"), QTime(10, 0, 2));
     s.start();
     int flashed = 0;
-    connect(s.t.notes().constFirst()->Text1(), &QPlainTextEdit::textChanged, [&] {
-        flashed += s.t.notes().constFirst()->Text1()->toPlainText() == QLatin1String("Reminder!");
+    connect(s.t.notes().constFirst()->textField(), &QPlainTextEdit::textChanged, [&] {
+        flashed += s.t.notes().constFirst()->textField()->toPlainText() == QLatin1String("Reminder!");
     });
     QCOMPARE(s.t.clock.wakeTime, at(10, 0, 2, 5));
     if (wentOffFirst)
@@ -654,7 +655,7 @@ void TestReminder::dateReadInEveryForm_data()
                                   QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale(QLocale::French, QLocale::France),
                                   QLocale(QLocale::Russian, QLocale::Russia), QLocale(QLocale::Japanese, QLocale::Japan),
                                   QLocale(QLocale::Arabic, QLocale::Egypt), QLocale::c()}) {
-        const QString written = writer.toString(when, Main2::DateFormat(writer) + QLatin1Char(' ') + Main2::TimeFormat(writer));
+        const QString written = writer.toString(when, Conversions::dateFormat(writer) + QLatin1Char(' ') + Conversions::timeFormat(writer));
         const QLocale reader = writer == c ? QLocale(QLocale::German, QLocale::Germany) : c;
         QTest::newRow(qPrintable(writer.name() + QStringLiteral(" read under ") + reader.name()))
             << written << reader << when;
@@ -694,8 +695,8 @@ void TestReminder::unreadableDateWaitsAndTheDialogSaysSo()
     QVERIFY(!s.check().isRunning());
     s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     s.t.program().showReminder();
-    QTRY_COMPARE(s.t.program().reminder().Label3()->text(), QStringLiteral("This date cannot be read: set it again."));
-    QVERIFY(s.t.program().reminder().Label3()->toolTip().contains(QStringLiteral("Dienstag nächste Woche")));
+    QTRY_COMPARE(s.t.program().reminderDialog().Label3()->text(), QStringLiteral("This date cannot be read: set it again."));
+    QVERIFY(s.t.program().reminderDialog().Label3()->toolTip().contains(QStringLiteral("Dienstag nächste Woche")));
 }
 
 // The fixed copy is read first, unless it belongs to another time of day than the one stored
@@ -715,7 +716,7 @@ void TestReminder::fixedCopyIsReadFirstAndExported()
     QCOMPARE(reminder.value("from").toString(), QStringLiteral("2026-12-08T10:00:02"));
     const NoteSlots::Values back = NoteFile::fromJson(NoteFile::toJson(values));
     QCOMPARE(back.value(NoteKeys::ReminderDateIso), QStringLiteral("2026-12-08T10:00:02"));
-    QCOMPARE(back.value(NoteKeys::ReminderDate), Main2::GeneralDate(QDateTime(QDate(2026, 12, 8), QTime(10, 0, 2))));
+    QCOMPARE(back.value(NoteKeys::ReminderDate), Conversions::generalDate(QDateTime(QDate(2026, 12, 8), QTime(10, 0, 2))));
     // One that no form reads is kept as it was written.
     values.insert(NoteKeys::ReminderDate, "someday");
     reminder = NoteFile::toJson(values).value("reminder").toObject();

@@ -2,9 +2,9 @@
 // its stored place, and goes back there once a screen shows it again.
 #include "testprogram.h"
 
-#include "commands/notecommands.h"
-#include "platform/screenplace.h"
-#include "platform/units.h"
+#include "gui/menu/notecommands.h"
+#include "gui/platform/screenplace.h"
+#include "gui/platform/units.h"
 
 #include <QtTest>
 
@@ -94,7 +94,7 @@ void TestScreens::noteFollowsTheScreensAndKeepsItsStoredPlace()
     t.seed(QStringLiteral("NotesForm1.Left"), QStringLiteral("9000"));
     t.seed(QStringLiteral("NotesForm1.Top"), QStringLiteral("1500"));
     t.start();
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     QCOMPARE(note->pos(), QPoint(600, 100));
     const QString left = QStringLiteral("NotesForm1.Left");
     const QList<Area> small = areas({QRect(0, 0, 560, 480)});

@@ -1,16 +1,18 @@
 // Start-up from the store: which notes open, where, and how they look.
 #include "testprogram.h"
+#include "gui/platform/apptitle.h"
+#include "gui/platform/skin.h"
+#include "gui/notebook/notebook.h"
 
-#include "commands/notecommands.h"
+#include "gui/menu/notecommands.h"
 
-#include "app/main2.h"
-#include "app/noteopener.h"
-#include "commands/menuform.h"
-#include "platform/formtimer.h"
-#include "platform/qttranslations.h"
-#include "platform/sessionend.h"
-#include "platform/units.h"
-#include "platform/windowsystem.h"
+#include "gui/notebook/noteopener.h"
+#include "gui/menu/notemenu.h"
+#include "gui/platform/windowtimer.h"
+#include "gui/platform/qttranslations.h"
+#include "gui/platform/sessionend.h"
+#include "gui/platform/units.h"
+#include "gui/platform/windowsystem.h"
 #include "store/notekeys.h"
 
 #include <QAction>
@@ -70,25 +72,25 @@ void TestStartup::emptyStoreOpensOneEmptyNote()
     t.start();
 
     QCOMPARE(t.notes().size(), 1);
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     QCOMPARE(note->Tag(), QStringLiteral("NotesForm1"));
     QCOMPARE(note->leftTwips(), 500);
     QCOMPARE(note->topTwips(), 500);
     QCOMPARE(note->pos(), QPoint(Units::twipsToPixels(500), Units::twipsToPixels(500)));
     QVERIFY(note->isVisible());
-    QCOMPARE(note->Text1()->toPlainText(), QString());
+    QCOMPARE(note->textField()->toPlainText(), QString());
     QCOMPARE(t.program().NoteCount, qint16(1));
     // Nothing stored for stacking: the note is on top, as the menu's check mark shows.
     QVERIFY(note->isTopmost());
-    QVERIFY(t.program().menuForm().AlwaysOnTopName()->isChecked());
+    QVERIFY(t.program().noteMenu().alwaysOnTopCheck()->isChecked());
     // The load step clears the built-in text before the tag is set: no key without a number.
     for (const QString &key : t.store().keys())
         QVERIFY2(!key.startsWith(QLatin1Char('.')), qPrintable(key));
     QCOMPARE(Units::backColor(note, 0), qint32(0x00C0FFFF));
-    QCOMPARE(note->Text1()->font().family(), QStringLiteral("Arial"));
-    QCOMPARE(note->Text1()->font().pointSizeF(), 9.0);
+    QCOMPARE(note->textField()->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(note->textField()->font().pointSizeF(), 9.0);
     QCOMPARE(note->size(), QSize(Units::twipsToPixels(1995), Units::twipsToPixels(2355)));
-    QCOMPARE(note->Text1()->geometry(),
+    QCOMPARE(note->textField()->geometry(),
              QRect(0, Units::twipsToPixels(360), Units::twipsToPixels(2000), Units::twipsToPixels(2000)));
     QVERIFY(note->windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(t.dialogs.errorReports().isEmpty());
@@ -103,16 +105,16 @@ void TestStartup::missingSlotsOpenAsEmptyNotes()
     t.seed(QStringLiteral("NotesForm3.Notes"), QStringLiteral("third"));
     t.start();
 
-    const QList<Form1 *> notes = t.notes();
+    const QList<NoteWindow *> notes = t.notes();
     QCOMPARE(notes.size(), 3);
     QCOMPARE(notes[0]->Tag(), QStringLiteral("NotesForm1"));
     QCOMPARE(notes[1]->Tag(), QStringLiteral("NotesForm2"));
     QCOMPARE(notes[2]->Tag(), QStringLiteral("NotesForm3"));
-    QCOMPARE(notes[0]->Text1()->toPlainText(), QStringLiteral("first"));
-    QCOMPARE(notes[1]->Text1()->toPlainText(), QString());
+    QCOMPARE(notes[0]->textField()->toPlainText(), QStringLiteral("first"));
+    QCOMPARE(notes[1]->textField()->toPlainText(), QString());
     QCOMPARE(notes[1]->leftTwips(), 500);
     QCOMPARE(notes[1]->topTwips(), 500);
-    QCOMPARE(notes[2]->Text1()->toPlainText(), QStringLiteral("third"));
+    QCOMPARE(notes[2]->textField()->toPlainText(), QStringLiteral("third"));
     // The load step's clearing never reaches a note's own key.
     QCOMPARE(t.store().get(QStringLiteral("NotesForm3.Notes")), QStringLiteral("third"));
 }
@@ -155,8 +157,8 @@ void TestStartup::formattingIsAppliedOnlyWhenStored()
     t.seed(QStringLiteral("NotesForm1.Translucency"), QStringLiteral("50"));
     t.start();
 
-    Form1 *formatted = t.note("NotesForm1");
-    const QFont font = formatted->Text1()->font();
+    NoteWindow *formatted = t.note("NotesForm1");
+    const QFont font = formatted->textField()->font();
     // "False" switches bold off explicitly; an absent key leaves the field's own setting alone.
     QVERIFY(font.resolveMask() & QFont::WeightResolved);
     QVERIFY(!font.bold());
@@ -166,14 +168,14 @@ void TestStartup::formattingIsAppliedOnlyWhenStored()
     QCOMPARE(font.family(), QStringLiteral("Courier New"));
     QCOMPARE(font.pointSizeF(), 9.75);
     QCOMPARE(formatted->textColor(), qint32(255));
-    QCOMPARE(formatted->Text1()->palette().color(QPalette::Text), QColor(255, 0, 0));
+    QCOMPARE(formatted->textField()->palette().color(QPalette::Text), QColor(255, 0, 0));
     QCOMPARE(formatted->textBackColor(), qint32(16711680));
-    QCOMPARE(formatted->Text1()->palette().color(QPalette::Base), QColor(0, 0, 255));
+    QCOMPARE(formatted->textField()->palette().color(QPalette::Base), QColor(0, 0, 255));
     // The window's colour comes from ".BackColor" alone, never from the see-through level.
     QCOMPARE(formatted->backColor(), Units::ButtonFace);
     QCOMPARE(formatted->palette().color(QPalette::Window), QGuiApplication::palette().color(QPalette::Button));
 
-    const QFont plain = t.note("NotesForm2")->Text1()->font();
+    const QFont plain = t.note("NotesForm2")->textField()->font();
     QVERIFY(!(plain.resolveMask() & QFont::WeightResolved));
     QVERIFY(!(plain.resolveMask() & QFont::StyleResolved));
     QCOMPARE(plain.family(), QStringLiteral("Arial"));
@@ -185,8 +187,8 @@ void TestStartup::multiLineTextKeepsItsBreaks()
     TestProgram t;
     t.seed(QStringLiteral("NotesForm1.Notes"), QStringLiteral("one\ntwo\n\nfour"));
     t.start();
-    QCOMPARE(t.note("NotesForm1")->Text1()->toPlainText(), QStringLiteral("one\ntwo\n\nfour"));
-    QCOMPARE(t.note("NotesForm1")->Text1()->document()->blockCount(), 4);
+    QCOMPARE(t.note("NotesForm1")->textField()->toPlainText(), QStringLiteral("one\ntwo\n\nfour"));
+    QCOMPARE(t.note("NotesForm1")->textField()->document()->blockCount(), 4);
 }
 
 // The field shows these breaks as its own; only the user changing a note may change its text.
@@ -199,9 +201,9 @@ void TestStartup::storedLineBreaksAreNeverRewritten()
     t.start();
     for (int i = 0; i < texts.size(); ++i)
         QCOMPARE(t.store().get(NoteKeys::tagFor(i + 1) + NoteKeys::Notes), texts.at(i));
-    Form1 *typed = t.notes().constFirst();
-    typed->Text1()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(typed->Text1(), QStringLiteral("!"));
+    NoteWindow *typed = t.notes().constFirst();
+    typed->textField()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(typed->textField(), QStringLiteral("!"));
     t.program().commands().Quit();
     QCOMPARE(t.store().get(NoteKeys::tagFor(1) + NoteKeys::Notes), QStringLiteral("crlf\nbreak!"));
     for (int i = 1; i < texts.size(); ++i)
@@ -221,8 +223,8 @@ void TestStartup::alwaysOnTopFollowsEachNoteAndTheLastDecidesTheCheck()
     QVERIFY(t.note("NotesForm2")->isTopmost());
     QVERIFY(!t.note("NotesForm3")->isTopmost());
     QVERIFY(!t.note("NotesForm4")->isTopmost());
-    QVERIFY(t.program().isMenuFormLoaded());
-    QVERIFY(!t.program().menuForm().AlwaysOnTopName()->isChecked());
+    QVERIFY(t.program().isNoteMenuLoaded());
+    QVERIFY(!t.program().noteMenu().alwaysOnTopCheck()->isChecked());
     QVERIFY(t.note("NotesForm2")->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!(t.note("NotesForm3")->windowHandle()->flags() & Qt::WindowStaysOnTopHint));
 }
@@ -263,7 +265,7 @@ void TestStartup::totalFormsCount()
     QCOMPARE(t.notes().size(), expected);
     QCOMPARE(int(t.program().NoteCount), expected);
     for (int i = 1; i <= slotsWithKeys && i <= expected; ++i)
-        QCOMPARE(t.note(NoteKeys::tagFor(i))->Text1()->toPlainText(), QStringLiteral("note %1").arg(i));
+        QCOMPARE(t.note(NoteKeys::tagFor(i))->textField()->toPlainText(), QStringLiteral("note %1").arg(i));
 }
 
 void TestStartup::largeStoreOpensWhileTheProgramAnswers_data()
@@ -294,7 +296,7 @@ void TestStartup::largeStoreOpensWhileTheProgramAnswers()
     QObject::connect(&probe, &QTimer::timeout, [&] { seen.append(t.notes().size()); });
     probe.start(0);
 
-    Main2::BeginStartUp(t.program());
+    t.program().notebook().beginStartUp();
     QCOMPARE(t.notes().size(), 1);
     QVERIFY(t.notes().constFirst()->isVisible());
     QCOMPARE(t.program().NoteCount, qint16(Count));
@@ -352,15 +354,15 @@ void TestStartup::badStoredValuesCountAsAbsent()
     t.start();
 
     QCOMPARE(t.notes().size(), 1);
-    Form1 *note = t.notes().constFirst();
+    NoteWindow *note = t.notes().constFirst();
     QCOMPARE(note->leftTwips(), 500);
     QCOMPARE(note->topTwips(), 500);
-    QVERIFY(!(note->Text1()->font().resolveMask() & QFont::WeightResolved));
-    QCOMPARE(note->Text1()->font().pointSizeF(), 9.0);
+    QVERIFY(!(note->textField()->font().resolveMask() & QFont::WeightResolved));
+    QCOMPARE(note->textField()->font().pointSizeF(), 9.0);
     QCOMPARE(note->textColor(), qint32(0));
     QCOMPARE(note->backColor(), qint32(0x00C0FFFF));
-    QVERIFY(t.program().menuForm().AlwaysOnTopName()->isChecked());   // as if nothing were stored
-    QCOMPARE(note->Text1()->toPlainText(), QStringLiteral("still here"));
+    QVERIFY(t.program().noteMenu().alwaysOnTopCheck()->isChecked());   // as if nothing were stored
+    QCOMPARE(note->textField()->toPlainText(), QStringLiteral("still here"));
     QVERIFY(t.dialogs.errorReports().isEmpty());
     // The bad values stay as they were: nothing is rewritten behind the user's back.
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Left")), QStringLiteral("left"));
@@ -377,7 +379,7 @@ void TestStartup::noteOutsideEveryScreenIsBroughtBack()
     t.start();
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    Form1 *lost = t.note("NotesForm1");
+    NoteWindow *lost = t.note("NotesForm1");
     QVERIFY2(screen.contains(lost->geometry()), qPrintable(QStringLiteral("note at %1,%2")
                                                               .arg(lost->x()).arg(lost->y())));
     // Pushed to the nearest corner: the top-right.
@@ -390,14 +392,14 @@ void TestStartup::noteOutsideEveryScreenIsBroughtBack()
 
 void TestStartup::skinFileStylesTheMenuOnlyWhenPresent()
 {
-    const QString skin = Main2::SkinFilePath();
+    const QString skin = Skin::filePath();
     QFile::remove(skin);
     {
         TestProgram t;
         t.seed(QStringLiteral("NotesForm1.AlwaysOnTop"), QStringLiteral("True"));
         t.start();
-        QCOMPARE(t.program().menuForm().styleSheet(), QString());
-        QVERIFY(!t.program().menuForm().property("BackColor").isValid());
+        QCOMPARE(t.program().noteMenu().styleSheet(), QString());
+        QVERIFY(!t.program().noteMenu().property("BackColor").isValid());
     }
     TestProgram::settle();
 
@@ -409,9 +411,9 @@ void TestStartup::skinFileStylesTheMenuOnlyWhenPresent()
     {
         TestProgram t;
         t.start();
-        QVERIFY(t.program().isMenuFormLoaded());
-        QCOMPARE(t.program().menuForm().styleSheet(), QStringLiteral("QMenu { background: #203040; }"));
-        QCOMPARE(Units::backColor(&t.program().menuForm(), 0), Units::ButtonFace);
+        QVERIFY(t.program().isNoteMenuLoaded());
+        QCOMPARE(t.program().noteMenu().styleSheet(), QStringLiteral("QMenu { background: #203040; }"));
+        QCOMPARE(Units::backColor(&t.program().noteMenu(), 0), Units::ButtonFace);
     }
     QFile::remove(skin);
 }
@@ -432,8 +434,8 @@ void TestStartup::appTitle()
 {
     QFETCH(QString, fullName);
     QFETCH(QString, expected);
-    QCOMPARE(Main2::ShortenedTitle(fullName), expected);
-    QVERIFY(Main2::ShortenedTitle(fullName).size() <= 40);
+    QCOMPARE(AppTitle::shortened(fullName), expected);
+    QVERIFY(AppTitle::shortened(fullName).size() <= 40);
 }
 
 void TestStartup::standardColorsPaintOnlyLabelsAndFrames()
@@ -446,7 +448,7 @@ void TestStartup::standardColorsPaintOnlyLabelsAndFrames()
     const QPalette editPalette = edit->palette();
     const QPalette buttonPalette = button->palette();
 
-    Main2::SetStandardColors(&dialog);
+    Skin::setStandardColors(&dialog);
 
     QCOMPARE(Units::backColor(&dialog, 0), Units::ButtonFace);
     QCOMPARE(Units::backColor(label, 0), Units::ButtonFace);

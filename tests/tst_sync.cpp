@@ -3,11 +3,11 @@
 
 #include "testprogram.h"
 
-#include "commands/notecommands.h"
+#include "gui/menu/notecommands.h"
 #include "notefile/notefile.h"
 #include "store/noteslots.h"
 #include "sync/folderscan.h"
-#include "sync/notesync.h"
+#include "gui/sync/notesync.h"
 #include "sync/syncrules.h"
 
 #include <QDir>
@@ -44,19 +44,19 @@ struct Computer
         sync->syncNow();
         QTRY_VERIFY(!looked.isEmpty() && !sync->isLooking());
     }
-    Form1 *note(const QString &text)
+    NoteWindow *note(const QString &text)
     {
-        for (Form1 *n : t.notes()) {
-            if (n->Text1()->toPlainText() == text)
+        for (NoteWindow *n : t.notes()) {
+            if (n->textField()->toPlainText() == text)
                 return n;
         }
         return nullptr;
     }
-    QString idOf(Form1 *note) { return t.store().get(note->Tag() + NoteKeys::Id); }
-    void type(Form1 *note, const QString &text)
+    QString idOf(NoteWindow *note) { return t.store().get(note->Tag() + NoteKeys::Id); }
+    void type(NoteWindow *note, const QString &text)
     {
-        note->Text1()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(note->Text1(), text);
+        note->textField()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(note->textField(), text);
     }
     QStringList sorted()
     {
@@ -136,14 +136,14 @@ void TestSync::notesChangesAndDeletesCross()
     // A note new to a computer opens on its main screen, its place its own from then on.
     QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(b.note("from a")->geometry()));
 
-    Form1 *onB = b.note("shared later");
+    NoteWindow *onB = b.note("shared later");
     b.t.select(onB, 2, 4);
     a.type(a.note("shared later"), QStringLiteral(" and changed"));
     a.look();
     b.look();
-    QCOMPARE(onB->Text1()->toPlainText(), QStringLiteral("shared later and changed"));
-    QCOMPARE(onB->Text1()->textCursor().anchor(), 2);
-    QCOMPARE(onB->Text1()->textCursor().position(), 4);
+    QCOMPARE(onB->textField()->toPlainText(), QStringLiteral("shared later and changed"));
+    QCOMPARE(onB->textField()->textCursor().anchor(), 2);
+    QCOMPARE(onB->textField()->textCursor().position(), 4);
 
     const QString id = b.idOf(b.note("from a"));
     b.t.program().CurrentNoteTag = b.note("from a")->Tag();
@@ -355,7 +355,7 @@ void TestSync::engineConflictsKeepEveryText()
     QTemporaryDir folder;
     Computer a(folder.path(), {"shared"});
     Computer b(folder.path(), {});
-    Form1 *mine = a.note("shared");
+    NoteWindow *mine = a.note("shared");
     a.type(mine, QStringLiteral(" MINE-A"));
     a.look();
     b.look();
@@ -371,7 +371,7 @@ void TestSync::engineConflictsKeepEveryText()
         b.look();
     }
     const QString kept = typedOn ? "shared MINE-A and on" : "shared MINE-A";
-    QCOMPARE(mine->Text1()->toPlainText(), kept);
+    QCOMPARE(mine->textField()->toPlainText(), kept);
     const QStringList all{"", kept, "shared OTHER"};
     QCOMPARE(a.sorted(), all);
     QCOMPARE(b.sorted(), all);

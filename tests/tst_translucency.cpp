@@ -2,10 +2,10 @@
 // three commands that change a note's stored level.
 #include "testprogram.h"
 
-#include "commands/notecommands.h"
-#include "note/ctranslucentform.h"
-#include "platform/formtimer.h"
-#include "platform/layeredwindow.h"
+#include "gui/menu/notecommands.h"
+#include "gui/note/translucency.h"
+#include "gui/platform/windowtimer.h"
+#include "gui/platform/layeredwindow.h"
 #include "store/notekeys.h"
 
 #include <QHash>
@@ -46,14 +46,14 @@ public:
     quint32 systemColor(int index) const override { return 0x00ABCDEFu + quint32(index); }
 };
 
-int shownLevel(Form1 *note)
+int shownLevel(NoteWindow *note)
 {
     return qRound(note->windowHandle()->opacity() * 255);
 }
 
-void tick(Form1 *note)
+void tick(NoteWindow *note)
 {
-    QTRY_COMPARE(note->Timer1()->interval(), 0);
+    QTRY_COMPARE(note->seeThroughTimer()->interval(), 0);
 }
 
 // What the note's first set-up left as its next counter: the first activation may come after it
@@ -61,9 +61,9 @@ void tick(Form1 *note)
 struct CounterAfterFirstTick
 {
     QString value;
-    CounterAfterFirstTick(SettingsStore &store, Form1 *note)
+    CounterAfterFirstTick(SettingsStore &store, NoteWindow *note)
     {
-        QObject::connect(note->Timer1(), &FormTimer::Timer, note, [this, &store, note] {
+        QObject::connect(note->seeThroughTimer(), &WindowTimer::ticked, note, [this, &store, note] {
             if (value.isNull())
                 value = store.get(note->Tag() + QStringLiteral(".TransCount"));
         });
@@ -104,7 +104,7 @@ void TestTranslucency::cleanup()
 void TestTranslucency::controllerWrites()
 {
     FakeLayered layered;
-    CTranslucentForm controller(layered);
+    Translucency controller(layered);
     QVERIFY(controller.Supported());
     QCOMPARE(controller.Mode(), 2);
     QCOMPARE(controller.Alpha(), quint8(255));
@@ -152,7 +152,7 @@ void TestTranslucency::controllerDoesNothingWithoutLayeredWindows()
 {
     FakeLayered layered;
     layered.supported = false;
-    CTranslucentForm controller(layered);
+    Translucency controller(layered);
     controller.sethWnd(42);
     controller.setAlpha(10);
     controller.setColorKey(255);
@@ -164,7 +164,7 @@ void TestTranslucency::controllerDoesNothingWithoutLayeredWindows()
 void TestTranslucency::failedAttributesKeepThePreviousValue()
 {
     FakeLayered layered;
-    CTranslucentForm controller(layered);
+    Translucency controller(layered);
     controller.sethWnd(42);
     controller.setAlpha(150);
     layered.failAttributes = true;
@@ -181,7 +181,7 @@ void TestTranslucency::releaseMakesTheWindowOpaque()
 {
     FakeLayered layered;
     {
-        CTranslucentForm controller(layered);
+        Translucency controller(layered);
         controller.sethWnd(42);
         controller.setAlpha(100);
     }
@@ -196,9 +196,9 @@ void TestTranslucency::firstTickShowsTheStoredLevel()
     t.seed(QStringLiteral("NotesForm2.Translucency"), QStringLiteral("120"));
     t.seed(QStringLiteral("NotesForm2.TransCount"), QStringLiteral("7"));
     t.start();
-    Form1 *plain = t.note("NotesForm1");
-    Form1 *stored = t.note("NotesForm2");
-    QCOMPARE(plain->Timer1()->interval(), 1);
+    NoteWindow *plain = t.note("NotesForm1");
+    NoteWindow *stored = t.note("NotesForm2");
+    QCOMPARE(plain->seeThroughTimer()->interval(), 1);
     // What the first tick left; the first activation may come after it and arm one more set-up.
     const CounterAfterFirstTick plainCounter(t.store(), plain);
     const CounterAfterFirstTick storedCounter(t.store(), stored);
@@ -301,7 +301,7 @@ void TestTranslucency::commands()
     if (!stored.isNull())
         t.seed(QStringLiteral("NotesForm1.Translucency"), stored);
     t.start();
-    Form1 *note = t.note("NotesForm1");
+    NoteWindow *note = t.note("NotesForm1");
     tick(note);
 
     // Chosen from the menu on this note, as a user would.
@@ -311,7 +311,7 @@ void TestTranslucency::commands()
     t.dialogs.menuChoices.enqueue(item);
     QTest::mousePress(note, Qt::RightButton, {}, QPoint(20, 5));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Translucency")), expected);
-    QCOMPARE(note->Timer1()->interval(), 1);
+    QCOMPARE(note->seeThroughTimer()->interval(), 1);
     tick(note);
     QCOMPARE(shownLevel(note), expected.toInt());
 }
@@ -321,7 +321,7 @@ void TestTranslucency::defaultShowsAfterOneTick()
     TestProgram t;
     t.seed(QStringLiteral("NotesForm1.Translucency"), QStringLiteral("100"));
     t.start();
-    Form1 *note = t.note("NotesForm1");
+    NoteWindow *note = t.note("NotesForm1");
     QTRY_VERIFY(!note->firstActivationPending());   // its set-ups from showing are all armed
     tick(note);
     QCOMPARE(shownLevel(note), 100);
@@ -338,12 +338,12 @@ void TestTranslucency::commandForAClosedNoteStillStoresTheLevel()
 {
     TestProgram t;
     t.start();
-    Form1 *note = t.note("NotesForm1");
+    NoteWindow *note = t.note("NotesForm1");
     tick(note);
     t.program().CurrentNoteTag = QStringLiteral("NotesForm9");
     t.program().commands().IncreaseTranslucency();
     QCOMPARE(t.store().get(QStringLiteral("NotesForm9.Translucency")), QStringLiteral("180"));
-    QCOMPARE(note->Timer1()->interval(), 0);
+    QCOMPARE(note->seeThroughTimer()->interval(), 0);
     QCOMPARE(shownLevel(note), 200);
 }
 

@@ -3,14 +3,14 @@
 
 #include "testprogram.h"
 
-#include "app/autostart.h"
+#include "gui/platform/autostart.h"
 #include "app/noteverbs.h"
 #include "backup/backups.h"
-#include "commands/notecommands.h"
-#include "sync/notesync.h"
-#include "tray/noteslist.h"
-#include "tray/searchfold.h"
-#include "tray/trayicon.h"
+#include "gui/menu/notecommands.h"
+#include "gui/sync/notesync.h"
+#include "gui/tray/noteslist.h"
+#include "gui/tray/searchfold.h"
+#include "gui/tray/trayicon.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -146,7 +146,7 @@ void TestTray::menuItemsDoWhatTheySay()
     // New Note, Show All Notes (a note put away comes back), Quit (stores and ends).
     itemOf(menu, "New Note")->trigger();
     QCOMPARE(t.texts().size(), 3);
-    Form1 *putAway = t.notes().constFirst();
+    NoteWindow *putAway = t.notes().constFirst();
     putAway->close();
     QVERIFY(putAway->isPutAway());
     tray.bringNotesForward();
@@ -247,7 +247,7 @@ void TestTray::enterBringsTheNoteToTheUser()
     Backups backups(t.storePath());
     NoteSync sync(t.program());
     TrayIcon tray(t.program(), backups, sync);
-    Form1 *bravo = t.note(QStringLiteral("NotesForm2"));
+    NoteWindow *bravo = t.note(QStringLiteral("NotesForm2"));
     bravo->close();
     NotesList &list = tray.notesList();
     list.open();
@@ -257,10 +257,10 @@ void TestTray::enterBringsTheNoteToTheUser()
     QVERIFY(!list.isVisible());
     QVERIFY(bravo->isVisible() && !bravo->isPutAway());
     QTRY_VERIFY(bravo->isActiveWindow());
-    QTRY_COMPARE(QApplication::focusWidget(), bravo->Text1());
+    QTRY_COMPARE(QApplication::focusWidget(), bravo->textField());
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    Form1 *alpha = t.note(QStringLiteral("NotesForm1"));
+    NoteWindow *alpha = t.note(QStringLiteral("NotesForm1"));
     alpha->move(screen.right() + 500, screen.bottom() + 500);
     const QString storedLeft = t.store().get(QStringLiteral("NotesForm1.Left"));
     list.open();

@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 
-#include "app/autostart.h"
+#include "gui/platform/autostart.h"
 #include "app/noteverbs.h"
 #include "backup/backups.h"
 #include "platform/singleinstance.h"

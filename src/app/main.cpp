@@ -1,30 +1,30 @@
 #include "app/commandline.h"
-#include "app/main2.h"
-#include "app/noteopener.h"
+#include "gui/notebook/notebook.h"
+#include "gui/notebook/noteopener.h"
 #include "app/noteverbs.h"
-#include "app/program.h"
+#include "gui/notebook/program.h"
 #include "backup/backups.h"
-#include "commands/menuform.h"
-#include "note/form1.h"
+#include "gui/menu/notemenu.h"
+#include "gui/note/notewindow.h"
 #include "platform/clock.h"
-#include "platform/cursorblinktimeout.h"
+#include "gui/platform/cursorblinktimeout.h"
 #include "platform/filesync.h"
-#include "platform/programicon.h"
-#include "platform/qtdialogs.h"
-#include "platform/qtlayeredwindow.h"
-#include "platform/qtshell.h"
-#include "platform/qtsound.h"
-#include "platform/qttranslations.h"
-#include "platform/sessionend.h"
-#include "reminder/remindercheck.h"
+#include "gui/platform/programicon.h"
+#include "gui/platform/qtdialogs.h"
+#include "gui/platform/qtlayeredwindow.h"
+#include "gui/platform/qtshell.h"
+#include "gui/platform/qtsound.h"
+#include "gui/platform/qttranslations.h"
+#include "gui/platform/sessionend.h"
+#include "gui/reminder/remindercheck.h"
 #include "platform/singleinstance.h"
-#include "platform/windowsystem.h"
+#include "gui/platform/windowsystem.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
 #include "store/settingsstore.h"
-#include "sync/notesync.h"
-#include "tray/noteslist.h"
-#include "tray/trayicon.h"
+#include "gui/sync/notesync.h"
+#include "gui/tray/noteslist.h"
+#include "gui/tray/trayicon.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,7 +39,7 @@ namespace {
 // disk: the session may end the process right after.
 void storeForSessionEnd(Program &program, NoteSync &sync)
 {
-    for (Form1 *note : Form1::loadedNotes(program.forms))
+    for (NoteWindow *note : NoteWindow::loadedNotes(program.forms))
         note->storePlaceNow();
     program.store.syncNow();
     sync.writeChanges();
@@ -70,8 +70,7 @@ void answerVerbs(SingleInstance &instance, Program &program, TrayIcon &tray, Not
     });
     on("tray", [=](const QStringList &args) { return verbs().showTrayIcon(args.value(0) == QLatin1String("on")); });
     on("new-note", [&program](const QStringList &) {
-        // As the notes' own menu does it, failures reported as there.
-        program.menuForm().item(QStringLiteral("CreateNewNoteName"))->trigger();
+        program.notebook().createNote();
         return SingleInstance::Reply{program.quitting ? 1 : 0, QString()};
     });
     on("show-notes", [&program](const QStringList &) {
@@ -152,7 +151,7 @@ int main(int argc, char *argv[])
                            MessageIcon::Warning);
 
     Program program(store, Platform{&dialogs, &clock, &layered, &shell, &sound});
-    QObject::connect(&program.forms, &FormList::lastNoteUnloaded, &app, [&program] {
+    QObject::connect(&program.forms, &WindowList::lastNoteUnloaded, &app, [&program] {
         if (!program.quitting)
             program.end();
     });
@@ -172,7 +171,7 @@ int main(int argc, char *argv[])
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&program, &sync] { storeForSessionEnd(program, sync); });
 
     // The first note shows at once; the others open a few at a time while the program answers.
-    Main2::BeginStartUp(program);
+    program.notebook().beginStartUp();
     if (program.hasEnded() || program.forms.notes().isEmpty())
         return 0;
     // Requests from other processes, one at a time, once the notes are open and between the

@@ -1,19 +1,20 @@
 #include "app/noteverbs.h"
+#include "gui/platform/eventwait.h"
+#include "gui/notebook/notebook.h"
 
-#include "app/main2.h"
 #include "app/noteimport.h"
-#include "app/noteopener.h"
+#include "gui/notebook/noteopener.h"
 #include "app/ownfiles.h"
-#include "app/program.h"
+#include "gui/notebook/program.h"
 #include "backup/backups.h"
-#include "commands/notecommands.h"
-#include "note/form1.h"
+#include "gui/menu/notecommands.h"
+#include "gui/note/notewindow.h"
 #include "notefile/notefile.h"
 #include "platform/clock.h"
-#include "platform/dialogs.h"
+#include "gui/platform/dialogs.h"
 #include "platform/offthread.h"
 #include "platform/safewrite.h"
-#include "reminder/remindercheck.h"
+#include "gui/reminder/remindercheck.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
 
@@ -42,6 +43,12 @@ SingleInstance::Reply busy()
 QString when(const QDateTime &date)
 {
     return date.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+// The running program's answer, as the command line reports it.
+SingleInstance::Reply reply(const Notebook::Outcome &outcome)
+{
+    return {outcome.done ? 0 : 1, outcome.said};
 }
 
 QString quoted(const QString &firstLine)
@@ -87,7 +94,7 @@ QList<NoteSlots::Values> NoteVerbs::openNotes() const
 bool NoteVerbs::addNotes(const QList<NoteSlots::Values> &notes, const SettingsStore::Change &alongside, QString *error)
 {
     if (m_program)
-        return m_program->commands().addNotes(notes, alongside, error, progress);
+        return m_program->notebook().addNotes(notes, alongside, error, progress);
     SettingsStore::Change change = alongside;
     NoteSlots::appendNotes(m_store, notes, openCount(), change.values);
     return m_store.commit(change, error);
@@ -108,8 +115,8 @@ NoteVerbs::Reply NoteVerbs::listDeleted() const
 
 NoteVerbs::Reply NoteVerbs::restore(const QString &id)
 {
-    if (m_program && m_program->opener().isBusy())
-        return busy();
+    if (m_program)
+        return reply(m_program->notebook().restoreTrashed(id));
     const std::optional<SettingsStore::TrashedNote> trashed = m_store.trashed(id.trimmed());
     if (!trashed)
         return failed(QStringLiteral("There is no deleted note with the id %1 (quillarren --deleted lists them).").arg(id));
@@ -125,13 +132,6 @@ NoteVerbs::Reply NoteVerbs::restore(const QString &id)
     untrash.fromTrash = {trashed->id};
     if (!addNotes({values}, untrash, &error))
         return failed(QStringLiteral("The note %1 could not be restored, because %2. Nothing was changed.").arg(title, error));
-    // The note the user asked for comes forward with the keyboard.
-    if (m_program) {
-        if (Form1 *note = Form1::loadedNotes(m_program->forms).value(m_program->NoteCount - 1)) {
-            note->activateWindow();
-            note->focusText();
-        }
-    }
     return {0, QStringLiteral("Restored the note %1.").arg(title)};
 }
 
@@ -151,17 +151,11 @@ NoteVerbs::Reply NoteVerbs::listBackups() const
 
 NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
 {
-    if (m_program && (m_program->quitting || m_program->hasEnded()))
-        return failed(QStringLiteral("Quillarren is quitting; nothing was changed."));
-    if (m_program && m_program->opener().isBusy())
-        return busy();
+    if (m_program)
+        return reply(m_program->notebook().restoreBackup(file, progress));
     QString error;
     if (!Backups::check(file, &error))
         return failed(QStringLiteral("Cannot restore from it: %1. Nothing was changed.").arg(error));
-    if (m_program) {
-        for (Form1 *note : Form1::loadedNotes(m_program->forms))
-            note->storePlaceNow();
-    }
     // The notes as they are now are kept first, so that restoring can be undone.
     tell(QStringLiteral("Backing up the notes you have now…"));
     // Kept as one the user asked for: the rotation never removes it.
@@ -175,32 +169,10 @@ NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
                                      "restored.").arg(error));
     }
     tell(QStringLiteral("Restoring…"));
-    bool restored = false;
-    if (m_program) {
-        // The windows go while their notes are replaced, and come back from the restored store;
-        // their going must not end the program.
-        Program &program = *m_program;
-        const NoteOpener::Hold hold(program.opener());
-        program.quitting = true;
-        for (Form1 *note : Form1::loadedNotes(program.forms))
-            note->unload();
-        program.CurrentNoteTag.clear();
-        Main2::DoEventsTwice();
-        restored = m_store.replaceWith(file, &error);
-        Main2::BeginStartUp(program);
-        program.quitting = false;
-        program.opener().waitUntilOpen();
-        program.reminderCheck().update();
-    } else {
-        restored = m_store.replaceWith(file, &error);
-    }
-    if (!restored)
+    if (!m_store.replaceWith(file, &error))
         return failed(QStringLiteral("The notes could not be restored: %1. Nothing was changed.").arg(error));
-    const QString said = QStringLiteral("Restored your notes from %1. The notes you had before are kept in the backup %2.")
-                             .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(*kept));
-    if (m_program)
-        m_program->dialogs().showNotice(said, QStringLiteral("Quillarren: notes restored"), MessageIcon::Information);
-    return {0, said};
+    return {0, QStringLiteral("Restored your notes from %1. The notes you had before are kept in the backup %2.")
+                   .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(*kept))};
 }
 
 NoteVerbs::Reply NoteVerbs::exportNotes(const QString &file, bool withDeleted) const

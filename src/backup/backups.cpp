@@ -1,6 +1,6 @@
 #include "backup/backups.h"
 
-#include "platform/dialogs.h"
+#include "gui/platform/dialogs.h"
 #include "platform/filesync.h"
 #include "store/settingsstore.h"
 #include "store/storecopy.h"

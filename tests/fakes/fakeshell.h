@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/shell.h"
+#include "gui/platform/shell.h"
 
 #include <QStringList>
 

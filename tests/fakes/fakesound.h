@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/sound.h"
+#include "gui/platform/sound.h"
 
 #include <QStringList>
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/main2.h"
-#include "app/program.h"
+#include "gui/notebook/program.h"
+#include "gui/notebook/notebook.h"
 #include "fakeclock.h"
 #include "fakedialogs.h"
 #include "fakeshell.h"
 #include "fakesound.h"
-#include "note/form1.h"
-#include "platform/qtlayeredwindow.h"
+#include "gui/note/notewindow.h"
+#include "gui/platform/qtlayeredwindow.h"
 #include "store/notekeys.h"
 #include "store/settingsstore.h"
 
@@ -80,30 +80,30 @@ public:
     QStringList texts() const
     {
         QStringList found;
-        for (Form1 *note : notes())
-            found.append(note->Text1()->toPlainText());
+        for (NoteWindow *note : notes())
+            found.append(note->textField()->toPlainText());
         return found;
     }
 
     /** A right press in the note's text field, choosing the item from the popup menu. */
-    void choose(Form1 *note, const QString &item)
+    void choose(NoteWindow *note, const QString &item)
     {
         dialogs.menuChoices.enqueue(item);
-        QTest::mousePress(note->Text1()->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+        QTest::mousePress(note->textField()->viewport(), Qt::RightButton, {}, QPoint(20, 20));
         QTestPrivate::qtestMouseButtons = Qt::NoButton;   // the menu took the release
     }
 
-    static void select(Form1 *note, int anchor, int position)
+    static void select(NoteWindow *note, int anchor, int position)
     {
-        QTextCursor cursor = note->Text1()->textCursor();
+        QTextCursor cursor = note->textField()->textCursor();
         cursor.setPosition(anchor);
         cursor.setPosition(position, QTextCursor::KeepAnchor);
-        note->Text1()->setTextCursor(cursor);
+        note->textField()->setTextCursor(cursor);
     }
 
     void start()
     {
-        Main2::StartUp(*m_program);
+        m_program->notebook().startUp();
     }
 
     /** Ends this run without storing anything (as a crash would) and starts again. */
@@ -114,17 +114,17 @@ public:
         start();
     }
 
-    QList<Form1 *> notes() const
+    QList<NoteWindow *> notes() const
     {
-        QList<Form1 *> found;
-        for (Form *form : m_program->forms.notes())
-            found.append(qobject_cast<Form1 *>(form));
+        QList<NoteWindow *> found;
+        for (ProgramWindow *form : m_program->forms.notes())
+            found.append(qobject_cast<NoteWindow *>(form));
         return found;
     }
 
-    Form1 *note(const QString &tag) const
+    NoteWindow *note(const QString &tag) const
     {
-        for (Form1 *n : notes()) {
+        for (NoteWindow *n : notes()) {
             if (n->Tag() == tag)
                 return n;
         }

@@ -2,8 +2,7 @@
 // several locales. The input's first byte picks the locale, the next eight give a colour and a
 // date to write and read back, and the rest is stored text, lines of it for the reminder's keys.
 
-#include "app/main2.h"
-#include "platform/units.h"
+#include "gui/platform/units.h"
 #include "reminder/reminderrule.h"
 #include "store/conversions.h"
 #include "store/notekeys.h"
@@ -76,8 +75,8 @@ void reminderDate(quint32 days, quint32 seconds)
     const QDate first(1752, 9, 14);
     const QDate day = first.addDays(days % quint32(first.daysTo(QDate(9999, 12, 31)) + 1));
     const QDateTime written(day, QTime(0, 0).addSecs(int(seconds % 86400)));
-    const QString text = Main2::GeneralDate(written);
-    const QDateTime read = Main2::ParseGeneralDate(text);
+    const QString text = Conversions::generalDate(written);
+    const QDateTime read = Conversions::parseGeneralDate(text);
     if (read.date() != written.date() || read.time() != written.time())
         fail(QStringLiteral("the date %1, stored as '%2' in %3, reads back as %4")
                  .arg(written.toString(Qt::ISODate), text, QLocale().name(), read.toString(Qt::ISODate)));
@@ -85,7 +84,7 @@ void reminderDate(quint32 days, quint32 seconds)
 
 void reminderRule(const QString &text, quint32 days, quint32 seconds)
 {
-    Main2::ParseGeneralDate(text);
+    Conversions::parseGeneralDate(text);
     const QStringList fields = text.split(QLatin1Char('\n'));
     const QString keys[] = {NoteKeys::ReminderStatus, NoteKeys::ReminderDate, NoteKeys::ReminderHours,
                             NoteKeys::ReminderMinutes, NoteKeys::ReminderSeconds, NoteKeys::ReminderDateIso};

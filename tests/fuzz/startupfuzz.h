@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/main2.h"
-#include "app/program.h"
+#include "gui/notebook/program.h"
+#include "gui/notebook/notebook.h"
 #include "fakeclock.h"
 #include "fakedialogs.h"
 #include "fakeshell.h"
 #include "fakesound.h"
-#include "note/form1.h"
-#include "platform/formtimer.h"
-#include "platform/qtlayeredwindow.h"
-#include "reminder/remindercheck.h"
+#include "gui/note/notewindow.h"
+#include "gui/platform/windowtimer.h"
+#include "gui/platform/qtlayeredwindow.h"
+#include "gui/reminder/remindercheck.h"
 #include "store/settingsstore.h"
 
 #include <QApplication>
@@ -50,8 +50,8 @@ inline void settle(Program &program)
     waited.start();
     for (;;) {
         bool pending = false;
-        for (Form *form : program.forms.notes()) {
-            if (auto *note = qobject_cast<Form1 *>(form); note && note->Timer1()->interval() != 0)
+        for (ProgramWindow *form : program.forms.notes()) {
+            if (auto *note = qobject_cast<NoteWindow *>(form); note && note->seeThroughTimer()->interval() != 0)
                 pending = true;
         }
         if (!pending || waited.elapsed() > 5000)
@@ -78,14 +78,14 @@ inline SettingsStore::OpenResult run(const QString &storePath)
         Program program(store, Platform{&dialogs, &clock, &layered, &shell, &sound});
         program.onEnd = [] {};
         program.reminderCheck().flashStepMs = 0;
-        if (Main2::NotesToOpen(program) > MostNotes)
+        if (program.notebook().notesToOpen() > MostNotes)
             return opened;
-        Main2::StartUp(program);
+        program.notebook().startUp();
         if (program.forms.notes().isEmpty())
             fail("no note after start-up");
         if (program.NoteCount != program.forms.notes().size())
             fail("NoteCount differs from the notes shown");
-        for (Form *note : program.forms.notes()) {
+        for (ProgramWindow *note : program.forms.notes()) {
             if (!note->isVisible())
                 fail("a note is not shown");
         }

@@ -1,0 +1,83 @@
+#include "gui/dialogs/alarmwindow.h"
+
+#include "gui/notebook/program.h"
+#include "gui/platform/errorreport.h"
+#include "gui/platform/programicon.h"
+#include "gui/platform/units.h"
+#include "gui/reminder/playwav.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+AlarmWindow::AlarmWindow(Program &program)
+    : ProgramWindow(program.forms)
+    , m_program(program)
+{
+    setObjectName(QStringLiteral("Form2"));
+    // A fixed window with a title and a close control, no minimise or maximise box; it has a
+    // taskbar entry, so an alarm can be found behind other windows.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Reminder Alarm"));
+    setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+    setFixedSize(Units::twipsRect(0, 0, 3960, 1650).size());
+    setMouseTracking(true);
+
+    m_command1 = new QPushButton(QStringLiteral("Stop Alarm"), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    QFont big(QStringLiteral("Arial"));
+    big.setPointSizeF(20.25);
+    big.setBold(true);
+    m_command1->setFont(big);
+    m_command1->setGeometry(Units::twipsRect(120, 120, 3720, 1425));
+    connect(m_command1, &QPushButton::clicked, this, &AlarmWindow::Command1_Click);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void AlarmWindow::onLoad()
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Form2"), QStringLiteral("Form_Load"), {
+        {100, [this] { setWindowIcon(programIcon()); }},
+        // A missing file or no audio device is not reported: the alarm goes on in silence.
+        {102, [this] { Playwav::PlayWave(m_program, Playwav::SoundFilePath()); }},
+    });
+}
+
+void AlarmWindow::onUnload()
+{
+    // However the window goes, by its button or its close control, the sound goes with it:
+    // otherwise it would loop with no window left to stop it.
+    Playwav::StopWave(m_program);
+}
+
+void AlarmWindow::Command1_Click()
+{
+    Playwav::StopWave(m_program);
+    unload();
+}
+
+void AlarmWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Whatever key a startled user reaches for first stops the alarm: Escape or Enter, as well
+    // as the button's own Space.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Command1_Click();
+        return;
+    default:
+        ProgramWindow::keyPressEvent(event);
+    }
+}
+
+void AlarmWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (cursor().shape() != Qt::WaitCursor)
+        setCursor(Qt::ArrowCursor);
+    ProgramWindow::mouseMoveEvent(event);
+}

@@ -1,0 +1,238 @@
+#include "gui/dialogs/reminderdialog.h"
+#include "store/conversions.h"
+#include "gui/platform/skin.h"
+
+#include "gui/notebook/program.h"
+#include "platform/clock.h"
+#include "gui/platform/errorreport.h"
+#include "gui/platform/programicon.h"
+#include "gui/platform/units.h"
+#include "reminder/reminderrule.h"
+#include "gui/reminder/remindercheck.h"
+#include "store/notekeys.h"
+#include "store/reminderdate.h"
+#include "store/settingsstore.h"
+
+#include <QCloseEvent>
+#include <QDateTimeEdit>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+const QString SetCaption = QStringLiteral("Set Reminder");
+const QString DisableCaption = QStringLiteral("Disable Reminder");
+// The picker's default, as the label beside it says.
+constexpr int DefaultMinutesAhead = 10;
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &place)
+{
+    auto *made = new QLabel(text, parent);
+    made->setObjectName(name);
+    made->setGeometry(place);
+    return made;
+}
+
+QFont arial(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+ReminderDialog::ReminderDialog(Program &program)
+    : ProgramWindow(program.forms)
+    , m_program(program)
+{
+    setObjectName(QStringLiteral("Reminder"));
+    // A fixed dialog with a title bar alone: no close control, window menu, minimise or maximise
+    // box; "Hide This Window" puts it away. It has no taskbar entry.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    keepOffTaskbar();
+    setFont(arial(9, true));
+    setFixedSize(Units::twipsRect(0, 0, 5070, 2205).size());
+    setMouseTracking(true);
+
+    QLabel *timeLabel = label(this, QStringLiteral("Label1"), QStringLiteral("Time for Reminder to Go Off:"),
+                              Units::twipsRect(120, 120, 4095, 255));
+    m_dtPicker1 = new QDateTimeEdit(this);
+    timeLabel->setBuddy(m_dtPicker1);   // a screen reader names the picker by it
+    m_dtPicker1->setObjectName(QStringLiteral("DTPicker1"));
+    m_dtPicker1->setDisplayFormat(QStringLiteral("MM/dd/yyyy hh:mm:ss AP"));
+    m_dtPicker1->setDateTimeRange(QDateTime(QDate(1601, 1, 1), QTime(0, 0)),
+                                  QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
+    m_dtPicker1->setCalendarPopup(true);
+    m_dtPicker1->setFont(arial(9, false));
+    m_dtPicker1->setGeometry(Units::twipsRect(135, 450, 2505, 375));
+    m_label4 = label(this, QStringLiteral("Label4"), QStringLiteral("Default: 10 mins from now."),
+                     Units::twipsRect(2700, 585, 2295, 255));
+    label(this, QStringLiteral("Label2"), QStringLiteral("Date for Reminder to Go Off:"),
+          Units::twipsRect(120, 960, 4095, 255));
+    m_label3 = label(this, QStringLiteral("Label3"), QString(), Units::twipsRect(120, 1320, 4770, 270));
+    m_label3->setFont(arial(9, false));
+    m_command1 = new QPushButton(SetCaption, this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setFont(arial(11.25, true));
+    m_command1->setGeometry(Units::twipsRect(120, 1680, 2295, 425));
+    m_command2 = new QPushButton(QStringLiteral("Hide This Window"), this);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setFont(arial(11.25, true));
+    m_command2->setGeometry(Units::twipsRect(2595, 1680, 2295, 425));
+    setTabOrder(m_dtPicker1, m_command1);
+    setTabOrder(m_command1, m_command2);
+
+    connect(m_command1, &QPushButton::clicked, this, &ReminderDialog::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &ReminderDialog::Command2_Click);
+    // The first change the user makes shows the default no longer applies.
+    connect(m_dtPicker1, &QDateTimeEdit::dateTimeChanged, this, [this] {
+        if (!m_settingPicker)
+            m_label4->hide();
+    });
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void ReminderDialog::onLoad()
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Reminder"), QStringLiteral("Form_Load"), {
+        {100, [this] { Skin::setStandardColors(this); }},
+        {102, [this] { setWindowIcon(programIcon()); }},
+        {104, [this] {
+             // Ten minutes from now, date included, as the label says.
+             m_settingPicker = true;
+             m_dtPicker1->setDateTime(m_program.clock().now().addSecs(DefaultMinutesAhead * 60));
+             m_settingPicker = false;
+         }},
+    });
+}
+
+void ReminderDialog::onActivate()
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("Reminder"), QStringLiteral("Form_Activate"), {
+        {100, [this] { showTargetNote(); }},
+    });
+}
+
+QString ReminderDialog::targetTag() const
+{
+    const QString tag = m_program.CurrentNoteTag;
+    return tag.isEmpty() || m_program.forms.withTag(tag).isEmpty() ? QString() : tag;
+}
+
+void ReminderDialog::showTargetNote()
+{
+    const QString tag = targetTag();
+    // A dialog that stores nothing must not claim a reminder: it says there is no note to set one for.
+    m_command1->setEnabled(!tag.isEmpty());
+    if (tag.isEmpty()) {
+        setWindowTitle(QStringLiteral("Reminder"));
+        m_command1->setText(SetCaption);
+        m_label3->setText(tr("No note chosen: right-click a note and choose Set Reminder."));
+        m_label3->setToolTip(QString());
+        return;
+    }
+    const bool enabled = ReminderRule::isEnabled(m_program.store.get(tag + NoteKeys::ReminderStatus));
+    setWindowTitle(enabled ? QStringLiteral("Reminder [Enabled]") : QStringLiteral("Reminder [Disabled]"));
+    m_command1->setText(enabled ? DisableCaption : SetCaption);
+    const QString stored = m_program.store.get(tag + NoteKeys::ReminderDate);
+    const bool readable = stored.isEmpty()
+        || ReminderDate::fromStored([&](const QString &suffix) { return m_program.store.get(tag + suffix); }).isValid();
+    // A date no form reads makes the reminder wait; the user must know it will not go off.
+    m_label3->setText(readable ? stored : tr("This date cannot be read: set it again."));
+    m_label3->setToolTip(readable ? QString()
+                                  : tr("\"%1\" is in a form this desktop does not read. The reminder waits "
+                                       "until it is set again; it never goes off early.").arg(stored));
+}
+
+void ReminderDialog::Command1_Click()
+{
+    const QString tag = targetTag();
+    // The note was deleted while the dialog was open: nothing is stored, and the dialog says so.
+    if (tag.isEmpty()) {
+        showTargetNote();
+        return;
+    }
+    if (m_command1->text() == SetCaption) {
+        m_command1->setText(DisableCaption);
+        setWindowTitle(QStringLiteral("Reminder [Enabled]"));
+        const QDateTime value = m_dtPicker1->dateTime();
+        m_label3->setText(Conversions::generalDate(value));
+        m_label3->setToolTip(QString());
+        const QTime time = value.time();
+        std::vector<std::pair<QString, QString>> writes = {
+            {tag + NoteKeys::ReminderStatus, QStringLiteral("Enabled")},
+            {tag + NoteKeys::ReminderDate, Conversions::generalDate(value)},
+            // The same in a form every locale reads, for a desktop in another language.
+            {tag + NoteKeys::ReminderDateIso, ReminderDate::fixedForm(value)},
+            {tag + NoteKeys::ReminderHours, QString::number(time.hour())},
+            {tag + NoteKeys::ReminderMinutes, QString::number(time.minute())},
+            {tag + NoteKeys::ReminderSeconds, QString::number(time.second())},
+        };
+        // Today's time already passed as it is set: the first alarm is tomorrow's, also after a restart.
+        if (const auto passed = ReminderRule::passedToday(m_program.clock().now(), time.hour(), time.minute(),
+                                                          time.second()))
+            writes.emplace_back(tag + NoteKeys::ReminderLastAlarm, ReminderRule::lastAlarmValue(*passed));
+        m_program.store.saveMany(writes);
+    } else {
+        m_command1->setText(SetCaption);
+        setWindowTitle(QStringLiteral("Reminder [Disabled]"));
+        m_program.store.save(tag + NoteKeys::ReminderStatus, QStringLiteral("Disabled"));
+        m_label3->clear();
+        m_label3->setToolTip(QString());
+    }
+    m_program.reminderCheck().update();
+}
+
+void ReminderDialog::Command2_Click()
+{
+    hide();
+}
+
+bool ReminderDialog::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        onActivate();
+    return ProgramWindow::event(event);
+}
+
+void ReminderDialog::closeEvent(QCloseEvent *event)
+{
+    // It has no close control; a close the window manager sends only hides it, as its button does.
+    event->ignore();
+    hide();
+}
+
+void ReminderDialog::keyPressEvent(QKeyEvent *event)
+{
+    // Escape puts the dialog away as "Hide This Window" does (it has no close control); Enter
+    // presses the button that has the keyboard, else the first: it sets the reminder.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        Command2_Click();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (focusWidget() == m_command2)
+            Command2_Click();
+        else if (m_command1->isEnabled())
+            m_command1->click();
+        return;
+    default:
+        ProgramWindow::keyPressEvent(event);
+    }
+}
+
+void ReminderDialog::mouseMoveEvent(QMouseEvent *event)
+{
+    if (cursor().shape() != Qt::WaitCursor)
+        setCursor(Qt::ArrowCursor);
+    ProgramWindow::mouseMoveEvent(event);
+}

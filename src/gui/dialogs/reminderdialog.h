@@ -1,0 +1,53 @@
+#pragma once
+
+#include "gui/platform/programwindow.h"
+
+class Program;
+class QDateTimeEdit;
+class QLabel;
+class QPushButton;
+
+// The reminder dialog: sets or disables the reminder of the note the user last worked in. One
+// for all notes; once loaded it is only shown and hidden.
+class ReminderDialog final : public ProgramWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ReminderDialog)
+
+public:
+    explicit ReminderDialog(Program &program);
+
+    QDateTimeEdit *DTPicker1() const { return m_dtPicker1; }
+    QLabel *Label3() const { return m_label3; }
+    QLabel *Label4() const { return m_label4; }
+    QPushButton *Command1() const { return m_command1; }
+    QPushButton *Command2() const { return m_command2; }
+
+    /** "Set Reminder" or "Disable Reminder", by the button's caption at the press. */
+    void Command1_Click();
+    /** "Hide This Window": hidden, still loaded, the check goes on. */
+    void Command2_Click();
+    /** Shows the reminder of the note it acts on, or that it has none to act on (the note was
+        deleted meanwhile). */
+    void showTargetNote();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;   // Form_MouseMove
+
+private:
+    void onLoad() override;
+    void onActivate();
+    /** The tag of the loaded note the dialog acts on; empty when there is none. */
+    QString targetTag() const;
+
+    Program &m_program;
+    QDateTimeEdit *m_dtPicker1 = nullptr;
+    QLabel *m_label3 = nullptr;
+    QLabel *m_label4 = nullptr;
+    QPushButton *m_command1 = nullptr;
+    QPushButton *m_command2 = nullptr;
+    bool m_settingPicker = false;
+};

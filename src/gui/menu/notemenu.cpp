@@ -1,0 +1,158 @@
+#include "gui/menu/notemenu.h"
+#include "gui/notebook/notebook.h"
+#include "gui/platform/skin.h"
+
+#include "gui/notebook/program.h"
+#include "gui/menu/notecommands.h"
+#include "gui/platform/dialogs.h"
+#include "gui/platform/errorreport.h"
+#include "platform/product.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSignalBlocker>
+
+NoteMenu::NoteMenu(Program &program)
+    : ProgramWindow(program.forms)
+    , m_program(program)
+{
+    setObjectName(QStringLiteral("MenuForm"));
+    m_popupMenu = new QMenu(QStringLiteral("Menu1"), this);
+    m_popupMenu->setObjectName(QStringLiteral("mnuPopup"));
+
+    addItem(QStringLiteral("CutName"), QStringLiteral("Cut"), QStringLiteral("Ctrl+X"), &NoteMenu::onCut);
+    addItem(QStringLiteral("CopyName"), QStringLiteral("Copy"), QStringLiteral("Ctrl+C"), &NoteMenu::onCopy);
+    addItem(QStringLiteral("PasteName"), QStringLiteral("Paste"), QStringLiteral("Ctrl+V"), &NoteMenu::onPaste);
+    addItem(QStringLiteral("SelectAllName"), QStringLiteral("Select All"), QStringLiteral("Ctrl+A"),
+            &NoteMenu::onSelectAll);
+    addSeparator(QStringLiteral("s2"));
+    addItem(QStringLiteral("SetReminderName"), QStringLiteral("Set Reminder"), QStringLiteral("Ctrl+R"),
+            &NoteMenu::onSetReminder);
+    addSeparator(QStringLiteral("s5"));
+    addItem(QStringLiteral("CreateNewNoteName"), QStringLiteral("Create New Note"), QStringLiteral("Ctrl+N"),
+            &NoteMenu::onCreateNewNote);
+    addItem(QStringLiteral("DeleteThisNoteName"), QStringLiteral("Delete This Note"), QStringLiteral("Ctrl+D"),
+            &NoteMenu::onDeleteThisNote);
+    addSeparator(QStringLiteral("s3"));
+    addItem(QStringLiteral("FontName"), QStringLiteral("Font..."), QStringLiteral("Ctrl+F"), &NoteMenu::onFont);
+    addItem(QStringLiteral("ColorName"), QStringLiteral("Color..."), QStringLiteral("Ctrl+O"), &NoteMenu::onColor);
+    addSeparator(QStringLiteral("s123"));
+    addItem(QStringLiteral("EmailName"), QStringLiteral("Email Note"), QStringLiteral("Ctrl+E"), &NoteMenu::onEmail);
+    addItem(QStringLiteral("SaveNoteToFileName"), QStringLiteral("Save Note to File"), QStringLiteral("Ctrl+S"),
+            &NoteMenu::onSaveNoteToFile);
+    addSeparator(QStringLiteral("s1"));
+    addItem(QStringLiteral("InsertDateName"), QStringLiteral("Insert Date"), QStringLiteral("Ctrl+F1"),
+            &NoteMenu::onInsertDate);
+    addItem(QStringLiteral("InsertTimeName"), QStringLiteral("Insert Time"), QStringLiteral("Ctrl+F2"),
+            &NoteMenu::onInsertTime);
+    addSeparator(QStringLiteral("s4"));
+    addItem(QStringLiteral("DefeaultTranslucencyName"), QStringLiteral("Default Translucency"), QString(),
+            &NoteMenu::onDefaultTranslucency);
+    addItem(QStringLiteral("IncreaseTranslucencyName"), QStringLiteral("Increase Translucency"), QString(),
+            &NoteMenu::onIncreaseTranslucency);
+    addItem(QStringLiteral("DecreaseTranslucencyName"), QStringLiteral("Decrease Translucency"), QString(),
+            &NoteMenu::onDecreaseTranslucency);
+    QAction *onTop = addItem(QStringLiteral("AlwaysOnTopName"), QStringLiteral("Always On Top"), QString(),
+                             &NoteMenu::onAlwaysOnTop);
+    onTop->setCheckable(true);
+    addSeparator(QStringLiteral("s8"));
+    addItem(QStringLiteral("EmailAuthorName"), QStringLiteral("Email Author Suggestions / Bugs"), QString(),
+            &NoteMenu::onEmailAuthor);
+    addItem(QStringLiteral("GotoWebsiteName"), QStringLiteral("Goto ") + Product::WebDomain, QString(),
+            &NoteMenu::onGotoWebsite);
+    addItem(QStringLiteral("QuitName"), QStringLiteral("Quit (Remove All Notes)"), QStringLiteral("Ctrl+Q"),
+            &NoteMenu::onQuit);
+}
+
+QAction *NoteMenu::addItem(const QString &name, const QString &caption, const QString &keys,
+                           void (NoteMenu::*handler)())
+{
+    // The keys are only shown beside the caption: they are the note's own shortcuts and must
+    // never fire from the menu.
+    auto *action = new QAction(keys.isEmpty() ? caption : caption + QLatin1Char('\t') + keys, m_popupMenu);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+    m_popupMenu->addAction(action);
+    m_items.insert(name, action);
+    return action;
+}
+
+void NoteMenu::addSeparator(const QString &name)
+{
+    QAction *separator = m_popupMenu->addSeparator();
+    separator->setObjectName(name);
+    m_items.insert(name, separator);
+}
+
+void NoteMenu::onLoad()
+{
+    alwaysOnTopCheck()->setChecked(true);
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("Form_Load"), {
+        {100, [this] { Skin::applyTo(m_program.noteMenu()); }},
+    });
+}
+
+void NoteMenu::popup(const QPoint &globalPos)
+{
+    m_program.dialogs().popupMenu(m_popupMenu, globalPos);
+}
+
+void NoteMenu::onCut() { m_program.commands().Cut(); }
+void NoteMenu::onCopy() { m_program.commands().Copy(); }
+void NoteMenu::onPaste() { m_program.commands().Paste(); }
+void NoteMenu::onSelectAll() { m_program.commands().SelectAll(); }
+
+void NoteMenu::onSetReminder()
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("SetReminderName_Click"),
+                     {{106, [this] { m_program.showReminder(); }}}, true);
+}
+
+void NoteMenu::onCreateNewNote() { m_program.notebook().createNote(); }
+
+void NoteMenu::onDeleteThisNote()
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("DeleteThisNoteName_Click"),
+                     {{106, [this] { m_program.notebook().deleteCurrentNote(); }}}, true);
+}
+
+void NoteMenu::onFont() { m_program.commands().ChangeFont(); }
+
+void NoteMenu::onColor() { m_program.commands().ChangeColor(); }
+
+void NoteMenu::onEmail()
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("EmailName_Click"),
+                     {{106, [this] { m_program.showEmail(); }}}, true);
+}
+
+void NoteMenu::onSaveNoteToFile()
+{
+    ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("SaveNoteToFileName_Click"),
+                     {{106, [this] { m_program.commands().SaveNoteToFile(); }}}, true);
+}
+
+void NoteMenu::onInsertDate() { m_program.commands().InsertDate(); }
+void NoteMenu::onInsertTime() { m_program.commands().InsertTime(); }
+
+void NoteMenu::onDefaultTranslucency() { m_program.commands().DefaultTranslucency(); }
+void NoteMenu::onIncreaseTranslucency() { m_program.commands().IncreaseTranslucency(); }
+void NoteMenu::onDecreaseTranslucency() { m_program.commands().DecreaseTranslucency(); }
+
+void NoteMenu::onAlwaysOnTop()
+{
+    // The menu flips a checkable item by itself; the check mark is the command's to change.
+    {
+        const QSignalBlocker blocker(alwaysOnTopCheck());
+        alwaysOnTopCheck()->setChecked(!alwaysOnTopCheck()->isChecked());
+    }
+    m_program.commands().ToggleAlwaysOnTop();
+}
+
+void NoteMenu::onEmailAuthor() { m_program.commands().EmailAuthor(); }
+void NoteMenu::onGotoWebsite() { m_program.commands().GotoWebsite(); }
+
+void NoteMenu::onQuit()
+{
+    m_program.notebook().quit();
+}

@@ -1,0 +1,116 @@
+#include "gui/notebook/notebook.h"
+
+#include "backup/backups.h"
+#include "gui/menu/notecommands.h"
+#include "gui/note/notewindow.h"
+#include "gui/notebook/noteopener.h"
+#include "gui/notebook/program.h"
+#include "gui/platform/dialogs.h"
+#include "gui/platform/eventwait.h"
+#include "gui/reminder/remindercheck.h"
+#include "store/notekeys.h"
+#include "store/noteslots.h"
+#include "store/settingsstore.h"
+
+#include <QDateTime>
+#include <QDir>
+
+namespace {
+
+Notebook::Outcome failed(const QString &message)
+{
+    return {false, message};
+}
+
+// Another change of many notes (or the start-up) is under way; asked from the tray meanwhile.
+Notebook::Outcome busy()
+{
+    return failed(QStringLiteral("Quillarren is still opening or replacing notes; nothing was changed. Try again "
+                                 "in a moment."));
+}
+
+QString quoted(const QString &firstLine)
+{
+    return firstLine.isEmpty() ? QStringLiteral("(empty note)") : QLatin1Char('"') + firstLine + QLatin1Char('"');
+}
+
+} // namespace
+
+Notebook::Outcome Notebook::restoreTrashed(const QString &id)
+{
+    Program &program = m_program;
+    if (program.opener().isBusy())
+        return busy();
+    const std::optional<SettingsStore::TrashedNote> trashed = program.store.trashed(id.trimmed());
+    if (!trashed)
+        return failed(QStringLiteral("There is no deleted note with the id %1 (quillarren --deleted lists them).").arg(id));
+    const QString title = quoted(NoteSlots::firstLine(trashed->values.value(NoteKeys::Notes)));
+    for (int slot = 1; slot <= program.NoteCount; ++slot) {
+        if (program.store.get(NoteKeys::tagFor(slot) + NoteKeys::Id) == trashed->id)
+            return failed(QStringLiteral("The note %1 is open already.").arg(title));
+    }
+    NoteSlots::Values values = trashed->values;
+    values.insert(NoteKeys::Id, trashed->id);
+    QString error;
+    SettingsStore::Change untrash;
+    untrash.fromTrash = {trashed->id};
+    if (!addNotes({values}, untrash, &error))
+        return failed(QStringLiteral("The note %1 could not be restored, because %2. Nothing was changed.").arg(title, error));
+    // The note the user asked for comes forward with the keyboard.
+    if (NoteWindow *note = NoteWindow::loadedNotes(program.forms).value(program.NoteCount - 1)) {
+        note->activateWindow();
+        note->focusText();
+    }
+    return {true, QStringLiteral("Restored the note %1.").arg(title)};
+}
+
+Notebook::Outcome Notebook::restoreBackup(const QString &file, const std::function<void(const QString &)> &progress)
+{
+    Program &program = m_program;
+    SettingsStore &store = program.store;
+    const auto tell = [&progress](const QString &text) {
+        if (progress)
+            progress(text);
+    };
+    if (program.quitting || program.hasEnded())
+        return failed(QStringLiteral("Quillarren is quitting; nothing was changed."));
+    if (program.opener().isBusy())
+        return busy();
+    QString error;
+    if (!Backups::check(file, &error))
+        return failed(QStringLiteral("Cannot restore from it: %1. Nothing was changed.").arg(error));
+    for (NoteWindow *note : NoteWindow::loadedNotes(program.forms))
+        note->storePlaceNow();
+    // The notes as they are now are kept first, so that restoring can be undone.
+    tell(QStringLiteral("Backing up the notes you have now…"));
+    // Kept as one the user asked for: the rotation never removes it.
+    const std::optional<QString> kept = store.flushPending()
+        ? Backups(store.path()).makeNow(QDateTime::currentDateTime(), &error, file, true)
+        : std::nullopt;
+    if (!kept) {
+        if (error.isEmpty())
+            error = store.failureCause();
+        return failed(QStringLiteral("The notes you have now could not be backed up first (%1), so nothing was "
+                                     "restored.").arg(error));
+    }
+    tell(QStringLiteral("Restoring…"));
+    // The windows go while their notes are replaced, and come back from the restored store;
+    // their going must not end the program.
+    const NoteOpener::Hold hold(program.opener());
+    program.quitting = true;
+    for (NoteWindow *note : NoteWindow::loadedNotes(program.forms))
+        note->unload();
+    program.CurrentNoteTag.clear();
+    EventWait::deliverPendingTwice();
+    const bool restored = store.replaceWith(file, &error);
+    beginStartUp();
+    program.quitting = false;
+    program.opener().waitUntilOpen();
+    program.reminderCheck().update();
+    if (!restored)
+        return failed(QStringLiteral("The notes could not be restored: %1. Nothing was changed.").arg(error));
+    const QString said = QStringLiteral("Restored your notes from %1. The notes you had before are kept in the backup %2.")
+                             .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(*kept));
+    program.dialogs().showNotice(said, QStringLiteral("Quillarren: notes restored"), MessageIcon::Information);
+    return {true, said};
+}

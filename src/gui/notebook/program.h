@@ -1,0 +1,134 @@
+#pragma once
+
+#include "gui/dialogs/dialogfolder.h"
+#include "gui/platform/programwindow.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class Clock;
+class DialogWindows;
+class Dialogs;
+class LayeredWindow;
+class Shell;
+class Sound;
+class EmailDialog;
+class AlarmWindow;
+class ReminderDialog;
+class ReminderCheck;
+class ScreenWatch;
+class NoteMenu;
+class NoteCommands;
+class NoteOpener;
+class Notebook;
+class SettingsStore;
+class TextHook;
+
+/** The services behind the platform interfaces: real ones in the program, doubles in tests. */
+struct Platform
+{
+    Dialogs *dialogs = nullptr;
+    Clock *clock = nullptr;
+    LayeredWindow *layered = nullptr;
+    Shell *shell = nullptr;
+    Sound *sound = nullptr;
+};
+
+// Everything program-wide: the note counter, the target note, the store, the loaded windows and
+// the platform services. Windows and commands reach each other only through it.
+class Program final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Program)
+
+public:
+    Program(SettingsStore &store, Platform platform);
+    ~Program() override;
+
+    qint16 NoteCount = 0;
+    QString CurrentNoteTag;
+
+    SettingsStore &store;
+    WindowList forms;
+    Platform platform;
+
+    Dialogs &dialogs() { return *platform.dialogs; }
+    Clock &clock() { return *platform.clock; }
+    LayeredWindow &layered() { return *platform.layered; }
+    Shell &shell() { return *platform.shell; }
+    Sound &sound() { return *platform.sound; }
+    NoteCommands &commands() { return *m_commands; }
+    /** Opens stored notes as windows, a few at a time. */
+    NoteOpener &opener() { return *m_opener; }
+    /** The one owner of the notes' lives: opening, creating, trashing, restoring them. */
+    Notebook &notebook() { return *m_notebook; }
+
+    /** The hidden menu window, loaded at its first reference. */
+    NoteMenu &noteMenu();
+    bool isNoteMenuLoaded() const { return !m_noteMenu.isNull(); }
+
+    /** The reminder dialog, loaded at its first opening and afterwards only shown. */
+    ReminderDialog &reminderDialog();
+    bool isReminderDialogLoaded() const { return !m_reminderDialog.isNull(); }
+    /** Loads the reminder dialog if need be, shows it without blocking and makes it active. */
+    void showReminder();
+    /** Loads the e-mail dialog if need be (with the target note's addresses), shows it without
+        blocking and makes it active; a loaded one keeps its list and what was typed. */
+    void showEmail();
+    EmailDialog *emailDialog() const;
+
+    /** The alarm window, loaded (which starts the sound) when it is not, then shown. */
+    void showAlarmWindow();
+    AlarmWindow *alarmWindow() const;
+    /** The check that raises the alarms. */
+    ReminderCheck &reminderCheck() { return *m_reminderCheck; }
+
+    /** The text field that takes the keyboard once a popup-menu command has run: the note the
+        menu was opened on, or the note the command created. */
+    QPointer<QWidget> focusAfterMenu;
+
+    /** Where the next file or folder dialog opens. */
+    DialogFolder dialogFolder;
+
+    // The text field the next InstallTextHook or RemoveTextHook acts on, and the hook itself.
+    QPointer<QWidget> HookedTextWindow;
+    TextHook &textHook() { return *m_textHook; }
+
+    /** Every open note forward, and with putAwayToo those put away with the window manager's
+        close key shown again. */
+    void bringNotesForward(bool putAwayToo);
+
+    /** True once nothing accepted from the user waits to be written. While the store refuses,
+        asks the user to retry or cancel; false when cancelled. Every way of ending asks it first. */
+    bool everythingStored();
+
+signals:
+    /** Quit has stored every note and is about to unload them. */
+    void notesStoredForQuit();
+
+public:
+    /** Ends the program; tests replace how it ends. */
+    void end();
+    std::function<void()> onEnd;
+    bool hasEnded() const { return m_ended; }
+    /** Quit is storing and unloading the windows; their unloading must not end the program early. */
+    bool quitting = false;
+
+private:
+    QPointer<NoteMenu> m_noteMenu;
+    QPointer<ReminderDialog> m_reminderDialog;
+    QPointer<AlarmWindow> m_alarmWindow;
+    QPointer<EmailDialog> m_emailDialog;
+    std::unique_ptr<ReminderCheck> m_reminderCheck;
+    std::unique_ptr<NoteCommands> m_commands;
+    std::unique_ptr<NoteOpener> m_opener;
+    std::unique_ptr<Notebook> m_notebook;
+    std::unique_ptr<TextHook> m_textHook;
+    std::unique_ptr<ScreenWatch> m_screenWatch;
+    std::unique_ptr<DialogWindows> m_dialogWindows;
+    bool m_ended = false;
+};

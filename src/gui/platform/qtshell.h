@@ -1,0 +1,9 @@
+#pragma once
+
+#include "gui/platform/shell.h"
+
+class QtShell final : public Shell
+{
+public:
+    bool open(const QString &target) override;
+};

@@ -1,0 +1,285 @@
+#include "gui/platform/windowhints.h"
+
+#include "gui/platform/units.h"
+
+#include <QEvent>
+#include <QHash>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#define QUILLARREN_X11 1
+#include <xcb/xcb.h>
+#endif
+
+namespace WindowHints {
+
+#ifdef QUILLARREN_X11
+namespace {
+
+// How long after the level is first set it is written again (see keepOpacityOnceMapped).
+constexpr int OpacityRewriteMs = 500;
+
+xcb_connection_t *x11Connection()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    // One round trip per name for the program's life, not one per window shown.
+    static QHash<QByteArray, xcb_atom_t> known;
+    const auto it = known.constFind(name);
+    if (it != known.constEnd())
+        return *it;
+    xcb_intern_atom_reply_t *reply =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    if (found != XCB_ATOM_NONE)
+        known.insert(name, found);
+    return found;
+}
+
+bool isMapped(xcb_connection_t *connection, xcb_window_t id)
+{
+    xcb_get_window_attributes_reply_t *attributes =
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, id), nullptr);
+    const bool mapped = attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
+    free(attributes);
+    return mapped;
+}
+
+// Asks the window manager for the above band once it has mapped the window. A state found on
+// the window when it is mapped is one that icewm never gives up, so Always On Top could not be
+// switched off again; a state asked for afterwards can be.
+class AboveOnceMapped final : public QObject
+{
+public:
+    AboveOnceMapped(QWidget *note, QWindow *window)
+        : QObject(window)
+        , m_note(note)
+    {
+        window->installEventFilter(this);
+    }
+
+    static AboveOnceMapped *of(QWindow *window) { return window->findChild<AboveOnceMapped *>(); }
+
+    bool above = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            xcb_connection_t *connection = x11Connection();
+            if (m_note && connection && isMapped(connection, xcb_window_t(m_note->winId()))) {
+                if (above)
+                    setStates(m_note, true);
+                watched->removeEventFilter(this);
+                setParent(nullptr);   // a showing that follows at once gets a helper of its own
+                deleteLater();
+            }
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_note;
+};
+
+// Writes the window's level to the X window again, as it is: Qt skips a level equal to the one
+// it has, and a window manager that took it the first time sees no change, so nothing flashes.
+void rewriteOpacity(QWindow *window)
+{
+    xcb_connection_t *connection = x11Connection();
+    const qreal level = window->opacity();
+    if (!connection || !window->handle() || level >= 1.0)
+        return;
+    const auto value = quint32(qRound64(qBound(qreal(0), level, qreal(1)) * 0xffffffff));
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
+                        atom(connection, "_NET_WM_WINDOW_OPACITY"), XCB_ATOM_CARDINAL, 32, 1, &value);
+    xcb_flush(connection);
+}
+
+} // namespace
+#endif
+
+void keepOpacityOnceMapped(QWindow *window)
+{
+#ifdef QUILLARREN_X11
+    static const char *const Pending = "quillarrenOpacityPending";
+    if (!window || !x11Connection() || window->property(Pending).toBool())
+        return;
+    // The X server maps the window before the compositor shows it; mutter drops a level it gets
+    // in between. Once the window has been on screen a moment, the level is written again.
+    window->setProperty(Pending, true);
+    QPointer<QWindow> watched = window;
+    QTimer::singleShot(OpacityRewriteMs, window, [watched] {
+        if (!watched)
+            return;
+        watched->setProperty(Pending, false);
+        rewriteOpacity(watched);
+    });
+#else
+    Q_UNUSED(window);
+#endif
+}
+
+#ifdef QUILLARREN_X11
+namespace {
+
+// The screen's corner and Qt's scale on it, for the window's native place.
+std::pair<QPoint, double> scaleOf(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    return {screen ? screen->geometry().topLeft() : QPoint(), window->devicePixelRatioF()};
+}
+
+} // namespace
+#endif
+
+std::optional<QPointF> exactPosition(const QWidget *window)
+{
+#ifdef QUILLARREN_X11
+    xcb_connection_t *connection = x11Connection();
+    const auto id = xcb_window_t(window->internalWinId());
+    if (!connection || !id)
+        return std::nullopt;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_translate_coordinates_reply_t *reply = xcb_translate_coordinates_reply(
+        connection, xcb_translate_coordinates(connection, id, root, 0, 0), nullptr);
+    if (!reply)
+        return std::nullopt;
+    const QPoint device(reply->dst_x, reply->dst_y);
+    free(reply);
+    const auto [origin, ratio] = scaleOf(window);
+    return Units::fromDevicePixels(device, origin, ratio);
+#else
+    Q_UNUSED(window);
+    return std::nullopt;
+#endif
+}
+
+bool placeExactly(const QWidget *window, const QPointF &topLeft)
+{
+#ifdef QUILLARREN_X11
+    xcb_connection_t *connection = x11Connection();
+    const auto id = xcb_window_t(window->internalWinId());
+    if (!connection || !id)
+        return false;
+    const auto [origin, ratio] = scaleOf(window);
+    const QPoint device = Units::toDevicePixels(topLeft, origin, ratio);
+    // As Qt asks for a place itself: the window manager puts the window's own corner there.
+    const uint32_t values[] = {uint32_t(device.x()), uint32_t(device.y())};
+    xcb_configure_window(connection, id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
+    xcb_flush(connection);
+    return true;
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(topLeft);
+    return false;
+#endif
+}
+
+void setUp(QWidget *window)
+{
+#ifdef QUILLARREN_X11
+    // A plain frameless window: Qt::Tool would make it a utility window, transient for a hidden
+    // leader, which KDE hides while another program is active and XWayland never activates.
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+#else
+    // Elsewhere a tool window is how a window stays out of the taskbar.
+    window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+#endif
+}
+
+bool handlesStates()
+{
+#ifdef QUILLARREN_X11
+    return x11Connection() != nullptr;
+#else
+    return false;
+#endif
+}
+
+bool setStates(QWidget *window, bool above)
+{
+#ifdef QUILLARREN_X11
+    // Qt would re-create the window at its next showing after a change of its stays-on-top flag,
+    // losing the states set here; so on X11 the note's whole state is set here, Qt's flag never.
+    xcb_connection_t *connection = x11Connection();
+    if (!connection)
+        return false;
+    const xcb_window_t id = xcb_window_t(window->winId());
+    const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
+    const xcb_atom_t skipTaskbar = atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
+    const xcb_atom_t skipPager = atom(connection, "_NET_WM_STATE_SKIP_PAGER");
+    const xcb_atom_t aboveAtom = atom(connection, "_NET_WM_STATE_ABOVE");
+
+    if (!isMapped(connection, id)) {
+        // Before mapping, the window's own property is what the window manager reads; Qt adds
+        // its own states to it when it maps the window. The above band is asked for later.
+        xcb_get_property_reply_t *reply = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 64), nullptr);
+        std::vector<xcb_atom_t> atoms;
+        if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+            const auto *data = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
+            atoms.assign(data, data + xcb_get_property_value_length(reply) / 4);
+        }
+        free(reply);
+        atoms.erase(std::remove(atoms.begin(), atoms.end(), aboveAtom), atoms.end());
+        for (xcb_atom_t wanted : {skipTaskbar, skipPager}) {
+            if (std::find(atoms.begin(), atoms.end(), wanted) == atoms.end())
+                atoms.push_back(wanted);
+        }
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
+                            uint32_t(atoms.size()), atoms.data());
+        if (QWindow *handle = window->windowHandle()) {
+            AboveOnceMapped *pending = AboveOnceMapped::of(handle);
+            if (!pending && above)
+                pending = new AboveOnceMapped(window, handle);
+            if (pending)
+                pending->above = above;
+        }
+    } else {
+        // A mapped window asks the window manager, which owns its state from now on.
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        const auto ask = [&](uint32_t action, xcb_atom_t first, xcb_atom_t second) {
+            xcb_client_message_event_t message = {};
+            message.response_type = XCB_CLIENT_MESSAGE;
+            message.format = 32;
+            message.window = id;
+            message.type = state;
+            message.data.data32[0] = action;   // 0 remove, 1 add
+            message.data.data32[1] = first;
+            message.data.data32[2] = second;
+            message.data.data32[3] = 1;        // from a normal application
+            xcb_send_event(connection, 0, screen->root,
+                           XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                           reinterpret_cast<const char *>(&message));
+        };
+        ask(1, skipTaskbar, skipPager);
+        ask(above ? 1 : 0, aboveAtom, XCB_ATOM_NONE);
+    }
+    xcb_flush(connection);
+    return true;
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(above);
+    return false;
+#endif
+}
+
+} // namespace WindowHints

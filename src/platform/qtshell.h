@@ -1,9 +1,0 @@
-#pragma once
-
-#include "platform/shell.h"
-
-class QtShell final : public Shell
-{
-public:
-    bool open(const QString &target) override;
-};
