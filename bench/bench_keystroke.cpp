@@ -8,13 +8,13 @@
 #include "app/main2.h"
 #include "app/program.h"
 #include "note/form1.h"
-#include "platform/clock.h"
+#include "base/system/clock.h"
 #include "platform/dialogs.h"
 #include "platform/qtlayeredwindow.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QApplication>
 #include <QKeyEvent>

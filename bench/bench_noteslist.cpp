@@ -8,13 +8,13 @@
 
 #include "app/main2.h"
 #include "app/program.h"
-#include "platform/clock.h"
+#include "base/system/clock.h"
 #include "platform/qtdialogs.h"
 #include "platform/qtlayeredwindow.h"
 #include "platform/qtshell.h"
 #include "platform/qtsound.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 #include "tray/noteslist.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "commands/menuform.h"
 #include "commands/notecommands.h"
 #include "platform/formtimer.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QAction>
 #include <QApplication>

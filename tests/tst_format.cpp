@@ -1,14 +1,14 @@
 // Font and colour, keeping notes on top, saving a note to a file, and the two links.
 #include "testprogram.h"
 
-#include "backup/backups.h"
+#include "base/backup/backups.h"
 #include "commands/menuform.h"
 #include "commands/notecommands.h"
 #include "note/commondialog.h"
 #include "platform/fontcolordialog.h"
-#include "platform/product.h"
+#include "base/system/product.h"
 #include "platform/qtdialogs.h"
-#include "platform/textfile.h"
+#include "base/files/textfile.h"
 #include "platform/units.h"
 #include "sync/notesync.h"
 #include "tray/trayicon.h"

@@ -5,11 +5,11 @@
 #include "refusingstore.h"
 
 #include "app/noteverbs.h"
-#include "backup/backups.h"
+#include "base/backup/backups.h"
 #include "commands/notecommands.h"
-#include "notefile/notefile.h"
+#include "base/notefile/notefile.h"
 #include "platform/qtdialogs.h"
-#include "store/noteslots.h"
+#include "base/store/noteslots.h"
 
 #include <QDir>
 #include <QFile>

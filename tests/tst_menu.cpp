@@ -8,7 +8,7 @@
 #include "note/borderlessresize.h"
 #include "note/texthook.h"
 #include "platform/units.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QAction>
 #include <QApplication>

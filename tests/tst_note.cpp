@@ -14,7 +14,7 @@
 #include "platform/errorreport.h"
 #include "platform/formtimer.h"
 #include "platform/units.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QAccessible>
 #include <QComboBox>

@@ -10,8 +10,8 @@
 #include "reminder/playwav.h"
 #include "reminder/reminder.h"
 #include "reminder/remindercheck.h"
-#include "notefile/notefile.h"
-#include "store/reminderdate.h"
+#include "base/notefile/notefile.h"
+#include "base/reminder/reminderdate.h"
 
 #include <QDateTimeEdit>
 #include <QFile>

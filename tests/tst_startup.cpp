@@ -11,7 +11,7 @@
 #include "platform/sessionend.h"
 #include "platform/units.h"
 #include "platform/windowsystem.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QAction>
 #include <QCheckBox>

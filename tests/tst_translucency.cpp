@@ -6,7 +6,7 @@
 #include "note/ctranslucentform.h"
 #include "platform/formtimer.h"
 #include "platform/layeredwindow.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QHash>
 #include <QWindow>

@@ -5,7 +5,7 @@
 
 #include "app/autostart.h"
 #include "app/noteverbs.h"
-#include "backup/backups.h"
+#include "base/backup/backups.h"
 #include "commands/notecommands.h"
 #include "sync/notesync.h"
 #include "tray/noteslist.h"

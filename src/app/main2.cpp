@@ -7,12 +7,12 @@
 #include "note/form1.h"
 #include "platform/errorreport.h"
 #include "platform/formtimer.h"
-#include "platform/product.h"
+#include "base/system/product.h"
 #include "platform/units.h"
-#include "store/conversions.h"
-#include "store/notekeys.h"
-#include "store/noteslots.h"
-#include "store/settingsstore.h"
+#include "base/store/conversions.h"
+#include "base/store/notekeys.h"
+#include "base/store/noteslots.h"
+#include "base/store/settingsstore.h"
 
 #include <QApplication>
 #include <QCheckBox>

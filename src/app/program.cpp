@@ -15,7 +15,7 @@
 #include "reminder/form2.h"
 #include "reminder/reminder.h"
 #include "reminder/remindercheck.h"
-#include "store/settingsstore.h"
+#include "base/store/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QDir>

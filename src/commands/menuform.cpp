@@ -5,7 +5,7 @@
 #include "commands/notecommands.h"
 #include "platform/dialogs.h"
 #include "platform/errorreport.h"
-#include "platform/product.h"
+#include "base/system/product.h"
 
 #include <QAction>
 #include <QMenu>

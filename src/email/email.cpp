@@ -8,8 +8,8 @@
 #include "platform/errorreport.h"
 #include "platform/programicon.h"
 #include "platform/units.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

@@ -14,13 +14,13 @@
 #include "platform/errorreport.h"
 #include "platform/formtimer.h"
 #include "platform/notewindow.h"
-#include "platform/product.h"
+#include "base/system/product.h"
 #include "platform/programicon.h"
 #include "platform/screenplace.h"
 #include "platform/units.h"
-#include "store/conversions.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/conversions.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,7 +1,7 @@
 #include "platform/errorreport.h"
 
 #include "platform/dialogs.h"
-#include "platform/product.h"
+#include "base/system/product.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "platform/form.h"
 
 #include "platform/notewindow.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QCloseEvent>
 #include <QWindow>

@@ -1,7 +1,7 @@
 #include "platform/qtdialogs.h"
 
 #include "platform/fontcolordialog.h"
-#include "platform/product.h"
+#include "base/system/product.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -2,15 +2,15 @@
 
 #include "app/main2.h"
 #include "app/program.h"
-#include "platform/clock.h"
+#include "base/system/clock.h"
 #include "platform/errorreport.h"
 #include "platform/programicon.h"
 #include "platform/units.h"
-#include "reminder/reminderrule.h"
+#include "base/reminder/reminderrule.h"
 #include "reminder/remindercheck.h"
-#include "store/notekeys.h"
-#include "store/reminderdate.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/reminder/reminderdate.h"
+#include "base/store/settingsstore.h"
 
 #include <QCloseEvent>
 #include <QDateTimeEdit>

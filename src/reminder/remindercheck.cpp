@@ -4,10 +4,10 @@
 #include "app/noteopener.h"
 #include "app/program.h"
 #include "note/form1.h"
-#include "platform/clock.h"
-#include "reminder/reminderrule.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/system/clock.h"
+#include "base/reminder/reminderrule.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QPointer>
 

@@ -2,10 +2,10 @@
 
 #include "app/noteopener.h"
 #include "app/program.h"
-#include "notefile/notefile.h"
-#include "store/notekeys.h"
-#include "store/noteslots.h"
-#include "store/settingsstore.h"
+#include "base/notefile/notefile.h"
+#include "base/store/notekeys.h"
+#include "base/store/noteslots.h"
+#include "base/store/settingsstore.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,12 +5,12 @@
 #include "commands/menuform.h"
 #include "commands/notecommands.h"
 #include "note/form1.h"
-#include "notefile/notefile.h"
+#include "base/notefile/notefile.h"
 #include "platform/formtimer.h"
 #include "platform/units.h"
 #include "reminder/remindercheck.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QAction>
 #include <QGuiApplication>

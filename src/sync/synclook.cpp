@@ -1,8 +1,8 @@
 #include "sync/synclook.h"
 
 #include "app/program.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "app/program.h"
 #include "note/form1.h"
 #include "platform/units.h"
-#include "store/noteslots.h"
+#include "base/store/noteslots.h"
 #include "tray/searchfold.h"
 
 #include <QAbstractListModel>

@@ -4,10 +4,10 @@
 
 #include "app/main2.h"
 #include "platform/units.h"
-#include "reminder/reminderrule.h"
-#include "store/conversions.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/reminder/reminderrule.h"
+#include "base/store/conversions.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -10,7 +10,7 @@
 #include "platform/formtimer.h"
 #include "platform/qtlayeredwindow.h"
 #include "reminder/remindercheck.h"
-#include "store/settingsstore.h"
+#include "base/store/settingsstore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
