@@ -3,6 +3,7 @@
 #include "app/noteopener.h"
 #include "app/noteverbs.h"
 #include "app/program.h"
+#include "backup/damageoffer.h"
 #include "base/backup/backups.h"
 #include "commands/menuform.h"
 #include "note/form1.h"
@@ -138,7 +139,7 @@ int main(int argc, char *argv[])
     store.setEmptyFileIsDamaged(backups.hasAny());
     const SettingsStore::OpenResult opened = store.open(storePath);
     if (!opened.movedAsideTo.isEmpty())
-        backups.offerAfterDamage(store, dialogs, opened.movedAsideTo);
+        offerBackupAfterDamage(backups, store, dialogs, opened.movedAsideTo);
     if (!opened.readable) {
         // Notes that cannot be read must not be written over by an empty start.
         dialogs.messageBox(nullptr,

@@ -8,8 +8,6 @@
 
 #include <optional>
 
-class Dialogs;
-class SettingsStore;
 
 // Copies of the notes store in backups/ beside it: made with SQLite's online backup on a
 // connection of their own, off the window thread, checked before an older one is removed, and
@@ -52,10 +50,6 @@ public:
     /** The file is a whole notes store of ours: it opens, passes SQLite's quick check and holds
         our tables exactly, nothing else. False with the reason otherwise. */
     static bool check(const QString &file, QString *error);
-
-    /** The store was damaged, kept aside as `keptAs`, and a new one started: offers the newest
-        good backup and restores it into the store when the user says yes. */
-    void offerAfterDamage(SettingsStore &store, Dialogs &dialogs, const QString &keptAs) const;
 
     /** Two minutes after start-up, a backup unless the newest is less than a day old, off the
         window thread; then a look once an hour. finished() tells how it went. */
