@@ -1,6 +1,7 @@
 #include "base/files/saferead.h"
 
 #include <QFile>
+#include <QLocale>
 
 #include <algorithm>
 #include <cerrno>
@@ -45,6 +46,21 @@ Result refuse(Refused why, const QString &error, const Stamp &stamp = {})
     return result;
 }
 
+// Why a name that is no plain file is not read, by what it is.
+QString notPlain(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("it is a folder, not a file");
+    if (S_ISLNK(mode))
+        return QStringLiteral("it is a link, not a plain file");
+    return QStringLiteral("it is a device, FIFO or socket, not a file");
+}
+
+QString tooLarge(qint64 largest)
+{
+    return QStringLiteral("it is larger than %1, the most Quillarren reads").arg(QLocale::c().formattedDataSize(largest, 0));
+}
+
 } // namespace
 
 bool Stamp::operator==(const Stamp &other) const
@@ -69,27 +85,27 @@ std::optional<quint64> folderDevice(const QString &path)
     return quint64(status.st_dev);
 }
 
-Result readPlainFile(const QString &path, qint64 largest)
+Result readPlainFile(const QString &path, qint64 largest, Links links)
 {
     const QByteArray name = QFile::encodeName(path);
+    const bool follow = links == Links::Follow;
     struct stat before;
-    if (::lstat(name.constData(), &before) != 0)
+    if ((follow ? ::stat(name.constData(), &before) : ::lstat(name.constData(), &before)) != 0)
         return refuse(errno == ENOENT ? Refused::Missing : Refused::Unreadable, systemError(errno));
-    const auto notPlain = QStringLiteral("it is not a plain file (a link, a pipe or a device)");
-    const auto tooLarge = QStringLiteral("it is larger than %1 MB, more than any note").arg(largest / (1024 * 1024));
     if (!S_ISREG(before.st_mode))
-        return refuse(Refused::NotPlain, notPlain, stampFrom(before));
+        return refuse(Refused::NotPlain, notPlain(before.st_mode), stampFrom(before));
     if (qint64(before.st_size) > largest)
-        return refuse(Refused::TooLarge, tooLarge, stampFrom(before));
-    // A link or a pipe put in its place since the look above is not followed, nor waited for.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        return refuse(Refused::TooLarge, tooLarge(largest), stampFrom(before));
+    // A link or a pipe put in its place since the look above is not followed (unless links are),
+    // nor waited for.
+    const int fd = ::open(name.constData(), O_RDONLY | (follow ? 0 : O_NOFOLLOW) | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return refuse(errno == ELOOP ? Refused::NotPlain : Refused::Unreadable,
-                      errno == ELOOP ? notPlain : systemError(errno), stampFrom(before));
-    struct stat opened;
+                      errno == ELOOP ? notPlain(S_IFLNK) : systemError(errno), stampFrom(before));
+    struct stat opened{};
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(fd);
-        return refuse(Refused::NotPlain, notPlain, stampFrom(before));
+        return refuse(Refused::NotPlain, notPlain(opened.st_mode), stampFrom(before));
     }
     Result result;
     result.stamp = stampFrom(opened);
@@ -113,7 +129,7 @@ Result readPlainFile(const QString &path, qint64 largest)
     }
     ::close(fd);
     if (got > largest)
-        return refuse(Refused::TooLarge, tooLarge, result.stamp);
+        return refuse(Refused::TooLarge, tooLarge(largest), result.stamp);
     result.bytes.truncate(qsizetype(got));
     return result;
 }

@@ -5,9 +5,10 @@
 
 #include <optional>
 
-// Reading files that another computer, a sync engine or another user may have put in a folder:
-// only plain files, never through a link, never blocking on a pipe or a device, never more than
-// a bound. Safe to call from any thread.
+// Reading files that another computer, a sync engine, another user or the user's own command
+// line put somewhere: only plain files, never blocking on a pipe or a device, never more than a
+// bound, and never through a link unless the caller named the file itself. Safe to call from
+// any thread.
 namespace SafeRead {
 
 /** What a name in a folder is, as lstat sees it (a link is not followed). Any change of the
@@ -44,7 +45,12 @@ struct Result
     QString error;    // why not, in words for the user
 };
 
-/** The whole file when it is a plain file of at most `largest` bytes. */
-Result readPlainFile(const QString &path, qint64 largest);
+/** Whether a link is followed: a file found in a shared folder never is; one the user named
+    (an import) may be a link to the file meant. */
+enum class Links { Refuse, Follow };
+
+/** The whole file when it is a plain file of at most `largest` bytes; otherwise what it is, and
+    why not in words for the user. */
+Result readPlainFile(const QString &path, qint64 largest, Links links = Links::Refuse);
 
 } // namespace SafeRead

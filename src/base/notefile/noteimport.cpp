@@ -1,6 +1,6 @@
 #include "base/notefile/noteimport.h"
 
-#include "base/files/boundedread.h"
+#include "base/files/saferead.h"
 #include "base/store/notekeys.h"
 
 #include <QDir>
@@ -53,13 +53,12 @@ Choices Choices::fromArgs(const QStringList &args)
 std::optional<NoteFile::Contents> read(const QString &file, QString *error)
 {
     const QString shown = QDir::toNativeSeparators(file);
-    QString why;
-    const std::optional<QByteArray> bytes = BoundedRead::plainFile(file, NoteFile::LargestFileBytes, &why);
-    if (!bytes) {
-        *error = QStringLiteral("Cannot read %1: %2").arg(shown, why);
+    const SafeRead::Result read = SafeRead::readPlainFile(file, NoteFile::LargestFileBytes, SafeRead::Links::Follow);
+    if (read.refused != SafeRead::Refused::None) {
+        *error = QStringLiteral("Cannot read %1: %2").arg(shown, read.error);
         return std::nullopt;
     }
-    return NoteFile::read(*bytes, shown, error);
+    return NoteFile::read(read.bytes, shown, error);
 }
 
 QString idHere(const QString &idInFile, int position, const QString &text)

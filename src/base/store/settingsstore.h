@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/store/pendingjournal.h"
+#include "base/store/storetrash.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -19,6 +20,8 @@ struct sqlite3_stmt;
 
 // The per-user key/value store every note lives in: one SQLite file, all values text,
 // nothing ever deleted. Reads come from an in-memory copy kept in step with the file.
+// One face over rooms of one purpose: opening and damage (storeopening.cpp), the settings
+// cache and its writes (settingsstore.cpp), the pending-write journal, the trash.
 class SettingsStore final : public QObject
 {
     Q_OBJECT
@@ -38,12 +41,7 @@ public:
     };
 
     /** A deleted note kept in the trash: everything stored for it, by key suffix. */
-    struct TrashedNote
-    {
-        QString id;
-        QDateTime deleted;
-        QHash<QString, QString> values;   // suffix (".Notes" …) to stored text
-    };
+    using TrashedNote = StoreTrash::Note;
 
     /** Changes written together, now: values, notes put into the trash, notes taken out of it. */
     struct Change
@@ -123,6 +121,8 @@ signals:
     void writeRecovered();
 
 private:
+    /** Forgets the file open so far and what waited for it, for the one at `path`. */
+    void startOver(const QString &path);
     bool openConnection(const QString &path, QString *error, int *code, int busyTimeoutMs);
     /** Checks and reads the whole store; false, with the error, when it cannot be read. */
     bool readAll(QString *error, int *code);
