@@ -306,7 +306,7 @@ NoteVerbs::Reply NoteVerbs::chooseSyncFolder(const QString &folder)
     const bool off = folder == QLatin1String("off");
     if (!off && !QFileInfo(folder).isDir())
         return failed(QStringLiteral("%1 is not a folder; nothing was changed.").arg(QDir::toNativeSeparators(folder)));
-    if (!m_store.save(QStringLiteral("Sync Folder"), off ? QString() : folder) && !m_store.flushPending())
+    if (!m_store.save(NoteKeys::SyncFolder, off ? QString() : folder) && !m_store.flushPending())
         return failed(QStringLiteral("The choice could not be stored, because %1.").arg(m_store.failureCause()));
     return {0, off ? QStringLiteral("Quillarren will not sync its notes through a folder.")
                    : QStringLiteral("Quillarren will sync its notes through %1 from its next start.")

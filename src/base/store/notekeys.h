@@ -10,6 +10,8 @@ inline const QString TotalForms = QStringLiteral("Total Forms");
 inline const QString TagPrefix = QStringLiteral("NotesForm");
 // Beside the notes: whether the tray icon shows ("True" when absent).
 inline const QString ShowTrayIcon = QStringLiteral("Show Tray Icon");
+// Beside the notes: the folder notes are synced through (none, or empty, when sync is off).
+inline const QString SyncFolder = QStringLiteral("Sync Folder");
 
 inline const QString Left = QStringLiteral(".Left");
 inline const QString Top = QStringLiteral(".Top");
