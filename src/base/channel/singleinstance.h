@@ -1,24 +1,18 @@
 #pragma once
 
-#include <QHash>
-#include <QList>
+#include "base/channel/channellock.h"
+#include "base/channel/channelserver.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 
 #include <functional>
 #include <optional>
 
-class ChannelConnection;
-class QSocketNotifier;
-
 // One running program per user and store, and the channel through which later starts and the
-// command line ask the running one to do things: one request, one reply, per connection.
-//
-// Request: one line of UTF-8 JSON, {"verb": "raise", "args": ["…"]}, then "\n".
-// Reply:   one line of JSON, {"status": 0, "output": "text for the terminal"}, then "\n"; before
-//          it, lines {"progress": "…"} while the running copy works (the first, empty, at once).
+// command line ask the running one to do things (see ChannelProtocol): the lock, the server in
+// the running copy and the client of a later start, behind one face.
 class SingleInstance final : public QObject
 {
     Q_OBJECT
@@ -31,12 +25,8 @@ public:
     };
 
     /** What the running copy answers: the exit status for the asking command, and its text. */
-    struct Reply
-    {
-        int status = 0;
-        QString output;
-    };
-    using Handler = std::function<Reply(const QStringList &args)>;
+    using Reply = ChannelProtocol::Reply;
+    using Handler = ChannelServer::Handler;
 
     /** lockFolder: where the lock lives, beside the store; it also names the channel. */
     explicit SingleInstance(const QString &lockFolder, QObject *parent = nullptr);
@@ -76,24 +66,8 @@ signals:
 
 private:
     bool listen();
-    void acceptPending();
-    void arrived(ChannelConnection *connection);
-    void left(ChannelConnection *connection);
-    void answerNext();
-    void keepWaitersWaiting();
-    void holdWithinBounds(qint64 client);
-    Reply answer(const QByteArray &request);
 
-    QString m_lockPath;
     QString m_socketPath;
-    int m_lockFd = -1;
-    int m_listenFd = -1;
-    QSocketNotifier *m_listenNotifier = nullptr;
-    QHash<QString, Handler> m_handlers;
-    std::function<bool()> m_ready;
-    QList<ChannelConnection *> m_connections;   // every client, in the order they came
-    QList<ChannelConnection *> m_waiting;       // clients whose request waits its turn
-    ChannelConnection *m_working = nullptr;     // the client whose request a handler works on
-    bool m_answering = false;
-    QTimer m_keepWaiting;
+    ChannelLock m_lock;
+    ChannelServer m_server;   // after the lock: its socket goes before the lock does
 };
