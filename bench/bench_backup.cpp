@@ -4,9 +4,9 @@
 //
 //   bench_backup [notes] [saves]      default 1000 notes, 1500 saves 2 ms apart in each phase
 
-#include "backup/backups.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/backup/backups.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -8,13 +8,13 @@
 #include "gui/notebook/program.h"
 #include "gui/notebook/notebook.h"
 #include "gui/note/notewindow.h"
-#include "platform/clock.h"
+#include "base/system/clock.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/qtlayeredwindow.h"
 #include "gui/platform/shell.h"
 #include "gui/platform/sound.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QApplication>
 #include <QKeyEvent>

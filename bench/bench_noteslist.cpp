@@ -9,13 +9,13 @@
 #include "gui/notebook/program.h"
 #include "gui/platform/eventwait.h"
 #include "gui/notebook/notebook.h"
-#include "platform/clock.h"
+#include "base/system/clock.h"
 #include "gui/platform/qtdialogs.h"
 #include "gui/platform/qtlayeredwindow.h"
 #include "gui/platform/qtshell.h"
 #include "gui/platform/qtsound.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 #include "gui/tray/noteslist.h"
 
 #include <QApplication>

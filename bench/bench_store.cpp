@@ -4,8 +4,8 @@
 //
 //   bench_store [saves]      default 5000 saves of each kind
 
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -8,13 +8,13 @@
 
 #include "gui/notebook/program.h"
 #include "gui/notebook/notebook.h"
-#include "platform/clock.h"
+#include "base/system/clock.h"
 #include "gui/platform/qtdialogs.h"
 #include "gui/platform/qtlayeredwindow.h"
 #include "gui/platform/qtshell.h"
 #include "gui/platform/qtsound.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 #include "gui/sync/notesync.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "gui/menu/notemenu.h"
 #include "gui/menu/notecommands.h"
 #include "gui/platform/windowtimer.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QAction>
 #include <QApplication>

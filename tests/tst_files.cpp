@@ -5,9 +5,9 @@
 
 #include "gui/platform/autostart.h"
 #include "app/noteverbs.h"
-#include "backup/backups.h"
-#include "store/pendingjournal.h"
-#include "store/storecopy.h"
+#include "base/backup/backups.h"
+#include "base/store/pendingjournal.h"
+#include "base/store/storecopy.h"
 
 #include <QDir>
 #include <QFile>

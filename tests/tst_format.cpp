@@ -1,14 +1,14 @@
 // Font and colour, keeping notes on top, saving a note to a file, and the two links.
 #include "testprogram.h"
 
-#include "backup/backups.h"
+#include "base/backup/backups.h"
 #include "gui/menu/notemenu.h"
 #include "gui/menu/notecommands.h"
 #include "gui/dialogs/notedialogs.h"
 #include "gui/dialogs/fontcolordialog.h"
-#include "platform/product.h"
+#include "base/system/product.h"
 #include "gui/platform/qtdialogs.h"
-#include "platform/textfile.h"
+#include "base/files/textfile.h"
 #include "gui/platform/units.h"
 #include "gui/sync/notesync.h"
 #include "gui/tray/trayicon.h"

@@ -4,10 +4,10 @@
 
 #include "testprogram.h"
 
-#include "app/noteimport.h"
+#include "base/notefile/noteimport.h"
 #include "app/noteverbs.h"
-#include "notefile/notefile.h"
-#include "store/noteslots.h"
+#include "base/notefile/notefile.h"
+#include "base/store/noteslots.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -5,11 +5,12 @@
 #include "refusingstore.h"
 
 #include "app/noteverbs.h"
-#include "backup/backups.h"
+#include "base/backup/backups.h"
 #include "gui/menu/notecommands.h"
-#include "notefile/notefile.h"
+#include "base/notefile/notefile.h"
 #include "gui/platform/qtdialogs.h"
-#include "store/noteslots.h"
+#include "base/store/noteslots.h"
+#include "gui/dialogs/damageoffer.h"
 
 #include <QDir>
 #include <QFile>
@@ -347,7 +348,7 @@ void TestKeeping::damagedStoreOffersTheNewestGoodBackup()
     QVERIFY(!opened.movedAsideTo.isEmpty());
     FakeDialogs dialogs;
     dialogs.answers.enqueue(MessageAnswer::Yes);
-    backups.offerAfterDamage(store, dialogs, opened.movedAsideTo);
+    offerBackupAfterDamage(backups, store, dialogs, opened.movedAsideTo);
     QCOMPARE(dialogs.messages.size(), 1);
     QVERIFY(dialogs.messages.constFirst().text.startsWith(
         QStringLiteral("Your notes file was damaged and has been kept as %1. Restore the notes from the backup of ")

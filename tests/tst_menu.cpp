@@ -8,7 +8,7 @@
 #include "gui/note/borderlessresize.h"
 #include "gui/note/texthook.h"
 #include "gui/platform/units.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QAction>
 #include <QApplication>

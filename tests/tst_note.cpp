@@ -14,7 +14,7 @@
 #include "gui/platform/errorreport.h"
 #include "gui/platform/windowtimer.h"
 #include "gui/platform/units.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QAccessible>
 #include <QComboBox>

@@ -5,7 +5,7 @@
 #include "gui/note/notewindow.h"
 #include "gui/notebook/notebook.h"
 #include "gui/notebook/noteopener.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

@@ -2,7 +2,7 @@
 // by doubles.
 
 #include "testprogram.h"
-#include "store/conversions.h"
+#include "base/store/conversions.h"
 #include "refusingstore.h"
 
 #include "gui/menu/notecommands.h"
@@ -11,8 +11,8 @@
 #include "gui/reminder/playwav.h"
 #include "gui/dialogs/reminderdialog.h"
 #include "gui/reminder/remindercheck.h"
-#include "notefile/notefile.h"
-#include "store/reminderdate.h"
+#include "base/notefile/notefile.h"
+#include "base/reminder/reminderdate.h"
 
 #include <QDateTimeEdit>
 #include <QFile>

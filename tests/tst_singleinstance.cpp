@@ -2,7 +2,7 @@
 // replies, the turn each request waits for, what one asker may hold, and what must not keep the
 // running copy from answering.
 
-#include "platform/singleinstance.h"
+#include "base/channel/singleinstance.h"
 
 #include "serve.h"
 

@@ -13,7 +13,7 @@
 #include "gui/platform/sessionend.h"
 #include "gui/platform/units.h"
 #include "gui/platform/windowsystem.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QAction>
 #include <QCheckBox>

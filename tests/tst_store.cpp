@@ -1,9 +1,9 @@
 // The settings store on a real SQLite file in a temporary folder, and the conversions callers
 // use on what they read back.
 
-#include "store/conversions.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/conversions.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QDir>

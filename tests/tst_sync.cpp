@@ -4,11 +4,11 @@
 #include "testprogram.h"
 
 #include "gui/menu/notecommands.h"
-#include "notefile/notefile.h"
-#include "store/noteslots.h"
-#include "sync/folderscan.h"
+#include "base/notefile/notefile.h"
+#include "base/store/noteslots.h"
+#include "base/sync/folderscan.h"
 #include "gui/sync/notesync.h"
-#include "sync/syncrules.h"
+#include "base/sync/syncrules.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "gui/note/translucency.h"
 #include "gui/platform/windowtimer.h"
 #include "gui/platform/layeredwindow.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QHash>
 #include <QWindow>

@@ -5,7 +5,7 @@
 
 #include "gui/platform/autostart.h"
 #include "app/noteverbs.h"
-#include "backup/backups.h"
+#include "base/backup/backups.h"
 #include "gui/menu/notecommands.h"
 #include "gui/sync/notesync.h"
 #include "gui/tray/noteslist.h"

@@ -2,9 +2,9 @@
 
 #include "gui/platform/autostart.h"
 #include "app/noteverbs.h"
-#include "backup/backups.h"
-#include "platform/singleinstance.h"
-#include "store/settingsstore.h"
+#include "base/backup/backups.h"
+#include "base/channel/singleinstance.h"
+#include "base/store/settingsstore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

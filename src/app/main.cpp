@@ -3,12 +3,12 @@
 #include "gui/notebook/noteopener.h"
 #include "app/noteverbs.h"
 #include "gui/notebook/program.h"
-#include "backup/backups.h"
+#include "base/backup/backups.h"
 #include "gui/menu/notemenu.h"
 #include "gui/note/notewindow.h"
-#include "platform/clock.h"
+#include "base/system/clock.h"
 #include "gui/platform/cursorblinktimeout.h"
-#include "platform/filesync.h"
+#include "base/files/filesync.h"
 #include "gui/platform/programicon.h"
 #include "gui/platform/qtdialogs.h"
 #include "gui/platform/qtlayeredwindow.h"
@@ -17,14 +17,15 @@
 #include "gui/platform/qttranslations.h"
 #include "gui/platform/sessionend.h"
 #include "gui/reminder/remindercheck.h"
-#include "platform/singleinstance.h"
+#include "base/channel/singleinstance.h"
 #include "gui/platform/windowsystem.h"
-#include "store/conversions.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/conversions.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 #include "gui/sync/notesync.h"
 #include "gui/tray/noteslist.h"
 #include "gui/tray/trayicon.h"
+#include "gui/dialogs/damageoffer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -137,7 +138,7 @@ int main(int argc, char *argv[])
     store.setEmptyFileIsDamaged(backups.hasAny());
     const SettingsStore::OpenResult opened = store.open(storePath);
     if (!opened.movedAsideTo.isEmpty())
-        backups.offerAfterDamage(store, dialogs, opened.movedAsideTo);
+        offerBackupAfterDamage(backups, store, dialogs, opened.movedAsideTo);
     if (!opened.readable) {
         // Notes that cannot be read must not be written over by an empty start.
         dialogs.messageBox(nullptr,

@@ -2,21 +2,21 @@
 #include "gui/platform/eventwait.h"
 #include "gui/notebook/notebook.h"
 
-#include "app/noteimport.h"
+#include "base/notefile/noteimport.h"
 #include "gui/notebook/noteopener.h"
-#include "app/ownfiles.h"
+#include "base/files/ownfiles.h"
 #include "gui/notebook/program.h"
-#include "backup/backups.h"
+#include "base/backup/backups.h"
 #include "gui/menu/notecommands.h"
 #include "gui/note/notewindow.h"
-#include "notefile/notefile.h"
-#include "platform/clock.h"
+#include "base/notefile/notefile.h"
+#include "base/system/clock.h"
 #include "gui/platform/dialogs.h"
-#include "platform/offthread.h"
-#include "platform/safewrite.h"
+#include "base/system/offthread.h"
+#include "base/files/safewrite.h"
 #include "gui/reminder/remindercheck.h"
-#include "store/conversions.h"
-#include "store/notekeys.h"
+#include "base/store/conversions.h"
+#include "base/store/notekeys.h"
 
 #include <QDir>
 #include <QFile>
@@ -278,7 +278,7 @@ NoteVerbs::Reply NoteVerbs::chooseSyncFolder(const QString &folder)
     const bool off = folder == QLatin1String("off");
     if (!off && !QFileInfo(folder).isDir())
         return failed(QStringLiteral("%1 is not a folder; nothing was changed.").arg(QDir::toNativeSeparators(folder)));
-    if (!m_store.save(QStringLiteral("Sync Folder"), off ? QString() : folder) && !m_store.flushPending())
+    if (!m_store.save(NoteKeys::SyncFolder, off ? QString() : folder) && !m_store.flushPending())
         return failed(QStringLiteral("The choice could not be stored, because %1.").arg(m_store.failureCause()));
     return {0, off ? QStringLiteral("Quillarren will not sync its notes through a folder.")
                    : QStringLiteral("Quillarren will sync its notes through %1 from its next start.")

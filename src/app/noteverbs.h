@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/noteimport.h"
-#include "platform/singleinstance.h"
-#include "store/noteslots.h"
-#include "store/settingsstore.h"
+#include "base/notefile/noteimport.h"
+#include "base/channel/singleinstance.h"
+#include "base/store/noteslots.h"
+#include "base/store/settingsstore.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/clock.h"
+#include "base/system/clock.h"
 
 // The time as a test sets it. A wake asked for comes only through advanceTo() or clockSet(), as
 // the system's would when the time comes or the clock is set.

@@ -8,8 +8,8 @@
 #include "fakesound.h"
 #include "gui/note/notewindow.h"
 #include "gui/platform/qtlayeredwindow.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,10 +3,10 @@
 // date to write and read back, and the rest is stored text, lines of it for the reminder's keys.
 
 #include "gui/platform/units.h"
-#include "reminder/reminderrule.h"
-#include "store/conversions.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/reminder/reminderrule.h"
+#include "base/store/conversions.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -2,8 +2,8 @@
 // reads) and a note's file in the sync folder. Whatever is read is written and read again: the
 // notes, their dates and their sync fingerprints must come back as they were first read.
 
-#include "notefile/notefile.h"
-#include "store/notekeys.h"
+#include "base/notefile/notefile.h"
+#include "base/store/notekeys.h"
 
 #include <QByteArray>
 #include <QString>

@@ -10,7 +10,7 @@
 #include "gui/platform/windowtimer.h"
 #include "gui/platform/qtlayeredwindow.h"
 #include "gui/reminder/remindercheck.h"
-#include "store/settingsstore.h"
+#include "base/store/settingsstore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -10,8 +10,8 @@
 #include "gui/platform/errorreport.h"
 #include "gui/platform/programicon.h"
 #include "gui/platform/units.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

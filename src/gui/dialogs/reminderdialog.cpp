@@ -1,17 +1,17 @@
 #include "gui/dialogs/reminderdialog.h"
-#include "store/conversions.h"
+#include "base/store/conversions.h"
 #include "gui/platform/skin.h"
 
 #include "gui/notebook/program.h"
-#include "platform/clock.h"
+#include "base/system/clock.h"
 #include "gui/platform/errorreport.h"
 #include "gui/platform/programicon.h"
 #include "gui/platform/units.h"
-#include "reminder/reminderrule.h"
+#include "base/reminder/reminderrule.h"
 #include "gui/reminder/remindercheck.h"
-#include "store/notekeys.h"
-#include "store/reminderdate.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/reminder/reminderdate.h"
+#include "base/store/settingsstore.h"
 
 #include <QCloseEvent>
 #include <QDateTimeEdit>

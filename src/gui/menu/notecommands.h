@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "store/settingsstore.h"
+#include "base/store/settingsstore.h"
 
 #include <utility>
 #include <vector>

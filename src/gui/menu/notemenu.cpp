@@ -6,7 +6,7 @@
 #include "gui/menu/notecommands.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/errorreport.h"
-#include "platform/product.h"
+#include "base/system/product.h"
 
 #include <QAction>
 #include <QMenu>

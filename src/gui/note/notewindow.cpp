@@ -15,13 +15,13 @@
 #include "gui/platform/errorreport.h"
 #include "gui/platform/windowtimer.h"
 #include "gui/platform/windowhints.h"
-#include "platform/product.h"
+#include "base/system/product.h"
 #include "gui/platform/programicon.h"
 #include "gui/platform/screenplace.h"
 #include "gui/platform/units.h"
-#include "store/conversions.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/conversions.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -7,10 +7,10 @@
 #include "gui/platform/stayon.h"
 #include "gui/reminder/remindercheck.h"
 #include "gui/platform/windowtimer.h"
-#include "store/conversions.h"
-#include "store/notekeys.h"
-#include "store/noteslots.h"
-#include "store/settingsstore.h"
+#include "base/store/conversions.h"
+#include "base/store/notekeys.h"
+#include "base/store/noteslots.h"
+#include "base/store/settingsstore.h"
 
 #include <QAction>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/noteslots.h"
-#include "store/settingsstore.h"
+#include "base/store/noteslots.h"
+#include "base/store/settingsstore.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "gui/notebook/notebook.h"
 
-#include "backup/backups.h"
+#include "base/backup/backups.h"
 #include "gui/menu/notecommands.h"
 #include "gui/note/notewindow.h"
 #include "gui/notebook/noteopener.h"
@@ -8,9 +8,9 @@
 #include "gui/platform/dialogs.h"
 #include "gui/platform/eventwait.h"
 #include "gui/reminder/remindercheck.h"
-#include "store/notekeys.h"
-#include "store/noteslots.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/noteslots.h"
+#include "base/store/settingsstore.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -15,10 +15,16 @@
 #include "gui/platform/stayon.h"
 #include "gui/platform/units.h"
 #include "gui/reminder/remindercheck.h"
-#include "platform/clock.h"
-#include "store/conversions.h"
-#include "store/notekeys.h"
-#include "store/noteslots.h"
+#include "base/system/clock.h"
+#include "base/store/conversions.h"
+#include "base/store/notekeys.h"
+#include "base/store/noteslots.h"
+#include "base/files/ownfiles.h"
+#include "gui/dialogs/notedialogs.h"
+#include "gui/platform/windowtimer.h"
+#include "base/system/product.h"
+#include "base/files/textfile.h"
+#include "base/store/settingsstore.h"
 
 #include <QAction>
 #include <QPlainTextEdit>

@@ -8,7 +8,6 @@
 #include "gui/note/notewindow.h"
 #include "gui/note/texthook.h"
 #include "gui/dialogs/emaildialog.h"
-#include "gui/note/notewindow.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/screenplace.h"
 #include "gui/platform/screenwatch.h"
@@ -16,7 +15,7 @@
 #include "gui/dialogs/alarmwindow.h"
 #include "gui/dialogs/reminderdialog.h"
 #include "gui/reminder/remindercheck.h"
-#include "store/settingsstore.h"
+#include "base/store/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "gui/platform/apptitle.h"
 
-#include "platform/product.h"
+#include "base/system/product.h"
 
 #include <QCoreApplication>
 #include <QVariant>

@@ -1,6 +1,6 @@
 #include "gui/platform/autostart.h"
 
-#include "platform/safewrite.h"
+#include "base/files/safewrite.h"
 
 #include <QCoreApplication>
 #include <QDir>

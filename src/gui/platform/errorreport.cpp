@@ -1,7 +1,7 @@
 #include "gui/platform/errorreport.h"
 
 #include "gui/platform/dialogs.h"
-#include "platform/product.h"
+#include "base/system/product.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "gui/platform/programwindow.h"
 
 #include "gui/platform/windowhints.h"
-#include "store/notekeys.h"
+#include "base/store/notekeys.h"
 
 #include <QCloseEvent>
 #include <QWindow>

@@ -1,7 +1,7 @@
 #include "gui/platform/qtdialogs.h"
 
 #include "gui/dialogs/fontcolordialog.h"
-#include "platform/product.h"
+#include "base/system/product.h"
 
 #include <QApplication>
 #include <QColorDialog>

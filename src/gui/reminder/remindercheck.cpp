@@ -4,10 +4,10 @@
 #include "gui/notebook/noteopener.h"
 #include "gui/notebook/program.h"
 #include "gui/note/notewindow.h"
-#include "platform/clock.h"
-#include "reminder/reminderrule.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/system/clock.h"
+#include "base/reminder/reminderrule.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QPointer>
 

@@ -2,10 +2,10 @@
 
 #include "gui/notebook/noteopener.h"
 #include "gui/notebook/program.h"
-#include "notefile/notefile.h"
-#include "store/notekeys.h"
-#include "store/noteslots.h"
-#include "store/settingsstore.h"
+#include "base/notefile/notefile.h"
+#include "base/store/notekeys.h"
+#include "base/store/noteslots.h"
+#include "base/store/settingsstore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +14,6 @@
 
 namespace {
 
-const QString FolderKey = QStringLiteral("Sync Folder");
 const QString ComputerKey = QStringLiteral("Sync Computer");
 // The folder the last look went through: one chosen since (while the program was closed) may
 // well be empty, unlike one that lost its notes' files.
@@ -52,7 +51,7 @@ NoteSync::~NoteSync()
 
 void NoteSync::startFromStore()
 {
-    const QString folder = m_program.store.get(FolderKey);
+    const QString folder = m_program.store.get(NoteKeys::SyncFolder);
     QString said;
     if (!folder.isEmpty() && !useFolder(folder, m_program.store.get(LookedKey) != folder, &said))
         emit told(said);
@@ -76,7 +75,7 @@ bool NoteSync::useFolder(const QString &folder, bool chosenNow, QString *said)
     m_chosenNow = chosenNow;
     if (folder.isEmpty()) {
         m_folder.clear();
-        m_program.store.save(FolderKey, QString());
+        m_program.store.save(NoteKeys::SyncFolder, QString());
         *said = tr("Quillarren no longer syncs its notes through a folder; the notes stay as they are.");
         return true;
     }
@@ -86,7 +85,7 @@ bool NoteSync::useFolder(const QString &folder, bool chosenNow, QString *said)
         return false;
     }
     m_folder = absolute;
-    m_program.store.save(FolderKey, m_folder);
+    m_program.store.save(NoteKeys::SyncFolder, m_folder);
     m_watcher = new QFileSystemWatcher(this);
     m_watcher->addPath(m_folder);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_settle.start(SettleMs); });

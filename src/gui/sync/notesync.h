@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sync/folderscan.h"
+#include "base/sync/folderscan.h"
 #include "gui/sync/synclook.h"
 
 #include <QHash>

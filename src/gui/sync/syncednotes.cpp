@@ -5,12 +5,12 @@
 #include "gui/menu/notemenu.h"
 #include "gui/menu/notecommands.h"
 #include "gui/note/notewindow.h"
-#include "notefile/notefile.h"
+#include "base/notefile/notefile.h"
 #include "gui/platform/windowtimer.h"
 #include "gui/platform/units.h"
 #include "gui/reminder/remindercheck.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/noteslots.h"
+#include "base/store/noteslots.h"
 
 #include <QHash>
 #include <QList>

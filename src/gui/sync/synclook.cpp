@@ -1,8 +1,8 @@
 #include "gui/sync/synclook.h"
 
 #include "gui/notebook/program.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "store/noteslots.h"
-#include "sync/folderscan.h"
+#include "base/store/noteslots.h"
+#include "base/sync/folderscan.h"
 #include "gui/sync/syncednotes.h"
-#include "sync/syncrules.h"
+#include "base/sync/syncrules.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -3,7 +3,7 @@
 #include "gui/notebook/program.h"
 #include "gui/note/notewindow.h"
 #include "gui/platform/units.h"
-#include "store/noteslots.h"
+#include "base/store/noteslots.h"
 #include "gui/tray/searchfold.h"
 
 #include <QAbstractListModel>

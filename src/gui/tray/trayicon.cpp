@@ -3,17 +3,18 @@
 #include "gui/platform/autostart.h"
 #include "gui/notebook/notebook.h"
 #include "gui/notebook/program.h"
-#include "backup/backups.h"
+#include "base/backup/backups.h"
 #include "gui/menu/notemenu.h"
 #include "gui/note/notewindow.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/programicon.h"
 #include "gui/platform/traypresence.h"
-#include "store/notekeys.h"
-#include "store/noteslots.h"
-#include "store/settingsstore.h"
+#include "base/store/notekeys.h"
+#include "base/store/noteslots.h"
+#include "base/store/settingsstore.h"
 #include "gui/sync/notesync.h"
 #include "gui/tray/noteslist.h"
+#include "app/noteverbs.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,0 +1,15 @@
+# Fails when a file under FOLDER includes one of our headers from outside base/ (a quoted include
+# rooted at src/, such as "gui/…" or "app/…"). Run as: cmake -DFOLDER=src/base -P checklayer.cmake
+file(GLOB_RECURSE files ${FOLDER}/*.h ${FOLDER}/*.cpp)
+set(wrong "")
+foreach(file IN LISTS files)
+    file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line IN LISTS includes)
+        if(NOT line MATCHES "\"base/")
+            string(APPEND wrong "\n  ${file}: ${line}")
+        endif()
+    endforeach()
+endforeach()
+if(wrong)
+    message(FATAL_ERROR "The base layer includes files of a higher layer:${wrong}")
+endif()
