@@ -1,12 +1,12 @@
 #pragma once
 
-#include "gui/platform/programwindow.h"
+#include "gui/dialogs/smalldialog.h"
 
 class Program;
 class QPushButton;
 
 // The alarm window: one big "Stop Alarm" button while the alarm sound loops.
-class AlarmWindow final : public ProgramWindow
+class AlarmWindow final : public SmallDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AlarmWindow)
@@ -18,11 +18,12 @@ public:
     /** "Stop Alarm": the sound stops and the window goes. */
     void Command1_Click();
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;   // Form_MouseMove
-
 private:
+    // Whatever key a startled user reaches for first stops the alarm: Escape or Enter, as well
+    // as the button's own Space.
+    void dismiss() override { Command1_Click(); }
+    void act() override { Command1_Click(); }
+
     void onLoad() override;
     void onUnload() override;
 

@@ -14,13 +14,9 @@
 #include "base/store/settingsstore.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -41,14 +37,13 @@ QString encoded(const QString &text, const QByteArray &keep = QByteArray())
 } // namespace
 
 EmailDialog::EmailDialog(Program &program)
-    : ProgramWindow(program.forms)
+    : SmallDialog(program.forms)
     , m_program(program)
 {
     setObjectName(QStringLiteral("Email"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("E-mail Note"));
     setFixedSize(Units::twipsRect(0, 0, 4680, 1635).size());
-    setMouseTracking(true);
 
     auto *label1 = new QLabel(QStringLiteral("Enter e-mail recepients"), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -77,8 +72,7 @@ EmailDialog::EmailDialog(Program &program)
     // Enter in the address box sends, as Compose does: the address is what the dialog asks for.
     connect(m_combo1->lineEdit(), &QLineEdit::returnPressed, this, &EmailDialog::Command1_Click);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void EmailDialog::onLoad()
@@ -163,21 +157,4 @@ void EmailDialog::offerToCopy(const QString &text)
 void EmailDialog::Command2_Click()
 {
     close();
-}
-
-void EmailDialog::keyPressEvent(QKeyEvent *event)
-{
-    // Escape leaves as Cancel does, as in any dialog; a key the field did not take arrives here.
-    if (event->key() == Qt::Key_Escape) {
-        Command2_Click();
-        return;
-    }
-    ProgramWindow::keyPressEvent(event);
-}
-
-void EmailDialog::mouseMoveEvent(QMouseEvent *event)
-{
-    if (cursor().shape() != Qt::WaitCursor)
-        setCursor(Qt::ArrowCursor);
-    ProgramWindow::mouseMoveEvent(event);
 }

@@ -15,12 +15,8 @@
 
 #include <QCloseEvent>
 #include <QDateTimeEdit>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -48,7 +44,7 @@ QFont arial(double points, bool bold)
 } // namespace
 
 ReminderDialog::ReminderDialog(Program &program)
-    : ProgramWindow(program.forms)
+    : SmallDialog(program.forms)
     , m_program(program)
 {
     setObjectName(QStringLiteral("Reminder"));
@@ -58,7 +54,6 @@ ReminderDialog::ReminderDialog(Program &program)
     keepOffTaskbar();
     setFont(arial(9, true));
     setFixedSize(Units::twipsRect(0, 0, 5070, 2205).size());
-    setMouseTracking(true);
 
     QLabel *timeLabel = label(this, QStringLiteral("Label1"), QStringLiteral("Time for Reminder to Go Off:"),
                               Units::twipsRect(120, 120, 4095, 255));
@@ -96,8 +91,7 @@ ReminderDialog::ReminderDialog(Program &program)
             m_label4->hide();
     });
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void ReminderDialog::onLoad()
@@ -210,29 +204,10 @@ void ReminderDialog::closeEvent(QCloseEvent *event)
     hide();
 }
 
-void ReminderDialog::keyPressEvent(QKeyEvent *event)
+void ReminderDialog::act()
 {
-    // Escape puts the dialog away as "Hide This Window" does (it has no close control); Enter
-    // presses the button that has the keyboard, else the first: it sets the reminder.
-    switch (event->key()) {
-    case Qt::Key_Escape:
+    if (focusWidget() == m_command2)
         Command2_Click();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (focusWidget() == m_command2)
-            Command2_Click();
-        else if (m_command1->isEnabled())
-            m_command1->click();
-        return;
-    default:
-        ProgramWindow::keyPressEvent(event);
-    }
-}
-
-void ReminderDialog::mouseMoveEvent(QMouseEvent *event)
-{
-    if (cursor().shape() != Qt::WaitCursor)
-        setCursor(Qt::ArrowCursor);
-    ProgramWindow::mouseMoveEvent(event);
+    else if (m_command1->isEnabled())
+        m_command1->click();
 }
