@@ -27,7 +27,7 @@ AlarmWindow::AlarmWindow(Program &program)
     big.setBold(true);
     m_command1->setFont(big);
     m_command1->setGeometry(Units::twipsRect(120, 120, 3720, 1425));
-    connect(m_command1, &QPushButton::clicked, this, &AlarmWindow::Command1_Click);
+    connect(m_command1, &QPushButton::clicked, this, &AlarmWindow::stopAlarm);
 
     centreOnScreen();
 }
@@ -48,7 +48,7 @@ void AlarmWindow::onUnload()
     Playwav::StopWave(m_program);
 }
 
-void AlarmWindow::Command1_Click()
+void AlarmWindow::stopAlarm()
 {
     Playwav::StopWave(m_program);
     unload();

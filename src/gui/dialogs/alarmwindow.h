@@ -16,13 +16,13 @@ public:
 
     QPushButton *Command1() const { return m_command1; }
     /** "Stop Alarm": the sound stops and the window goes. */
-    void Command1_Click();
+    void stopAlarm();
 
 private:
     // Whatever key a startled user reaches for first stops the alarm: Escape or Enter, as well
     // as the button's own Space.
-    void dismiss() override { Command1_Click(); }
-    void act() override { Command1_Click(); }
+    void dismiss() override { stopAlarm(); }
+    void act() override { stopAlarm(); }
 
     void onLoad() override;
     void onUnload() override;

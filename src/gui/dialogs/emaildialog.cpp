@@ -67,10 +67,10 @@ EmailDialog::EmailDialog(Program &program)
     m_command2->setGeometry(Units::twipsRect(2280, 960, 2235, 495));
     setTabOrder(m_combo1, m_command1);
     setTabOrder(m_command1, m_command2);
-    connect(m_command1, &QPushButton::clicked, this, &EmailDialog::Command1_Click);
-    connect(m_command2, &QPushButton::clicked, this, &EmailDialog::Command2_Click);
+    connect(m_command1, &QPushButton::clicked, this, &EmailDialog::compose);
+    connect(m_command2, &QPushButton::clicked, this, &EmailDialog::cancel);
     // Enter in the address box sends, as Compose does: the address is what the dialog asks for.
-    connect(m_combo1->lineEdit(), &QLineEdit::returnPressed, this, &EmailDialog::Command1_Click);
+    connect(m_combo1->lineEdit(), &QLineEdit::returnPressed, this, &EmailDialog::compose);
 
     centreOnScreen();
 }
@@ -121,7 +121,7 @@ QString EmailDialog::Link(const QString &address, const QString &subject, const 
         + QStringLiteral("&Body=") + encoded(lines);
 }
 
-void EmailDialog::Command1_Click()
+void EmailDialog::compose()
 {
     const QString address = m_combo1->currentText();
     const QString tag = m_program.CurrentNoteTag;
@@ -154,7 +154,7 @@ void EmailDialog::offerToCopy(const QString &text)
                                        QStringLiteral("E-mail Note"), MessageButtons::Ok, MessageIcon::Warning);
 }
 
-void EmailDialog::Command2_Click()
+void EmailDialog::cancel()
 {
     close();
 }

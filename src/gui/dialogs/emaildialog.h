@@ -23,9 +23,9 @@ public:
     QPushButton *Command2() const { return m_command2; }
 
     /** "Compose": remembers a new address, opens one message per target note, and closes. */
-    void Command1_Click();
+    void compose();
     /** "Cancel": closes, storing and opening nothing. */
-    void Command2_Click();
+    void cancel();
 
     /** The subject of a note: its first word with the blank after it, never past a line
         break, or "(empty note)" when it has no word. */
@@ -37,7 +37,7 @@ public:
 
 private:
     // Escape leaves as Cancel does; Enter in the address box sends, as Compose does.
-    void dismiss() override { Command2_Click(); }
+    void dismiss() override { cancel(); }
     void onLoad() override;
     /** No mail program took the link: says so and offers the note's text on the clipboard. */
     void offerToCopy(const QString &text);

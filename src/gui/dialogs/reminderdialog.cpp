@@ -83,8 +83,8 @@ ReminderDialog::ReminderDialog(Program &program)
     setTabOrder(m_dtPicker1, m_command1);
     setTabOrder(m_command1, m_command2);
 
-    connect(m_command1, &QPushButton::clicked, this, &ReminderDialog::Command1_Click);
-    connect(m_command2, &QPushButton::clicked, this, &ReminderDialog::Command2_Click);
+    connect(m_command1, &QPushButton::clicked, this, &ReminderDialog::setOrDisable);
+    connect(m_command2, &QPushButton::clicked, this, &ReminderDialog::putAway);
     // The first change the user makes shows the default no longer applies.
     connect(m_dtPicker1, &QDateTimeEdit::dateTimeChanged, this, [this] {
         if (!m_settingPicker)
@@ -146,7 +146,7 @@ void ReminderDialog::showTargetNote()
                                        "until it is set again; it never goes off early.").arg(stored));
 }
 
-void ReminderDialog::Command1_Click()
+void ReminderDialog::setOrDisable()
 {
     const QString tag = targetTag();
     // The note was deleted while the dialog was open: nothing is stored, and the dialog says so.
@@ -185,7 +185,7 @@ void ReminderDialog::Command1_Click()
     m_program.reminderCheck().update();
 }
 
-void ReminderDialog::Command2_Click()
+void ReminderDialog::putAway()
 {
     hide();
 }
@@ -207,7 +207,7 @@ void ReminderDialog::closeEvent(QCloseEvent *event)
 void ReminderDialog::act()
 {
     if (focusWidget() == m_command2)
-        Command2_Click();
+        putAway();
     else if (m_command1->isEnabled())
         m_command1->click();
 }

@@ -24,9 +24,9 @@ public:
     QPushButton *Command2() const { return m_command2; }
 
     /** "Set Reminder" or "Disable Reminder", by the button's caption at the press. */
-    void Command1_Click();
+    void setOrDisable();
     /** "Hide This Window": hidden, still loaded, the check goes on. */
-    void Command2_Click();
+    void putAway();
     /** Shows the reminder of the note it acts on, or that it has none to act on (the note was
         deleted meanwhile). */
     void showTargetNote();
@@ -38,7 +38,7 @@ protected:
 private:
     // Escape puts the dialog away as "Hide This Window" does (it has no close control); Enter
     // presses the button that has the keyboard, else the first: it sets the reminder.
-    void dismiss() override { Command2_Click(); }
+    void dismiss() override { putAway(); }
     void act() override;
     void onLoad() override;
     void onActivate();
