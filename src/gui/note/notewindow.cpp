@@ -86,6 +86,9 @@ NoteWindow::~NoteWindow()
 {
     // Controllers make their window opaque when released; release them while it still exists.
     m_translucencyTable.clear();
+    // The field outlives the text's keeper by a moment; what it says as it goes is no change.
+    m_textField->document()->disconnect(this);
+    m_textField->disconnect(this);
 }
 
 QString NoteWindow::key(const QString &suffix) const
