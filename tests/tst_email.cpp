@@ -82,7 +82,7 @@ void TestEmail::addressesAreRememberedPerNote()
     QCOMPARE(entries(t.program().emailDialog()->Combo1()), QStringList{QString()});
     QCOMPARE(t.program().emailDialog()->Combo1()->currentText(), QString());
     QCOMPARE(t.program().emailDialog()->windowTitle(), QStringLiteral("E-mail Note"));
-    t.program().emailDialog()->Command2_Click();   // Cancel stores and opens nothing
+    t.program().emailDialog()->cancel();   // Cancel stores and opens nothing
     TestProgram::settle();
     QVERIFY(!t.program().emailDialog());
     QVERIFY(t.shell.opened.isEmpty());
@@ -163,7 +163,7 @@ void TestEmail::composeActsOnTheTargetAtThatMoment()
     QTest::keyClick(b->textField(), Qt::Key_End);
     QCOMPARE(t.program().CurrentNoteTag, QStringLiteral("NotesForm2"));
     t.program().emailDialog()->Combo1()->setEditText(QStringLiteral("b@example.org"));
-    t.program().emailDialog()->Command1_Click();
+    t.program().emailDialog()->compose();
     QCOMPARE(t.shell.opened.size(), 1);
     QCOMPARE(decoded(t.shell.opened.constFirst(), QStringLiteral("Body")), QStringLiteral("note B"));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm2.EmailAddresses")), QStringLiteral(",b@example.org"));
@@ -174,7 +174,7 @@ void TestEmail::composeActsOnTheTargetAtThatMoment()
     t.program().commands().DeleteThisNote();
     TestProgram::settle();
     t.program().emailDialog()->Combo1()->setEditText(QStringLiteral("c@example.org"));
-    t.program().emailDialog()->Command1_Click();
+    t.program().emailDialog()->compose();
     QCOMPARE(t.shell.opened.size(), 1);
     QVERIFY(!t.store().get(QStringLiteral("NotesForm3.EmailAddresses")).contains(QLatin1String("c@")));
     QVERIFY(!t.store().contains(QStringLiteral(".EmailAddresses")));

@@ -141,7 +141,7 @@ void TestReminder::firstOpening()
     dialog.DTPicker1()->stepBy(1);   // as the up arrow on the minutes does
     QVERIFY(!dialog.Label4()->isVisible());
     // Opening again only shows it: nothing is loaded again.
-    dialog.Command2_Click();
+    dialog.putAway();
     QVERIFY(!dialog.isVisible());
     s.t.choose(s.t.notes().constFirst(), QStringLiteral("SetReminderName"));
     QCOMPARE(&s.t.program().reminderDialog(), &dialog);
@@ -160,7 +160,7 @@ void TestReminder::setAndDisable()
     dialog.DTPicker1()->setDateTime(at(14, 5, 9, 0));
     QVERIFY(!s.check().isRunning());
 
-    dialog.Command1_Click();
+    dialog.setOrDisable();
     const QString date = Conversions::generalDate(at(14, 5, 9, 0));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Enabled]"));
     QCOMPARE(dialog.Command1()->text(), QStringLiteral("Disable Reminder"));
@@ -175,7 +175,7 @@ void TestReminder::setAndDisable()
     QVERIFY(s.check().isRunning());
     QVERIFY(!s.t.store().contains("NotesForm1.ReminderStatus"));
 
-    dialog.Command1_Click();
+    dialog.setOrDisable();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Disabled]"));
     QCOMPARE(dialog.Command1()->text(), QStringLiteral("Set Reminder"));
     QCOMPARE(dialog.Label3()->text(), QString());
@@ -185,7 +185,7 @@ void TestReminder::setAndDisable()
     QVERIFY(!s.check().isRunning());   // no note is enabled any more
 
     // The next activation shows the date that is still stored.
-    dialog.Command2_Click();
+    dialog.putAway();
     s.t.program().showReminder();
     QTRY_COMPARE(dialog.Label3()->text(), date);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Disabled]"));
@@ -213,7 +213,7 @@ void TestReminder::activationFollowsTheTargetNote()
     QTRY_COMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Disabled]"));
     QCOMPARE(dialog.Command1()->text(), QStringLiteral("Set Reminder"));
     QCOMPARE(dialog.Label3()->text(), Conversions::generalDate(at(9, 30, 0, 0)));
-    dialog.Command1_Click();
+    dialog.setOrDisable();
     QCOMPARE(s.t.store().get("NotesForm2.ReminderStatus"), QStringLiteral("Enabled"));
     QCOMPARE(s.t.store().get("NotesForm1.ReminderStatus"), QStringLiteral("Enabled"));
 }
@@ -456,7 +456,7 @@ void TestReminder::noReminderIsLostOrRepeated()
         s.t.clock.set(at(10, 0, 0, 700));
         s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
         s.t.program().reminderDialog().DTPicker1()->setDateTime(at(10, 0, 0, 0));
-        s.t.program().reminderDialog().Command1_Click();
+        s.t.program().reminderDialog().setOrDisable();
         QStringList flashed;
         connect(s.t.notes().constFirst()->textField(), &QPlainTextEdit::textChanged, [&] { flashed.append("a"); });
         connect(s.t.notes().constLast()->textField(), &QPlainTextEdit::textChanged, [&] { flashed.append("b"); });
@@ -481,7 +481,7 @@ void TestReminder::noReminderIsLostOrRepeated()
         s.t.clock.set(at(10, 50, 0));
         s.t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
         s.t.program().reminderDialog().DTPicker1()->setDateTime(at(9, 0, 0, 0));
-        s.t.program().reminderDialog().Command1_Click();
+        s.t.program().reminderDialog().setOrDisable();
         s.t.restart();
         s.check().startAfterStartUp();
         s.checkAt(at(10, 50, 1));
@@ -515,7 +515,7 @@ void TestReminder::noReminderIsLostOrRepeated()
         s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
         s.t.program().commands().DeleteThisNote();
         QVERIFY(!dialog.Command1()->isEnabled());
-        dialog.Command1_Click();
+        dialog.setOrDisable();
         QVERIFY(!dialog.windowTitle().contains(QLatin1String("Enabled")));
         QVERIFY(!s.t.store().get(QStringLiteral("NotesForm1.ReminderStatus")).contains(QLatin1String("Enabled")));
         QVERIFY(!s.check().isRunning());

@@ -6,14 +6,10 @@
 #include "gui/platform/units.h"
 #include "gui/reminder/playwav.h"
 
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 AlarmWindow::AlarmWindow(Program &program)
-    : ProgramWindow(program.forms)
+    : SmallDialog(program.forms)
     , m_program(program)
 {
     setObjectName(QStringLiteral("Form2"));
@@ -23,7 +19,6 @@ AlarmWindow::AlarmWindow(Program &program)
     setWindowTitle(QStringLiteral("Reminder Alarm"));
     setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
     setFixedSize(Units::twipsRect(0, 0, 3960, 1650).size());
-    setMouseTracking(true);
 
     m_command1 = new QPushButton(QStringLiteral("Stop Alarm"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
@@ -32,10 +27,9 @@ AlarmWindow::AlarmWindow(Program &program)
     big.setBold(true);
     m_command1->setFont(big);
     m_command1->setGeometry(Units::twipsRect(120, 120, 3720, 1425));
-    connect(m_command1, &QPushButton::clicked, this, &AlarmWindow::Command1_Click);
+    connect(m_command1, &QPushButton::clicked, this, &AlarmWindow::stopAlarm);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void AlarmWindow::onLoad()
@@ -54,30 +48,8 @@ void AlarmWindow::onUnload()
     Playwav::StopWave(m_program);
 }
 
-void AlarmWindow::Command1_Click()
+void AlarmWindow::stopAlarm()
 {
     Playwav::StopWave(m_program);
     unload();
-}
-
-void AlarmWindow::keyPressEvent(QKeyEvent *event)
-{
-    // Whatever key a startled user reaches for first stops the alarm: Escape or Enter, as well
-    // as the button's own Space.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Command1_Click();
-        return;
-    default:
-        ProgramWindow::keyPressEvent(event);
-    }
-}
-
-void AlarmWindow::mouseMoveEvent(QMouseEvent *event)
-{
-    if (cursor().shape() != Qt::WaitCursor)
-        setCursor(Qt::ArrowCursor);
-    ProgramWindow::mouseMoveEvent(event);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "gui/platform/programwindow.h"
+#include "gui/dialogs/smalldialog.h"
 
 class Program;
 class QPushButton;
 
 // The alarm window: one big "Stop Alarm" button while the alarm sound loops.
-class AlarmWindow final : public ProgramWindow
+class AlarmWindow final : public SmallDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AlarmWindow)
@@ -16,13 +16,14 @@ public:
 
     QPushButton *Command1() const { return m_command1; }
     /** "Stop Alarm": the sound stops and the window goes. */
-    void Command1_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;   // Form_MouseMove
+    void stopAlarm();
 
 private:
+    // Whatever key a startled user reaches for first stops the alarm: Escape or Enter, as well
+    // as the button's own Space.
+    void dismiss() override { stopAlarm(); }
+    void act() override { stopAlarm(); }
+
     void onLoad() override;
     void onUnload() override;
 

@@ -14,13 +14,9 @@
 #include "base/store/settingsstore.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -41,14 +37,13 @@ QString encoded(const QString &text, const QByteArray &keep = QByteArray())
 } // namespace
 
 EmailDialog::EmailDialog(Program &program)
-    : ProgramWindow(program.forms)
+    : SmallDialog(program.forms)
     , m_program(program)
 {
     setObjectName(QStringLiteral("Email"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("E-mail Note"));
     setFixedSize(Units::twipsRect(0, 0, 4680, 1635).size());
-    setMouseTracking(true);
 
     auto *label1 = new QLabel(QStringLiteral("Enter e-mail recepients"), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -72,13 +67,12 @@ EmailDialog::EmailDialog(Program &program)
     m_command2->setGeometry(Units::twipsRect(2280, 960, 2235, 495));
     setTabOrder(m_combo1, m_command1);
     setTabOrder(m_command1, m_command2);
-    connect(m_command1, &QPushButton::clicked, this, &EmailDialog::Command1_Click);
-    connect(m_command2, &QPushButton::clicked, this, &EmailDialog::Command2_Click);
+    connect(m_command1, &QPushButton::clicked, this, &EmailDialog::compose);
+    connect(m_command2, &QPushButton::clicked, this, &EmailDialog::cancel);
     // Enter in the address box sends, as Compose does: the address is what the dialog asks for.
-    connect(m_combo1->lineEdit(), &QLineEdit::returnPressed, this, &EmailDialog::Command1_Click);
+    connect(m_combo1->lineEdit(), &QLineEdit::returnPressed, this, &EmailDialog::compose);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void EmailDialog::onLoad()
@@ -127,7 +121,7 @@ QString EmailDialog::Link(const QString &address, const QString &subject, const 
         + QStringLiteral("&Body=") + encoded(lines);
 }
 
-void EmailDialog::Command1_Click()
+void EmailDialog::compose()
 {
     const QString address = m_combo1->currentText();
     const QString tag = m_program.CurrentNoteTag;
@@ -160,24 +154,7 @@ void EmailDialog::offerToCopy(const QString &text)
                                        QStringLiteral("E-mail Note"), MessageButtons::Ok, MessageIcon::Warning);
 }
 
-void EmailDialog::Command2_Click()
+void EmailDialog::cancel()
 {
     close();
-}
-
-void EmailDialog::keyPressEvent(QKeyEvent *event)
-{
-    // Escape leaves as Cancel does, as in any dialog; a key the field did not take arrives here.
-    if (event->key() == Qt::Key_Escape) {
-        Command2_Click();
-        return;
-    }
-    ProgramWindow::keyPressEvent(event);
-}
-
-void EmailDialog::mouseMoveEvent(QMouseEvent *event)
-{
-    if (cursor().shape() != Qt::WaitCursor)
-        setCursor(Qt::ArrowCursor);
-    ProgramWindow::mouseMoveEvent(event);
 }

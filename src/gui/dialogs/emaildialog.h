@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/platform/programwindow.h"
+#include "gui/dialogs/smalldialog.h"
 
 class Program;
 class QComboBox;
@@ -10,7 +10,7 @@ class QPushButton;
 // The e-mail dialog: hands the target note's text to the user's mail program as a mailto: link
 // and remembers the recipients per note. One for all notes; it stays loaded, keeping its list
 // and what was typed, until Compose, Cancel or its close control.
-class EmailDialog final : public ProgramWindow
+class EmailDialog final : public SmallDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(EmailDialog)
@@ -23,9 +23,9 @@ public:
     QPushButton *Command2() const { return m_command2; }
 
     /** "Compose": remembers a new address, opens one message per target note, and closes. */
-    void Command1_Click();
+    void compose();
     /** "Cancel": closes, storing and opening nothing. */
-    void Command2_Click();
+    void cancel();
 
     /** The subject of a note: its first word with the blank after it, never past a line
         break, or "(empty note)" when it has no word. */
@@ -35,11 +35,9 @@ public:
         "," in the address) percent-encoded. */
     static QString Link(const QString &address, const QString &subject, const QString &body);
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;   // Form_MouseMove
-
 private:
+    // Escape leaves as Cancel does; Enter in the address box sends, as Compose does.
+    void dismiss() override { cancel(); }
     void onLoad() override;
     /** No mail program took the link: says so and offers the note's text on the clipboard. */
     void offerToCopy(const QString &text);

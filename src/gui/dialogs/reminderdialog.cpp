@@ -15,12 +15,8 @@
 
 #include <QCloseEvent>
 #include <QDateTimeEdit>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -48,7 +44,7 @@ QFont arial(double points, bool bold)
 } // namespace
 
 ReminderDialog::ReminderDialog(Program &program)
-    : ProgramWindow(program.forms)
+    : SmallDialog(program.forms)
     , m_program(program)
 {
     setObjectName(QStringLiteral("Reminder"));
@@ -58,7 +54,6 @@ ReminderDialog::ReminderDialog(Program &program)
     keepOffTaskbar();
     setFont(arial(9, true));
     setFixedSize(Units::twipsRect(0, 0, 5070, 2205).size());
-    setMouseTracking(true);
 
     QLabel *timeLabel = label(this, QStringLiteral("Label1"), QStringLiteral("Time for Reminder to Go Off:"),
                               Units::twipsRect(120, 120, 4095, 255));
@@ -88,16 +83,15 @@ ReminderDialog::ReminderDialog(Program &program)
     setTabOrder(m_dtPicker1, m_command1);
     setTabOrder(m_command1, m_command2);
 
-    connect(m_command1, &QPushButton::clicked, this, &ReminderDialog::Command1_Click);
-    connect(m_command2, &QPushButton::clicked, this, &ReminderDialog::Command2_Click);
+    connect(m_command1, &QPushButton::clicked, this, &ReminderDialog::setOrDisable);
+    connect(m_command2, &QPushButton::clicked, this, &ReminderDialog::putAway);
     // The first change the user makes shows the default no longer applies.
     connect(m_dtPicker1, &QDateTimeEdit::dateTimeChanged, this, [this] {
         if (!m_settingPicker)
             m_label4->hide();
     });
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void ReminderDialog::onLoad()
@@ -152,7 +146,7 @@ void ReminderDialog::showTargetNote()
                                        "until it is set again; it never goes off early.").arg(stored));
 }
 
-void ReminderDialog::Command1_Click()
+void ReminderDialog::setOrDisable()
 {
     const QString tag = targetTag();
     // The note was deleted while the dialog was open: nothing is stored, and the dialog says so.
@@ -191,7 +185,7 @@ void ReminderDialog::Command1_Click()
     m_program.reminderCheck().update();
 }
 
-void ReminderDialog::Command2_Click()
+void ReminderDialog::putAway()
 {
     hide();
 }
@@ -210,29 +204,10 @@ void ReminderDialog::closeEvent(QCloseEvent *event)
     hide();
 }
 
-void ReminderDialog::keyPressEvent(QKeyEvent *event)
+void ReminderDialog::act()
 {
-    // Escape puts the dialog away as "Hide This Window" does (it has no close control); Enter
-    // presses the button that has the keyboard, else the first: it sets the reminder.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        Command2_Click();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (focusWidget() == m_command2)
-            Command2_Click();
-        else if (m_command1->isEnabled())
-            m_command1->click();
-        return;
-    default:
-        ProgramWindow::keyPressEvent(event);
-    }
-}
-
-void ReminderDialog::mouseMoveEvent(QMouseEvent *event)
-{
-    if (cursor().shape() != Qt::WaitCursor)
-        setCursor(Qt::ArrowCursor);
-    ProgramWindow::mouseMoveEvent(event);
+    if (focusWidget() == m_command2)
+        putAway();
+    else if (m_command1->isEnabled())
+        m_command1->click();
 }

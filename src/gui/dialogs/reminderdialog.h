@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/platform/programwindow.h"
+#include "gui/dialogs/smalldialog.h"
 
 class Program;
 class QDateTimeEdit;
@@ -9,7 +9,7 @@ class QPushButton;
 
 // The reminder dialog: sets or disables the reminder of the note the user last worked in. One
 // for all notes; once loaded it is only shown and hidden.
-class ReminderDialog final : public ProgramWindow
+class ReminderDialog final : public SmallDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ReminderDialog)
@@ -24,9 +24,9 @@ public:
     QPushButton *Command2() const { return m_command2; }
 
     /** "Set Reminder" or "Disable Reminder", by the button's caption at the press. */
-    void Command1_Click();
+    void setOrDisable();
     /** "Hide This Window": hidden, still loaded, the check goes on. */
-    void Command2_Click();
+    void putAway();
     /** Shows the reminder of the note it acts on, or that it has none to act on (the note was
         deleted meanwhile). */
     void showTargetNote();
@@ -34,10 +34,12 @@ public:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;   // Form_MouseMove
 
 private:
+    // Escape puts the dialog away as "Hide This Window" does (it has no close control); Enter
+    // presses the button that has the keyboard, else the first: it sets the reminder.
+    void dismiss() override { putAway(); }
+    void act() override;
     void onLoad() override;
     void onActivate();
     /** The tag of the loaded note the dialog acts on; empty when there is none. */

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "gui/note/noteplace.h"
+#include "gui/note/storedtext.h"
 #include "gui/platform/programwindow.h"
 #include "gui/platform/screenplace.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QFont>
 #include <QPointer>
 #include <QRect>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -93,7 +93,7 @@ public:
     void beginAlarm();
     /** Gives the note its own text back after the alarm. */
     void endAlarm();
-    bool isFlashing() const { return m_flashing; }
+    bool isFlashing() const { return m_text->isFlashing(); }
     /** Shows a colour on the field and the window for a moment, without making it theirs. */
     void showColour(qint32 colour);
 
@@ -134,10 +134,10 @@ public:
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;    // Form_MouseDown
-    void mouseMoveEvent(QMouseEvent *event) override;     // Form_MouseMove
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;       // Form_Resize
+    void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -145,15 +145,15 @@ protected:
 private:
     void onLoad() override;
     void onUnload() override;
-    void onActivate();
-    void onTextChanged();
-    void onTextEdited(int position, int removed, int added);
-    void onTextMousePress(QMouseEvent *event);
-    void onTextMouseMove(QMouseEvent *event);
+    /** The first activation after loading applies the stored see-through level again. */
+    void seeThroughOnFirstActivation();
+    /** A press in the text field: a resize from its corner band, or the menu. */
+    void resizeOrMenuFromText(QMouseEvent *event);
+    /** The pointer over the text field shows where a resize can begin. */
+    void showPointerOverText(QMouseEvent *event);
     /** The Ctrl shortcuts; true when the key must not reach the field (its note is gone). */
     bool onTextKey(QKeyEvent *event);
     static void runShortcut(Program &program, KeyboardShortcuts::Command command, bool repeated);
-    void onSeeThroughTimer();
     void openPopupMenu(const QPoint &globalPos);
     /** The menu over the text field, by a right click or its keys; the field takes the keys again after it. */
     void openPopupMenuFromText(const QPoint &globalPos);
@@ -162,12 +162,6 @@ private:
     void restoreFocusAfterMenu();
     void layOutText();
     void setPointerShape(int shape);
-    /** Puts the shown window at its exact place where Qt's own rounding put it beside it. */
-    void applyExactPlace();
-    /** Where the window stands, exactly where the window system can tell. */
-    QPointF exactPos() const;
-    /** Past the moment after showing in which the window manager may still place the window. */
-    bool settledAfterShowing() const;
     bool followPointer(const QPointF &globalPos);
     QPointF twipsInText(const QPointF &pixels) const;
     QString key(const QString &suffix) const;
@@ -177,13 +171,9 @@ private:
     WindowTimer *m_seeThroughTimer = nullptr;
     bool m_firstActivationPending = false;
     bool m_putAway = false;
-    bool m_showingStoredText = false;
-    bool m_flashing = false;
     bool m_raiseWhenActive = false;
-    std::optional<QString> m_storedText;   // as stored, until the text is changed
-    bool m_changeStoredAsEdits = false;     // since the last change of the text
-    bool m_changeNotStored = false;
-    QTimer m_checkLongText;
+    std::unique_ptr<StoredText> m_text;
+    NotePlace m_place;
     int m_pointerShape = IBeam;
     qint32 m_textColor = 0;
     qint32 m_textBackColor = 0;
@@ -192,29 +182,6 @@ private:
     // set-up never releases them (which would turn this note opaque).
     QHash<int, std::shared_ptr<Translucency>> m_translucencyTable;   // by slot
     qint16 m_translucencySlot = 0;
-
-    // Where the window was put, held against a window manager that reports a stale position
-    // right after the window is shown.
-    QPoint m_intendedPos;
-    // The stored position in twips while the window stays where it was put, so that a note that
-    // was not moved is stored again exactly as it was (pixels are coarser than twips), also while
-    // no screen shows that place and the note stands elsewhere.
-    std::optional<QPoint> m_intendedTwips;
-    // That place in pixels with their fraction, where Qt's whole pixels cannot show it (a scaled
-    // screen): the window goes there exactly once it is shown.
-    std::optional<QPointF> m_exactPlace;
-    // From a change of the screens until they settle, the note's moves and size are not the user's.
-    bool m_followingScreens = false;
-    QTimer m_followingEnds;
-    QElapsedTimer m_shownFor;
-    bool m_holdPosition = false;
-    bool m_movedByUser = false;
-    // The size the program gave the window; any other is the user's.
-    QSize m_intendedSize;
-    // A move or resize of the user's is stored once it has ended (no event says so: a pause does).
-    QTimer m_storePlace;
-    bool m_placeToStore = false;
-    bool m_sizeToStore = false;
 
     // A move or resize that follows the pointer itself, where the platform has no loop for it.
     struct ManualDrag
