@@ -9,8 +9,6 @@
 #include "gui/note/texthook.h"
 #include "gui/dialogs/emaildialog.h"
 #include "gui/platform/dialogs.h"
-#include "gui/platform/screenplace.h"
-#include "gui/platform/screenwatch.h"
 #include "gui/platform/windowroles.h"
 #include "gui/dialogs/alarmwindow.h"
 #include "gui/dialogs/reminderdialog.h"
@@ -62,20 +60,6 @@ Program::Program(SettingsStore &store, Platform platform)
     connect(&store, &SettingsStore::writeFailed, this,
             [this](const QString &message) { dialogs().showNotice(message, tr("Quillarren: notes not saved")); });
     connect(&store, &SettingsStore::writeRecovered, this, [this] { dialogs().closeNotice(); });
-    // A note left on a screen that went away comes onto one that is there, and back to its own
-    // place when that screen returns.
-    m_screenWatch = std::make_unique<ScreenWatch>();
-    connect(m_screenWatch.get(), &ScreenWatch::changing, this, [this] {
-        for (NoteWindow *note : NoteWindow::loadedNotes(forms))
-            note->screensChanging();
-    });
-    const auto follow = [this](bool settled) {
-        const QList<ScreenPlace::Area> screens = ScreenPlace::screens();
-        for (NoteWindow *note : NoteWindow::loadedNotes(forms))
-            note->followScreens(screens, settled);
-    };
-    connect(m_screenWatch.get(), &ScreenWatch::changed, this, [follow] { follow(false); });
-    connect(m_screenWatch.get(), &ScreenWatch::settled, this, [follow] { follow(true); });
 }
 
 Program::~Program()
