@@ -5,6 +5,7 @@
 #include "gui/notebook/noteopener.h"
 #include "gui/menu/notemenu.h"
 #include "gui/menu/notecommands.h"
+#include "gui/menu/notewiring.h"
 #include "gui/note/notewindow.h"
 #include "gui/note/texthook.h"
 #include "gui/dialogs/emaildialog.h"
@@ -52,6 +53,8 @@ Program::Program(SettingsStore &store, Platform platform)
     , m_textHook(std::make_unique<TextHook>())
 {
     m_reminderCheck = std::make_unique<ReminderCheck>(*this);
+    // Each note says what happened to it; the menu, the commands and the dialogs answer.
+    connect(m_notebook.get(), &Notebook::noteOpened, this, [this](NoteWindow *note) { NoteWiring::answer(*this, note); });
     installWindowRoles();
     // The dialogs and the alarm above the notes, and the keyboard back to a note after them.
     m_dialogWindows = std::make_unique<DialogWindows>(forms);
