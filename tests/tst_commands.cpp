@@ -571,10 +571,10 @@ void TestCommands::endingRestartsIntoOpenNotes()
         if (verb == QLatin1String("delete")) {
             const int n = step.section(QLatin1Char(' '), 1).toInt();
             t.program().CurrentNoteTag = t.notes().at(n - 1)->Tag();
-            t.program().commands().DeleteThisNote();
+            t.program().notebook().deleteCurrentNote();
             t.settle();
         } else if (verb == QLatin1String("create")) {
-            t.program().commands().CreateNewNote();
+            t.program().notebook().createNote();
             NoteWindow *created = t.notes().constLast();
             QCOMPARE(created->textField()->toPlainText(), QString());
             const QString typed = step.section(QLatin1Char(':'), 1);
@@ -586,7 +586,7 @@ void TestCommands::endingRestartsIntoOpenNotes()
             note->textField()->moveCursor(QTextCursor::End);
             QTest::keyClicks(note->textField(), what.section(QLatin1Char(':'), 1));
         } else if (verb == QLatin1String("quit")) {
-            t.program().commands().Quit();
+            t.program().notebook().quit();
             QCOMPARE(t.endCount, 1);
         } else if (verb == QLatin1String("close")) {
             // As the window system closes a window (Alt+F4, a logout).
@@ -596,7 +596,7 @@ void TestCommands::endingRestartsIntoOpenNotes()
             QCOMPARE(NoteWindow::openNotes(t.program().forms).size(), 1);
             t.program().CurrentNoteTag = NoteWindow::openNotes(t.program().forms).constFirst()->Tag();
             t.dialogs.answers.enqueue(MessageAnswer::Yes);
-            t.program().commands().DeleteThisNote();
+            t.program().notebook().deleteCurrentNote();
             QCOMPARE(t.endCount, 1);
         }
     }
@@ -646,7 +646,7 @@ void TestCommands::noteKeysMoveWithNoteOnDeletion()
     };
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    t.program().commands().DeleteThisNote();
+    t.program().notebook().deleteCurrentNote();
     t.settle();
     settleSeeThrough(t);
     QCOMPARE(t.texts(), (QStringList{"two", "three"}));
@@ -654,7 +654,7 @@ void TestCommands::noteKeysMoveWithNoteOnDeletion()
     expectSlot(1, second);
     expectSlot(2, third);
 
-    t.program().commands().Quit();
+    t.program().notebook().quit();
     expectSlot(1, second);
     expectSlot(2, third);
     QCOMPARE(storedTexts(t), (QStringList{"two", "three"}));
@@ -682,7 +682,7 @@ void TestCommands::quitCarriesNoteKeysToNewSlot()
     loadedFirst->setTag(QStringLiteral("NotesForm3"));
     loadedLast->setTag(QStringLiteral("NotesForm1"));
 
-    t.program().commands().Quit();
+    t.program().notebook().quit();
 
     QCOMPARE(storedTexts(t), (QStringList{"one", "two", "three"}));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Translucency")), QStringLiteral("140"));
@@ -722,9 +722,9 @@ void TestCommands::endingWaitsUntilEverythingIsStored()
             t.dialogs.answers.enqueue(MessageAnswer::Yes);
         t.dialogs.answers.append(answers);
         if (ending == QLatin1String("quit")) {
-            t.program().commands().Quit();
+            t.program().notebook().quit();
         } else if (ending == QLatin1String("yes")) {
-            t.program().commands().DeleteThisNote();
+            t.program().notebook().deleteCurrentNote();
         } else {
             note->close();
         }
@@ -765,11 +765,11 @@ void TestCommands::nothingChangesWhileQuitUnloads()
     settleSeeThrough(t);
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     QTimer::singleShot(0, [&] {
-        t.program().commands().CreateNewNote();
-        t.program().commands().DeleteThisNote();
-        t.program().commands().Quit();
+        t.program().notebook().createNote();
+        t.program().notebook().deleteCurrentNote();
+        t.program().notebook().quit();
     });
-    t.program().commands().Quit();
+    t.program().notebook().quit();
     QCOMPARE(t.endCount, 1);
     t.restart();
     QCOMPARE(t.texts(), (QStringList{"a", "b"}));
@@ -783,9 +783,9 @@ void TestCommands::deletedTargetNeverNamesANewNote()
     t.start();
     settleSeeThrough(t);
     t.program().CurrentNoteTag = QStringLiteral("NotesForm3");
-    t.program().commands().DeleteThisNote();
+    t.program().notebook().deleteCurrentNote();
     t.settle();
-    t.program().commands().CreateNewNote();
+    t.program().notebook().createNote();
     QCOMPARE(t.notes().constLast()->Tag(), QStringLiteral("NotesForm3"));
     settleSeeThrough(t);
 
@@ -811,7 +811,7 @@ void TestCommands::deletionIsNeverHalfStored()
     QObject::connect(&look, &QTimer::timeout, [&] { seen.append(textsInFile(t.storePath())); });
     look.start();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
-    t.program().commands().DeleteThisNote();
+    t.program().notebook().deleteCurrentNote();
     look.stop();
     seen.append(textsInFile(t.storePath()));
     for (const QStringList &texts : seen) {

@@ -171,7 +171,7 @@ void TestEmail::composeActsOnTheTargetAtThatMoment()
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm3");
     t.program().showEmail();
-    t.program().commands().DeleteThisNote();
+    t.program().notebook().deleteCurrentNote();
     TestProgram::settle();
     t.program().emailDialog()->Combo1()->setEditText(QStringLiteral("c@example.org"));
     t.program().emailDialog()->compose();

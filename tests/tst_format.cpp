@@ -449,10 +449,10 @@ void TestFormat::newNoteFollowsTheCheckMark()
     t.start();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     t.program().commands().ToggleAlwaysOnTop();   // off
-    t.program().commands().CreateNewNote();
+    t.program().notebook().createNote();
     QVERIFY(!t.note("NotesForm2")->isTopmost());
     t.program().commands().ToggleAlwaysOnTop();   // on
-    t.program().commands().CreateNewNote();
+    t.program().notebook().createNote();
     QVERIFY(t.note("NotesForm3")->isTopmost());
     QVERIFY(t.note("NotesForm2")->isTopmost());
 }

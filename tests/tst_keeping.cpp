@@ -126,9 +126,9 @@ void TestKeeping::everyNoteHasItsOwnIdForGood()
     QCOMPARE(t.store().get("NotesForm1.Notes"), QStringLiteral("a"));   // nothing else rewritten
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    t.program().commands().DeleteThisNote();
-    t.program().commands().CreateNewNote();
-    t.program().commands().Quit();
+    t.program().notebook().deleteCurrentNote();
+    t.program().notebook().createNote();
+    t.program().notebook().quit();
     t.restart();
     QCOMPARE(t.texts(), (QStringList{"b", "c", ""}));
     QCOMPARE(idOf("b"), b);
@@ -204,7 +204,7 @@ void TestKeeping::deletingWhatTheStoreCannotTakeDeletesNothing()
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     {
         RefusingStore refusing(t.storePath());
-        t.program().commands().DeleteThisNote();
+        t.program().notebook().deleteCurrentNote();
         QCOMPARE(t.texts(), (QStringList{"keep me", "other"}));
         QVERIFY(t.dialogs.messages.constLast().text.contains(QLatin1String("stays open")));
         refusing.release();
@@ -213,7 +213,7 @@ void TestKeeping::deletingWhatTheStoreCannotTakeDeletesNothing()
     t.restart();
     QCOMPARE(t.texts(), (QStringList{"keep me", "other"}));
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    t.program().commands().DeleteThisNote();
+    t.program().notebook().deleteCurrentNote();
     QCOMPARE(t.store().trash().size(), 1);
 }
 
@@ -367,9 +367,9 @@ void TestKeeping::exportThenImportGivesTheSameNotes()
     t.seed(QStringLiteral("NotesForm2.Notes"), QStringLiteral("second"));
     t.start();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
-    t.program().commands().CreateNewNote();
+    t.program().notebook().createNote();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
-    t.program().commands().DeleteThisNote();
+    t.program().notebook().deleteCurrentNote();
     const QList<NoteSlots::Values> exported = {kept(NoteSlots::valuesOf(t.store(), "NotesForm1")),
                                                kept(NoteSlots::valuesOf(t.store(), "NotesForm2"))};
     QTemporaryDir files;

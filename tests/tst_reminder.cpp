@@ -381,11 +381,11 @@ void TestReminder::noteDeletedWhileItFlashes()
         whileFlashing([&] {
             s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
             if (how == QLatin1String("delete"))
-                s.t.program().commands().DeleteThisNote();
+                s.t.program().notebook().deleteCurrentNote();
             else if (how == QLatin1String("close"))
                 doomed->close();
             else
-                s.t.program().commands().Quit();
+                s.t.program().notebook().quit();
         });
         s.checkAt(at(10, 0, 2));
         QVERIFY2(s.t.dialogs.errorReports().isEmpty(), qPrintable(how));
@@ -436,7 +436,7 @@ void TestReminder::noReminderIsLostOrRepeated()
         QTest::keyClicks(s.t.notes().constFirst()->textField(), QStringLiteral("x"));
         s.t.dialogs.whileMessageBox = [&] { s.checkAt(at(10, 0, 2)); };
         s.t.dialogs.answers.enqueue(MessageAnswer::Cancel);
-        s.t.program().commands().Quit();
+        s.t.program().notebook().quit();
         s.t.dialogs.whileMessageBox = nullptr;
         QCOMPARE(alarms(s), 0);
         QVERIFY(s.check().isRunning());
@@ -501,7 +501,7 @@ void TestReminder::noReminderIsLostOrRepeated()
                                       {NoteKeys::ReminderHours, "10"}, {NoteKeys::ReminderMinutes, "30"},
                                       {NoteKeys::ReminderSeconds, "0"}};
         QString error;
-        QVERIFY2(s.t.program().commands().addNotes({added}, {}, &error), qPrintable(error));
+        QVERIFY2(s.t.program().notebook().addNotes({added}, {}, &error), qPrintable(error));
         QCOMPARE(s.check().nextCheck(), at(10, 30, 0, 5));
     }
     // The dialog's note is deleted while it is open: it says it has no note, and storing nothing
@@ -513,7 +513,7 @@ void TestReminder::noReminderIsLostOrRepeated()
         s.t.program().showReminder();
         ReminderDialog &dialog = s.t.program().reminderDialog();
         s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-        s.t.program().commands().DeleteThisNote();
+        s.t.program().notebook().deleteCurrentNote();
         QVERIFY(!dialog.Command1()->isEnabled());
         dialog.setOrDisable();
         QVERIFY(!dialog.windowTitle().contains(QLatin1String("Enabled")));

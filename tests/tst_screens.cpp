@@ -130,7 +130,7 @@ void TestScreens::noteFollowsTheScreensAndKeepsItsStoredPlace()
     note->screensChanging();
     note->followScreens(small, true);
     QCOMPARE(note->pos(), movedOn);
-    t.program().commands().Quit();
+    t.program().notebook().quit();
     QCOMPARE(t.endCount, 1);
     QCOMPARE(t.store().get(left), QStringLiteral("9000"));
 }

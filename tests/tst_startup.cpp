@@ -204,7 +204,7 @@ void TestStartup::storedLineBreaksAreNeverRewritten()
     NoteWindow *typed = t.notes().constFirst();
     typed->textField()->moveCursor(QTextCursor::End);
     QTest::keyClicks(typed->textField(), QStringLiteral("!"));
-    t.program().commands().Quit();
+    t.program().notebook().quit();
     QCOMPARE(t.store().get(NoteKeys::tagFor(1) + NoteKeys::Notes), QStringLiteral("crlf\nbreak!"));
     for (int i = 1; i < texts.size(); ++i)
         QCOMPARE(t.store().get(NoteKeys::tagFor(i + 1) + NoteKeys::Notes), texts.at(i));
@@ -317,16 +317,16 @@ void TestStartup::largeStoreOpensWhileTheProgramAnswers()
     QObject::connect(&sessionEnd, &SessionEnd::ending, [&] { openAtTheEnd = t.notes().size(); });
     if (meanwhile == QLatin1String("new note, session ends")) {
         QCOMPARE(::raise(SIGTERM), 0);
-        t.program().commands().CreateNewNote();
+        t.program().notebook().createNote();
         expected.append(QString());
         QVERIFY2(openAtTheEnd > 0 && openAtTheEnd < Count, qPrintable(QString::number(openAtTheEnd)));
     } else if (meanwhile.startsWith(QLatin1String("delete"))) {
         t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-        t.program().commands().DeleteThisNote();
+        t.program().notebook().deleteCurrentNote();
         QVERIFY(t.dialogs.messages.isEmpty());
         expected.removeFirst();
     } else if (meanwhile == QLatin1String("quit")) {
-        t.program().commands().Quit();
+        t.program().notebook().quit();
         QCOMPARE(t.endCount, 1);
     }
     if (meanwhile != QLatin1String("quit")) {

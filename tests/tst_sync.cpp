@@ -147,7 +147,7 @@ void TestSync::notesChangesAndDeletesCross()
 
     const QString id = b.idOf(b.note("from a"));
     b.t.program().CurrentNoteTag = b.note("from a")->Tag();
-    b.t.program().commands().DeleteThisNote();
+    b.t.program().notebook().deleteCurrentNote();
     b.look();
     QVERIFY(TestProgram::readFile(folder.filePath(id + ".json")).contains("\"deleted\": true"));
     a.look();
@@ -597,7 +597,7 @@ void TestSync::deletesAndChangesArriveTogether()
         expected.append(text + " changed on B");
     }
     b.t.program().CurrentNoteTag = b.note("n1 typed on A")->Tag();
-    b.t.program().commands().DeleteThisNote();
+    b.t.program().notebook().deleteCurrentNote();
     b.look();
     a.look();
     QCOMPARE(a.sorted(), expected);

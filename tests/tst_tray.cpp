@@ -112,10 +112,10 @@ void TestTray::menuItemsDoWhatTheySay()
     // Deleted notes, newest first; choosing one brings it back.
     QCOMPARE(texts(itemOf(menu, "Deleted Notes")->menu()), QStringList{"No deleted notes"});
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    t.program().commands().DeleteThisNote();
+    t.program().notebook().deleteCurrentNote();
     t.clock.set(QDateTime(QDate(2026, 12, 9), QTime(10, 5)));
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    t.program().commands().DeleteThisNote();
+    t.program().notebook().deleteCurrentNote();
     tray.refreshMenu();
     QMenu *deleted = itemOf(menu, "Deleted Notes")->menu();
     QCOMPARE(deleted->actions().size(), 2);

@@ -2,6 +2,7 @@
 
 #include "gui/platform/autostart.h"
 #include "app/noteverbs.h"
+#include "app/verbtable.h"
 #include "base/backup/backups.h"
 #include "base/channel/singleinstance.h"
 #include "base/store/settingsstore.h"
@@ -55,15 +56,38 @@ int finish(const SingleInstance::Reply &reply)
     return reply.status;
 }
 
-using Offline = std::function<SingleInstance::Reply(NoteVerbs &)>;
+// The verbs on the store itself, while no copy runs.
+class StoreTarget final : public VerbTarget
+{
+public:
+    explicit StoreTarget(SettingsStore &store)
+        : m_store(store)
+    {
+    }
+    NoteVerbs notes() override
+    {
+        NoteVerbs verbs(m_store);
+        verbs.progress = showProgress;
+        return verbs;
+    }
+    Reply syncFolder(const QString &folderOrOff) override { return notes().chooseSyncFolder(folderOrOff); }
+    // A start asking for these opens the notes and does them itself; they never reach the store alone.
+    Reply newNote() override { return notRunning(); }
+    Reply showNotes() override { return notRunning(); }
+    Reply openNotesList() override { return notRunning(); }
+
+private:
+    static Reply notRunning() { return {1, QStringLiteral("Quillarren is not running.")}; }
+    SettingsStore &m_store;
+};
 
 // Works on the store itself, holding the lock so that no copy starts meanwhile.
-SingleInstance::Reply onStore(const Offline &verb, bool writes)
+SingleInstance::Reply onStore(const Verb &verb, const QStringList &args)
 {
     SettingsStore store;
     store.setEmptyFileIsDamaged(Backups(SettingsStore::defaultPath()).hasAny());
     const SettingsStore::OpenResult opened = store.open(SettingsStore::defaultPath(), SettingsStore::Damaged::Refuse);
-    if (!opened.readable || (writes && !opened.ok))
+    if (!opened.readable || (verb.writes && !opened.ok))
         return {1, opened.error + QStringLiteral(" Nothing was changed.")};
     // The notes are named by their ids in what the verbs write: a store never started yet gains them.
     if (opened.ok) {
@@ -71,32 +95,26 @@ SingleInstance::Reply onStore(const Offline &verb, bool writes)
         if (!ids.empty())
             store.saveMany(ids);
     }
-    NoteVerbs verbs(store);
-    verbs.progress = showProgress;
-    return verb(verbs);
+    StoreTarget target(store);
+    return verb.work(target, args);
 }
 
 // A verb on the notes: the running copy answers it through the one-instance channel, or, when
 // none runs, it is done on the store here.
-int onNotes(const QString &name, const QStringList &args, bool writes, const Offline &verb)
+int onNotes(const Verb &verb, const QStringList &args)
 {
     SingleInstance instance(QFileInfo(SettingsStore::defaultPath()).absolutePath());
     bool lockable = true;
     if (instance.tryLock(&lockable))
-        return finish(onStore(verb, writes));
+        return finish(onStore(verb, args));
     showProgress(QStringLiteral("Asking the running Quillarren…"));
     if (const std::optional<SingleInstance::Reply> reply =
-            instance.ask(name, args, lockable ? AnswerWaitMs : 1000, showProgress))
+            instance.ask(verb.name, args, lockable ? AnswerWaitMs : 1000, showProgress))
         return finish(*reply);
     if (!lockable)
-        return finish(onStore(verb, writes));   // nothing to lock with, and no copy answers
+        return finish(onStore(verb, args));   // nothing to lock with, and no copy answers
     return finish({1, QStringLiteral("Quillarren is running (process %1) but does not answer. Nothing was changed; "
                                      "if it is stuck, end it and try again.").arg(instance.holder())});
-}
-
-QString absolute(const QString &file)
-{
-    return QFileInfo(file).absoluteFilePath();
 }
 
 } // namespace
@@ -117,40 +135,10 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
                                        QStringLiteral("Start Quillarren at every login (on), or no longer (off)."),
                                        QStringLiteral("on|off"));
     parser.addOption(autostart);
-    const QCommandLineOption deleted(QStringLiteral("deleted"), QStringLiteral("List the deleted notes (kept 30 days)."));
-    const QCommandLineOption restore(QStringLiteral("restore"), QStringLiteral("Bring a deleted note back."),
-                                     QStringLiteral("id"));
-    const QCommandLineOption backups(QStringLiteral("backups"), QStringLiteral("List the backups of your notes."));
-    const QCommandLineOption restoreBackup(QStringLiteral("restore-backup"),
-                                           QStringLiteral("Replace your notes by a backup's (they are backed up first)."),
-                                           QStringLiteral("file"));
-    const QCommandLineOption exportTo(QStringLiteral("export"),
-                                      QStringLiteral("Write the open notes to a file: JSON, or Markdown for a name "
-                                                     "ending in .md."),
-                                      QStringLiteral("file"));
-    const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("With --export: the deleted notes too."));
-    const QCommandLineOption importFrom(QStringLiteral("import"),
-                                        QStringLiteral("Add the notes of an exported file (those already here are skipped)."),
-                                        QStringLiteral("file"));
-    const QCommandLineOption asNew(QStringLiteral("as-new"),
-                                   QStringLiteral("With --import: a note here whose text differs from the file's gets "
-                                                  "the file's version as a new note beside it."));
-    const QCommandLineOption allowMany(QStringLiteral("allow-many"),
-                                       QStringLiteral("With --import: import more than %1 notes at once (each opens "
-                                                      "as a note).").arg(NoteImport::ManyNotes));
-    parser.addOptions({deleted, restore, backups, restoreBackup, exportTo, all, importFrom, asNew, allowMany});
-    // For keys bound in the desktop's settings: done by the running copy, or after starting.
-    const QCommandLineOption newNote(QStringLiteral("new-note"), QStringLiteral("Open a new note, with the keyboard."));
-    const QCommandLineOption showNotes(QStringLiteral("show-notes"),
-                                       QStringLiteral("Bring every note forward, those put away too."));
-    const QCommandLineOption find(QStringLiteral("find"), QStringLiteral("Open the notes list, to find a note."));
-    const QCommandLineOption tray(QStringLiteral("tray"), QStringLiteral("Show the tray icon (on), or no longer (off)."),
-                                  QStringLiteral("on|off"));
-    const QCommandLineOption syncFolder(QStringLiteral("sync-folder"),
-                                        QStringLiteral("Sync the notes through a folder that a sync program carries "
-                                                       "(Syncthing, Nextcloud); off: no longer."),
-                                        QStringLiteral("folder|off"));
-    parser.addOptions({newNote, showNotes, find, tray, syncFolder});
+    for (const Verb &verb : Verbs::table()) {
+        parser.addOption(QCommandLineOption(verb.name, verb.help, verb.valueName));
+        parser.addOptions(verb.with);
+    }
     // Qt's own options, which the window system part reads later; a session manager restores
     // the program with -session.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -176,49 +164,20 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
                         .arg(QCoreApplication::applicationName(), value));
         return 1;
     }
-    for (const QCommandLineOption *verb : {&newNote, &showNotes, &find}) {
-        if (parser.isSet(*verb))
-            *startVerb = verb->names().constFirst();
-    }
-    if (parser.isSet(tray)) {
-        const QString value = parser.value(tray);
-        if (value != QLatin1String("on") && value != QLatin1String("off")) {
-            say(stderr, QStringLiteral("%1: --tray takes on or off, not '%2'.").arg(QCoreApplication::applicationName(), value));
+    for (const Verb &verb : Verbs::table()) {
+        if (!parser.isSet(verb.name))
+            continue;
+        if (verb.needsRunningCopy) {
+            *startVerb = verb.name;   // the last of these given is done
+            continue;
+        }
+        QString wrong;
+        const std::optional<QStringList> args = verb.arguments(parser, &wrong);
+        if (!args) {
+            say(stderr, wrong);
             return 1;
         }
-        return onNotes(QStringLiteral("tray"), {value}, true, [value](NoteVerbs &v) { return v.showTrayIcon(value == QLatin1String("on")); });
-    }
-    if (parser.isSet(syncFolder)) {
-        const QString value = parser.value(syncFolder);
-        const QString folder = value == QLatin1String("off") ? value : absolute(value);
-        return onNotes(QStringLiteral("sync-folder"), {folder}, true,
-                       [folder](NoteVerbs &v) { return v.chooseSyncFolder(folder); });
-    }
-    if (parser.isSet(deleted))
-        return onNotes(QStringLiteral("deleted"), {}, false, [](NoteVerbs &v) { return v.listDeleted(); });
-    if (parser.isSet(restore)) {
-        const QString id = parser.value(restore);
-        return onNotes(QStringLiteral("restore"), {id}, true, [id](NoteVerbs &v) { return v.restore(id); });
-    }
-    if (parser.isSet(backups))
-        return onNotes(QStringLiteral("backups"), {}, false, [](NoteVerbs &v) { return v.listBackups(); });
-    if (parser.isSet(restoreBackup)) {
-        const QString file = absolute(parser.value(restoreBackup));
-        return onNotes(QStringLiteral("restore-backup"), {file}, true, [file](NoteVerbs &v) { return v.restoreBackup(file); });
-    }
-    if (parser.isSet(exportTo)) {
-        const QString file = absolute(parser.value(exportTo));
-        const bool withDeleted = parser.isSet(all);
-        return onNotes(QStringLiteral("export"), {file, withDeleted ? QStringLiteral("all") : QString()}, false,
-                       [=](NoteVerbs &v) { return v.exportNotes(file, withDeleted); });
-    }
-    if (parser.isSet(importFrom)) {
-        const QString file = absolute(parser.value(importFrom));
-        NoteImport::Choices choices;
-        choices.asNew = parser.isSet(asNew);
-        choices.allowMany = parser.isSet(allowMany);
-        return onNotes(QStringLiteral("import"), QStringList{file} + choices.toArgs(), true,
-                       [file, choices](NoteVerbs &v) { return v.importNotes(file, choices); });
+        return onNotes(verb, *args);
     }
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include "gui/notebook/noteopener.h"
 #include "base/files/ownfiles.h"
 #include "gui/notebook/program.h"
+#include "base/backup/backuprestore.h"
 #include "base/backup/backups.h"
 #include "gui/menu/notecommands.h"
 #include "gui/note/notewindow.h"
@@ -154,20 +155,10 @@ NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
     if (m_program)
         return reply(m_program->notebook().restoreBackup(file, progress));
     QString error;
-    if (!Backups::check(file, &error))
-        return failed(QStringLiteral("Cannot restore from it: %1. Nothing was changed.").arg(error));
-    // The notes as they are now are kept first, so that restoring can be undone.
-    tell(QStringLiteral("Backing up the notes you have now…"));
-    // Kept as one the user asked for: the rotation never removes it.
-    const std::optional<QString> kept = m_store.flushPending()
-        ? Backups(m_store.path()).makeNow(QDateTime::currentDateTime(), &error, file, true)
-        : std::nullopt;
-    if (!kept) {
-        if (error.isEmpty())
-            error = m_store.failureCause();
-        return failed(QStringLiteral("The notes you have now could not be backed up first (%1), so nothing was "
-                                     "restored.").arg(error));
-    }
+    const std::optional<QString> kept =
+        BackupRestore::keepCurrentNotes(m_store, file, [this](const QString &text) { tell(text); }, &error);
+    if (!kept)
+        return failed(error);
     tell(QStringLiteral("Restoring…"));
     if (!m_store.replaceWith(file, &error))
         return failed(QStringLiteral("The notes could not be restored: %1. Nothing was changed.").arg(error));

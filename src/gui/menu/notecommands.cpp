@@ -130,32 +130,6 @@ void NoteCommands::InsertTime()
     insertAtCaret(QLocale().toString(m_program.clock().now().time(), Conversions::timeFormat(QLocale())));
 }
 
-void NoteCommands::CreateNewNote()
-{
-    m_program.notebook().createNote();
-}
-
-void NoteCommands::DeleteThisNote()
-{
-    m_program.notebook().deleteCurrentNote();
-}
-
-bool NoteCommands::trashNote(NoteWindow *note, QString *error)
-{
-    return m_program.notebook().trashNote(note, error);
-}
-
-bool NoteCommands::addNotes(const QList<NoteSlots::Values> &notes, SettingsStore::Change alongside, QString *error,
-                            const std::function<void(const QString &)> &progress)
-{
-    return m_program.notebook().addNotes(notes, std::move(alongside), error, progress);
-}
-
-void NoteCommands::Quit()
-{
-    m_program.notebook().quit();
-}
-
 int NoteCommands::storedTranslucency() const
 {
     // A level that does not convert reads as the default, like an absent one.

@@ -35,21 +35,6 @@ public:
     void InsertDate();
     void InsertTime();
 
-    void CreateNewNote();
-    void DeleteThisNote();
-    /** Stores every open note under 1, 2, 3 … in load order, unloads every window and ends. */
-    void Quit();
-
-    /** Deletes the note into the trash, with everything stored for it; false with the reason,
-        and the note still open, when the store cannot take that now. */
-    bool trashNote(NoteWindow *note, QString *error);
-
-    /** Opens these notes (stored values by suffix) after the open ones, stored in one transaction
-        with `alongside` (notes taken out of or put into the trash); false with the reason, in
-        words for the user, when the store cannot take them now (nothing opens then). */
-    bool addNotes(const QList<QHash<QString, QString>> &notes, SettingsStore::Change alongside, QString *error,
-                  const std::function<void(const QString &)> &progress = {});
-
     void DefaultTranslucency();
     void IncreaseTranslucency();
     void DecreaseTranslucency();

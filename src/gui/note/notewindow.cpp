@@ -139,12 +139,7 @@ void NoteWindow::closeEvent(QCloseEvent *event)
     m_putAway = true;
     if (!openNotes(m_program.forms).isEmpty() || m_program.quitting)
         return;
-    // The last note closed ends the program, but never with something typed still unwritten.
-    if (m_program.everythingStored()) {
-        m_program.end();
-        return;
-    }
-    show();
+    emit lastNoteClosed();
 }
 
 void NoteWindow::showEvent(QShowEvent *event)
@@ -204,28 +199,10 @@ bool NoteWindow::onTextKey(QKeyEvent *event)
         || program.hasEnded();
 }
 
-void NoteWindow::runShortcut(Program &program, KeyboardShortcuts::Command command, bool repeated)
+void NoteWindow::runShortcut(Program &, KeyboardShortcuts::Command command, bool repeated)
 {
-    using Command = KeyboardShortcuts::Command;
-    NoteCommands &commands = program.commands();
-    switch (command) {
-    case Command::None: break;
-    case Command::SelectAll: commands.SelectAll(); break;
-    case Command::DeleteThisNote:
-        // A held key repeats: one press deletes one note at most, the key's repeats nothing.
-        if (!repeated)
-            commands.DeleteThisNote();
-        break;
-    case Command::Email: program.showEmail(); break;
-    case Command::ChangeFont: commands.ChangeFont(); break;
-    case Command::CreateNewNote: commands.CreateNewNote(); break;
-    case Command::ChangeColor: commands.ChangeColor(); break;
-    case Command::Reminder: program.showReminder(); break;
-    case Command::SaveNoteToFile: commands.SaveNoteToFile(); break;
-    case Command::InsertDate: commands.InsertDate(); break;
-    case Command::InsertTime: commands.InsertTime(); break;
-    case Command::Quit: program.noteMenu().onQuit(); break;
-    }
+    if (command != KeyboardShortcuts::Command::None)
+        emit commandRequested(command, repeated);
 }
 
 void NoteWindow::focusText()
@@ -262,7 +239,7 @@ void NoteWindow::openPopupMenu(const QPoint &globalPos)
 {
     m_program.CurrentNoteTag = Tag();
     m_program.focusAfterMenu = m_textField;
-    m_program.noteMenu().popup(globalPos);
+    emit menuRequested(globalPos);
 }
 
 void NoteWindow::openPopupMenuFromText(const QPoint &globalPos)

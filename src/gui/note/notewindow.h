@@ -131,6 +131,15 @@ public:
     /** Resizes the window from the corner with this hit-test code until the button is released. */
     void beginResize(int hitCode, const QPointF &globalPress);
 
+signals:
+    /** The popup menu is asked for at this place on the screen (a right click, the menu key). */
+    void menuRequested(const QPoint &globalPos);
+    /** A shortcut asks for a command on this note; `repeated`: by a held key's repeat. */
+    void commandRequested(KeyboardShortcuts::Command command, bool repeated);
+    /** The user closed the last open note: the program ends once everything typed is stored,
+        else the note shows again. */
+    void lastNoteClosed();
+
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -153,7 +162,7 @@ private:
     void showPointerOverText(QMouseEvent *event);
     /** The Ctrl shortcuts; true when the key must not reach the field (its note is gone). */
     bool onTextKey(QKeyEvent *event);
-    static void runShortcut(Program &program, KeyboardShortcuts::Command command, bool repeated);
+    void runShortcut(Program &program, KeyboardShortcuts::Command command, bool repeated);
     void openPopupMenu(const QPoint &globalPos);
     /** The menu over the text field, by a right click or its keys; the field takes the keys again after it. */
     void openPopupMenuFromText(const QPoint &globalPos);

@@ -51,6 +51,7 @@ NoteWindow *Notebook::buildNote(int index, bool unstoredOnTop, bool storedOnTopD
     Program &program = m_program;
     SettingsStore &store = program.store;
     auto *note = new NoteWindow(program);
+    emit noteOpened(note);
     const QString tag = NoteKeys::tagFor(index);
     note->setTag(tag);
 

@@ -76,6 +76,10 @@ public:
         hears how far it has come. */
     Outcome restoreBackup(const QString &file, const std::function<void(const QString &)> &progress = {});
 
+signals:
+    /** A note window was made, before it loads: what answers its signals connects now. */
+    void noteOpened(NoteWindow *note);
+
 private:
     NoteWindow *buildNote(int index, bool unstoredOnTop, bool storedOnTopDecides);
     bool finalAlwaysOnTop() const;

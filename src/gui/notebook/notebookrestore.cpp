@@ -1,6 +1,6 @@
 #include "gui/notebook/notebook.h"
 
-#include "base/backup/backups.h"
+#include "base/backup/backuprestore.h"
 #include "gui/menu/notecommands.h"
 #include "gui/note/notewindow.h"
 #include "gui/notebook/noteopener.h"
@@ -76,23 +76,13 @@ Notebook::Outcome Notebook::restoreBackup(const QString &file, const std::functi
         return failed(QStringLiteral("Quillarren is quitting; nothing was changed."));
     if (program.opener().isBusy())
         return busy();
-    QString error;
-    if (!Backups::check(file, &error))
-        return failed(QStringLiteral("Cannot restore from it: %1. Nothing was changed.").arg(error));
+    // A place or size just given to a note is kept in the backup of the notes as they are now.
     for (NoteWindow *note : NoteWindow::loadedNotes(program.forms))
         note->storePlaceNow();
-    // The notes as they are now are kept first, so that restoring can be undone.
-    tell(QStringLiteral("Backing up the notes you have now…"));
-    // Kept as one the user asked for: the rotation never removes it.
-    const std::optional<QString> kept = store.flushPending()
-        ? Backups(store.path()).makeNow(QDateTime::currentDateTime(), &error, file, true)
-        : std::nullopt;
-    if (!kept) {
-        if (error.isEmpty())
-            error = store.failureCause();
-        return failed(QStringLiteral("The notes you have now could not be backed up first (%1), so nothing was "
-                                     "restored.").arg(error));
-    }
+    QString error;
+    const std::optional<QString> kept = BackupRestore::keepCurrentNotes(store, file, tell, &error);
+    if (!kept)
+        return failed(error);
     tell(QStringLiteral("Restoring…"));
     // The windows go while their notes are replaced, and come back from the restored store;
     // their going must not end the program.

@@ -64,6 +64,7 @@ void Notebook::createNote()
     if (m_program.NoteCount == std::numeric_limits<qint16>::max())
         throw Failure(QStringLiteral("Overflow"));
     auto *note = new NoteWindow(m_program);
+    emit noteOpened(note);
     m_program.NoteCount = qint16(m_program.NoteCount + 1);
     const bool onTop = m_program.noteMenu().alwaysOnTopCheck()->isChecked();
     note->load();

@@ -5,12 +5,11 @@
 #include "gui/notebook/noteopener.h"
 #include "gui/menu/notemenu.h"
 #include "gui/menu/notecommands.h"
+#include "gui/menu/notewiring.h"
 #include "gui/note/notewindow.h"
 #include "gui/note/texthook.h"
 #include "gui/dialogs/emaildialog.h"
 #include "gui/platform/dialogs.h"
-#include "gui/platform/screenplace.h"
-#include "gui/platform/screenwatch.h"
 #include "gui/platform/windowroles.h"
 #include "gui/dialogs/alarmwindow.h"
 #include "gui/dialogs/reminderdialog.h"
@@ -54,6 +53,8 @@ Program::Program(SettingsStore &store, Platform platform)
     , m_textHook(std::make_unique<TextHook>())
 {
     m_reminderCheck = std::make_unique<ReminderCheck>(*this);
+    // Each note says what happened to it; the menu, the commands and the dialogs answer.
+    connect(m_notebook.get(), &Notebook::noteOpened, this, [this](NoteWindow *note) { NoteWiring::answer(*this, note); });
     installWindowRoles();
     // The dialogs and the alarm above the notes, and the keyboard back to a note after them.
     m_dialogWindows = std::make_unique<DialogWindows>(forms);
@@ -62,20 +63,6 @@ Program::Program(SettingsStore &store, Platform platform)
     connect(&store, &SettingsStore::writeFailed, this,
             [this](const QString &message) { dialogs().showNotice(message, tr("Quillarren: notes not saved")); });
     connect(&store, &SettingsStore::writeRecovered, this, [this] { dialogs().closeNotice(); });
-    // A note left on a screen that went away comes onto one that is there, and back to its own
-    // place when that screen returns.
-    m_screenWatch = std::make_unique<ScreenWatch>();
-    connect(m_screenWatch.get(), &ScreenWatch::changing, this, [this] {
-        for (NoteWindow *note : NoteWindow::loadedNotes(forms))
-            note->screensChanging();
-    });
-    const auto follow = [this](bool settled) {
-        const QList<ScreenPlace::Area> screens = ScreenPlace::screens();
-        for (NoteWindow *note : NoteWindow::loadedNotes(forms))
-            note->followScreens(screens, settled);
-    };
-    connect(m_screenWatch.get(), &ScreenWatch::changed, this, [follow] { follow(false); });
-    connect(m_screenWatch.get(), &ScreenWatch::settled, this, [follow] { follow(true); });
 }
 
 Program::~Program()

@@ -20,7 +20,6 @@ class EmailDialog;
 class AlarmWindow;
 class ReminderDialog;
 class ReminderCheck;
-class ScreenWatch;
 class NoteMenu;
 class NoteCommands;
 class NoteOpener;
@@ -128,7 +127,6 @@ private:
     std::unique_ptr<NoteOpener> m_opener;
     std::unique_ptr<Notebook> m_notebook;
     std::unique_ptr<TextHook> m_textHook;
-    std::unique_ptr<ScreenWatch> m_screenWatch;
     std::unique_ptr<DialogWindows> m_dialogWindows;
     bool m_ended = false;
 };

@@ -4,7 +4,6 @@
 #include "gui/notebook/notebook.h"
 #include "gui/notebook/program.h"
 #include "base/backup/backups.h"
-#include "gui/menu/notemenu.h"
 #include "gui/note/notewindow.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/programicon.h"
@@ -14,7 +13,6 @@
 #include "base/store/settingsstore.h"
 #include "gui/sync/notesync.h"
 #include "gui/tray/noteslist.h"
-#include "app/noteverbs.h"
 
 #include <QAction>
 #include <QDir>
@@ -63,7 +61,7 @@ TrayIcon::TrayIcon(Program &program, Backups &backups, NoteSync &sync)
     connect(m_autostart, &QAction::triggered, this, &TrayIcon::switchAutostart);
     m_menu->addSeparator();
     // Exactly the notes' own Quit: everything is stored, and it waits while the store refuses.
-    m_menu->addAction(tr("Quit"), this, [this] { m_program.noteMenu().onQuit(); });
+    m_menu->addAction(tr("Quit"), this, [this] { m_program.notebook().quit(); });
     connect(m_menu, &QMenu::aboutToShow, this, &TrayIcon::refreshMenu);
     connect(m_presence, &TrayPresence::appeared, this, [this] {
         if (m_wanted)

@@ -1,0 +1,144 @@
+#include "app/verbtable.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+
+using Reply = SingleInstance::Reply;
+
+QString absolute(const QString &file)
+{
+    return QFileInfo(file).absoluteFilePath();
+}
+
+std::optional<QStringList> onOrOff(const QString &name, const QCommandLineParser &parser, QString *wrong)
+{
+    const QString value = parser.value(name);
+    if (value == QLatin1String("on") || value == QLatin1String("off"))
+        return QStringList{value};
+    *wrong = QStringLiteral("%1: --%2 takes on or off, not '%3'.").arg(QCoreApplication::applicationName(), name, value);
+    return std::nullopt;
+}
+
+Verb tray()
+{
+    Verb verb{QStringLiteral("tray"), QStringLiteral("on|off"),
+              QStringLiteral("Show the tray icon (on), or no longer (off)."), {}, true, false, {}, {}};
+    verb.arguments = [](const QCommandLineParser &parser, QString *wrong) { return onOrOff(QStringLiteral("tray"), parser, wrong); };
+    verb.work = [](VerbTarget &target, const QStringList &args) {
+        return target.notes().showTrayIcon(args.value(0) == QLatin1String("on"));
+    };
+    return verb;
+}
+
+Verb syncFolder()
+{
+    Verb verb{QStringLiteral("sync-folder"), QStringLiteral("folder|off"),
+              QStringLiteral("Sync the notes through a folder that a sync program carries (Syncthing, Nextcloud); "
+                             "off: no longer."),
+              {}, true, false, {}, {}};
+    verb.arguments = [](const QCommandLineParser &parser, QString *) {
+        const QString value = parser.value(QStringLiteral("sync-folder"));
+        return std::optional<QStringList>(QStringList{value == QLatin1String("off") ? value : absolute(value)});
+    };
+    verb.work = [](VerbTarget &target, const QStringList &args) { return target.syncFolder(args.value(0)); };
+    return verb;
+}
+
+QList<Verb> trashAndBackups()
+{
+    Verb deleted{QStringLiteral("deleted"), QString(), QStringLiteral("List the deleted notes (kept 30 days)."),
+                 {}, false, false, {}, {}};
+    deleted.arguments = [](const QCommandLineParser &, QString *) { return std::optional<QStringList>(QStringList()); };
+    deleted.work = [](VerbTarget &target, const QStringList &) { return target.notes().listDeleted(); };
+
+    Verb restore{QStringLiteral("restore"), QStringLiteral("id"), QStringLiteral("Bring a deleted note back."),
+                 {}, true, false, {}, {}};
+    restore.arguments = [](const QCommandLineParser &parser, QString *) {
+        return std::optional<QStringList>(QStringList{parser.value(QStringLiteral("restore"))});
+    };
+    restore.work = [](VerbTarget &target, const QStringList &args) { return target.notes().restore(args.value(0)); };
+
+    Verb backups{QStringLiteral("backups"), QString(), QStringLiteral("List the backups of your notes."),
+                 {}, false, false, deleted.arguments, {}};
+    backups.work = [](VerbTarget &target, const QStringList &) { return target.notes().listBackups(); };
+
+    Verb restoreBackup{QStringLiteral("restore-backup"), QStringLiteral("file"),
+                       QStringLiteral("Replace your notes by a backup's (they are backed up first)."), {}, true, false, {}, {}};
+    restoreBackup.arguments = [](const QCommandLineParser &parser, QString *) {
+        return std::optional<QStringList>(QStringList{absolute(parser.value(QStringLiteral("restore-backup")))});
+    };
+    restoreBackup.work = [](VerbTarget &target, const QStringList &args) {
+        return target.notes().restoreBackup(args.value(0));
+    };
+    return {deleted, restore, backups, restoreBackup};
+}
+
+QList<Verb> exportAndImport()
+{
+    const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("With --export: the deleted notes too."));
+    Verb exportTo{QStringLiteral("export"), QStringLiteral("file"),
+                  QStringLiteral("Write the open notes to a file: JSON, or Markdown for a name ending in .md."),
+                  {all}, false, false, {}, {}};
+    exportTo.arguments = [](const QCommandLineParser &parser, QString *) {
+        const bool withDeleted = parser.isSet(QStringLiteral("all"));
+        return std::optional<QStringList>(QStringList{absolute(parser.value(QStringLiteral("export"))),
+                                                      withDeleted ? QStringLiteral("all") : QString()});
+    };
+    exportTo.work = [](VerbTarget &target, const QStringList &args) {
+        return target.notes().exportNotes(args.value(0), args.value(1) == QLatin1String("all"));
+    };
+
+    const QCommandLineOption asNew(QStringLiteral("as-new"),
+                                   QStringLiteral("With --import: a note here whose text differs from the file's gets "
+                                                  "the file's version as a new note beside it."));
+    const QCommandLineOption allowMany(QStringLiteral("allow-many"),
+                                       QStringLiteral("With --import: import more than %1 notes at once (each opens "
+                                                      "as a note).").arg(NoteImport::ManyNotes));
+    Verb importFrom{QStringLiteral("import"), QStringLiteral("file"),
+                    QStringLiteral("Add the notes of an exported file (those already here are skipped)."),
+                    {asNew, allowMany}, true, false, {}, {}};
+    importFrom.arguments = [](const QCommandLineParser &parser, QString *) {
+        NoteImport::Choices choices;
+        choices.asNew = parser.isSet(QStringLiteral("as-new"));
+        choices.allowMany = parser.isSet(QStringLiteral("allow-many"));
+        return std::optional<QStringList>(QStringList{absolute(parser.value(QStringLiteral("import")))} + choices.toArgs());
+    };
+    importFrom.work = [](VerbTarget &target, const QStringList &args) {
+        return target.notes().importNotes(args.value(0), NoteImport::Choices::fromArgs(args.mid(1)));
+    };
+    return {exportTo, importFrom};
+}
+
+// For keys bound in the desktop's settings.
+QList<Verb> startVerbs()
+{
+    const auto none = [](const QCommandLineParser &, QString *) { return std::optional<QStringList>(QStringList()); };
+    Verb newNote{QStringLiteral("new-note"), QString(), QStringLiteral("Open a new note, with the keyboard."),
+                 {}, true, true, none, [](VerbTarget &target, const QStringList &) { return target.newNote(); }};
+    Verb showNotes{QStringLiteral("show-notes"), QString(), QStringLiteral("Bring every note forward, those put away too."),
+                   {}, false, true, none, [](VerbTarget &target, const QStringList &) { return target.showNotes(); }};
+    Verb find{QStringLiteral("find"), QString(), QStringLiteral("Open the notes list, to find a note."),
+              {}, false, true, none, [](VerbTarget &target, const QStringList &) { return target.openNotesList(); }};
+    return {newNote, showNotes, find};
+}
+
+} // namespace
+
+const QList<Verb> &Verbs::table()
+{
+    static const QList<Verb> verbs = QList<Verb>{tray(), syncFolder()} + trashAndBackups() + exportAndImport()
+        + startVerbs();
+    return verbs;
+}
+
+const Verb *Verbs::find(const QString &name)
+{
+    for (const Verb &verb : table()) {
+        if (verb.name == name)
+            return &verb;
+    }
+    return nullptr;
+}

@@ -1,0 +1,53 @@
+#include "gui/menu/notewiring.h"
+
+#include "gui/menu/notecommands.h"
+#include "gui/menu/notemenu.h"
+#include "gui/note/keyboardshortcuts.h"
+#include "gui/note/notewindow.h"
+#include "gui/notebook/notebook.h"
+#include "gui/notebook/program.h"
+
+namespace {
+
+void runCommand(Program &program, KeyboardShortcuts::Command command, bool repeated)
+{
+    using Command = KeyboardShortcuts::Command;
+    NoteCommands &commands = program.commands();
+    switch (command) {
+    case Command::None: break;
+    case Command::SelectAll: commands.SelectAll(); break;
+    case Command::DeleteThisNote:
+        // A held key repeats: one press deletes one note at most, the key's repeats nothing.
+        if (!repeated)
+            program.notebook().deleteCurrentNote();
+        break;
+    case Command::Email: program.showEmail(); break;
+    case Command::ChangeFont: commands.ChangeFont(); break;
+    case Command::CreateNewNote: program.notebook().createNote(); break;
+    case Command::ChangeColor: commands.ChangeColor(); break;
+    case Command::Reminder: program.showReminder(); break;
+    case Command::SaveNoteToFile: commands.SaveNoteToFile(); break;
+    case Command::InsertDate: commands.InsertDate(); break;
+    case Command::InsertTime: commands.InsertTime(); break;
+    case Command::Quit: program.notebook().quit(); break;
+    }
+}
+
+} // namespace
+
+void NoteWiring::answer(Program &program, NoteWindow *note)
+{
+    QObject::connect(note, &NoteWindow::menuRequested, &program,
+                     [&program](const QPoint &globalPos) { program.noteMenu().popup(globalPos); });
+    QObject::connect(note, &NoteWindow::commandRequested, &program,
+                     [&program](KeyboardShortcuts::Command command, bool repeated) {
+                         runCommand(program, command, repeated);
+                     });
+    // The last note closed ends the program, but never with something typed still unwritten.
+    QObject::connect(note, &NoteWindow::lastNoteClosed, &program, [&program, note] {
+        if (program.everythingStored())
+            program.end();
+        else
+            note->show();
+    });
+}

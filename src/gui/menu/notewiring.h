@@ -1,0 +1,12 @@
+#pragma once
+
+class NoteWindow;
+class Program;
+
+namespace NoteWiring {
+
+// Answers what a note says happened: its popup menu asked for, a shortcut's command, the last
+// note closed. Connected once for each note the notebook makes.
+void answer(Program &program, NoteWindow *note);
+
+} // namespace NoteWiring
