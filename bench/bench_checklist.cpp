@@ -7,17 +7,17 @@
 //
 //   bench_checklist [keys] [starts]     default 200 keys per kind, 7 starts per kind
 
-#include "app/main2.h"
-#include "app/program.h"
+#include "gui/notebook/program.h"
+#include "gui/notebook/notebook.h"
 #include "gui/checklist/checklist.h"
-#include "note/form1.h"
-#include "platform/clock.h"
-#include "platform/dialogs.h"
-#include "platform/qtlayeredwindow.h"
-#include "platform/shell.h"
-#include "platform/sound.h"
-#include "store/notekeys.h"
-#include "store/settingsstore.h"
+#include "gui/note/notewindow.h"
+#include "base/system/clock.h"
+#include "gui/platform/dialogs.h"
+#include "gui/platform/qtlayeredwindow.h"
+#include "gui/platform/shell.h"
+#include "gui/platform/sound.h"
+#include "base/store/notekeys.h"
+#include "base/store/settingsstore.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -96,7 +96,7 @@ double median(std::vector<double> values)
 
 void unloadAll(Program &program)
 {
-    for (Form1 *note : Form1::loadedNotes(program.forms))
+    for (NoteWindow *note : NoteWindow::loadedNotes(program.forms))
         note->unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -114,9 +114,9 @@ void keyCosts(Program &program, SettingsStore &store, const QString &text, Attac
 {
     store.save(NoteKeys::TotalForms, QStringLiteral("1"));
     store.save(NoteKeys::tagFor(1) + NoteKeys::Notes, text);
-    Main2::StartUp(program);
-    Form1 *note = Form1::loadedNotes(program.forms).constFirst();
-    QPlainTextEdit *field = note->Text1();
+    program.notebook().startUp();
+    NoteWindow *note = NoteWindow::loadedNotes(program.forms).constFirst();
+    QPlainTextEdit *field = note->textField();
     if (attach != Attach::No)
         Checklist::attach(field);
     if (attach == Attach::BeforeText)
@@ -150,10 +150,10 @@ double startCost(Program &program, SettingsStore &store, const QStringList &text
         store.save(NoteKeys::tagFor(i + 1) + NoteKeys::Notes, texts.at(i));
     store.save(NoteKeys::TotalForms, QString::number(texts.size()));
     const double start = processCpuMs();
-    Main2::StartUp(program);
+    program.notebook().startUp();
     if (attached) {
-        for (Form1 *note : Form1::loadedNotes(program.forms))
-            Checklist::attach(note->Text1());
+        for (NoteWindow *note : NoteWindow::loadedNotes(program.forms))
+            Checklist::attach(note->textField());
     }
     showNow();
     const double cost = processCpuMs() - start;

@@ -4,8 +4,8 @@
 #include "base/checklist/checklistlines.h"
 #include "gui/checklist/checklist.h"
 #include "gui/checklist/checklistlook.h"
-#include "notefile/notefile.h"
-#include "store/notekeys.h"
+#include "base/notefile/notefile.h"
+#include "base/store/notekeys.h"
 
 #include <QPlainTextEdit>
 #include <QSignalSpy>
