@@ -6,6 +6,8 @@
 #include "gui/checklist/checklistlook.h"
 #include "base/notefile/notefile.h"
 #include "base/store/notekeys.h"
+#include "gui/note/notewindow.h"
+#include "testprogram.h"
 
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -115,6 +117,7 @@ private slots:
     void editingRules_data();
     void editingRules();
     void doneItemsAreDrawnNotWritten();
+    void inANote();
     void markdown_data();
     void markdown();
     void exportedMarkdown();
@@ -274,6 +277,32 @@ void TestChecklist::doneItemsAreDrawnNotWritten()
     Checklist *otherChecklist = Checklist::attach(&other);
     other.setPlainText(QString(200, QLatin1Char('x')) + QStringLiteral("\n☑ done"));
     QVERIFY(otherChecklist->isDrawing());
+}
+
+// A note of the program: its stored items are drawn without being written back (CR LF stays),
+// and the menu's "Checklist" acts on the note the menu was opened on, as one step of Undo.
+void TestChecklist::inANote()
+{
+    TestProgram t;
+    const QString stored = QStringLiteral("\u2610 a\r\n\u2611 b\r\nc");
+    t.seedNotes({QStringLiteral("first"), stored});
+    t.start();
+    NoteWindow *note = t.notes().at(1);
+    QPlainTextEdit *field = note->textField();
+    QVERIFY(Checklist::of(field));
+    QTRY_VERIFY(struckThrough(field->document()->findBlockByNumber(1)));
+    QCoreApplication::processEvents();
+    QCOMPARE(t.store().get(NoteKeys::tagFor(2) + NoteKeys::Notes), stored);
+
+    TestProgram::select(note, 0, int(field->document()->findBlockByNumber(1).position()));   // line 1 only
+    t.choose(note, QStringLiteral("ChecklistName"));
+    QCOMPARE(t.texts(), QStringList({QStringLiteral("first"), QStringLiteral("a\n\u2611 b\nc")}));
+    TestProgram::select(note, 0, int(field->document()->characterCount() - 1));
+    t.choose(note, QStringLiteral("ChecklistName"));   // "c" and "a" lack a box: boxes on them
+    QCOMPARE(t.texts().at(1), QStringLiteral("\u2610 a\n\u2611 b\n\u2610 c"));
+    field->undo();
+    QCOMPARE(t.texts().at(1), QStringLiteral("a\n\u2611 b\nc"));
+    QTRY_COMPARE(t.store().get(NoteKeys::tagFor(2) + NoteKeys::Notes), QStringLiteral("a\n\u2611 b\nc"));
 }
 
 void TestChecklist::markdown_data()
