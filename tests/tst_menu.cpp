@@ -159,6 +159,8 @@ void TestMenu::items_data()
         {"EmailAuthorName", "Email Author Suggestions / Bugs", ""},
         {"GotoWebsiteName", "Goto ", ""},   // followed by the web site's domain
         {"QuitName", "Quit (Remove All Notes)", "Ctrl+Q"},
+        {"sChecklist", "-", ""},
+        {"ChecklistName", "Checklist", ""},
     };
     int row = 0;
     for (const auto &item : table)
@@ -209,7 +211,7 @@ void TestMenu::menuShape()
     QMenu *menu = noteMenu.popupMenu();
     QCOMPARE(menu->title(), QStringLiteral("Menu1"));
     QCOMPARE(menu->objectName(), QStringLiteral("mnuPopup"));
-    QCOMPARE(menu->actions().size(), 27);
+    QCOMPARE(menu->actions().size(), 29);
 
     // Loaded, never shown, and no note: it must not count as one.
     QVERIFY(t.program().forms.all().contains(&noteMenu));

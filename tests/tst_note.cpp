@@ -599,6 +599,10 @@ void TestNote::screenReaderNameOfANote_data()
     QTest::newRow("an emoji at the cut") << QString(39, 'b') + "\U0001F600" + QString(20, 'c')
                                          << "Note: " + QString(39, 'b') + cut;
     QTest::newRow("a line of a megabyte") << QString(1 << 20, 'd') << "Note: " + QString(40, 'd') + cut;
+    // A checklist item is said with its state, not left to how a reader names the box sign.
+    QTest::newRow("an open item") << "\u2610 buy milk\n\u2611 bread" << "Note: not checked, buy milk";
+    QTest::newRow("a done item") << "\n\u2611  bread \r\nmore" << "Note: checked, bread";
+    QTest::newRow("an empty item") << "\u2610 " << "Note: not checked";
 }
 
 // A screen reader names each note by the first line that holds something.

@@ -1,5 +1,6 @@
 #include "base/notefile/notefile.h"
 
+#include "base/checklist/checklistlines.h"
 #include "base/notefile/notefields.h"
 #include "base/store/conversions.h"
 #include "base/store/notekeys.h"
@@ -334,9 +335,9 @@ QByteArray markdown(const QList<Values> &notes)
     QString text;
     for (const Values &values : notes) {
         const QString body = values.value(NoteKeys::Notes);
-        const QString heading = NoteSlots::firstLine(body);
+        const QString heading = ChecklistLines::withoutBox(NoteSlots::firstLine(body)).trimmed();
         text += QStringLiteral("# ") + (heading.isEmpty() ? QStringLiteral("(empty note)") : heading)
-            + QStringLiteral("\n\n") + body.trimmed() + QStringLiteral("\n\n");
+            + QStringLiteral("\n\n") + ChecklistLines::markdown(body.trimmed()) + QStringLiteral("\n\n");
     }
     return text.toUtf8();
 }

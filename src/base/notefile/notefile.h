@@ -53,7 +53,8 @@ struct Contents
     it. */
 std::optional<Contents> read(const QByteArray &bytes, const QString &name, QString *error);
 
-/** The notes for people: a heading with each note's first line, then its text. */
+/** The notes for people: a heading with each note's first line, then its text, its checklist
+    items as task list items. */
 QByteArray markdown(const QList<NoteSlots::Values> &notes);
 
 // A note's file in the sync folder, <id>.json:

@@ -4,6 +4,8 @@
 
 #include "gui/notebook/program.h"
 #include "gui/menu/notecommands.h"
+#include "gui/checklist/checklist.h"
+#include "gui/note/notewindow.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/errorreport.h"
 #include "base/system/product.h"
@@ -62,6 +64,9 @@ NoteMenu::NoteMenu(Program &program)
             &NoteMenu::onGotoWebsite);
     addItem(QStringLiteral("QuitName"), QStringLiteral("Quit (Remove All Notes)"), QStringLiteral("Ctrl+Q"),
             &NoteMenu::onQuit);
+    // Below the long-standing items, so that none of them moves.
+    addSeparator(QStringLiteral("sChecklist"));
+    addItem(QStringLiteral("ChecklistName"), QStringLiteral("Checklist"), QString(), &NoteMenu::onChecklist);
 }
 
 QAction *NoteMenu::addItem(const QString &name, const QString &caption, const QString &keys,
@@ -138,6 +143,14 @@ void NoteMenu::onInsertTime() { m_program.commands().InsertTime(); }
 void NoteMenu::onDefaultTranslucency() { m_program.commands().DefaultTranslucency(); }
 void NoteMenu::onIncreaseTranslucency() { m_program.commands().IncreaseTranslucency(); }
 void NoteMenu::onDecreaseTranslucency() { m_program.commands().DecreaseTranslucency(); }
+
+void NoteMenu::onChecklist()
+{
+    for (NoteWindow *note : m_program.commands().targets()) {
+        if (Checklist *checklist = Checklist::of(note->textField()))
+            checklist->toggleLines();
+    }
+}
 
 void NoteMenu::onAlwaysOnTop()
 {

@@ -53,6 +53,7 @@ private:
     void onAlwaysOnTop();
     void onEmailAuthor();
     void onGotoWebsite();
+    void onChecklist();
 
     Program &m_program;
     QMenu *m_popupMenu = nullptr;

@@ -1,5 +1,7 @@
 #include "gui/note/accessiblenotename.h"
 
+#include "base/checklist/checklistlines.h"
+
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -60,7 +62,7 @@ void AccessibleNoteName::nameNow()
 
 QString AccessibleNoteName::forLine(const QString &line)
 {
-    QString words = line.simplified();
+    QString words = ChecklistLines::spoken(line).simplified();
     if (words.isEmpty())
         return tr("Note: (empty)");
     if (words.size() > NameCharacters) {

@@ -1,4 +1,5 @@
 #include "gui/note/notewindow.h"
+#include "gui/checklist/checklist.h"
 #include "gui/platform/apptitle.h"
 #include "gui/platform/skin.h"
 
@@ -54,6 +55,8 @@ NoteWindow::NoteWindow(Program &program)
     auto *document = new QTextDocument(m_textField);
     document->setDocumentLayout(new NoteTextLayout(document));
     m_textField->setDocument(document);
+    // Before the window's own filters, so that its shortcuts and presses come first.
+    Checklist::attach(m_textField);
     m_textField->setFrameShape(QFrame::NoFrame);
     // A note's text field has no scroll bars: one would cover the band the note is resized by.
     m_textField->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
