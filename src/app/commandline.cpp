@@ -5,6 +5,7 @@
 #include "base/backup/backups.h"
 #include "base/channel/singleinstance.h"
 #include "base/store/settingsstore.h"
+#include "app/historyverbs.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -151,6 +152,13 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
                                                        "(Syncthing, Nextcloud); off: no longer."),
                                         QStringLiteral("folder|off"));
     parser.addOptions({newNote, showNotes, find, tray, syncFolder});
+    const QCommandLineOption history(QStringLiteral("history"),
+                                     QStringLiteral("List a note's earlier versions (its id, or its number: 1 for the first note)."),
+                                     QStringLiteral("id"));
+    const QCommandLineOption show(QStringLiteral("show"),
+                                  QStringLiteral("With --history: print version N of the note (1 is the newest)."),
+                                  QStringLiteral("N"));
+    parser.addOptions({history, show});
     // Qt's own options, which the window system part reads later; a session manager restores
     // the program with -session.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -193,6 +201,16 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
         const QString folder = value == QLatin1String("off") ? value : absolute(value);
         return onNotes(QStringLiteral("sync-folder"), {folder}, true,
                        [folder](NoteVerbs &v) { return v.chooseSyncFolder(folder); });
+    }
+    if (parser.isSet(history) || parser.isSet(show)) {
+        const QString note = parser.value(history);
+        const QString number = parser.isSet(show) ? parser.value(show) : QString();
+        if (note.isEmpty()) {
+            say(stderr, QStringLiteral("%1: --show needs --history ID.").arg(QCoreApplication::applicationName()));
+            return 1;
+        }
+        return onNotes(QStringLiteral("history"), {note, number}, false,
+                       [=](NoteVerbs &v) { return HistoryVerbs::answer(v.store(), nullptr, note, number); });
     }
     if (parser.isSet(deleted))
         return onNotes(QStringLiteral("deleted"), {}, false, [](NoteVerbs &v) { return v.listDeleted(); });

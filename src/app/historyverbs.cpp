@@ -77,4 +77,14 @@ Reply show(const SettingsStore &store, const NoteHistory &history, const QString
     return {0, *text};
 }
 
+Reply answer(const SettingsStore &store, const NoteHistory *history, const QString &note, const QString &number)
+{
+    NoteHistory own;
+    if (!history) {
+        own.open(store.path(), store.damageBesideNotes());
+        history = &own;
+    }
+    return number.isEmpty() ? list(store, *history, note) : show(store, *history, note, number);
+}
+
 } // namespace HistoryVerbs

@@ -20,4 +20,8 @@ Reply list(const SettingsStore &store, const NoteHistory &history, const QString
 /** The text of version `number`, exactly as it was kept. */
 Reply show(const SettingsStore &store, const NoteHistory &history, const QString &note, const QString &number);
 
+/** `--history ID`, or with `number` `--show N`: on the running copy's history, or without one on
+    a history opened on the store's file for the answer. */
+Reply answer(const SettingsStore &store, const NoteHistory *history, const QString &note, const QString &number);
+
 } // namespace HistoryVerbs

@@ -26,6 +26,8 @@
 #include "gui/tray/noteslist.h"
 #include "gui/tray/trayicon.h"
 #include "gui/dialogs/damageoffer.h"
+#include "gui/history/historykeeper.h"
+#include "app/historyverbs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -162,6 +164,11 @@ int main(int argc, char *argv[])
     TrayIcon tray(program, backups, sync);
     QObject::connect(&instance, &SingleInstance::raiseRequested, &app, [&program] { program.bringNotesForward(true); });
     answerVerbs(instance, program, tray, sync);
+    HistoryKeeper historyKeeper(program);
+    historyKeeper.open();
+    instance.setHandler(QStringLiteral("history"), [&store, &historyKeeper](const QStringList &args) {
+        return HistoryVerbs::answer(store, &historyKeeper.history(), args.value(0), args.value(1));
+    });
     // A logout or shutdown: store what waits and end at once, whatever dialog is up, so that
     // nothing is lost and nothing holds the session up.
     SessionEnd sessionEnd;
@@ -182,6 +189,7 @@ int main(int argc, char *argv[])
     // for 30 days.
     QObject::connect(&backups, &Backups::hourly, &app,
                      [&store] { store.dropTrashedBefore(QDateTime::currentDateTime().addDays(-30)); });
+    QObject::connect(&backups, &Backups::hourly, &historyKeeper, &HistoryKeeper::upkeep);   // after the purge
     QObject::connect(&backups, &Backups::finished, &app, [&dialogs](const QString &path, const QString &error, bool asked) {
         if (!error.isEmpty())
             dialogs.showNotice(QStringLiteral("Your notes could not be backed up: %1. Quillarren tries again in an hour.")

@@ -17,6 +17,7 @@
 #include "gui/reminder/remindercheck.h"
 #include "base/store/conversions.h"
 #include "base/store/notekeys.h"
+#include "gui/history/historykeeper.h"
 
 #include <QDir>
 #include <QFile>
@@ -169,6 +170,7 @@ NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
                                      "restored.").arg(error));
     }
     tell(QStringLiteral("Restoring…"));
+    HistoryKeeper::keepStoredNotes(m_store);
     if (!m_store.replaceWith(file, &error))
         return failed(QStringLiteral("The notes could not be restored: %1. Nothing was changed.").arg(error));
     return {0, QStringLiteral("Restored your notes from %1. The notes you had before are kept in the backup %2.")
@@ -220,6 +222,8 @@ NoteVerbs::Reply NoteVerbs::importNotes(const QString &file, const NoteImport::C
     alongside.toTrash = plan.toTrash;
     tell(QStringLiteral("Importing %1 notes…").arg(plan.added.size()));
     QString why;
+    if (!plan.toTrash.isEmpty())
+        HistoryKeeper::keepStoredNotes(m_store);
     if (!addNotes(plan.added, alongside, &why))
         return failed(QStringLiteral("The notes could not be imported, because %1. Nothing was imported.").arg(why));
     if (m_program)

@@ -7,6 +7,7 @@
 #include "gui/platform/dialogs.h"
 #include "gui/platform/errorreport.h"
 #include "base/system/product.h"
+#include "gui/history/historykeeper.h"
 
 #include <QAction>
 #include <QMenu>
@@ -62,6 +63,8 @@ NoteMenu::NoteMenu(Program &program)
             &NoteMenu::onGotoWebsite);
     addItem(QStringLiteral("QuitName"), QStringLiteral("Quit (Remove All Notes)"), QStringLiteral("Ctrl+Q"),
             &NoteMenu::onQuit);
+    addSeparator(QStringLiteral("s9"));
+    addItem(QStringLiteral("NoteHistoryName"), QStringLiteral("Note History…"), QString(), &NoteMenu::onNoteHistory);
 }
 
 QAction *NoteMenu::addItem(const QString &name, const QString &caption, const QString &keys,
@@ -95,6 +98,12 @@ void NoteMenu::onLoad()
 void NoteMenu::popup(const QPoint &globalPos)
 {
     m_program.dialogs().popupMenu(m_popupMenu, globalPos);
+}
+
+void NoteMenu::onNoteHistory()
+{
+    if (HistoryKeeper *keeper = HistoryKeeper::current(); keeper && !m_program.commands().targets().isEmpty())
+        keeper->showHistory(m_program.commands().targets().first());
 }
 
 void NoteMenu::onCut() { m_program.commands().Cut(); }

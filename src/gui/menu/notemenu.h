@@ -53,6 +53,7 @@ private:
     void onAlwaysOnTop();
     void onEmailAuthor();
     void onGotoWebsite();
+    void onNoteHistory();
 
     Program &m_program;
     QMenu *m_popupMenu = nullptr;
