@@ -6,6 +6,7 @@
 #include "gui/history/historywindow.h"
 #include "gui/menu/notemenu.h"
 #include "gui/notebook/notebook.h"
+#include "gui/reminder/remindercheck.h"
 
 #include <QClipboard>
 #include <QListWidget>
@@ -17,7 +18,7 @@ const QString Original = QStringLiteral("the original text");
 const QString Id = QStringLiteral("0b8f5a4e-3c1d-4e7a-9f2b-1a2b3c4d5e6f");
 
 enum class Change { KeyPaste, ShortKeyPaste, MenuPaste, KeyCut, MenuCut, SelectAllKey, SelectAllDelete,
-                    FewTypedOver, TypingPause, FromSyncFolder, BackupRestored };
+                    FewTypedOver, TypingPause, FromSyncFolder, BackupRestored, ReminderFlash };
 
 } // namespace
 
@@ -59,6 +60,10 @@ class TestHistoryKeeper final : public QObject
             break;
         case Change::FromSyncFolder: m_app->program().notebook().showSyncedChange(m_note, QStringLiteral("from afar")); break;
         case Change::BackupRestored: restoreBackupOverTyping(); break;
+        case Change::ReminderFlash:
+            m_app->program().reminderCheck().flashStepMs = 1;
+            m_app->program().reminderCheck().Alarm(m_note);
+            break;
         }
     }
 
@@ -112,6 +117,7 @@ private slots:
         QTest::newRow("a few characters typed over") << Change::FewTypedOver << QString();
         QTest::newRow("a pause in typing keeps the typed text") << Change::TypingPause << Original + QStringLiteral("!");
         QTest::newRow("a change from the sync folder") << Change::FromSyncFolder << Original;
+        QTest::newRow("the reminder's flash") << Change::ReminderFlash << Original;
         QTest::newRow("a backup restored over typing") << Change::BackupRestored << Original + QStringLiteral(" typed since");
     }
 
@@ -124,7 +130,7 @@ private slots:
             return;
         const QStringList texts = keptTexts();
         QCOMPARE(texts.isEmpty() ? QString() : texts.constFirst(), kept);
-        if (change != Change::TypingPause && change != Change::BackupRestored)
+        if (change != Change::TypingPause && change != Change::BackupRestored && change != Change::ReminderFlash)
             QVERIFY(m_note->noteText() != Original);   // the change itself went through
     }
 
