@@ -134,6 +134,29 @@ private slots:
             QVERIFY(m_note->noteText() != Original);   // the change itself went through
     }
 
+    // The hourly upkeep keeps the history of the open notes and of the deleted notes the trash
+    // keeps (a restored note gets it back), and drops it once the trash has let the note go.
+    void upkeepFollowsTheTrash()
+    {
+        const QString trashed = QStringLiteral("1c9e6b5f-4d2e-4f8b-8a3c-2b3c4d5e6f70");
+        const QString gone = QStringLiteral("2d0f7c6a-5e3f-4a9c-9b4d-3c4d5e6f7081");
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        for (const QString &id : {Id, trashed, gone})
+            QVERIFY(m_keeper->history().add(id, QStringLiteral("a version"), now));
+        SettingsStore::Change change;
+        change.toTrash.append({trashed, now, {{NoteKeys::Notes, QStringLiteral("deleted")}}});
+        QString error;
+        QVERIFY2(m_app->store().commit(change, &error), qPrintable(error));
+        m_keeper->upkeep();
+        QCOMPARE(m_keeper->history().list(Id).size(), 1);
+        QCOMPARE(m_keeper->history().list(trashed).size(), 1);
+        QCOMPARE(m_keeper->history().list(gone).size(), 0);
+        m_app->store().dropTrashedBefore(now.addDays(1));
+        m_keeper->upkeep();
+        QCOMPARE(m_keeper->history().list(trashed).size(), 0);
+        QCOMPARE(m_keeper->history().list(Id).size(), 1);
+    }
+
     // "Note History…" is the menu's last item; restoring from it keeps the text it replaces, and
     // the note and the store take the version.
     void restoreFromTheMenu()
