@@ -1,6 +1,8 @@
 #include "testprogram.h"
 
+#include "app/noteverbs.h"
 #include "base/backup/backups.h"
+#include "base/notefile/noteimport.h"
 #include "base/history/notehistory.h"
 #include "gui/history/historykeeper.h"
 #include "gui/history/historywindow.h"
@@ -9,6 +11,11 @@
 #include "gui/reminder/remindercheck.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -155,6 +162,22 @@ private slots:
         m_keeper->upkeep();
         QCOMPARE(m_keeper->history().list(trashed).size(), 0);
         QCOMPARE(m_keeper->history().list(Id).size(), 1);
+    }
+
+    // --export --all carries each note's versions, and the file imports again.
+    void exportCarriesTheHistory()
+    {
+        QVERIFY(m_keeper->history().add(Id, QStringLiteral("an earlier text"), QDateTime::currentDateTimeUtc()));
+        const QString file = QFileInfo(m_app->storePath()).dir().filePath(QStringLiteral("export.json"));
+        const NoteVerbs::Reply reply = NoteVerbs(m_app->program()).exportNotes(file, true);
+        QVERIFY2(reply.status == 0 && reply.output.contains(QStringLiteral("with their history")), qPrintable(reply.output));
+        const QJsonArray notes = QJsonDocument::fromJson(TestProgram::readFile(file)).object().value(QStringLiteral("notes")).toArray();
+        QCOMPARE(notes.size(), 1);
+        const QJsonArray versions = notes.at(0).toObject().value(QStringLiteral("history")).toArray();
+        QCOMPARE(versions.size(), 1);
+        QCOMPARE(versions.at(0).toObject().value(QStringLiteral("text")).toString(), QStringLiteral("an earlier text"));
+        QString error;
+        QVERIFY2(NoteImport::read(file, &error), qPrintable(error));
     }
 
     // "Note History…" is the menu's last item; restoring from it keeps the text it replaces, and

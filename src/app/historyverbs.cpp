@@ -1,6 +1,8 @@
 #include "app/historyverbs.h"
 
+#include "base/history/historyexport.h"
 #include "base/history/notehistory.h"
+#include "gui/history/historykeeper.h"
 #include "base/store/notekeys.h"
 #include "base/store/noteslots.h"
 #include "base/store/settingsstore.h"
@@ -75,6 +77,15 @@ Reply show(const SettingsStore &store, const NoteHistory &history, const QString
     if (!text)
         return failed(QStringLiteral("Version %1 of note %2 could not be read.").arg(number, *id));
     return {0, *text};
+}
+
+QByteArray withHistory(const SettingsStore &store, const QByteArray &json, QString *said)
+{
+    if (HistoryKeeper *keeper = HistoryKeeper::current())
+        return HistoryExport::addTo(json, keeper->history(), said);
+    NoteHistory own;
+    own.open(store.path(), store.damageBesideNotes());
+    return HistoryExport::addTo(json, own, said);
 }
 
 Reply answer(const SettingsStore &store, const NoteHistory *history, const QString &note, const QString &number)

@@ -20,6 +20,10 @@ Reply list(const SettingsStore &store, const NoteHistory &history, const QString
 /** The text of version `number`, exactly as it was kept. */
 Reply show(const SettingsStore &store, const NoteHistory &history, const QString &note, const QString &number);
 
+/** An export of every note (`--export FILE --all`) with the notes' history added, from the
+    running copy's history or one opened on the store's file; `said` tells when it is left out. */
+QByteArray withHistory(const SettingsStore &store, const QByteArray &json, QString *said);
+
 /** `--history ID`, or with `number` `--show N`: on the running copy's history, or without one on
     a history opened on the store's file for the answer. */
 Reply answer(const SettingsStore &store, const NoteHistory *history, const QString &note, const QString &number);

@@ -18,6 +18,7 @@
 #include "base/store/conversions.h"
 #include "base/store/notekeys.h"
 #include "gui/history/historykeeper.h"
+#include "app/historyverbs.h"
 
 #include <QDir>
 #include <QFile>
@@ -183,7 +184,10 @@ NoteVerbs::Reply NoteVerbs::exportNotes(const QString &file, bool withDeleted) c
     const QList<SettingsStore::TrashedNote> deleted = withDeleted ? m_store.trash() : QList<SettingsStore::TrashedNote>();
     tell(QStringLiteral("Exporting %1 notes…").arg(notes.size() + deleted.size()));
     const bool forPeople = file.endsWith(QLatin1String(".md"), Qt::CaseInsensitive);
-    const QByteArray bytes = forPeople ? NoteFile::markdown(notes) : NoteFile::write(notes, deleted);
+    QByteArray bytes = forPeople ? NoteFile::markdown(notes) : NoteFile::write(notes, deleted);
+    QString historySaid;
+    if (withDeleted && !forPeople)
+        bytes = HistoryVerbs::withHistory(m_store, bytes, &historySaid);
     // Whole or not at all: an old file of that name stays until the new one is on the disk. It
     // holds every note, so it is the user's alone, as the store is.
     QString error;
@@ -191,7 +195,8 @@ NoteVerbs::Reply NoteVerbs::exportNotes(const QString &file, bool withDeleted) c
         return failed(QStringLiteral("Cannot write %1: %2. Nothing was changed.").arg(QDir::toNativeSeparators(file), error));
     QString said = QStringLiteral("Exported %1 notes to %2").arg(notes.size()).arg(QDir::toNativeSeparators(file));
     if (withDeleted && !forPeople)
-        said += QStringLiteral(", and %1 deleted notes").arg(deleted.size());
+        said += QStringLiteral(", and %1 deleted notes").arg(deleted.size())
+            + (historySaid.isEmpty() ? QStringLiteral(", with their history") : QStringLiteral("; ") + historySaid);
     return {0, said + QLatin1Char('.')};
 }
 
