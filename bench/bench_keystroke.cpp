@@ -4,7 +4,9 @@
 // for notes of 1 KB to 1 MB in lines of about 70 characters, with the key typed at the end.
 //
 //   bench_keystroke [keys]      default 200 keys per size; runs offscreen
+//   HISTORY=1 bench_keystroke   the same with the note history's keeper watching the field
 
+#include "gui/history/historykeeper.h"
 #include "gui/notebook/program.h"
 #include "gui/notebook/notebook.h"
 #include "gui/note/notewindow.h"
@@ -24,6 +26,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -92,6 +95,11 @@ int main(int argc, char *argv[])
     NoSound sound;
     Program program(store, Platform{&dialogs, &clock, &layered, &shell, &sound});
     program.onEnd = [] {};
+    std::unique_ptr<HistoryKeeper> keeper;
+    if (qEnvironmentVariableIsSet("HISTORY")) {
+        keeper = std::make_unique<HistoryKeeper>(program);
+        keeper->open();
+    }
 
     std::printf("CPU time of the window thread per keystroke at the end of a note (%d keys each)\n", keys);
     std::printf("%10s %12s %12s %12s\n", "note", "median ms", "p99 ms", "max ms");
@@ -101,6 +109,8 @@ int main(int argc, char *argv[])
         program.notebook().startUp();
         NoteWindow *note = qobject_cast<NoteWindow *>(program.forms.notes().constFirst());
         QPlainTextEdit *field = note->textField();
+        if (keeper)
+            keeper->attach(note);
         field->setFocus();
         field->moveCursor(QTextCursor::End);
         QCoreApplication::processEvents();

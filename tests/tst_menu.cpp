@@ -159,12 +159,14 @@ void TestMenu::items_data()
         {"EmailAuthorName", "Email Author Suggestions / Bugs", ""},
         {"GotoWebsiteName", "Goto ", ""},   // followed by the web site's domain
         {"QuitName", "Quit (Remove All Notes)", "Ctrl+Q"},
+        // After every item above, so that their order stays.
         {"sChecklist", "-", ""},
         {"ChecklistName", "Checklist", ""},
+        {"NoteHistoryName", "Note History…", ""},
     };
     int row = 0;
     for (const auto &item : table)
-        QTest::newRow(item.name) << row++ << QString::fromLatin1(item.caption) << QString::fromLatin1(item.keys);
+        QTest::newRow(item.name) << row++ << QString::fromUtf8(item.caption) << QString::fromLatin1(item.keys);
 }
 
 void TestMenu::items()
@@ -211,7 +213,7 @@ void TestMenu::menuShape()
     QMenu *menu = noteMenu.popupMenu();
     QCOMPARE(menu->title(), QStringLiteral("Menu1"));
     QCOMPARE(menu->objectName(), QStringLiteral("mnuPopup"));
-    QCOMPARE(menu->actions().size(), 29);
+    QCOMPARE(menu->actions().size(), 30);
 
     // Loaded, never shown, and no note: it must not count as one.
     QVERIFY(t.program().forms.all().contains(&noteMenu));

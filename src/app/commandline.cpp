@@ -6,6 +6,7 @@
 #include "base/backup/backups.h"
 #include "base/channel/singleinstance.h"
 #include "base/store/settingsstore.h"
+#include "app/historyverbs.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -162,6 +163,10 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
             return switchAutostart(false);
         say(stderr, QStringLiteral("%1: --autostart takes on or off, not '%2'.")
                         .arg(QCoreApplication::applicationName(), value));
+        return 1;
+    }
+    if (parser.isSet(QStringLiteral("show")) && !parser.isSet(QStringLiteral("history"))) {
+        say(stderr, QStringLiteral("%1: --show needs --history ID.").arg(QCoreApplication::applicationName()));
         return 1;
     }
     for (const Verb &verb : Verbs::table()) {

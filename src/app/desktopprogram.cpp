@@ -35,6 +35,7 @@ DesktopProgram::DesktopProgram(SettingsStore &store, Backups &backups, Platform 
     , m_program(store, platform)
     , m_sync(m_program)
     , m_tray(m_program, backups, m_sync)
+    , m_history(m_program)
 {
     connect(&m_program.forms, &WindowList::lastNoteUnloaded, this, [this] {
         if (!m_program.quitting)
@@ -94,6 +95,8 @@ void DesktopProgram::storeForSessionEnd()
 
 bool DesktopProgram::start(const QString &startVerb)
 {
+    // The history is opened beside the store before any note can change.
+    m_history.open();
     // The first note shows at once; the others open a few at a time while the program answers.
     m_program.notebook().beginStartUp();
     if (m_program.hasEnded() || m_program.forms.notes().isEmpty())
@@ -116,6 +119,8 @@ void DesktopProgram::keepUp()
 {
     connect(&m_backups, &Backups::hourly, this,
             [this] { m_store.dropTrashedBefore(QDateTime::currentDateTime().addDays(-TrashKeptDays)); });
+    // After the purge: the history of notes gone for good goes with them.
+    connect(&m_backups, &Backups::hourly, &m_history, &HistoryKeeper::upkeep);
     connect(&m_backups, &Backups::finished, this, [this](const QString &path, const QString &error, bool asked) {
         if (!error.isEmpty())
             m_program.dialogs().showNotice(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/verbtable.h"
+#include "gui/history/historykeeper.h"
 #include "gui/notebook/program.h"
 #include "gui/platform/screenwatch.h"
 #include "gui/platform/sessionend.h"
@@ -16,7 +17,7 @@ class SettingsStore;
 
 // The running desktop program on top of the notes: the tray and the notes list, sync, the watch
 // on the screens, the session's end, the backups' schedule with the daily purge of old deleted
-// notes, and the answers to what later starts and the command line ask over the channel.
+// notes, the notes' history, and the answers to what later starts and the command line ask over the channel.
 class DesktopProgram final : public QObject, public VerbTarget
 {
     Q_OBJECT
@@ -55,4 +56,5 @@ private:
     TrayIcon m_tray;
     SessionEnd m_sessionEnd;
     ScreenWatch m_screenWatch;
+    HistoryKeeper m_history;
 };

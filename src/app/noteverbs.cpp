@@ -18,6 +18,8 @@
 #include "gui/reminder/remindercheck.h"
 #include "base/store/conversions.h"
 #include "base/store/notekeys.h"
+#include "gui/history/historykeeper.h"
+#include "app/historyverbs.h"
 
 #include <QDir>
 #include <QFile>
@@ -160,6 +162,7 @@ NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
     if (!kept)
         return failed(error);
     tell(QStringLiteral("Restoring…"));
+    HistoryKeeper::keepStoredNotes(m_store);
     if (!m_store.replaceWith(file, &error))
         return failed(QStringLiteral("The notes could not be restored: %1. Nothing was changed.").arg(error));
     return {0, QStringLiteral("Restored your notes from %1. The notes you had before are kept in the backup %2.")
@@ -172,7 +175,10 @@ NoteVerbs::Reply NoteVerbs::exportNotes(const QString &file, bool withDeleted) c
     const QList<SettingsStore::TrashedNote> deleted = withDeleted ? m_store.trash() : QList<SettingsStore::TrashedNote>();
     tell(QStringLiteral("Exporting %1 notes…").arg(notes.size() + deleted.size()));
     const bool forPeople = file.endsWith(QLatin1String(".md"), Qt::CaseInsensitive);
-    const QByteArray bytes = forPeople ? NoteFile::markdown(notes) : NoteFile::write(notes, deleted);
+    QByteArray bytes = forPeople ? NoteFile::markdown(notes) : NoteFile::write(notes, deleted);
+    QString historySaid;
+    if (withDeleted && !forPeople)
+        bytes = HistoryVerbs::withHistory(m_store, bytes, &historySaid);
     // Whole or not at all: an old file of that name stays until the new one is on the disk. It
     // holds every note, so it is the user's alone, as the store is.
     QString error;
@@ -180,7 +186,8 @@ NoteVerbs::Reply NoteVerbs::exportNotes(const QString &file, bool withDeleted) c
         return failed(QStringLiteral("Cannot write %1: %2. Nothing was changed.").arg(QDir::toNativeSeparators(file), error));
     QString said = QStringLiteral("Exported %1 notes to %2").arg(notes.size()).arg(QDir::toNativeSeparators(file));
     if (withDeleted && !forPeople)
-        said += QStringLiteral(", and %1 deleted notes").arg(deleted.size());
+        said += QStringLiteral(", and %1 deleted notes").arg(deleted.size())
+            + (historySaid.isEmpty() ? QStringLiteral(", with their history") : QStringLiteral("; ") + historySaid);
     return {0, said + QLatin1Char('.')};
 }
 
@@ -211,6 +218,8 @@ NoteVerbs::Reply NoteVerbs::importNotes(const QString &file, const NoteImport::C
     alongside.toTrash = plan.toTrash;
     tell(QStringLiteral("Importing %1 notes…").arg(plan.added.size()));
     QString why;
+    if (!plan.toTrash.isEmpty())
+        HistoryKeeper::keepStoredNotes(m_store);
     if (!addNotes(plan.added, alongside, &why))
         return failed(QStringLiteral("The notes could not be imported, because %1. Nothing was imported.").arg(why));
     if (m_program)

@@ -40,6 +40,8 @@ public:
     /** Told how far a long verb has come ("Importing 300 of 1000 notes"), for a terminal. */
     std::function<void(const QString &)> progress;
 
+    const SettingsStore &store() const { return m_store; }
+
 private:
     QList<NoteSlots::Values> openNotes() const;
     int openCount() const;

@@ -1,5 +1,8 @@
 #include "app/verbtable.h"
 
+#include "app/historyverbs.h"
+#include "gui/history/historykeeper.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -44,6 +47,27 @@ Verb syncFolder()
         return std::optional<QStringList>(QStringList{value == QLatin1String("off") ? value : absolute(value)});
     };
     verb.work = [](VerbTarget &target, const QStringList &args) { return target.syncFolder(args.value(0)); };
+    return verb;
+}
+
+// On the running copy's history, or without one on a history opened on the store's file.
+Verb history()
+{
+    const QCommandLineOption show(QStringLiteral("show"),
+                                  QStringLiteral("With --history: print version N of the note (1 is the newest)."),
+                                  QStringLiteral("N"));
+    Verb verb{QStringLiteral("history"), QStringLiteral("id"),
+              QStringLiteral("List a note's earlier versions (its id, or its number: 1 for the first note)."),
+              {show}, false, false, {}, {}};
+    verb.arguments = [](const QCommandLineParser &parser, QString *) {
+        return std::optional<QStringList>(
+            QStringList{parser.value(QStringLiteral("history")), parser.value(QStringLiteral("show"))});
+    };
+    verb.work = [](VerbTarget &target, const QStringList &args) {
+        HistoryKeeper *keeper = HistoryKeeper::current();
+        return HistoryVerbs::answer(target.notes().store(), keeper ? &keeper->history() : nullptr, args.value(0),
+                                    args.value(1));
+    };
     return verb;
 }
 
@@ -129,7 +153,7 @@ QList<Verb> startVerbs()
 
 const QList<Verb> &Verbs::table()
 {
-    static const QList<Verb> verbs = QList<Verb>{tray(), syncFolder()} + trashAndBackups() + exportAndImport()
+    static const QList<Verb> verbs = QList<Verb>{tray(), syncFolder(), history()} + trashAndBackups() + exportAndImport()
         + startVerbs();
     return verbs;
 }

@@ -26,7 +26,7 @@ rw_open_menu_at 766 112
 rw_choose_item 7
 rw_wait_notes 2
 rw_open_menu_at 166 112
-xdotool key Up Up Return
+xdotool key Up Up Up Return
 rw_wait_app_exit 10 || rw_fail "the program ended with status $? after Quit"
 
 rw_start_app

@@ -22,8 +22,8 @@ rw_poll 3 rw_window_at "$moved" 300 250 || rw_fail "the drag left note 1 at $(rw
 
 quit_from_menu_at() {   # x y on a note's top strip
     rw_open_menu_at "$1" "$2"
-    # Quit is the last item: Up from no selection lands on it.
-    xdotool key Up Return
+    # Quit is followed by the checklist and history items: Up from no selection lands on the last of them.
+    xdotool key Up Up Up Return
     local status=0
     rw_wait_app_exit 10 || status=$?
     [ "$status" = 0 ] || rw_fail "the program ended with status $status after Quit"

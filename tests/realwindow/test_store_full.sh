@@ -45,9 +45,9 @@ rw_expect_eq "active window while the notice shows" "$note" "$(xdotool getactive
 xdotool type --delay 40 "and more"
 rw_stored_contains NotesForm1.Notes "and more" && rw_fail "the store took a write although its disk is full"
 
-# Quit (the last item): the program stays, and says why.
+# Quit (the last item before the history): the program stays, and says why.
 rw_open_menu_at 166 112
-xdotool key Up Return
+xdotool key Up Up Up Return
 rw_poll 5 rw_has_window_named 'notes not saved' || rw_fail "Quit showed no box about the unsaved notes"
 box=$(rw_window_named 'notes not saved')
 sleep 0.5
@@ -63,7 +63,7 @@ rw_poll 10 rw_stored_is NotesForm1.Notes "$expected" ||
 rw_poll 5 eval '! rw_has_window_named "notes not saved"' || rw_fail "the notice stayed after the store was written"
 
 rw_open_menu_at 166 112
-xdotool key Up Return
+xdotool key Up Up Up Return
 rw_wait_app_exit 10 || rw_fail "the program ended with status $? after Quit"
 rw_start_app
 rw_wait_notes 1

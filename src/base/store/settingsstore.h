@@ -106,6 +106,10 @@ public:
         stable storage before returning: for a session that is about to end. */
     bool syncNow();
 
+    /** The quick check's verdict when the file is damaged in the notes' history alone (the
+        notes were read whole); empty otherwise. */
+    QString damageBesideNotes() const { return m_damageBesideNotes; }
+
     /** Why the last write failed, in words for the user ("the disk is full" …). */
     QString failureCause() const;
 
@@ -128,6 +132,7 @@ private:
     bool readAll(QString *error, int *code);
     /** Reads a store that cannot be opened for writing through a copy of it. */
     bool readCopy(const QString &path);
+    bool notesWholeBesideDamagedHistory() const;
     /** Switches the open store to what the writes need; false when it cannot be written.
         At start-up a store another program holds is waited for a while. */
     bool prepareForWriting(QString *error, bool waitWhileHeld);
@@ -153,6 +158,7 @@ private:
     static void syncToDisk(const QString &path);
 
     QString m_path;
+    QString m_damageBesideNotes;
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_upsert = nullptr;
     QHash<QString, QString> m_values;

@@ -34,6 +34,7 @@ const std::vector<Table> &ourTables()
         {"settings", true, {{"application", "TEXT", 1, 1}, {"section", "TEXT", 1, 2}, {"key", "TEXT", 1, 3}, {"value", "TEXT", 0, 0}}},
         {"trash", false, {{"id", "TEXT", 0, 1}, {"deleted", "TEXT", 1, 0}, {"note", "TEXT", 1, 0}}},
         {"synced", false, {{"id", "TEXT", 0, 1}, {"state", "TEXT", 1, 0}}},
+        {"history", false, {{"note", "TEXT", 1, 1}, {"made", "INTEGER", 1, 2}, {"text", "TEXT", 1, 0}}},
         {"backup", false, {{"made", "TEXT", 1, 0}, {"asked", "INTEGER", 1, 0}}},
     };
     return tables;
@@ -240,7 +241,7 @@ bool copyRows(const QString &file, const QString &target, int pageSize, quint32 
     }
     const QByteArray setup = QStringLiteral("PRAGMA page_size=%1; PRAGMA user_version=%2; BEGIN;")
                                  .arg(pageSize).arg(userVersion).toUtf8()
-        + STORE_SETTINGS_TABLE ";" STORE_TRASH_TABLE ";" STORE_SYNCED_TABLE ";";
+        + STORE_SETTINGS_TABLE ";" STORE_TRASH_TABLE ";" STORE_SYNCED_TABLE ";" STORE_HISTORY_TABLE ";";
     sqlite3 *source = reader.db();
     bool ok = sqlite3_exec(fresh, setup.constData(), nullptr, nullptr, nullptr) == SQLITE_OK
         && copyTable(source, fresh, "SELECT application, section, key, value FROM settings",
@@ -250,11 +251,48 @@ bool copyRows(const QString &file, const QString &target, int pageSize, quint32 
                        "INSERT INTO trash(id, deleted, note) VALUES(?1, ?2, ?3)", 3);
     if (ok && tableExists(source, "synced"))
         ok = copyTable(source, fresh, "SELECT id, state FROM synced", "INSERT INTO synced(id, state) VALUES(?1, ?2)", 2);
+    if (ok && tableExists(source, "history"))
+        ok = copyTable(source, fresh, "SELECT note, made, text FROM history",
+                       "INSERT INTO history(note, made, text) VALUES(?1, ?2, ?3)", 3);
     ok = ok && sqlite3_exec(fresh, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
     if (!ok)
         *error = QStringLiteral("the notes could not be copied from %1 (%2)")
                      .arg(QDir::toNativeSeparators(file), QString::fromUtf8(sqlite3_errmsg(fresh)));
     sqlite3_close(fresh);
+    return ok;
+}
+
+bool historyIsOurs(sqlite3 *db)
+{
+    sqlite3_stmt *objects = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT type, name, sql IS NULL FROM sqlite_master WHERE tbl_name = 'history' OR name = 'history'",
+                           -1, &objects, nullptr) != SQLITE_OK)
+        return false;
+    bool ours = true;
+    bool table = false;
+    while (ours && sqlite3_step(objects) == SQLITE_ROW) {
+        const QString type = text(objects, 0);
+        const QString name = text(objects, 1);
+        table = table || (type == QLatin1String("table") && name == QLatin1String("history"));
+        ours = (type == QLatin1String("table") && name == QLatin1String("history"))
+            || (type == QLatin1String("index") && name.startsWith(QLatin1String("sqlite_autoindex_history_"))
+                && sqlite3_column_int(objects, 2) == 1);
+    }
+    sqlite3_finalize(objects);
+    return ours && table && columnsAreOurs(db, *ourTable(QStringLiteral("history")));
+}
+
+bool keepVersions(sqlite3 *from, const QString &target)
+{
+    if (!tableExists(from, "history"))
+        return true;
+    sqlite3 *fresh = nullptr;
+    bool ok = sqlite3_open_v2(target.toUtf8().constData(), &fresh, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
+        && sqlite3_exec(fresh, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK
+        && copyTable(from, fresh, "SELECT note, made, text FROM history",
+                     "INSERT OR IGNORE INTO history(note, made, text) VALUES(?1, ?2, ?3)", 3)
+        && sqlite3_exec(fresh, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(fresh);   // an open transaction is rolled back
     return ok;
 }
 

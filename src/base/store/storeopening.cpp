@@ -196,7 +196,12 @@ bool SettingsStore::readAll(QString *error, int *code)
     sqlite3_finalize(check);
     if (rc != SQLITE_ROW)
         return fail();
-    if (verdict != QLatin1String("ok")) {
+    m_damageBesideNotes.clear();
+    // Damage in the notes' history alone leaves the notes whole: they are read, and the history
+    // is left aside (NoteHistory says so).
+    if (verdict != QLatin1String("ok") && notesWholeBesideDamagedHistory())
+        m_damageBesideNotes = verdict;
+    else if (verdict != QLatin1String("ok")) {
         *error = verdict;
         *code = m_lastCode = SQLITE_CORRUPT;
         return false;
@@ -222,6 +227,20 @@ bool SettingsStore::readAll(QString *error, int *code)
         return false;
     }
     return true;
+}
+
+bool SettingsStore::notesWholeBesideDamagedHistory() const
+{
+    const auto whole = [this](const char *table) {
+        sqlite3_stmt *check = nullptr;
+        const QByteArray sql = QByteArray("PRAGMA quick_check(") + table + ")";
+        const bool ok = sqlite3_prepare_v2(m_db, sql.constData(), -1, &check, nullptr) == SQLITE_OK
+            && sqlite3_step(check) == SQLITE_ROW
+            && qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)), "ok") == 0;
+        sqlite3_finalize(check);
+        return ok;
+    };
+    return !whole("history") && whole("settings") && whole("trash") && whole("synced");
 }
 
 bool SettingsStore::readCopy(const QString &path)
@@ -350,6 +369,8 @@ bool SettingsStore::replaceWith(const QString &file, QString *error)
     }
     if (!StoreCopy::copyRows(file, fresh, pageSize, m_generation, error))
         return false;
+    if (!StoreCopy::keepVersions(m_db, fresh))
+        qCWarning(lcStore) << "the history made since the backup could not be kept";
     sqlite3 *source = nullptr;
     int rc = sqlite3_open_v2(fresh.toUtf8().constData(), &source, SQLITE_OPEN_READONLY, nullptr);
     if (rc == SQLITE_OK) {

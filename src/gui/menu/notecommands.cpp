@@ -17,6 +17,7 @@
 #include "gui/platform/dialogs.h"
 #include "gui/platform/errorreport.h"
 #include "gui/platform/windowtimer.h"
+#include "gui/history/historykeeper.h"
 #include "base/system/product.h"
 #include "base/files/textfile.h"
 #include "gui/platform/units.h"
@@ -73,6 +74,7 @@ void NoteCommands::Cut()
         QTextCursor cursor = note->textField()->textCursor();
         if (cursor.selectedText().isEmpty())
             continue;
+        HistoryKeeper::keepBefore(note, VersionPolicy::Event::Cut, int(cursor.selectedText().size()));
         Clipboard::clear();
         Clipboard::putText(note->textField()->textCursor().selection().toPlainText(), 0);
         cursor.removeSelectedText();
@@ -95,6 +97,8 @@ void NoteCommands::Paste()
 {
     for (NoteWindow *note : editableTargets()) {
         QTextCursor cursor = note->textField()->textCursor();
+        HistoryKeeper::keepBefore(note, VersionPolicy::Event::Paste,
+                                  int(Clipboard::text(0).size() + cursor.selectedText().size()));
         cursor.insertText(Clipboard::text(0));
         note->textField()->setTextCursor(cursor);
     }

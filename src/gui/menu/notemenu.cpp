@@ -9,6 +9,7 @@
 #include "gui/platform/dialogs.h"
 #include "gui/platform/errorreport.h"
 #include "base/system/product.h"
+#include "gui/history/historykeeper.h"
 
 #include <QAction>
 #include <QMenu>
@@ -67,6 +68,7 @@ NoteMenu::NoteMenu(Program &program)
     // Below the long-standing items, so that none of them moves.
     addSeparator(QStringLiteral("sChecklist"));
     addItem(QStringLiteral("ChecklistName"), QStringLiteral("Checklist"), QString(), &NoteMenu::onChecklist);
+    addItem(QStringLiteral("NoteHistoryName"), QStringLiteral("Note History…"), QString(), &NoteMenu::onNoteHistory);
 }
 
 QAction *NoteMenu::addItem(const QString &name, const QString &caption, const QString &keys,
@@ -100,6 +102,12 @@ void NoteMenu::onLoad()
 void NoteMenu::popup(const QPoint &globalPos)
 {
     m_program.dialogs().popupMenu(m_popupMenu, globalPos);
+}
+
+void NoteMenu::onNoteHistory()
+{
+    if (HistoryKeeper *keeper = HistoryKeeper::current(); keeper && !m_program.commands().targets().isEmpty())
+        keeper->showHistory(m_program.commands().targets().first());
 }
 
 void NoteMenu::onCut() { m_program.commands().Cut(); }

@@ -54,6 +54,7 @@ private:
     void onEmailAuthor();
     void onGotoWebsite();
     void onChecklist();
+    void onNoteHistory();
 
     Program &m_program;
     QMenu *m_popupMenu = nullptr;

@@ -11,6 +11,7 @@
 #include "base/store/notekeys.h"
 #include "base/store/noteslots.h"
 #include "base/store/settingsstore.h"
+#include "gui/history/historykeeper.h"
 
 #include <QAction>
 
@@ -126,6 +127,7 @@ void Notebook::applyStoredLook(NoteWindow *note)
 
 void Notebook::showSyncedChange(NoteWindow *note, const QString &text)
 {
+    HistoryKeeper::keepBefore(note, VersionPolicy::Event::FromSyncFolder);
     note->showRemoteText(text);
     note->showBuiltInLook();
     applyStoredLook(note);

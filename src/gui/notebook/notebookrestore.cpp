@@ -11,6 +11,7 @@
 #include "base/store/notekeys.h"
 #include "base/store/noteslots.h"
 #include "base/store/settingsstore.h"
+#include "gui/history/historykeeper.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -92,6 +93,7 @@ Notebook::Outcome Notebook::restoreBackup(const QString &file, const std::functi
         note->unload();
     program.CurrentNoteTag.clear();
     EventWait::deliverPendingTwice();
+    HistoryKeeper::keepStoredNotes(store);
     const bool restored = store.replaceWith(file, &error);
     beginStartUp();
     program.quitting = false;

@@ -8,6 +8,7 @@
 #include "base/reminder/reminderrule.h"
 #include "base/store/notekeys.h"
 #include "base/store/settingsstore.h"
+#include "gui/history/historykeeper.h"
 
 #include <QPointer>
 
@@ -147,6 +148,7 @@ void ReminderCheck::Alarm(NoteWindow *note)
     const qint32 windowColour = note->backColor();
     note->show();
     note->raise();
+    HistoryKeeper::keepBefore(note, VersionPolicy::Event::ReminderFlash);
     note->beginAlarm();
     m_program.showAlarmWindow();
     for (int flash = 0; flash < Flashes && stillThere(); ++flash) {

@@ -5,6 +5,7 @@
 #include "gui/platform/units.h"
 #include "base/store/noteslots.h"
 #include "gui/tray/searchfold.h"
+#include "gui/history/historykeeper.h"
 
 #include <QAbstractListModel>
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPixmap>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <numeric>
@@ -171,6 +173,14 @@ NotesList::NotesList(Program &program)
     layout->addWidget(label);
     layout->addWidget(m_search);
     layout->addWidget(m_view);
+    auto *history = new QPushButton(tr("Note &History…"), this);
+    history->setObjectName(QStringLiteral("NoteHistoryButton"));
+    layout->addWidget(history);
+    connect(history, &QPushButton::clicked, this, [this] {
+        NoteWindow *note = m_model->noteAt(m_view->currentIndex().row());
+        if (HistoryKeeper *keeper = HistoryKeeper::current(); keeper && note && note->isLoaded())
+            keeper->showHistory(note);
+    });
 
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString &query) {
         m_model->setFilter(query);
