@@ -18,11 +18,11 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QTest>
 
-#include <sqlite3.h>
 
 namespace {
 
@@ -32,36 +32,14 @@ using Keys = QList<QPair<QString, QString>>;
 
 
 
-QStringList storedTexts(TestProgram &t)
-{
-    QStringList found;
-    const int count = t.store().get(NoteKeys::TotalForms).toInt();
-    for (int i = 1; i <= count; ++i)
-        found.append(t.store().get(NoteKeys::tagFor(i) + NoteKeys::Notes));
-    return found;
-}
-
 // The note texts of slots 1 … "Total Forms" as another program reads them from the file now.
 QStringList textsInFile(const QString &path)
 {
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    const auto value = [db](const QString &key) {
-        sqlite3_stmt *select = nullptr;
-        sqlite3_prepare_v2(db, "SELECT value FROM settings WHERE key = ?1", -1, &select, nullptr);
-        const QByteArray k = key.toUtf8();
-        sqlite3_bind_text(select, 1, k.constData(), k.size(), SQLITE_TRANSIENT);
-        QString found;
-        if (sqlite3_step(select) == SQLITE_ROW)
-            found = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(select, 0)));
-        sqlite3_finalize(select);
-        return found;
-    };
+    RawDb raw(path);
     QStringList texts;
-    const int count = value(NoteKeys::TotalForms).toInt();
+    const int count = raw.value(NoteKeys::TotalForms).value_or(QString()).toInt();
     for (int i = 1; i <= count; ++i)
-        texts.append(value(NoteKeys::tagFor(i) + NoteKeys::Notes));
-    sqlite3_close(db);
+        texts.append(raw.value(NoteKeys::tagFor(i) + NoteKeys::Notes).value_or(QString()));
     return texts;
 }
 
@@ -71,14 +49,6 @@ QMap<QString, QString> snapshot(TestProgram &t)
     for (const QString &key : t.store().keys())
         all.insert(key, t.store().get(key));
     return all;
-}
-
-// The see-through set-up runs once after showing and stores the note's next counter; let it
-// finish before seeding keys it would overwrite.
-void settleSeeThrough(TestProgram &t)
-{
-    for (NoteWindow *note : t.notes())
-        QTRY_COMPARE(note->seeThroughTimer()->interval(), 0);
 }
 
 enum class Clip { Text, Empty, Picture };
@@ -128,10 +98,8 @@ private slots:
     void cutThenPasteMovesText();
     void pasteReplacesSelection_data();
     void pasteReplacesSelection();
-    void insertDate_data();
-    void insertDate();
-    void insertTime_data();
-    void insertTime();
+    void insertDateOrTime_data();
+    void insertDateOrTime();
     void selectAllMovesFocusAndSelectsEverything_data();
     void selectAllMovesFocusAndSelectsEverything();
 
@@ -150,12 +118,11 @@ private slots:
     void nothingChangesWhileQuitUnloads();
     void deletedTargetNeverNamesANewNote();
     void deletionIsNeverHalfStored();
-    void insertDateHasAFourDigitYear();
 };
 
 void TestCommands::cleanup()
 {
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 void TestCommands::cutCopyWithNothingSelectedKeepClipboard_data()
@@ -247,100 +214,94 @@ void TestCommands::pasteReplacesSelection()
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), expected);
 }
 
-void TestCommands::insertDate_data()
+// The time's forms in any locale: hours, minutes and seconds, with an AM/PM mark at most, and no
+// time zone.
+static QString timeForms(QTime now)
 {
+    const QString rest = QStringLiteral("\\D%1\\D%2").arg(now.minute(), 2, 10, QLatin1Char('0')).arg(now.second(), 2, 10, QLatin1Char('0'));
+    const int twelve = now.hour() % 12 == 0 ? 12 : now.hour() % 12;
+    const QString mark = now.hour() < 12 ? QStringLiteral("[Aa]") : QStringLiteral("[Pp]");
+    return QStringLiteral("^(0?%1%2|0?%3%2\\s?%4\\.?\\s?[Mm]\\.?)$").arg(now.hour()).arg(rest).arg(twelve).arg(mark);
+}
+
+void TestCommands::insertDateOrTime_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("locale");   // empty: the desktop's
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("anchor");
     QTest::addColumn<int>("position");
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<QString>("before");   // the expected text is before + date + after
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("before");   // the expected text is before + what was inserted + after
     QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("form");     // what was inserted
 
+    const QString date = QStringLiteral("InsertDateName");
+    const QString time = QStringLiteral("InsertTimeName");
     const QDate today(2026, 12, 8);
-    QTest::newRow("before a selection") << "xxabcyy" << 2 << 5 << today << "xx" << "abcyy";
-    QTest::newRow("before a backward selection") << "xxabcyy" << 5 << 2 << today << "xx" << "abcyy";
-    QTest::newRow("empty note") << "" << 0 << 0 << today << "" << "";
-    QTest::newRow("caret at the end") << "hello" << 5 << 5 << today << "hello" << "";
-    QTest::newRow("after a line break") << "ab\ncd" << 3 << 3 << today << "ab\n" << "cd";
-    QTest::newRow("another day") << "xy" << 1 << 1 << QDate(1999, 3, 4) << "x" << "y";
+    const QDateTime now(today, QTime(10, 55, 40));
+    const auto dateForm = [](QDate day) {
+        return QRegularExpression::anchoredPattern(QRegularExpression::escape(QLocale().toString(day, QLocale::ShortFormat)));
+    };
+    QTest::newRow("before a selection") << date << "" << "xxabcyy" << 2 << 5 << now << "xx" << "abcyy" << dateForm(today);
+    QTest::newRow("before a backward selection") << date << "" << "xxabcyy" << 5 << 2 << now << "xx" << "abcyy" << dateForm(today);
+    QTest::newRow("empty note") << date << "" << "" << 0 << 0 << now << "" << "" << dateForm(today);
+    QTest::newRow("caret at the end") << date << "" << "hello" << 5 << 5 << now << "hello" << "" << dateForm(today);
+    QTest::newRow("after a line break") << date << "" << "ab\ncd" << 3 << 3 << now << "ab\n" << "cd" << dateForm(today);
+    const QDate another(1999, 3, 4);
+    QTest::newRow("another day") << date << "" << "xy" << 1 << 1 << QDateTime(another, QTime(10, 55, 40)) << "x" << "y"
+                                 << dateForm(another);
+    QTest::newRow("a four-digit year where the locale writes two") << date << "en_US" << "" << 0 << 0
+                                                                   << QDateTime(QDate(2026, 12, 7), QTime(10, 55, 40)) << ""
+                                                                   << "" << "^12/7/2026$";
+    for (const QTime &at : {QTime(10, 55, 40), QTime(22, 5, 9), QTime(0, 0, 7)}) {
+        QTest::addRow("time %s", qPrintable(at.toString(Qt::ISODate)))
+            << time << "" << "ab\ncd" << 3 << 3 << QDateTime(today, at) << "ab\n" << "cd" << timeForms(at);
+    }
 }
 
-void TestCommands::insertDate()
+void TestCommands::insertDateOrTime()
 {
+    QFETCH(QString, item);
+    QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(int, anchor);
     QFETCH(int, position);
-    QFETCH(QDate, today);
+    QFETCH(QDateTime, now);
     QFETCH(QString, before);
     QFETCH(QString, after);
+    QFETCH(QString, form);
 
+    const QLocale desktops;
+    if (!locale.isEmpty())
+        QLocale::setDefault(QLocale(locale));
+    const auto restore = qScopeGuard([&desktops] { QLocale::setDefault(desktops); });
     TestProgram t;
-    t.clock.set(QDateTime(today, QTime(10, 55, 40)));
+    t.clock.set(now);
     t.seedNotes({text});
     t.start();
     NoteWindow *note = t.notes().constFirst();
     TestProgram::select(note, anchor, position);
 
-    t.choose(note, QStringLiteral("InsertDateName"));
+    t.choose(note, item);
 
-    const QString date = QLocale::system().toString(today, QLocale::ShortFormat);
-    QVERIFY(date.contains(QString::number(today.year())));
-    const QString expected = before + date + after;
-    QCOMPARE(note->textField()->toPlainText(), expected);
-    // The caret right after the date, nothing selected: the next key follows the date, and the
+    const QString whole = note->textField()->toPlainText();
+    QVERIFY2(whole.startsWith(before) && whole.endsWith(after) && whole.size() > text.size(), qPrintable(whole));
+    const QString inserted = whole.mid(before.size(), whole.size() - before.size() - after.size());
+    QVERIFY2(QRegularExpression(form).match(inserted).hasMatch(), qPrintable(inserted + QStringLiteral(" is not ") + form));
+    if (item == QLatin1String("InsertDateName"))
+        QVERIFY(inserted.contains(QString::number(now.date().year())));
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), whole);
+    // The caret right after what was inserted, nothing selected: the next key follows it, and the
     // text that was selected stays.
-    QCOMPARE(note->textField()->textCursor().position(), int((before + date).size()));
+    QCOMPARE(note->textField()->textCursor().position(), int((before + inserted).size()));
     QVERIFY(!note->textField()->textCursor().hasSelection());
-    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), expected);
     QTest::keyClicks(note->textField(), QStringLiteral(" at 3pm"));
-    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), before + date + QStringLiteral(" at 3pm") + after);
+    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), before + inserted + QStringLiteral(" at 3pm") + after);
     // Undo takes it out again: the rest of the text was never replaced.
     while (note->textField()->document()->isUndoAvailable())
         note->textField()->undo();
     QCOMPARE(note->textField()->toPlainText(), text);
-}
-
-void TestCommands::insertTime_data()
-{
-    QTest::addColumn<QTime>("now");
-    QTest::newRow("morning") << QTime(10, 55, 40);
-    QTest::newRow("evening") << QTime(22, 5, 9);
-    QTest::newRow("just past midnight") << QTime(0, 0, 7);
-}
-
-void TestCommands::insertTime()
-{
-    QFETCH(QTime, now);
-
-    TestProgram t;
-    t.clock.set(QDateTime(QDate(2026, 12, 8), now));
-    t.seedNotes({"ab\ncd"});
-    t.start();
-    NoteWindow *note = t.notes().constFirst();
-    TestProgram::select(note, 3, 3);
-    t.program().CurrentNoteTag = note->Tag();
-
-    t.program().commands().InsertTime();
-
-    const QString whole = note->textField()->toPlainText();
-    QVERIFY2(whole.startsWith(QStringLiteral("ab\n")) && whole.endsWith(QStringLiteral("cd")), qPrintable(whole));
-    const QString time = whole.mid(3, whole.size() - 5);
-    // Hours, minutes and seconds in the locale's form, with an AM/PM mark at most: no time zone.
-    static const QRegularExpression form(
-        QStringLiteral("^(\\d{1,2})\\D(\\d{2})\\D(\\d{2})(?:\\s?([AaPp])\\.?\\s?[Mm]\\.?)?$"));
-    const QRegularExpressionMatch match = form.match(time);
-    QVERIFY2(match.hasMatch(), qPrintable(time));
-    const int hour = match.captured(1).toInt();
-    if (match.captured(4).isEmpty()) {
-        QCOMPARE(hour, now.hour());
-    } else {
-        QCOMPARE(hour, now.hour() % 12 == 0 ? 12 : now.hour() % 12);
-        QCOMPARE(match.captured(4).toUpper() == QLatin1String("P"), now.hour() >= 12);
-    }
-    QCOMPARE(match.captured(2).toInt(), now.minute());
-    QCOMPARE(match.captured(3).toInt(), now.second());
-    QCOMPARE(note->textField()->textCursor().position(), 3 + time.size());
-    QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Notes")), whole);
 }
 
 void TestCommands::selectAllMovesFocusAndSelectsEverything_data()
@@ -400,6 +361,7 @@ void TestCommands::lastNoteQuestion()
     TestProgram t;
     t.seedNotes({"keep me"});
     t.start();
+    t.settleSeeThrough();   // its counter is stored at a moment of its own, not by the question
     NoteWindow *note = t.notes().constFirst();
     // A count left wrong by an earlier run; No must put it right.
     t.seed(NoteKeys::TotalForms, QStringLiteral("7"));
@@ -450,8 +412,7 @@ void TestCommands::deleteSecondOfThreeThenQuit()
     QVERIFY(t.dialogs.messages.isEmpty());
 
     // Typing after the renumbering lands in the note's new slot.
-    third->textField()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(third->textField(), QStringLiteral("!"));
+    TestProgram::typeAtEnd(third, QStringLiteral("!"));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm2.Notes")), QStringLiteral("third!"));
 
     t.choose(first, QStringLiteral("QuitName"));
@@ -583,8 +544,7 @@ void TestCommands::endingRestartsIntoOpenNotes()
         } else if (verb == QLatin1String("type")) {
             const QString what = step.section(QLatin1Char(' '), 1);
             NoteWindow *note = t.notes().at(what.section(QLatin1Char(':'), 0, 0).toInt() - 1);
-            note->textField()->moveCursor(QTextCursor::End);
-            QTest::keyClicks(note->textField(), what.section(QLatin1Char(':'), 1));
+            TestProgram::typeAtEnd(note, what.section(QLatin1Char(':'), 1));
         } else if (verb == QLatin1String("quit")) {
             t.program().notebook().quit();
             QCOMPARE(t.endCount, 1);
@@ -604,7 +564,7 @@ void TestCommands::endingRestartsIntoOpenNotes()
 
     t.restart();
     QCOMPARE(t.texts(), expected);
-    QCOMPARE(storedTexts(t), expected);
+    QCOMPARE(TestProgram::storedTexts(t.store()), expected);
     for (int i = 0; i < expected.size(); ++i)
         QCOMPARE(t.notes().at(i)->Tag(), NoteKeys::tagFor(i + 1));
     QVERIFY(t.dialogs.errorReports().isEmpty());
@@ -627,7 +587,7 @@ void TestCommands::noteKeysMoveWithNoteOnDeletion()
     TestProgram t;
     t.seedNotes({"one", "two", "three"});
     t.start();
-    settleSeeThrough(t);
+    t.settleSeeThrough();
     const QList<Keys> seeded{first, second, third};
     for (int i = 0; i < seeded.size(); ++i) {
         for (const auto &[suffix, value] : seeded.at(i))
@@ -648,7 +608,7 @@ void TestCommands::noteKeysMoveWithNoteOnDeletion()
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     t.program().notebook().deleteCurrentNote();
     t.settle();
-    settleSeeThrough(t);
+    t.settleSeeThrough();
     QCOMPARE(t.texts(), (QStringList{"two", "three"}));
     // The second note now in slot 1 must not pick up the deleted note's reminder or addresses.
     expectSlot(1, second);
@@ -657,7 +617,7 @@ void TestCommands::noteKeysMoveWithNoteOnDeletion()
     t.program().notebook().quit();
     expectSlot(1, second);
     expectSlot(2, third);
-    QCOMPARE(storedTexts(t), (QStringList{"two", "three"}));
+    QCOMPARE(TestProgram::storedTexts(t.store()), (QStringList{"two", "three"}));
 }
 
 void TestCommands::quitCarriesNoteKeysToNewSlot()
@@ -665,7 +625,7 @@ void TestCommands::quitCarriesNoteKeysToNewSlot()
     TestProgram t;
     t.seedNotes({"one", "two", "three"});
     t.start();
-    settleSeeThrough(t);
+    t.settleSeeThrough();
     t.seed(QStringLiteral("NotesForm1.TransCount"), QStringLiteral("3"));
     t.seed(QStringLiteral("NotesForm2.TransCount"), QStringLiteral("4"));
     t.seed(QStringLiteral("NotesForm1.Translucency"), QStringLiteral("100"));
@@ -684,7 +644,7 @@ void TestCommands::quitCarriesNoteKeysToNewSlot()
 
     t.program().notebook().quit();
 
-    QCOMPARE(storedTexts(t), (QStringList{"one", "two", "three"}));
+    QCOMPARE(TestProgram::storedTexts(t.store()), (QStringList{"one", "two", "three"}));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Translucency")), QStringLiteral("140"));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.TransCount")), QStringLiteral("6"));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.EmailAddresses")), QStringLiteral("three@example.org"));
@@ -713,7 +673,7 @@ void TestCommands::endingWaitsUntilEverythingIsStored()
     TestProgram t;
     t.seedNotes({"kept"});
     t.start();
-    settleSeeThrough(t);
+    t.settleSeeThrough();
     NoteWindow *note = t.notes().constFirst();
     // The answers to the box that asks to retry, after the last-note question where there is one.
     const auto end = [&](const QList<MessageAnswer> &answers) {
@@ -731,8 +691,7 @@ void TestCommands::endingWaitsUntilEverythingIsStored()
     };
 
     RefusingStore refusing(t.storePath());
-    note->textField()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(note->textField(), QStringLiteral(" and typed"));
+    TestProgram::typeAtEnd(note, QStringLiteral(" and typed"));
     QVERIFY(t.dialogs.noticeShown);
 
     // Retry while the file still refuses, then Cancel: the note stays open and nothing ends.
@@ -762,7 +721,7 @@ void TestCommands::nothingChangesWhileQuitUnloads()
     TestProgram t;
     t.seedNotes({"a", "b"});
     t.start();
-    settleSeeThrough(t);
+    t.settleSeeThrough();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     QTimer::singleShot(0, [&] {
         t.program().notebook().createNote();
@@ -781,13 +740,13 @@ void TestCommands::deletedTargetNeverNamesANewNote()
     TestProgram t;
     t.seedNotes({"a", "b", "c"});
     t.start();
-    settleSeeThrough(t);
+    t.settleSeeThrough();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm3");
     t.program().notebook().deleteCurrentNote();
     t.settle();
     t.program().notebook().createNote();
     QCOMPARE(t.notes().constLast()->Tag(), QStringLiteral("NotesForm3"));
-    settleSeeThrough(t);
+    t.settleSeeThrough();
 
     // Still aimed at the deleted note, as from a dialog opened on it.
     t.program().commands().IncreaseTranslucency();
@@ -804,7 +763,7 @@ void TestCommands::deletionIsNeverHalfStored()
     TestProgram t;
     t.seedNotes({"a", "b", "c"});
     t.start();
-    settleSeeThrough(t);
+    t.settleSeeThrough();
     QList<QStringList> seen;
     QTimer look;
     look.setInterval(0);
@@ -819,18 +778,6 @@ void TestCommands::deletionIsNeverHalfStored()
                  qPrintable(QStringLiteral("the file held the notes: ") + texts.join(QStringLiteral(" | "))));
     }
     QCOMPARE(seen.constLast(), (QStringList{"a", "c"}));
-}
-
-void TestCommands::insertDateHasAFourDigitYear()
-{
-    const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    TestProgram t;
-    t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 55, 40)));
-    t.start();
-    t.choose(t.notes().constFirst(), QStringLiteral("InsertDateName"));
-    QLocale::setDefault(before);
-    QCOMPARE(t.notes().constFirst()->textField()->toPlainText(), QStringLiteral("12/7/2026"));
 }
 
 QTEST_MAIN(TestCommands)

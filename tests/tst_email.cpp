@@ -66,8 +66,7 @@ private slots:
 
 void TestEmail::cleanup()
 {
-    TestProgram::settle();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 void TestEmail::addressesAreRememberedPerNote()

@@ -120,8 +120,7 @@ private slots:
 
 void TestFiles::cleanup()
 {
-    TestProgram::settle();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 void TestFiles::writesGoOnlyToPlainFilesOfTheUser_data()
@@ -168,7 +167,7 @@ void TestFiles::writesGoOnlyToPlainFilesOfTheUser()
     const QString folder = QFileInfo(store).absolutePath();
     QTemporaryDir files;
     const QString precious = files.filePath(QStringLiteral("precious.txt"));
-    QVERIFY(TestProgram::writeFile(precious, "someone's own"));
+    QVERIFY(OnDisk::writeFile(precious, "someone's own"));
     QString error;
     const QString backup = Backups(store).makeNow(QDateTime::currentDateTime(), &error).value_or(QString());
     QVERIFY2(!backup.isEmpty(), qPrintable(error));
@@ -204,21 +203,21 @@ void TestFiles::writesGoOnlyToPlainFilesOfTheUser()
         if (target == QLatin1String("planted link") && ::lchown(QFile::encodeName(path).constData(), 65534, 65534) != 0)
             QSKIP("only root can give a link to another user");
     }
-    const QByteArray preciousBefore = TestProgram::readFile(precious);
+    const QByteArray preciousBefore = OnDisk::readFile(precious);
     const QStringList around = entries(QFileInfo(path).absolutePath());
 
     const NoteVerbs::Reply reply = writeAs(t, verb, path);
     if (said.isEmpty()) {
         QVERIFY2(reply.status == 0, qPrintable(reply.output));
         const QString written = target == QLatin1String("own link") ? precious : path;
-        QVERIFY(TestProgram::readFile(written).contains("\"text\": \"one\""));
+        QVERIFY(OnDisk::readFile(written).contains("\"text\": \"one\""));
         QCOMPARE(QFileInfo(written).permissions() & 0x0077, QFileDevice::Permissions());
         return;
     }
     QCOMPARE(reply.status, 1);
     QVERIFY2(reply.output.contains(said), qPrintable(reply.output));
     QCOMPARE(entries(QFileInfo(path).absolutePath()), around);   // nothing new, nothing left over
-    QCOMPARE(TestProgram::readFile(precious), preciousBefore);
+    QCOMPARE(OnDisk::readFile(precious), preciousBefore);
     QVERIFY(QFileInfo(backup).isFile() && Backups::check(backup, &error));
     if (QStringList{"device", "fifo", "socket", "folder"}.contains(target))
         QVERIFY(!QFileInfo(path).isFile());
@@ -261,7 +260,7 @@ void TestFiles::aFullDiskKeepsTheOldFile()
         QVERIFY(journal.append({{QStringLiteral("NotesForm1.Notes"), QString(3000, QLatin1Char('j'))}}, 1));
     else if (writer != QLatin1String("autostart"))
         QCOMPARE(NoteVerbs(t.program()).exportNotes(path, false).status, 0);
-    const QByteArray before = TestProgram::readFile(path);
+    const QByteArray before = OnDisk::readFile(path);
     QVERIFY(!before.isEmpty());
     disk.fill();
 
@@ -278,7 +277,7 @@ void TestFiles::aFullDiskKeepsTheOldFile()
         journal.replay(replayed);
         QCOMPARE(replayed.value(QStringLiteral("NotesForm1.Notes")), QString(3000, QLatin1Char('j')));
     }
-    QCOMPARE(TestProgram::readFile(path), before);
+    QCOMPARE(OnDisk::readFile(path), before);
     const QStringList left = entries(QFileInfo(path).absolutePath());
     QCOMPARE(QSet<QString>(left.cbegin(), left.cend()) - QSet<QString>{"filler"}, QSet<QString>{QFileInfo(path).fileName()});
 }
@@ -366,7 +365,7 @@ void TestFiles::backupsGoByTheTimeInsideThem()
     QVERIFY(QFile::rename(*old, renamed));
     const QString stale = backups.folder() + QStringLiteral("/.Quillarren-2026-01-01-000000.sqlite3.part");
     const QString working = backups.folder() + QStringLiteral("/.Quillarren-2026-01-02-000000.sqlite3.part");
-    QVERIFY(TestProgram::writeFile(stale, QByteArray(4096, 's')) && TestProgram::writeFile(working, "w"));
+    QVERIFY(OnDisk::writeFile(stale, QByteArray(4096, 's')) && OnDisk::writeFile(working, "w"));
     QFile staleFile(stale);
     QVERIFY(staleFile.open(QIODevice::ReadWrite));
     QVERIFY(staleFile.setFileTime(now.addSecs(-3600), QFileDevice::FileModificationTime));

@@ -90,11 +90,6 @@ void pickColor(FontColorDialog *dialog, const QColor &colour)
     dialog->findChild<QPushButton *>(QStringLiteral("colorButton"))->click();
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // Makes a folder refuse new files, even to root where the file system allows it.
 bool lockFolder(const QString &folder, bool locked)
@@ -147,8 +142,7 @@ private slots:
 
 void TestFormat::cleanup()
 {
-    TestProgram::settle();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 void TestFormat::fontOnANeverFormattedNote()
@@ -478,9 +472,9 @@ void TestFormat::saveWritesTheTextAsItIs()
 
     QCOMPARE(QFileInfo(empty).size(), qint64(0));
     QCOMPARE(QFileInfo::exists(empty), true);
-    QCOMPARE(readAll(three), TextFile::encode(QStringLiteral("one\ntwo\nthree ünïcode")));
+    QCOMPARE(OnDisk::readFile(three), TextFile::encode(QStringLiteral("one\ntwo\nthree ünïcode")));
 #ifndef Q_OS_WIN
-    QCOMPARE(readAll(three), QByteArray("one\ntwo\nthree \xc3\xbcn\xc3\xaf" "code"));
+    QCOMPARE(OnDisk::readFile(three), QByteArray("one\ntwo\nthree \xc3\xbcn\xc3\xaf" "code"));
 #endif
     const SaveFileRequest asked = t.dialogs.saveRequests.constFirst();
     QCOMPARE(asked.defaultSuffix, QStringLiteral("txt"));
@@ -498,12 +492,12 @@ void TestFormat::saveOffersTheLastNameAndAddsTheExtension()
     NoteWindow *note = t.note("NotesForm1");
     t.dialogs.saveAnswers.enqueue(dir.filePath(QStringLiteral("list")));
     t.choose(note, QStringLiteral("SaveNoteToFileName"));
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("list.txt"))), QByteArray("shopping"));
+    QCOMPARE(OnDisk::readFile(dir.filePath(QStringLiteral("list.txt"))), QByteArray("shopping"));
 
     note->textField()->setPlainText(QStringLiteral("changed"));
     t.choose(note, QStringLiteral("SaveNoteToFileName"));   // cancelled
     QCOMPARE(t.dialogs.saveRequests.constLast().fileName, dir.filePath(QStringLiteral("list.txt")));
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("list.txt"))), QByteArray("shopping"));
+    QCOMPARE(OnDisk::readFile(dir.filePath(QStringLiteral("list.txt"))), QByteArray("shopping"));
 }
 
 void TestFormat::failedSaveLeavesTheOldFileAndReports()
@@ -524,7 +518,7 @@ void TestFormat::failedSaveLeavesTheOldFileAndReports()
     t.choose(t.note("NotesForm1"), QStringLiteral("SaveNoteToFileName"));
     lockFolder(dir.path(), false);
 
-    QCOMPARE(readAll(path), QByteArray("the old content"));
+    QCOMPARE(OnDisk::readFile(path), QByteArray("the old content"));
     const QStringList reports = t.dialogs.errorReports();
     QCOMPARE(reports.size(), 1);
     QVERIFY2(reports[0].contains(QStringLiteral("in Pellamy2021/08/31.MenuForm.SaveNoteToFileName_Click at line 106")),

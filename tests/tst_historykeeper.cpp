@@ -171,7 +171,7 @@ private slots:
         const QString file = QFileInfo(m_app->storePath()).dir().filePath(QStringLiteral("export.json"));
         const NoteVerbs::Reply reply = NoteVerbs(m_app->program()).exportNotes(file, true);
         QVERIFY2(reply.status == 0 && reply.output.contains(QStringLiteral("with their history")), qPrintable(reply.output));
-        const QJsonArray notes = QJsonDocument::fromJson(TestProgram::readFile(file)).object().value(QStringLiteral("notes")).toArray();
+        const QJsonArray notes = QJsonDocument::fromJson(OnDisk::readFile(file)).object().value(QStringLiteral("notes")).toArray();
         QCOMPARE(notes.size(), 1);
         const QJsonArray versions = notes.at(0).toObject().value(QStringLiteral("history")).toArray();
         QCOMPARE(versions.size(), 1);

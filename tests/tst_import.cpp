@@ -45,8 +45,7 @@ private slots:
 
 void TestImport::cleanup()
 {
-    TestProgram::settle();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 void TestImport::hostileFilesAreRefused_data()
@@ -96,9 +95,9 @@ void TestImport::hostileFilesAreRefused()
     else if (content == "folder")
         QVERIFY(QDir().mkpath(file));
     else if (content == "huge")
-        QVERIFY(TestProgram::writeFile(file, "{") && ::truncate(QFile::encodeName(file).constData(), NoteFile::LargestFileBytes + 1) == 0);
+        QVERIFY(OnDisk::writeFile(file, "{") && ::truncate(QFile::encodeName(file).constData(), NoteFile::LargestFileBytes + 1) == 0);
     else
-        QVERIFY(TestProgram::writeFile(file, content));
+        QVERIFY(OnDisk::writeFile(file, content));
     const QHash<QString, QString> before = t.storedValues();
 
     QElapsedTimer took;
@@ -122,7 +121,7 @@ void TestImport::importingTwiceAddsNothingAndNamesWhatDiffers()
     QVERIFY(store.open(dir.filePath(QStringLiteral("Quillarren.sqlite3"))).ok);
     NoteVerbs verbs(store);
     const QString file = dir.filePath(QStringLiteral("notes.json"));
-    QVERIFY(TestProgram::writeFile(file, notesFile({QJsonObject{{"id", "0F8C2A4E-3B1C-4A57-9E0C-0123456789AB"}, {"text", "upper"}},
+    QVERIFY(OnDisk::writeFile(file, notesFile({QJsonObject{{"id", "0F8C2A4E-3B1C-4A57-9E0C-0123456789AB"}, {"text", "upper"}},
                                                    QJsonObject{{"id", "{1f8c2a4e-3b1c-4a57-9e0c-0123456789ab}"}, {"text", "braces"}},
                                                    QJsonObject{{"id", "note-7"}, {"text", "named"}},
                                                    QJsonObject{{"text", "no id"}}})));
@@ -170,7 +169,7 @@ void TestImport::manyNotesAreImportedOnlyWhenAllowedAndAllInView()
         many.append(QJsonObject{{"text", QStringLiteral("note %1").arg(i)}});
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("many.json"));
-    QVERIFY(TestProgram::writeFile(file, notesFile(many)));
+    QVERIFY(OnDisk::writeFile(file, notesFile(many)));
 
     SettingsStore store;
     QVERIFY(store.open(dir.filePath(QStringLiteral("Quillarren.sqlite3"))).ok);

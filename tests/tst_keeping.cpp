@@ -59,13 +59,6 @@ NoteSlots::Values kept(NoteSlots::Values values)
     return values;
 }
 
-QStringList storedTexts(const SettingsStore &store)
-{
-    QStringList texts;
-    for (int slot = 1; slot <= NoteSlots::openCount(store); ++slot)
-        texts.append(store.get(NoteKeys::tagFor(slot) + NoteKeys::Notes));
-    return texts;
-}
 
 
 
@@ -97,8 +90,7 @@ private slots:
 
 void TestKeeping::cleanup()
 {
-    TestProgram::settle();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 // Ids are given at the first start to the notes that lack one (and to a copy of another's), and
@@ -292,8 +284,7 @@ void TestKeeping::backupsRotateAndRestore()
     QCOMPARE(days, (QStringList{"12-09", "12-08", "12-07", "12-06", "12-05", "12-04", "12-03", "12-02", "11-29", "11-22"}));
     QCOMPARE(backups.list().constFirst().path, *monday);
 
-    t.notes().constFirst()->textField()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(t.notes().constFirst()->textField(), QStringLiteral(" and more"));
+    TestProgram::typeAtEnd(t.notes().constFirst(), QStringLiteral(" and more"));
     const NoteVerbs::Reply reply = NoteVerbs(t.program()).restoreBackup(*monday);
     QVERIFY2(reply.status == 0, qPrintable(reply.output));
     QCOMPARE(t.texts(), QStringList{"monday's note"});
@@ -332,8 +323,8 @@ void TestKeeping::damagedStoreOffersTheNewestGoodBackup()
         store.save(QStringLiteral("NotesForm1.Notes"), QStringLiteral("newer, lost with the file"));
     }
     // A newer backup that is itself damaged is passed over.
-    QVERIFY(TestProgram::writeFile(backups.folder() + QStringLiteral("/Quillarren-2026-12-09-080000.sqlite3"), "SQLite format 3 garbage"));
-    QVERIFY(TestProgram::writeFile(path, damaged));
+    QVERIFY(OnDisk::writeFile(backups.folder() + QStringLiteral("/Quillarren-2026-12-09-080000.sqlite3"), "SQLite format 3 garbage"));
+    QVERIFY(OnDisk::writeFile(path, damaged));
     QFile::remove(path + QStringLiteral("-wal"));
 
     SettingsStore store;
@@ -377,8 +368,8 @@ void TestKeeping::exportThenImportGivesTheSameNotes()
     const QString md = files.filePath(QStringLiteral("notes.md"));
     QCOMPARE(NoteVerbs(t.program()).exportNotes(json, true).status, 0);
     QCOMPARE(NoteVerbs(t.program()).exportNotes(md, false).status, 0);
-    QVERIFY(TestProgram::readFile(md).startsWith("# buy milk\n\nbuy milk\nand bread\n\n# (empty note)"));
-    const QJsonObject file = QJsonDocument::fromJson(TestProgram::readFile(json)).object();
+    QVERIFY(OnDisk::readFile(md).startsWith("# buy milk\n\nbuy milk\nand bread\n\n# (empty note)"));
+    const QJsonObject file = QJsonDocument::fromJson(OnDisk::readFile(json)).object();
     QCOMPARE(file.value("format").toString(), QStringLiteral("quillarren-notes"));
     QCOMPARE(file.value("version").toInt(), 1);
 
@@ -393,7 +384,7 @@ void TestKeeping::exportThenImportGivesTheSameNotes()
     QCOMPARE(empty.trash().size(), 1);
     QCOMPARE(empty.trash().constFirst().values.value(NoteKeys::Notes), QStringLiteral("second"));
     QCOMPARE(verbs.importNotes(json).status, 0);
-    QCOMPARE(storedTexts(empty), (QStringList{"buy milk\nand bread", ""}));
+    QCOMPARE(TestProgram::storedTexts(empty), (QStringList{"buy milk\nand bread", ""}));
     QCOMPARE(empty.trash().size(), 1);
 
     // Into the running copy: the notes open at once, beside the ones there.
@@ -437,7 +428,7 @@ void TestKeeping::badInputIsRefusedAndChangesNothing()
     QTemporaryDir files;
     QString file = files.filePath(QStringLiteral("given"));
     if (!content.isEmpty())
-        QVERIFY(TestProgram::writeFile(file, content));
+        QVERIFY(OnDisk::writeFile(file, content));
     else if (verb == QLatin1String("import") || verb == QLatin1String("export"))
         file = files.filePath(QStringLiteral("no such folder/notes.json"));
     const QHash<QString, QString> storeBefore = t.storedValues();
@@ -455,7 +446,7 @@ void TestKeeping::badInputIsRefusedAndChangesNothing()
     if (verb == QLatin1String("backup")) {
         // The backups folder's place is taken by a file: no folder can be made there.
         const Backups backups(t.storePath());
-        QVERIFY(TestProgram::writeFile(backups.folder(), "in the way"));
+        QVERIFY(OnDisk::writeFile(backups.folder(), "in the way"));
         QString error;
         QVERIFY(!backups.makeNow(QDateTime::currentDateTime(), &error));
         reply = {1, error};
@@ -527,7 +518,7 @@ void TestKeeping::manyNotesArriveWhileTheProgramAnswers()
     t.start();
     QString error;
     if (verb == QLatin1String("import"))
-        QVERIFY(TestProgram::writeFile(file, NoteFile::write(many, {})));
+        QVERIFY(OnDisk::writeFile(file, NoteFile::write(many, {})));
     else
         file = Backups(t.storePath()).makeNow(QDateTime::currentDateTime(), &error).value_or(error);
     QList<int> seen;   // how many notes were open each time the window thread answered a timer
@@ -547,7 +538,7 @@ void TestKeeping::manyNotesArriveWhileTheProgramAnswers()
     // Counted from the last moment with at most one note open: a restore first unloads them all.
     const auto bottom = std::find_if(seen.crbegin(), seen.crend(), [](int open) { return open <= 1; }).base();
     QVERIFY(std::any_of(bottom, seen.cend(), [&texts](int open) { return open > 1 && open < texts.size(); }));
-    QCOMPARE(storedTexts(t.store()), texts);
+    QCOMPARE(TestProgram::storedTexts(t.store()), texts);
 }
 
 QTEST_MAIN(TestKeeping)

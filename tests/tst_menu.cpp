@@ -6,21 +6,18 @@
 #include "gui/menu/notemenu.h"
 #include "gui/menu/notecommands.h"
 #include "gui/note/borderlessresize.h"
-#include "gui/note/texthook.h"
 #include "gui/platform/units.h"
 #include "base/store/notekeys.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -91,8 +88,6 @@ private slots:
     void rightPressItemActsOnPressedNote();
     void textFieldDisabledWhileMenuOpen_data();
     void textFieldDisabledWhileMenuOpen();
-    void textFieldOwnMenuNeverShows_data();
-    void textFieldOwnMenuNeverShows();
     void commandGivesTheKeyboardBack_data();
     void commandGivesTheKeyboardBack();
 
@@ -122,7 +117,7 @@ void TestMenu::initTestCase()
 
 void TestMenu::cleanup()
 {
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 void TestMenu::items_data()
@@ -402,62 +397,6 @@ void TestMenu::textFieldDisabledWhileMenuOpen()
     QVERIFY(a->textField()->isEnabled());
     QVERIFY(b->textField()->isEnabled());
     QVERIFY(t.dialogs.errorReports().isEmpty());
-}
-
-void TestMenu::textFieldOwnMenuNeverShows_data()
-{
-    QTest::addColumn<bool>("onViewport");
-    QTest::addColumn<bool>("removeHook");
-    QTest::addColumn<bool>("popupShows");
-
-    QTest::newRow("mouse, viewport") << true << false << false;
-    QTest::newRow("keyboard, field") << false << false << false;
-    // The check itself: without the hook the field's own menu does show.
-    QTest::newRow("hook removed") << true << true << true;
-}
-
-void TestMenu::textFieldOwnMenuNeverShows()
-{
-    QFETCH(bool, onViewport);
-    QFETCH(bool, removeHook);
-    QFETCH(bool, popupShows);
-
-    TestProgram t;
-    t.seedNotes({"A", "B"});
-    t.start();
-    NoteWindow *note = t.notes().constLast();
-    if (removeHook) {
-        t.program().HookedTextWindow = note->textField();
-        RemoveTextHook(t.program());
-    }
-
-    // Should the field's own menu open, it runs a nested loop: close it from there.
-    bool popupSeen = false;
-    QTimer closer;
-    closer.setInterval(10);
-    connect(&closer, &QTimer::timeout, this, [&] {
-        if (QWidget *popup = QApplication::activePopupWidget()) {
-            popupSeen = true;
-            popup->close();
-        }
-    });
-    closer.start();
-
-    QWidget *target = onViewport ? note->textField()->viewport() : static_cast<QWidget *>(note->textField());
-    const QPoint pos(15, 15);
-    QContextMenuEvent event(onViewport ? QContextMenuEvent::Mouse : QContextMenuEvent::Keyboard, pos,
-                            target->mapToGlobal(pos));
-    QApplication::sendEvent(target, &event);
-    QCoreApplication::processEvents();
-    closer.stop();
-    if (QWidget *popup = QApplication::activePopupWidget()) {
-        popupSeen = true;
-        popup->close();
-    }
-
-    QCOMPARE(popupSeen, popupShows);
-    QVERIFY(!QApplication::activePopupWidget());
-    QVERIFY(t.dialogs.menuPositions.isEmpty());
 }
 
 void TestMenu::deletedTargetChangesNoWindow_data()

@@ -33,19 +33,23 @@
 
 namespace {
 
-// Sends a context-menu request to a text field and tells whether a menu of its own opened.
-bool ownMenuShows(QPlainTextEdit *field)
+// Sends a context-menu request to a text field, as a right click or the menu key would, and
+// tells whether a menu of its own opened. Such a menu runs a nested loop: it is closed from there.
+bool ownMenuShows(QPlainTextEdit *field, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse)
 {
     bool shown = false;
-    QTimer::singleShot(0, [&shown] {
+    const auto closeOne = [&shown] {
         if (QWidget *popup = QApplication::activePopupWidget()) {
             shown = true;
             popup->close();
         }
-    });
-    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), field->viewport()->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(field->viewport(), &request);
+    };
+    QTimer::singleShot(0, closeOne);
+    QWidget *target = reason == QContextMenuEvent::Mouse ? field->viewport() : static_cast<QWidget *>(field);
+    QContextMenuEvent request(reason, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(target, &request);
     QApplication::processEvents();
+    closeOne();
     return shown;
 }
 
@@ -82,6 +86,7 @@ private slots:
     void longUnbreakableLineKeepsItsTextAndOtherLinesTheirWrap();
     void firstActivationRearmsTheTimerOnce();
     void handleIsRecordedAndFindsItsOwnWindow();
+    void textFieldNeverShowsItsOwnMenu_data();
     void textFieldNeverShowsItsOwnMenu();
     void unloadingOneNoteUnhooksOnlyThatNote();
     void errorReportWordsAndGoesOn();
@@ -104,8 +109,7 @@ private slots:
 
 void TestNote::cleanup()
 {
-    TestProgram::settle();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 void TestNote::typingStoresTheWholeTextAtOnce()
@@ -210,16 +214,46 @@ void TestNote::handleIsRecordedAndFindsItsOwnWindow()
     QVERIFY(t.dialogs.errorReports().isEmpty());
 }
 
+void TestNote::textFieldNeverShowsItsOwnMenu_data()
+{
+    QTest::addColumn<QStringList>("texts");   // the stored notes; none: an empty store
+    QTest::addColumn<bool>("keyboard");       // the menu key instead of a right click
+    QTest::addColumn<QString>("field");       // the last note's, that note's unhooked, or a plain one
+    QTest::addColumn<bool>("shows");
+
+    const QStringList two{"A", "B"};
+    QTest::newRow("the note of an empty store") << QStringList() << false << "note" << false;
+    QTest::newRow("mouse, last of two") << two << false << "note" << false;
+    QTest::newRow("keyboard, last of two") << two << true << "note" << false;
+    // The checks above are only worth something if a field without the hook does show one.
+    QTest::newRow("hook removed") << two << false << "unhooked" << true;
+    QTest::newRow("a plain field") << QStringList() << false << "plain" << true;
+}
+
 void TestNote::textFieldNeverShowsItsOwnMenu()
 {
-    TestProgram t;
-    t.start();
-    QVERIFY(!ownMenuShows(t.note("NotesForm1")->textField()));
+    QFETCH(QStringList, texts);
+    QFETCH(bool, keyboard);
+    QFETCH(QString, field);
+    QFETCH(bool, shows);
 
-    // The check above is only worth something if an unhooked field does show one.
+    TestProgram t;
+    if (!texts.isEmpty())
+        t.seedNotes(texts);
+    t.start();
+    QPlainTextEdit *target = t.notes().constLast()->textField();
     QPlainTextEdit plain;
-    plain.show();
-    QVERIFY(ownMenuShows(&plain));
+    if (field == QLatin1String("unhooked")) {
+        t.program().HookedTextWindow = target;
+        RemoveTextHook(t.program());
+    } else if (field == QLatin1String("plain")) {
+        plain.show();
+        target = &plain;
+    }
+
+    QCOMPARE(ownMenuShows(target, keyboard ? QContextMenuEvent::Keyboard : QContextMenuEvent::Mouse), shows);
+    QVERIFY(!QApplication::activePopupWidget());
+    QVERIFY(t.dialogs.menuPositions.isEmpty());   // nor the note's own menu
 }
 
 void TestNote::unloadingOneNoteUnhooksOnlyThatNote()

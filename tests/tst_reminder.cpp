@@ -119,8 +119,7 @@ private slots:
 
 void TestReminder::cleanup()
 {
-    TestProgram::settle();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 void TestReminder::firstOpening()

@@ -39,8 +39,7 @@ private slots:
 
 void TestScreens::cleanup()
 {
-    TestProgram::settle();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 void TestScreens::placeToBe_data()

@@ -62,8 +62,7 @@ private slots:
 
 void TestStartup::cleanup()
 {
-    TestProgram::settle();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 void TestStartup::emptyStoreOpensOneEmptyNote()
@@ -202,8 +201,7 @@ void TestStartup::storedLineBreaksAreNeverRewritten()
     for (int i = 0; i < texts.size(); ++i)
         QCOMPARE(t.store().get(NoteKeys::tagFor(i + 1) + NoteKeys::Notes), texts.at(i));
     NoteWindow *typed = t.notes().constFirst();
-    typed->textField()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(typed->textField(), QStringLiteral("!"));
+    TestProgram::typeAtEnd(typed, QStringLiteral("!"));
     t.program().notebook().quit();
     QCOMPARE(t.store().get(NoteKeys::tagFor(1) + NoteKeys::Notes), QStringLiteral("crlf\nbreak!"));
     for (int i = 1; i < texts.size(); ++i)

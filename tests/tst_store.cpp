@@ -4,6 +4,7 @@
 #include "base/store/conversions.h"
 #include "base/store/notekeys.h"
 #include "base/store/settingsstore.h"
+#include "ondisk.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,18 +33,8 @@ namespace {
 
 const char *const ChildSwitch = "--save-then-wait";
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
+using OnDisk::readFile;
+using OnDisk::writeFile;
 
 QByteArray garbage(int size, unsigned seed)
 {
@@ -53,68 +44,6 @@ QByteArray garbage(int size, unsigned seed)
         byte = char(generator() & 0xff);
     return bytes;
 }
-
-// A second, independent connection to the store file: what another program (or the next run)
-// finds on disk, without going through the store's in-memory copy.
-class RawDb
-{
-public:
-    explicit RawDb(const QString &path)
-    {
-        if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-            sqlite3_close(m_db);
-            m_db = nullptr;
-        }
-    }
-    ~RawDb() { sqlite3_close(m_db); }
-    RawDb(const RawDb &) = delete;
-    RawDb &operator=(const RawDb &) = delete;
-
-    bool isOpen() const { return m_db != nullptr; }
-
-    bool exec(const char *sql) { return m_db && sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
-
-    std::optional<QString> value(const QString &key)
-    {
-        std::optional<QString> found;
-        sqlite3_stmt *select = nullptr;
-        sqlite3_prepare_v2(m_db,
-                           "SELECT value FROM settings"
-                           " WHERE application = 'Brimvale' AND section = 'Quillarren' AND key = ?1",
-                           -1, &select, nullptr);
-        const QByteArray k = key.toUtf8();
-        sqlite3_bind_text(select, 1, k.constData(), k.size(), SQLITE_TRANSIENT);
-        if (sqlite3_step(select) == SQLITE_ROW)
-            found = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(select, 0)),
-                                      sqlite3_column_bytes(select, 0));
-        sqlite3_finalize(select);
-        return found;
-    }
-
-    // Counts every row the store inserts or updates from now on. SQLite itself skips rewriting
-    // a page whose bytes do not change, so the file alone would not show a redundant upsert;
-    // triggers fire for every statement that touches a row.
-    bool logWrites()
-    {
-        return exec("CREATE TABLE IF NOT EXISTS write_log(key TEXT);"
-                    "CREATE TRIGGER IF NOT EXISTS log_insert AFTER INSERT ON settings"
-                    " BEGIN INSERT INTO write_log VALUES(NEW.key); END;"
-                    "CREATE TRIGGER IF NOT EXISTS log_update AFTER UPDATE ON settings"
-                    " BEGIN INSERT INTO write_log VALUES(NEW.key); END;");
-    }
-
-    int loggedWrites()
-    {
-        sqlite3_stmt *count = nullptr;
-        sqlite3_prepare_v2(m_db, "SELECT count(*) FROM write_log", -1, &count, nullptr);
-        const int written = sqlite3_step(count) == SQLITE_ROW ? sqlite3_column_int(count, 0) : -1;
-        sqlite3_finalize(count);
-        return written;
-    }
-
-private:
-    sqlite3 *m_db = nullptr;
-};
 
 // Makes every write of this process past the first byte of a file fail, as on a full disk.
 // Root ignores file permissions, but not this limit.
@@ -409,119 +338,6 @@ private slots:
         QVERIFY(store.open(storePath()).ok);
         QCOMPARE(store.get(key), text);
         QCOMPARE(Conversions::toSingle(store.get(key)), std::optional<float>(size));
-    }
-
-    // "Total Forms" is read the lenient way: whatever number the text starts with.
-    void leadingNumber_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("number");
-        QTest::addColumn<double>("whole");   // after rounding halves to even
-
-        QTest::newRow("number then letters") << QStringLiteral("3abc") << 3.0 << 3.0;
-        QTest::newRow("starts with a letter") << QStringLiteral("abc") << 0.0 << 0.0;
-        QTest::newRow("leading blank") << QStringLiteral(" 12") << 12.0 << 12.0;
-        QTest::newRow("leading tab") << QStringLiteral("\t7") << 7.0 << 7.0;
-        QTest::newRow("half rounds down to even") << QStringLiteral("2.5") << 2.5 << 2.0;
-        QTest::newRow("half rounds up to even") << QStringLiteral("3.5") << 3.5 << 4.0;
-        QTest::newRow("negative then text") << QStringLiteral("-4 notes") << -4.0 << -4.0;
-        QTest::newRow("plus sign") << QStringLiteral("+6") << 6.0 << 6.0;
-        QTest::newRow("trailing point") << QStringLiteral("5.") << 5.0 << 5.0;
-        QTest::newRow("leading point") << QStringLiteral(".5") << 0.5 << 0.0;
-        QTest::newRow("exponent") << QStringLiteral("1e3") << 1000.0 << 1000.0;
-        QTest::newRow("exponent without digits") << QStringLiteral("2e") << 2.0 << 2.0;
-        QTest::newRow("empty") << QString() << 0.0 << 0.0;
-        QTest::newRow("sign alone") << QStringLiteral("-") << 0.0 << 0.0;
-        QTest::newRow("point alone") << QStringLiteral(".") << 0.0 << 0.0;
-        QTest::newRow("non-ASCII digits are not digits") << QStringLiteral("٣") << 0.0 << 0.0;
-    }
-
-    void leadingNumber()
-    {
-        QFETCH(QString, text);
-        QFETCH(double, number);
-        QFETCH(double, whole);
-        const double read = Conversions::leadingNumber(text);
-        QCOMPARE(read, number);
-        QCOMPARE(Conversions::roundHalfEven(read), whole);
-    }
-
-    // Everything else is read strictly: text that is not a value of the type gives nothing.
-    void strictConversions_data()
-    {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QVariant>("expected");   // invalid: the conversion fails
-
-        const QVariant fails;
-        QTest::newRow("int16 largest") << "int16" << "32767" << QVariant(32767);
-        QTest::newRow("int16 smallest") << "int16" << "-32768" << QVariant(-32768);
-        QTest::newRow("int16 overflow") << "int16" << "40000" << fails;
-        QTest::newRow("int16 one past") << "int16" << "32768" << fails;
-        QTest::newRow("int16 one below") << "int16" << "-32769" << fails;
-        QTest::newRow("int16 half to even down") << "int16" << "2.5" << QVariant(2);
-        QTest::newRow("int16 half to even up") << "int16" << "3.5" << QVariant(4);
-        QTest::newRow("int16 rounds past the top") << "int16" << "32767.5" << fails;
-        QTest::newRow("int16 blanks around") << "int16" << " 12 " << QVariant(12);
-        QTest::newRow("int16 trailing letters") << "int16" << "12abc" << fails;
-        QTest::newRow("int16 empty") << "int16" << "" << fails;
-        QTest::newRow("int32 system colour") << "int32" << "-2147483633" << QVariant(-2147483633);
-        QTest::newRow("int32 smallest") << "int32" << "-2147483648" << QVariant(qint64(-2147483648LL));
-        QTest::newRow("int32 largest") << "int32" << "2147483647" << QVariant(2147483647);
-        QTest::newRow("int32 overflow") << "int32" << "2147483648" << fails;
-        QTest::newRow("int32 letters") << "int32" << "five hundred" << fails;
-        QTest::newRow("byte opaque") << "byte" << "255" << QVariant(255);
-        QTest::newRow("byte zero") << "byte" << "0" << QVariant(0);
-        QTest::newRow("byte overflow") << "byte" << "256" << fails;
-        QTest::newRow("byte negative") << "byte" << "-1" << fails;
-        QTest::newRow("byte half rounds past the top") << "byte" << "255.5" << fails;
-        QTest::newRow("byte half to even") << "byte" << "254.5" << QVariant(254);
-        QTest::newRow("single fraction") << "single" << "9.75" << QVariant(9.75);
-        QTest::newRow("single negative") << "single" << "-3.5" << QVariant(-3.5);
-        QTest::newRow("single too large") << "single" << "1e39" << fails;
-        QTest::newRow("single letters") << "single" << "nine" << fails;
-        QTest::newRow("single empty") << "single" << "" << fails;
-        QTest::newRow("bool True") << "bool" << "True" << QVariant(true);
-        QTest::newRow("bool False") << "bool" << "False" << QVariant(false);
-        QTest::newRow("bool lower case") << "bool" << "false" << QVariant(false);
-        QTest::newRow("bool upper case") << "bool" << "TRUE" << QVariant(true);
-        QTest::newRow("bool maybe") << "bool" << "maybe" << fails;
-        QTest::newRow("bool empty") << "bool" << "" << fails;
-        QTest::newRow("bool nonzero number") << "bool" << "-1" << QVariant(true);
-        QTest::newRow("bool zero") << "bool" << "0" << QVariant(false);
-    }
-
-    void strictConversions()
-    {
-        QFETCH(QString, type);
-        QFETCH(QString, text);
-        QFETCH(QVariant, expected);
-
-        QVariant got;
-        auto take = [&got](const auto &converted) {
-            if (converted)
-                got = QVariant::fromValue(*converted);
-        };
-        if (type == QLatin1String("int16"))
-            take(Conversions::toInt16(text));
-        else if (type == QLatin1String("int32"))
-            take(Conversions::toInt32(text));
-        else if (type == QLatin1String("byte"))
-            take(Conversions::toByte(text));
-        else if (type == QLatin1String("single"))
-            take(Conversions::toSingle(text));
-        else if (type == QLatin1String("bool"))
-            take(Conversions::toBool(text));
-        else
-            QFAIL("unknown type in the table");
-
-        QCOMPARE(got.isValid(), expected.isValid());
-        if (!expected.isValid())
-            return;
-        if (type == QLatin1String("bool"))
-            QCOMPARE(got.toBool(), expected.toBool());
-        else
-            QCOMPARE(got.toDouble(), expected.toDouble());
     }
 
     void unchangedSaveWritesNothing()

@@ -53,11 +53,6 @@ struct Computer
         return nullptr;
     }
     QString idOf(NoteWindow *note) { return t.store().get(note->Tag() + NoteKeys::Id); }
-    void type(NoteWindow *note, const QString &text)
-    {
-        note->textField()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(note->textField(), text);
-    }
     QStringList sorted()
     {
         QStringList texts = t.texts();
@@ -75,7 +70,7 @@ QStringList noteFiles(const QString &folder)
 bool putInPlace(const QString &path, const QByteArray &bytes)
 {
     const QString temporary = path + QStringLiteral(".part");
-    return TestProgram::writeFile(temporary, bytes) && ::rename(qPrintable(temporary), qPrintable(path)) == 0;
+    return OnDisk::writeFile(temporary, bytes) && ::rename(qPrintable(temporary), qPrintable(path)) == 0;
 }
 
 using SyncRules::Action;
@@ -118,8 +113,7 @@ private slots:
 
 void TestSync::cleanup()
 {
-    TestProgram::settle();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 // Every note of both computers ends up on both; a change crosses into the open note without
@@ -138,7 +132,7 @@ void TestSync::notesChangesAndDeletesCross()
 
     NoteWindow *onB = b.note("shared later");
     b.t.select(onB, 2, 4);
-    a.type(a.note("shared later"), QStringLiteral(" and changed"));
+    TestProgram::typeAtEnd(a.note("shared later"), QStringLiteral(" and changed"));
     a.look();
     b.look();
     QCOMPARE(onB->textField()->toPlainText(), QStringLiteral("shared later and changed"));
@@ -149,20 +143,20 @@ void TestSync::notesChangesAndDeletesCross()
     b.t.program().CurrentNoteTag = b.note("from a")->Tag();
     b.t.program().notebook().deleteCurrentNote();
     b.look();
-    QVERIFY(TestProgram::readFile(folder.filePath(id + ".json")).contains("\"deleted\": true"));
+    QVERIFY(OnDisk::readFile(folder.filePath(id + ".json")).contains("\"deleted\": true"));
     a.look();
     QCOMPARE(a.sorted(), (QStringList{"from b", "shared later and changed"}));
     QCOMPARE(a.t.store().trash().constFirst().id, id);
 
     // Nothing changed anywhere: a restart and a look write nothing and take nothing in.
-    const QByteArray before = TestProgram::readFile(folder.filePath(a.idOf(a.note("from b")) + ".json"));
+    const QByteArray before = OnDisk::readFile(folder.filePath(a.idOf(a.note("from b")) + ".json"));
     a.sync.reset();
     a.t.restart();
     a.sync = std::make_unique<NoteSync>(a.t.program());
     a.sync->startFromStore();
     a.look();
     QCOMPARE(a.sorted(), (QStringList{"from b", "shared later and changed"}));
-    QCOMPARE(TestProgram::readFile(folder.filePath(a.idOf(a.note("from b")) + ".json")), before);
+    QCOMPARE(OnDisk::readFile(folder.filePath(a.idOf(a.note("from b")) + ".json")), before);
 }
 
 // Both computers change the note before either sees the other's change: both texts stay, on
@@ -173,8 +167,8 @@ void TestSync::changedOnBothSidesKeepsBoth()
     Computer a(folder.path(), {"plan"});
     Computer b(folder.path(), {});
     a.look();
-    a.type(a.note("plan"), QStringLiteral(" by a"));
-    b.type(b.note("plan"), QStringLiteral(" by b"));
+    TestProgram::typeAtEnd(a.note("plan"), QStringLiteral(" by a"));
+    TestProgram::typeAtEnd(b.note("plan"), QStringLiteral(" by b"));
     a.look();
     b.look();
     a.look();
@@ -186,11 +180,11 @@ void TestSync::changedOnBothSidesKeepsBoth()
     // A file another program changed after it was read is not written over: it is taken in.
     const QString id = a.idOf(a.note("plan by b"));
     const QString path = folder.filePath(id + ".json");
-    QByteArray changed = TestProgram::readFile(path);
+    QByteArray changed = OnDisk::readFile(path);
     changed.replace("plan by b", "plan by c");
     QTest::qWait(1100);   // a file time of its own
-    QVERIFY(TestProgram::writeFile(path, changed));
-    a.type(a.note("plan by b"), QStringLiteral("!"));
+    QVERIFY(OnDisk::writeFile(path, changed));
+    TestProgram::typeAtEnd(a.note("plan by b"), QStringLiteral("!"));
     a.look();
     a.look();
     QVERIFY(a.sorted().contains(QStringLiteral("plan by c")));
@@ -206,13 +200,13 @@ void TestSync::conflictCopiesBecomeOneNoteEach()
     Computer b(folder.path(), {});
     a.look();
     const QString id = a.idOf(a.note("groceries"));
-    QByteArray copy = TestProgram::readFile(folder.filePath(id + ".json"));
-    QVERIFY(TestProgram::writeFile(folder.filePath(id + ".sync-conflict-20261209-101010-ABCDEFG.json"), copy));
+    QByteArray copy = OnDisk::readFile(folder.filePath(id + ".json"));
+    QVERIFY(OnDisk::writeFile(folder.filePath(id + ".sync-conflict-20261209-101010-ABCDEFG.json"), copy));
     copy.replace("groceries", "groceries and tea");
     const QString syncthingCopy = id + ".sync-conflict-20261209-101011-ABCDEFG.json";
     const QString nextcloudCopy = id + " (conflicted copy 2026-12-09 101012).json";
-    QVERIFY(TestProgram::writeFile(folder.filePath(syncthingCopy), copy));
-    QVERIFY(TestProgram::writeFile(folder.filePath(nextcloudCopy), QByteArray(copy).replace("and tea", "and cake")));
+    QVERIFY(OnDisk::writeFile(folder.filePath(syncthingCopy), copy));
+    QVERIFY(OnDisk::writeFile(folder.filePath(nextcloudCopy), QByteArray(copy).replace("and tea", "and cake")));
     b.look();
     a.look();
     b.look();
@@ -247,14 +241,14 @@ void TestSync::filesNotOursOrBrokenAreLeftAlone()
     QFETCH(QByteArray, content);
     QFETCH(bool, told);
     QTemporaryDir folder;
-    QVERIFY(TestProgram::writeFile(folder.filePath(name), content));
+    QVERIFY(OnDisk::writeFile(folder.filePath(name), content));
     Computer a(folder.path(), {"mine"});
     QSignalSpy messages(a.sync.get(), &NoteSync::told);
     a.look();
     a.look();
     QCOMPARE(messages.size(), 0);   // named at the first look already
     QCOMPARE(a.t.texts(), QStringList{"mine"});
-    QCOMPARE(TestProgram::readFile(folder.filePath(name)), content);
+    QCOMPARE(OnDisk::readFile(folder.filePath(name)), content);
     a.sync.reset();
     a.t.restart();
     a.sync = std::make_unique<NoteSync>(a.t.program());
@@ -262,7 +256,7 @@ void TestSync::filesNotOursOrBrokenAreLeftAlone()
     a.sync->startFromStore();
     a.look();
     QCOMPARE(again.size(), told ? 1 : 0);
-    QCOMPARE(TestProgram::readFile(folder.filePath(name)), content);
+    QCOMPARE(OnDisk::readFile(folder.filePath(name)), content);
 }
 
 // A folder that goes (an unmounted disk) pauses syncing with one message; typing goes on into
@@ -275,7 +269,7 @@ void TestSync::aVanishedFolderPausesSyncing()
     Computer a(path, {"note"});
     QSignalSpy messages(a.sync.get(), &NoteSync::told);
     QVERIFY(QDir().rename(path, path + QStringLiteral("-away")));
-    a.type(a.note("note"), QStringLiteral(" typed while away"));
+    TestProgram::typeAtEnd(a.note("note"), QStringLiteral(" typed while away"));
     a.look();
     a.look();
     QCOMPARE(messages.size(), 1);
@@ -285,7 +279,7 @@ void TestSync::aVanishedFolderPausesSyncing()
     a.look();
     QCOMPARE(messages.size(), 2);
     const QString file = path + QLatin1Char('/') + a.idOf(a.note("note typed while away")) + ".json";
-    QVERIFY(TestProgram::readFile(file).contains("note typed while away"));
+    QVERIFY(OnDisk::readFile(file).contains("note typed while away"));
 }
 
 void TestSync::rulesDecideByContentAndEdition_data()
@@ -356,16 +350,16 @@ void TestSync::engineConflictsKeepEveryText()
     Computer a(folder.path(), {"shared"});
     Computer b(folder.path(), {});
     NoteWindow *mine = a.note("shared");
-    a.type(mine, QStringLiteral(" MINE-A"));
+    TestProgram::typeAtEnd(mine, QStringLiteral(" MINE-A"));
     a.look();
     b.look();
     QVERIFY(b.note("shared MINE-A"));
     const QString path = folder.filePath(a.idOf(mine) + ".json");
-    const QByteArray ours = TestProgram::readFile(path);
+    const QByteArray ours = OnDisk::readFile(path);
     QVERIFY(QFile::rename(path, folder.filePath(a.idOf(mine) + copyName)));
     QVERIFY(putInPlace(path, QByteArray(ours).replace("shared MINE-A", "shared OTHER")));
     if (typedOn)
-        a.type(mine, QStringLiteral(" and on"));
+        TestProgram::typeAtEnd(mine, QStringLiteral(" and on"));
     for (int i = 0; i < 2; ++i) {
         a.look();
         b.look();
@@ -395,16 +389,16 @@ void TestSync::sameSizeAndTimeIsStillAChange()
     const QString path = folder.filePath(a.idOf(a.note("abc def")) + ".json");
     QFile file(path);
     const QDateTime time = QFileInfo(path).lastModified();
-    const QByteArray changed = TestProgram::readFile(path).replace("abc def", "XYZ def");
-    QVERIFY(inPlace ? TestProgram::writeFile(path, changed) : putInPlace(path, changed));
+    const QByteArray changed = OnDisk::readFile(path).replace("abc def", "XYZ def");
+    QVERIFY(inPlace ? OnDisk::writeFile(path, changed) : putInPlace(path, changed));
     QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime));
     file.close();
     QCOMPARE(QFileInfo(path).size(), qint64(changed.size()));
     a.look();
     QCOMPARE(a.t.texts(), QStringList{"XYZ def"});
-    a.type(a.note("XYZ def"), QStringLiteral(" more"));
+    TestProgram::typeAtEnd(a.note("XYZ def"), QStringLiteral(" more"));
     a.look();
-    QVERIFY(TestProgram::readFile(path).contains("XYZ def more"));
+    QVERIFY(OnDisk::readFile(path).contains("XYZ def more"));
 }
 
 // A file named for an id no note can have is refused once, and the notes do not grow; a note
@@ -415,24 +409,24 @@ void TestSync::badIdsAndDamagedFilesStopNothing()
     Computer a(folder.path(), {"kept"});
     QSignalSpy told(a.sync.get(), &NoteSync::told);
     const QString nil = QStringLiteral("00000000-0000-0000-0000-000000000000");
-    QVERIFY(TestProgram::writeFile(folder.filePath(nil + ".json"),
+    QVERIFY(OnDisk::writeFile(folder.filePath(nil + ".json"),
                                    NoteFile::writeSynced({nil, {{NoteKeys::Notes, "zero"}, {NoteKeys::Id, nil}}, false,
                                                           QDateTime::currentDateTimeUtc(), "c", "", 1})));
     const QString path = folder.filePath(a.idOf(a.note("kept")) + ".json");
-    const QByteArray whole = TestProgram::readFile(path);
-    QVERIFY(TestProgram::writeFile(path, whole.left(whole.size() / 2)));
+    const QByteArray whole = OnDisk::readFile(path);
+    QVERIFY(OnDisk::writeFile(path, whole.left(whole.size() / 2)));
     for (int i = 0; i < 3; ++i)
         a.look();
     QCOMPARE(a.t.texts(), QStringList{"kept"});
     QString error;
-    QVERIFY2(NoteFile::readSynced(TestProgram::readFile(path), path, &error), qPrintable(error));   // whole again
+    QVERIFY2(NoteFile::readSynced(OnDisk::readFile(path), path, &error), qPrintable(error));   // whole again
     QCOMPARE(told.size(), 1);   // one notice, naming both
     QVERIFY(told.constFirst().constFirst().toString().contains(nil + ".json"));
     QVERIFY(told.constFirst().constFirst().toString().contains("written again"));
-    a.type(a.note("kept"), QStringLiteral(" on"));
+    TestProgram::typeAtEnd(a.note("kept"), QStringLiteral(" on"));
     a.look();
-    QVERIFY(TestProgram::readFile(path).contains("kept on"));
-    QVERIFY(TestProgram::readFile(folder.filePath(nil + ".json")).contains("zero"));
+    QVERIFY(OnDisk::readFile(path).contains("kept on"));
+    QVERIFY(OnDisk::readFile(folder.filePath(nil + ".json")).contains("zero"));
 }
 
 // The note's file comes back older (a copy of the folder restored by hand, a disk mounted again):
@@ -443,8 +437,8 @@ void TestSync::anOlderFolderNeverRevertsText()
     Computer a(folder.path(), {"plan"});
     Computer b(folder.path(), {});
     const QString path = folder.filePath(a.idOf(a.note("plan")) + ".json");
-    const QByteArray older = TestProgram::readFile(path);
-    a.type(a.note("plan"), QStringLiteral(" v2"));
+    const QByteArray older = OnDisk::readFile(path);
+    TestProgram::typeAtEnd(a.note("plan"), QStringLiteral(" v2"));
     a.look();
     b.look();
     QVERIFY(putInPlace(path, older));
@@ -453,7 +447,7 @@ void TestSync::anOlderFolderNeverRevertsText()
         a.look();
     }
     QVERIFY(a.note("plan v2") && b.note("plan v2"));
-    QVERIFY(TestProgram::readFile(path).contains("plan v2"));
+    QVERIFY(OnDisk::readFile(path).contains("plan v2"));
     const QStringList all{"", "plan", "plan v2"};
     QCOMPARE(a.sorted(), all);
     QCOMPARE(b.sorted(), all);
@@ -486,7 +480,7 @@ void TestSync::aFolderEmptiedOrMovedPausesSyncing()
     QVERIFY(QDir().mkpath(disk) && QFile::link(disk, link));
     Computer a(link, {"note"});
     const QString name = a.idOf(a.note("note")) + ".json";
-    const QByteArray file = TestProgram::readFile(disk + '/' + name);
+    const QByteArray file = OnDisk::readFile(disk + '/' + name);
     QVERIFY(otherDisk ? QFile::remove(link) && QFile::link(elsewhere.path(), link) : QFile::remove(disk + '/' + name));
     if (whileClosed) {
         a.sync.reset();
@@ -496,15 +490,15 @@ void TestSync::aFolderEmptiedOrMovedPausesSyncing()
     QSignalSpy told(a.sync.get(), &NoteSync::told);
     if (whileClosed)
         a.sync->startFromStore();
-    a.type(a.note("note"), QStringLiteral(" typed meanwhile"));
+    TestProgram::typeAtEnd(a.note("note"), QStringLiteral(" typed meanwhile"));
     a.look();
     a.look();
     QCOMPARE(told.size(), 1);
     QVERIFY(noteFiles(link).isEmpty());   // nothing written into it
-    QVERIFY(otherDisk ? QFile::remove(link) && QFile::link(disk, link) : TestProgram::writeFile(disk + '/' + name, file));
+    QVERIFY(otherDisk ? QFile::remove(link) && QFile::link(disk, link) : OnDisk::writeFile(disk + '/' + name, file));
     a.look();
     QCOMPARE(told.size(), 2);   // back
-    QVERIFY(TestProgram::readFile(disk + '/' + name).contains("note typed meanwhile"));
+    QVERIFY(OnDisk::readFile(disk + '/' + name).contains("note typed meanwhile"));
     if (!whileClosed)
         return;
     // Another folder chosen while the program is closed is empty as expected: syncing starts.
@@ -535,7 +529,7 @@ void TestSync::hostileFilesAreNeitherFollowedNorWaitedFor()
     const QString pipe = outside.filePath("pipe");
     const QString note = outside.filePath("note.json");
     QVERIFY(::mkfifo(qPrintable(pipe), 0600) == 0 && ::mkfifo(qPrintable(path(2)), 0600) == 0);
-    QVERIFY(TestProgram::writeFile(note, NoteFile::writeSynced({ids.at(4), {{NoteKeys::Notes, "outside"}, {NoteKeys::Id, ids.at(4)}},
+    QVERIFY(OnDisk::writeFile(note, NoteFile::writeSynced({ids.at(4), {{NoteKeys::Notes, "outside"}, {NoteKeys::Id, ids.at(4)}},
                                                                 false, QDateTime::currentDateTimeUtc(), "c", "", 1})));
     QVERIFY(QFile::link("/dev/zero", path(0)) && QFile::link(pipe, path(1)) && QDir().mkdir(path(3))
             && QFile::link(note, path(4)));
@@ -556,7 +550,7 @@ void TestSync::aRescanReadsOnlyWhatChanged()
     QTemporaryDir folder;
     const QStringList ids{"0b5e7c2a-1111-4222-8333-000000000001", "0b5e7c2a-1111-4222-8333-000000000002"};
     for (const QString &id : ids)
-        QVERIFY(TestProgram::writeFile(folder.filePath(id + ".json"),
+        QVERIFY(OnDisk::writeFile(folder.filePath(id + ".json"),
                                        NoteFile::writeSynced({id, {{NoteKeys::Notes, "abc"}, {NoteKeys::Id, id}}, false,
                                                               QDateTime::currentDateTimeUtc(), "c", "", 1})));
     QHash<QString, FolderScan::SeenFile> seen = FolderScan::scan(folder.path(), {}).files;
@@ -569,7 +563,7 @@ void TestSync::aRescanReadsOnlyWhatChanged()
 
     const QString first = folder.filePath(ids.at(0) + ".json");
     const QDateTime time = QFileInfo(first).lastModified();
-    QVERIFY(TestProgram::writeFile(first, TestProgram::readFile(first).replace("abc", "XYZ")));
+    QVERIFY(OnDisk::writeFile(first, OnDisk::readFile(first).replace("abc", "XYZ")));
     QFile file(first);
     QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime));
     file.close();
@@ -587,13 +581,13 @@ void TestSync::deletesAndChangesArriveTogether()
     const QStringList texts{"n1", "n2", "n3", "n4", "n5", "n6"};
     Computer a(folder.path(), texts);
     Computer b(folder.path(), {});
-    a.type(a.note("n1"), QStringLiteral(" typed on A"));
+    TestProgram::typeAtEnd(a.note("n1"), QStringLiteral(" typed on A"));
     a.look();
     b.look();
     const QString id = a.idOf(a.note("n1 typed on A"));
     QStringList expected{""};
     for (const QString &text : texts.mid(1)) {
-        b.type(b.note(text), QStringLiteral(" changed on B"));
+        TestProgram::typeAtEnd(b.note(text), QStringLiteral(" changed on B"));
         expected.append(text + " changed on B");
     }
     b.t.program().CurrentNoteTag = b.note("n1 typed on A")->Tag();

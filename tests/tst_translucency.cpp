@@ -51,10 +51,6 @@ int shownLevel(NoteWindow *note)
     return qRound(note->windowHandle()->opacity() * 255);
 }
 
-void tick(NoteWindow *note)
-{
-    QTRY_COMPARE(note->seeThroughTimer()->interval(), 0);
-}
 
 // What the note's first set-up left as its next counter: the first activation may come after it
 // and arm one more set-up, so the store's counter may already be further on.
@@ -97,8 +93,7 @@ private slots:
 
 void TestTranslucency::cleanup()
 {
-    TestProgram::settle();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 void TestTranslucency::controllerWrites()
@@ -202,8 +197,8 @@ void TestTranslucency::firstTickShowsTheStoredLevel()
     // What the first tick left; the first activation may come after it and arm one more set-up.
     const CounterAfterFirstTick plainCounter(t.store(), plain);
     const CounterAfterFirstTick storedCounter(t.store(), stored);
-    tick(plain);
-    tick(stored);
+    TestProgram::settleSeeThrough(plain);
+    TestProgram::settleSeeThrough(stored);
 
     QCOMPARE(shownLevel(plain), 200);
     QCOMPARE(plainCounter.value, QStringLiteral("2"));
@@ -247,7 +242,7 @@ void TestTranslucency::storedValuesThatDoNotFit()
     t.seed(QStringLiteral("NotesForm1.TransCount"), counter);
     t.start();
     const CounterAfterFirstTick afterFirstTick(t.store(), t.note("NotesForm1"));
-    tick(t.note("NotesForm1"));
+    TestProgram::settleSeeThrough(t.note("NotesForm1"));
     QCOMPARE(shownLevel(t.note("NotesForm1")), shown);
     QCOMPARE(afterFirstTick.value, nextCounter);
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Translucency")), level);
@@ -261,15 +256,15 @@ void TestTranslucency::notesWithEqualCountersBothStaySeeThrough()
     t.seed(QStringLiteral("NotesForm1.Translucency"), QStringLiteral("150"));
     t.seed(QStringLiteral("NotesForm2.Translucency"), QStringLiteral("160"));
     t.start();
-    tick(t.note("NotesForm1"));
-    tick(t.note("NotesForm2"));
+    TestProgram::settleSeeThrough(t.note("NotesForm1"));
+    TestProgram::settleSeeThrough(t.note("NotesForm2"));
     // Both counters were 1, so both used slot 1; the second set-up must not release the first.
     QCOMPARE(shownLevel(t.note("NotesForm1")), 150);
     QCOMPARE(shownLevel(t.note("NotesForm2")), 160);
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
     t.program().commands().IncreaseTranslucency();
-    tick(t.note("NotesForm2"));
+    TestProgram::settleSeeThrough(t.note("NotesForm2"));
     QCOMPARE(shownLevel(t.note("NotesForm1")), 150);
     QCOMPARE(shownLevel(t.note("NotesForm2")), 140);
 }
@@ -302,7 +297,7 @@ void TestTranslucency::commands()
         t.seed(QStringLiteral("NotesForm1.Translucency"), stored);
     t.start();
     NoteWindow *note = t.note("NotesForm1");
-    tick(note);
+    TestProgram::settleSeeThrough(note);
 
     // Chosen from the menu on this note, as a user would.
     const QString item = command == QLatin1String("increase")   ? QStringLiteral("IncreaseTranslucencyName")
@@ -312,7 +307,7 @@ void TestTranslucency::commands()
     QTest::mousePress(note, Qt::RightButton, {}, QPoint(20, 5));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Translucency")), expected);
     QCOMPARE(note->seeThroughTimer()->interval(), 1);
-    tick(note);
+    TestProgram::settleSeeThrough(note);
     QCOMPARE(shownLevel(note), expected.toInt());
 }
 
@@ -323,13 +318,13 @@ void TestTranslucency::defaultShowsAfterOneTick()
     t.start();
     NoteWindow *note = t.note("NotesForm1");
     QTRY_VERIFY(!note->firstActivationPending());   // its set-ups from showing are all armed
-    tick(note);
+    TestProgram::settleSeeThrough(note);
     QCOMPARE(shownLevel(note), 100);
     const int before = t.store().get(QStringLiteral("NotesForm1.TransCount")).toInt();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     t.program().commands().DefaultTranslucency();
     t.program().commands().DefaultTranslucency();   // armed twice: still one set-up
-    tick(note);
+    TestProgram::settleSeeThrough(note);
     QCOMPARE(shownLevel(note), 200);
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.TransCount")).toInt(), before + 1);
 }
@@ -339,7 +334,7 @@ void TestTranslucency::commandForAClosedNoteStillStoresTheLevel()
     TestProgram t;
     t.start();
     NoteWindow *note = t.note("NotesForm1");
-    tick(note);
+    TestProgram::settleSeeThrough(note);
     t.program().CurrentNoteTag = QStringLiteral("NotesForm9");
     t.program().commands().IncreaseTranslucency();
     QCOMPARE(t.store().get(QStringLiteral("NotesForm9.Translucency")), QStringLiteral("180"));

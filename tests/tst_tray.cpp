@@ -67,8 +67,7 @@ private slots:
 
 void TestTray::cleanup()
 {
-    TestProgram::settle();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    TestProgram::expectNoWindowsLeft();
 }
 
 void TestTray::menuItemsDoWhatTheySay()

@@ -7,9 +7,11 @@
 #include "fakeshell.h"
 #include "fakesound.h"
 #include "gui/note/notewindow.h"
+#include "gui/platform/windowtimer.h"
 #include "gui/platform/qtlayeredwindow.h"
 #include "base/store/notekeys.h"
 #include "base/store/settingsstore.h"
+#include "ondisk.h"
 
 #include <QApplication>
 #include <QFile>
@@ -131,23 +133,44 @@ public:
         return nullptr;
     }
 
-    static QByteArray readFile(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    static bool writeFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-    }
-
     /** Lets deferred deletions of unloaded windows happen. */
     static void settle()
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
+    }
+
+    /** Every test's cleanup: a program that ended left no window behind. */
+    static void expectNoWindowsLeft()
+    {
+        settle();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    /** Keys typed at the end of the note's text, as a user who clicked there would. */
+    static void typeAtEnd(NoteWindow *note, const QString &keys)
+    {
+        note->textField()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(note->textField(), keys);
+    }
+
+    /** The see-through set-up runs once after showing and stores the note's next counter: let it
+        finish before seeding keys it would overwrite. */
+    static void settleSeeThrough(NoteWindow *note) { QTRY_COMPARE(note->seeThroughTimer()->interval(), 0); }
+    void settleSeeThrough()
+    {
+        for (NoteWindow *note : notes())
+            settleSeeThrough(note);
+    }
+
+    /** The texts of slots 1 … "Total Forms", as the next start reads them. */
+    static QStringList storedTexts(const SettingsStore &store)
+    {
+        QStringList texts;
+        const int count = store.get(NoteKeys::TotalForms).toInt();
+        for (int slot = 1; slot <= count; ++slot)
+            texts.append(store.get(NoteKeys::tagFor(slot) + NoteKeys::Notes));
+        return texts;
     }
 
 private:

@@ -4,8 +4,9 @@
 # colour chosen in the real dialogs, see-through levels, Always On Top, saving to a file and
 # saving it again over itself, e-mail, a reminder that goes off and is stopped, every Ctrl
 # shortcut the menu shows and the menu's own editing items, deleting notes, Ctrl+Q and a restart
-# at lunch, Quit from the menu in the evening and the next morning's start. After each step the
-# store, the X properties and the screen are looked at.
+# at lunch (on a store whose modes were loosened), Quit from the menu in the evening, the next
+# morning's start and a Quit at once. After each step the store, the X properties and the screen
+# are looked at.
 
 source "$(dirname "$0")/lib.sh"
 rw_setup
@@ -539,6 +540,12 @@ day_is_back() {   # on-top True/False
     rw_near "$n" "$ink_seen" 40 ||
         rw_check_failed "the second note shows $n pixels of its text colour after the start, $ink_seen before"
     [ "$(pixel_at 299 140)" = 255,255,192 ] || rw_check_failed "the first note's strip shows $(pixel_at 299 140)"
+    rw_size_is "$note2" 133 157 || rw_check_failed "the second note is $(rw_geometry "$note2") after the start, not 133 x 157"
+    # The shopping list's line breaks: ink on its third line, none below it.
+    n=$(rw_ink_pixels "$SHOT" 233 $((133 + 24 + 33)) 180 14)
+    [ "$n" -gt 40 ] || rw_check_failed "the first note shows $n pixels of ink on its third line after the start"
+    n=$(rw_ink_pixels "$SHOT" 233 $((133 + 24 + 60)) 180 60)
+    [ "$n" = 0 ] || rw_check_failed "the first note shows $n pixels of ink below its three lines after the start"
     rw_expect_eq "the second note's reminder" "Enabled" "$(rw_get NotesForm2.ReminderStatus)"
     rw_expect_eq "the first note's face and bold" "Arial True" "$(rw_get NotesForm1.Font) $(rw_get NotesForm1.Bold)"
     rw_expect_eq "the first note's addresses" ",anna+list@example.org" "$(rw_get NotesForm1.EmailAddresses)"
@@ -552,8 +559,15 @@ xdotool key ctrl+q
 status=0
 rw_wait_app_exit 10 || status=$?
 rw_expect_eq "exit status after Ctrl+Q" 0 "$status"
+# Other users of the machine cannot read the notes, even where the store's modes were loosened.
+chmod 755 "$(dirname "$RW_STORE")"
+chmod 644 "$RW_STORE"
 rw_start_app
 day_is_back False
+rw_expect_eq "mode of the store folder" 700 "$(stat -c %a "$(dirname "$RW_STORE")")"
+for file in "$RW_STORE" "$RW_STORE-wal" "$(dirname "$RW_STORE")/Quillarren.lock"; do
+    rw_expect_eq "mode of $(basename "$file")" 600 "$(stat -c %a "$file")"
+done
 
 # ---------------------------------------------------------------------------------------------
 # Afternoon: the notes back on top, a note made and deleted from the menu, Quit from the menu.
@@ -607,8 +621,17 @@ status=0
 rw_wait_app_exit 10 || status=$?
 rw_expect_eq "exit status after Quit" 0 "$status"
 
-# The next morning.
+# The next morning, and a Quit at once, before anything has touched the windows: it stores the
+# places and texts as they came.
 rw_start_app
 day_is_back True
+menu $(strip 233 133) $QUIT
+status=0
+rw_wait_app_exit 10 || status=$?
+rw_expect_eq "exit status after a Quit right after the start" 0 "$status"
+rw_expect_eq "Total Forms after a Quit right after the start" 2 "$(rw_get "Total Forms")"
+rw_expect_eq "texts after a Quit right after the start" "$text1|$text2" "$(rw_get NotesForm1.Notes)|$(rw_get NotesForm2.Notes)"
+rw_expect_eq "places after a Quit right after the start" "3495 1995 12000 2250" \
+    "$(rw_get NotesForm1.Left) $(rw_get NotesForm1.Top) $(rw_get NotesForm2.Left) $(rw_get NotesForm2.Top)"
 
 rw_pass
