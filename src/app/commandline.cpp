@@ -2,6 +2,7 @@
 
 #include "gui/platform/autostart.h"
 #include "app/noteverbs.h"
+#include "app/programlanguage.h"
 #include "base/backup/backups.h"
 #include "base/channel/singleinstance.h"
 #include "base/store/settingsstore.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -106,6 +108,7 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
     *startVerb = QStringLiteral("raise");
     // A core application only: --help and --version must answer where there is no display.
     QCoreApplication app(argc, argv);
+    ProgramLanguage::install(QLocale::system());
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLARREN_VERSION));
 
     QCommandLineParser parser;

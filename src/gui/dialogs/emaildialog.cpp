@@ -8,6 +8,7 @@
 #include "gui/note/notewindow.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/errorreport.h"
+#include "gui/platform/mirroredplaces.h"
 #include "gui/platform/programicon.h"
 #include "gui/platform/units.h"
 #include "base/store/notekeys.h"
@@ -77,6 +78,7 @@ EmailDialog::EmailDialog(Program &program)
     // Enter in the address box sends, as Compose does: the address is what the dialog asks for.
     connect(m_combo1->lineEdit(), &QLineEdit::returnPressed, this, &EmailDialog::Command1_Click);
 
+    MirroredPlaces::follow(this);   // mirrored under a language written right to left
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

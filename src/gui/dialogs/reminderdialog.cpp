@@ -5,6 +5,7 @@
 #include "gui/notebook/program.h"
 #include "base/system/clock.h"
 #include "gui/platform/errorreport.h"
+#include "gui/platform/mirroredplaces.h"
 #include "gui/platform/programicon.h"
 #include "gui/platform/units.h"
 #include "base/reminder/reminderrule.h"
@@ -96,6 +97,7 @@ ReminderDialog::ReminderDialog(Program &program)
             m_label4->hide();
     });
 
+    MirroredPlaces::follow(this);   // mirrored under a language written right to left
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -143,10 +145,15 @@ void ReminderDialog::showTargetNote()
     setWindowTitle(enabled ? QStringLiteral("Reminder [Enabled]") : QStringLiteral("Reminder [Disabled]"));
     m_command1->setText(enabled ? DisableCaption : SetCaption);
     const QString stored = m_program.store.get(tag + NoteKeys::ReminderDate);
-    const bool readable = stored.isEmpty()
-        || ReminderDate::fromStored([&](const QString &suffix) { return m_program.store.get(tag + suffix); }).isValid();
-    // A date no form reads makes the reminder wait; the user must know it will not go off.
-    m_label3->setText(readable ? stored : tr("This date cannot be read: set it again."));
+    const QDateTime date =
+        ReminderDate::fromStored([&](const QString &suffix) { return m_program.store.get(tag + suffix); });
+    const bool readable = stored.isEmpty() || date.isValid();
+    // Shown in this desktop's form, whichever language the date was set under (one order on the
+    // screen, the picker's). A date no form reads makes the reminder wait; the user must know it
+    // will not go off.
+    m_label3->setText(stored.isEmpty() ? stored
+                      : readable       ? Conversions::generalDate(date)
+                                       : tr("This date cannot be read: set it again."));
     m_label3->setToolTip(readable ? QString()
                                   : tr("\"%1\" is in a form this desktop does not read. The reminder waits "
                                        "until it is set again; it never goes off early.").arg(stored));

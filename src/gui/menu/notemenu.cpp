@@ -9,6 +9,7 @@
 #include "base/system/product.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QSignalBlocker>
 
@@ -69,7 +70,9 @@ QAction *NoteMenu::addItem(const QString &name, const QString &caption, const QS
 {
     // The keys are only shown beside the caption: they are the note's own shortcuts and must
     // never fire from the menu.
-    auto *action = new QAction(keys.isEmpty() ? caption : caption + QLatin1Char('\t') + keys, m_popupMenu);
+    // Shown as the desktop names the keys ("Strg+D" in German).
+    const QString shown = QKeySequence(keys, QKeySequence::PortableText).toString(QKeySequence::NativeText);
+    auto *action = new QAction(keys.isEmpty() ? caption : caption + QLatin1Char('\t') + shown, m_popupMenu);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, handler);
     m_popupMenu->addAction(action);
