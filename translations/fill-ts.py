@@ -23,15 +23,18 @@ from pathlib import Path
 HERE = Path(__file__).resolve().parent
 SOURCE_LANGUAGE = "en"
 PLACEHOLDER = re.compile(r"%(?:n|L?[1-9]|L?[1-9][0-9])")
-ESCAPES = {"n": "\n", "t": "\t", "\\": "\\"}
+ESCAPES = {"n": "\n", "r": "\r", "t": "\t", "\\": "\\"}
+# lupdate writes a carriage return as this element, which an XML parser would otherwise lose.
+CR_ELEMENT = '<byte value="xd"/>'
+CR_MARK = "\ue00d"
 
 
 def unescape(text):
-    return re.sub(r"\\([nt\\])", lambda m: ESCAPES[m.group(1)], text)
+    return re.sub(r"\\([nrt\\])", lambda m: ESCAPES[m.group(1)], text)
 
 
 def escape(text):
-    return text.replace("\\", "\\\\").replace("\n", "\\n").replace("\t", "\\t")
+    return text.replace("\\", "\\\\").replace("\n", "\\n").replace("\r", "\\r").replace("\t", "\\t")
 
 
 def read_table(path, faults):
@@ -79,12 +82,12 @@ def check_forms(source, forms, numerus, expected_forms, where, faults):
 
 def fill(ts_path, language, faults):
     """Fills one .ts file; returns (texts left unfinished, table rows no text of the sources uses)."""
-    tree = ET.parse(ts_path)
+    tree = ET.ElementTree(ET.fromstring(ts_path.read_text(encoding="utf-8").replace(CR_ELEMENT, CR_MARK)))
     table = read_table(HERE / f"{language}.tsv", faults)
     used, unfinished = set(), []
     plural_forms = max(1, _numerus_count(tree))
     for message in tree.getroot().iter("message"):
-        source = message.findtext("source", "")
+        source = message.findtext("source", "").replace(CR_MARK, "\r")
         translation = message.find("translation")
         if translation is None or translation.get("type") in ("vanished", "obsolete"):
             continue
@@ -134,6 +137,7 @@ def _write(tree, ts_path):
     # Quotes written as lupdate writes them, so that its next run changes nothing.
     parts = re.split(r"(<[^>]*>)", body)
     body = "".join(p if p.startswith("<") else p.replace("'", "&apos;").replace('"', "&quot;") for p in parts)
+    body = body.replace(CR_MARK, CR_ELEMENT).replace("\r", CR_ELEMENT)
     ts_path.write_text('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + body + "\n", encoding="utf-8")
 
 

@@ -66,7 +66,7 @@ SingleInstance::Reply onStore(const Offline &verb, bool writes)
     store.setEmptyFileIsDamaged(Backups(SettingsStore::defaultPath()).hasAny());
     const SettingsStore::OpenResult opened = store.open(SettingsStore::defaultPath(), SettingsStore::Damaged::Refuse);
     if (!opened.readable || (writes && !opened.ok))
-        return {1, opened.error + QStringLiteral(" Nothing was changed.")};
+        return {1, QCoreApplication::translate("CommandLine", "%1 Nothing was changed.").arg(opened.error)};
     // The notes are named by their ids in what the verbs write: a store never started yet gains them.
     if (opened.ok) {
         const NoteSlots::Writes ids = NoteSlots::missingIds(store, NoteSlots::storedCount(store));
@@ -86,13 +86,13 @@ int onNotes(const QString &name, const QStringList &args, bool writes, const Off
     bool lockable = true;
     if (instance.tryLock(&lockable))
         return finish(onStore(verb, writes));
-    showProgress(QStringLiteral("Asking the running Quillarren…"));
+    showProgress(QCoreApplication::translate("CommandLine", "Asking the running Quillarren…"));
     if (const std::optional<SingleInstance::Reply> reply =
             instance.ask(name, args, lockable ? AnswerWaitMs : 1000, showProgress))
         return finish(*reply);
     if (!lockable)
         return finish(onStore(verb, writes));   // nothing to lock with, and no copy answers
-    return finish({1, QStringLiteral("Quillarren is running (process %1) but does not answer. Nothing was changed; "
+    return finish({1, QCoreApplication::translate("CommandLine", "Quillarren is running (process %1) but does not answer. Nothing was changed; "
                                      "if it is stuck, end it and try again.").arg(instance.holder())});
 }
 
@@ -112,45 +112,46 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLARREN_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Sticky notes for the desktop. Without options, brings "
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Sticky notes for the desktop. Without options, brings "
                                                     "back your notes, or brings the running ones forward."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption autostart(QStringLiteral("autostart"),
-                                       QStringLiteral("Start Quillarren at every login (on), or no longer (off)."),
+                                       QCoreApplication::translate("CommandLine", "Start Quillarren at every login (on), or no longer (off)."),
                                        QStringLiteral("on|off"));
     parser.addOption(autostart);
-    const QCommandLineOption deleted(QStringLiteral("deleted"), QStringLiteral("List the deleted notes (kept 30 days)."));
-    const QCommandLineOption restore(QStringLiteral("restore"), QStringLiteral("Bring a deleted note back."),
+    const QCommandLineOption deleted(QStringLiteral("deleted"), QCoreApplication::translate("CommandLine", "List the deleted notes (kept 30 days)."));
+    const QCommandLineOption restore(QStringLiteral("restore"), QCoreApplication::translate("CommandLine", "Bring a deleted note back."),
                                      QStringLiteral("id"));
-    const QCommandLineOption backups(QStringLiteral("backups"), QStringLiteral("List the backups of your notes."));
+    const QCommandLineOption backups(QStringLiteral("backups"), QCoreApplication::translate("CommandLine", "List the backups of your notes."));
     const QCommandLineOption restoreBackup(QStringLiteral("restore-backup"),
-                                           QStringLiteral("Replace your notes by a backup's (they are backed up first)."),
+                                           QCoreApplication::translate("CommandLine", "Replace your notes by a backup's (they are backed up first)."),
                                            QStringLiteral("file"));
     const QCommandLineOption exportTo(QStringLiteral("export"),
-                                      QStringLiteral("Write the open notes to a file: JSON, or Markdown for a name "
+                                      QCoreApplication::translate("CommandLine", "Write the open notes to a file: JSON, or Markdown for a name "
                                                      "ending in .md."),
                                       QStringLiteral("file"));
-    const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("With --export: the deleted notes too."));
+    const QCommandLineOption all(QStringLiteral("all"), QCoreApplication::translate("CommandLine", "With --export: the deleted notes too."));
     const QCommandLineOption importFrom(QStringLiteral("import"),
-                                        QStringLiteral("Add the notes of an exported file (those already here are skipped)."),
+                                        QCoreApplication::translate("CommandLine", "Add the notes of an exported file (those already here are skipped)."),
                                         QStringLiteral("file"));
     const QCommandLineOption asNew(QStringLiteral("as-new"),
-                                   QStringLiteral("With --import: a note here whose text differs from the file's gets "
+                                   QCoreApplication::translate("CommandLine", "With --import: a note here whose text differs from the file's gets "
                                                   "the file's version as a new note beside it."));
+    const int many = NoteImport::ManyNotes;
     const QCommandLineOption allowMany(QStringLiteral("allow-many"),
-                                       QStringLiteral("With --import: import more than %1 notes at once (each opens "
-                                                      "as a note).").arg(NoteImport::ManyNotes));
+                                       QCoreApplication::translate("CommandLine", "With --import: import more than %n notes "
+                                                                   "at once (each opens as a note).", nullptr, many));
     parser.addOptions({deleted, restore, backups, restoreBackup, exportTo, all, importFrom, asNew, allowMany});
     // For keys bound in the desktop's settings: done by the running copy, or after starting.
-    const QCommandLineOption newNote(QStringLiteral("new-note"), QStringLiteral("Open a new note, with the keyboard."));
+    const QCommandLineOption newNote(QStringLiteral("new-note"), QCoreApplication::translate("CommandLine", "Open a new note, with the keyboard."));
     const QCommandLineOption showNotes(QStringLiteral("show-notes"),
-                                       QStringLiteral("Bring every note forward, those put away too."));
-    const QCommandLineOption find(QStringLiteral("find"), QStringLiteral("Open the notes list, to find a note."));
-    const QCommandLineOption tray(QStringLiteral("tray"), QStringLiteral("Show the tray icon (on), or no longer (off)."),
+                                       QCoreApplication::translate("CommandLine", "Bring every note forward, those put away too."));
+    const QCommandLineOption find(QStringLiteral("find"), QCoreApplication::translate("CommandLine", "Open the notes list, to find a note."));
+    const QCommandLineOption tray(QStringLiteral("tray"), QCoreApplication::translate("CommandLine", "Show the tray icon (on), or no longer (off)."),
                                   QStringLiteral("on|off"));
     const QCommandLineOption syncFolder(QStringLiteral("sync-folder"),
-                                        QStringLiteral("Sync the notes through a folder that a sync program carries "
+                                        QCoreApplication::translate("CommandLine", "Sync the notes through a folder that a sync program carries "
                                                        "(Syncthing, Nextcloud); off: no longer."),
                                         QStringLiteral("folder|off"));
     parser.addOptions({newNote, showNotes, find, tray, syncFolder});
@@ -165,7 +166,7 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
     parser.process(app);   // answers --help, --version and unknown options, and exits
 
     if (!parser.positionalArguments().isEmpty()) {
-        say(stderr, QStringLiteral("%1: Unexpected argument '%2'.")
+        say(stderr, QCoreApplication::translate("CommandLine", "%1: Unexpected argument '%2'.")
                         .arg(QCoreApplication::applicationName(), parser.positionalArguments().constFirst()));
         return 1;
     }
@@ -175,7 +176,7 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
             return switchAutostart(true);
         if (value == QLatin1String("off"))
             return switchAutostart(false);
-        say(stderr, QStringLiteral("%1: --autostart takes on or off, not '%2'.")
+        say(stderr, QCoreApplication::translate("CommandLine", "%1: --autostart takes on or off, not '%2'.")
                         .arg(QCoreApplication::applicationName(), value));
         return 1;
     }
@@ -186,7 +187,7 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
     if (parser.isSet(tray)) {
         const QString value = parser.value(tray);
         if (value != QLatin1String("on") && value != QLatin1String("off")) {
-            say(stderr, QStringLiteral("%1: --tray takes on or off, not '%2'.").arg(QCoreApplication::applicationName(), value));
+            say(stderr, QCoreApplication::translate("CommandLine", "%1: --tray takes on or off, not '%2'.").arg(QCoreApplication::applicationName(), value));
             return 1;
         }
         return onNotes(QStringLiteral("tray"), {value}, true, [value](NoteVerbs &v) { return v.showTrayIcon(value == QLatin1String("on")); });

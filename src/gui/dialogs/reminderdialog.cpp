@@ -5,6 +5,7 @@
 #include "gui/notebook/program.h"
 #include "base/system/clock.h"
 #include "gui/platform/errorreport.h"
+#include "gui/platform/growtofit.h"
 #include "gui/platform/mirroredplaces.h"
 #include "gui/platform/programicon.h"
 #include "gui/platform/units.h"
@@ -25,8 +26,6 @@
 
 namespace {
 
-const QString SetCaption = QStringLiteral("Set Reminder");
-const QString DisableCaption = QStringLiteral("Disable Reminder");
 // The picker's default, as the label beside it says.
 constexpr int DefaultMinutesAhead = 10;
 
@@ -61,7 +60,7 @@ ReminderDialog::ReminderDialog(Program &program)
     setFixedSize(Units::twipsRect(0, 0, 5070, 2205).size());
     setMouseTracking(true);
 
-    QLabel *timeLabel = label(this, QStringLiteral("Label1"), QStringLiteral("Time for Reminder to Go Off:"),
+    QLabel *timeLabel = label(this, QStringLiteral("Label1"), tr("Time for Reminder to Go Off:"),
                               Units::twipsRect(120, 120, 4095, 255));
     m_dtPicker1 = new QDateTimeEdit(this);
     timeLabel->setBuddy(m_dtPicker1);   // a screen reader names the picker by it
@@ -72,17 +71,17 @@ ReminderDialog::ReminderDialog(Program &program)
     m_dtPicker1->setCalendarPopup(true);
     m_dtPicker1->setFont(arial(9, false));
     m_dtPicker1->setGeometry(Units::twipsRect(135, 450, 2505, 375));
-    m_label4 = label(this, QStringLiteral("Label4"), QStringLiteral("Default: 10 mins from now."),
+    m_label4 = label(this, QStringLiteral("Label4"), tr("Default: 10 mins from now."),
                      Units::twipsRect(2700, 585, 2295, 255));
-    label(this, QStringLiteral("Label2"), QStringLiteral("Date for Reminder to Go Off:"),
+    label(this, QStringLiteral("Label2"), tr("Date for Reminder to Go Off:"),
           Units::twipsRect(120, 960, 4095, 255));
     m_label3 = label(this, QStringLiteral("Label3"), QString(), Units::twipsRect(120, 1320, 4770, 270));
     m_label3->setFont(arial(9, false));
-    m_command1 = new QPushButton(SetCaption, this);
+    m_command1 = new QPushButton(tr("Set Reminder"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setFont(arial(11.25, true));
     m_command1->setGeometry(Units::twipsRect(120, 1680, 2295, 425));
-    m_command2 = new QPushButton(QStringLiteral("Hide This Window"), this);
+    m_command2 = new QPushButton(tr("Hide This Window"), this);
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_command2->setFont(arial(11.25, true));
     m_command2->setGeometry(Units::twipsRect(2595, 1680, 2295, 425));
@@ -97,6 +96,8 @@ ReminderDialog::ReminderDialog(Program &program)
             m_label4->hide();
     });
 
+    // Wide enough for the desktop's language, both of the button's captions included.
+    GrowToFit::apply(this, {{m_command1, {tr("Set Reminder"), tr("Disable Reminder")}}});
     MirroredPlaces::follow(this);   // mirrored under a language written right to left
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -135,15 +136,14 @@ void ReminderDialog::showTargetNote()
     // A dialog that stores nothing must not claim a reminder: it says there is no note to set one for.
     m_command1->setEnabled(!tag.isEmpty());
     if (tag.isEmpty()) {
-        setWindowTitle(QStringLiteral("Reminder"));
-        m_command1->setText(SetCaption);
+        showEnabled(false);
+        setWindowTitle(tr("Reminder"));
         m_label3->setText(tr("No note chosen: right-click a note and choose Set Reminder."));
         m_label3->setToolTip(QString());
         return;
     }
     const bool enabled = ReminderRule::isEnabled(m_program.store.get(tag + NoteKeys::ReminderStatus));
-    setWindowTitle(enabled ? QStringLiteral("Reminder [Enabled]") : QStringLiteral("Reminder [Disabled]"));
-    m_command1->setText(enabled ? DisableCaption : SetCaption);
+    showEnabled(enabled);
     const QString stored = m_program.store.get(tag + NoteKeys::ReminderDate);
     const QDateTime date =
         ReminderDate::fromStored([&](const QString &suffix) { return m_program.store.get(tag + suffix); });
@@ -159,6 +159,13 @@ void ReminderDialog::showTargetNote()
                                        "until it is set again; it never goes off early.").arg(stored));
 }
 
+void ReminderDialog::showEnabled(bool enabled)
+{
+    m_showsEnabled = enabled;
+    setWindowTitle(enabled ? tr("Reminder [Enabled]") : tr("Reminder [Disabled]"));
+    m_command1->setText(enabled ? tr("Disable Reminder") : tr("Set Reminder"));
+}
+
 void ReminderDialog::Command1_Click()
 {
     const QString tag = targetTag();
@@ -167,9 +174,9 @@ void ReminderDialog::Command1_Click()
         showTargetNote();
         return;
     }
-    if (m_command1->text() == SetCaption) {
-        m_command1->setText(DisableCaption);
-        setWindowTitle(QStringLiteral("Reminder [Enabled]"));
+    // What the button offers as pressed, not its caption, which is in the desktop's language.
+    if (!m_showsEnabled) {
+        showEnabled(true);
         const QDateTime value = m_dtPicker1->dateTime();
         m_label3->setText(Conversions::generalDate(value));
         m_label3->setToolTip(QString());
@@ -189,8 +196,7 @@ void ReminderDialog::Command1_Click()
             writes.emplace_back(tag + NoteKeys::ReminderLastAlarm, ReminderRule::lastAlarmValue(*passed));
         m_program.store.saveMany(writes);
     } else {
-        m_command1->setText(SetCaption);
-        setWindowTitle(QStringLiteral("Reminder [Disabled]"));
+        showEnabled(false);
         m_program.store.save(tag + NoteKeys::ReminderStatus, QStringLiteral("Disabled"));
         m_label3->clear();
         m_label3->setToolTip(QString());
