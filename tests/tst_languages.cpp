@@ -163,6 +163,8 @@ void TestLanguages::storeReadUnderAnotherLanguage()
     QTRY_VERIFY(reminder.isActiveWindow());   // it shows the note's reminder as it comes forward
     QCOMPARE(reminder.Command1()->text(), QCoreApplication::translate("ReminderDialog", "Disable Reminder"));
     QCOMPARE(Conversions::parseGeneralDate(reminder.Label3()->text()), when);
+    // The picker writes a date in the order the label beside it reads.
+    QCOMPARE(QLocale().toString(when, reminder.DTPicker1()->displayFormat()), reminder.Label3()->text());
     QVERIFY(reminder.Label3()->toolTip().isEmpty());   // no "cannot be read"
     // The button acts on what it offers, whatever its caption says in this language.
     reminder.Command1_Click();

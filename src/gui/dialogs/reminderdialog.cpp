@@ -20,6 +20,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -65,7 +66,8 @@ ReminderDialog::ReminderDialog(Program &program)
     m_dtPicker1 = new QDateTimeEdit(this);
     timeLabel->setBuddy(m_dtPicker1);   // a screen reader names the picker by it
     m_dtPicker1->setObjectName(QStringLiteral("DTPicker1"));
-    m_dtPicker1->setDisplayFormat(QStringLiteral("MM/dd/yyyy hh:mm:ss AP"));
+    // In the form the date is shown in below it: one order of day, month and year on one screen.
+    m_dtPicker1->setDisplayFormat(Conversions::dateFormat(QLocale()) + QLatin1Char(' ') + Conversions::timeFormat(QLocale()));
     m_dtPicker1->setDateTimeRange(QDateTime(QDate(1601, 1, 1), QTime(0, 0)),
                                   QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
     m_dtPicker1->setCalendarPopup(true);
