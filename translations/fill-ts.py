@@ -137,7 +137,7 @@ def _write(tree, ts_path):
     # Quotes written as lupdate writes them, so that its next run changes nothing.
     parts = re.split(r"(<[^>]*>)", body)
     body = "".join(p if p.startswith("<") else p.replace("'", "&apos;").replace('"', "&quot;") for p in parts)
-    body = body.replace(CR_MARK, CR_ELEMENT).replace("\r", CR_ELEMENT)
+    body = body.replace(CR_MARK, CR_ELEMENT).replace("\r", CR_ELEMENT).replace("\xa0", "&#xa0;")
     ts_path.write_text('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + body + "\n", encoding="utf-8")
 
 

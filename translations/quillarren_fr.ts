@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Note: (empty)</source>
-        <translation>Note : (vide)</translation>
+        <translation>Note&#xa0;: (vide)</translation>
     </message>
     <message>
         <source>Note: %1</source>
-        <translation>Note : %1</translation>
+        <translation>Note&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -31,23 +31,23 @@
     <name>Autostart</name>
     <message>
         <source>Quillarren was not set to start at login: there is no %1</source>
-        <translation>Quillarren n&apos;était pas configuré pour se lancer à la connexion : %1 n&apos;existe pas</translation>
+        <translation>Quillarren n&apos;était pas configuré pour se lancer à la connexion&#xa0;: %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>cannot remove %1: %2</source>
-        <translation>impossible de supprimer %1 : %2</translation>
+        <translation>impossible de supprimer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Quillarren will no longer start at login: removed %1</source>
-        <translation>Quillarren ne se lancera plus à la connexion : %1 supprimé</translation>
+        <translation>Quillarren ne se lancera plus à la connexion&#xa0;: %1 supprimé</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Quillarren will start at login: wrote %1</source>
-        <translation>Quillarren se lancera à la connexion : %1 écrit</translation>
+        <translation>Quillarren se lancera à la connexion&#xa0;: %1 écrit</translation>
     </message>
 </context>
 <context>
@@ -58,15 +58,15 @@
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation>%1 ne peut pas être ouvert : %2</translation>
+        <translation>%1 ne peut pas être ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the copy failed: %1</source>
-        <translation>la copie a échoué : %1</translation>
+        <translation>la copie a échoué&#xa0;: %1</translation>
     </message>
     <message>
         <source>the backups folder %1 cannot be written</source>
@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>cannot write in the backups folder %1: %2</source>
-        <translation>l&apos;écriture dans le dossier des sauvegardes %1 est impossible : %2</translation>
+        <translation>l&apos;écriture dans le dossier des sauvegardes %1 est impossible&#xa0;: %2</translation>
     </message>
     <message>
         <source>the backup of %1 failed: %2</source>
-        <translation>la sauvegarde de %1 a échoué : %2</translation>
+        <translation>la sauvegarde de %1 a échoué&#xa0;: %2</translation>
     </message>
     <message>
         <source>the disk refused it</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Later starts of Quillarren cannot reach this one: cannot listen at %1: %2</source>
-        <translation>Les lancements ultérieurs de Quillarren ne peuvent pas joindre celui-ci : impossible d&apos;écouter sur %1 : %2</translation>
+        <translation>Les lancements ultérieurs de Quillarren ne peuvent pas joindre celui-ci&#xa0;: impossible d&apos;écouter sur %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Waiting for the running Quillarren to finish what it is doing…</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>Process %1 asked Quillarren more than one command asks (%2 connections, %3 bytes not taken): it is no longer answered.</source>
-        <translation>Le processus %1 a envoyé à Quillarren plus qu&apos;une commande n&apos;envoie (%2 connexions, %3 octets non acceptés) : il ne reçoit plus de réponse.</translation>
+        <translation>Le processus %1 a envoyé à Quillarren plus qu&apos;une commande n&apos;envoie (%2 connexions, %3 octets non acceptés)&#xa0;: il ne reçoit plus de réponse.</translation>
     </message>
     <message>
         <source>Quillarren could not read the request.</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
-        <translation>Ce Quillarren est plus ancien et ne connaît pas « %1 » : quittez-le, puis relancez Quillarren.</translation>
+        <translation>Ce Quillarren est plus ancien et ne connaît pas «&#xa0;%1&#xa0;»&#xa0;: quittez-le, puis relancez Quillarren.</translation>
     </message>
 </context>
 <context>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Quillarren is running (process %1) but does not answer. Nothing was changed; if it is stuck, end it and try again.</source>
-        <translation>Quillarren est en cours d&apos;exécution (processus %1), mais ne répond pas. Rien n&apos;a été modifié ; s&apos;il est bloqué, arrêtez-le et réessayez.</translation>
+        <translation>Quillarren est en cours d&apos;exécution (processus %1), mais ne répond pas. Rien n&apos;a été modifié&#xa0;; s&apos;il est bloqué, arrêtez-le et réessayez.</translation>
     </message>
     <message>
         <source>Sticky notes for the desktop. Without options, brings back your notes, or brings the running ones forward.</source>
@@ -159,11 +159,11 @@
     </message>
     <message>
         <source>Write the open notes to a file: JSON, or Markdown for a name ending in .md.</source>
-        <translation>Écrire les notes ouvertes dans un fichier : JSON, ou Markdown pour un nom se terminant par .md.</translation>
+        <translation>Écrire les notes ouvertes dans un fichier&#xa0;: JSON, ou Markdown pour un nom se terminant par .md.</translation>
     </message>
     <message>
         <source>With --export: the deleted notes too.</source>
-        <translation>Avec --export : les notes supprimées aussi.</translation>
+        <translation>Avec --export&#xa0;: les notes supprimées aussi.</translation>
     </message>
     <message>
         <source>Add the notes of an exported file (those already here are skipped).</source>
@@ -171,13 +171,13 @@
     </message>
     <message>
         <source>With --import: a note here whose text differs from the file&apos;s gets the file&apos;s version as a new note beside it.</source>
-        <translation>Avec --import : une note existante dont le texte diffère de celui du fichier reçoit la version du fichier comme nouvelle note à côté d&apos;elle.</translation>
+        <translation>Avec --import&#xa0;: une note existante dont le texte diffère de celui du fichier reçoit la version du fichier comme nouvelle note à côté d&apos;elle.</translation>
     </message>
     <message numerus="yes">
         <source>With --import: import more than %n notes at once (each opens as a note).</source>
         <translation>
-            <numerusform>Avec --import : importer plus de %n note à la fois (chacune s&apos;ouvre comme une note).</numerusform>
-            <numerusform>Avec --import : importer plus de %n notes à la fois (chacune s&apos;ouvre comme une note).</numerusform>
+            <numerusform>Avec --import&#xa0;: importer plus de %n note à la fois (chacune s&apos;ouvre comme une note).</numerusform>
+            <numerusform>Avec --import&#xa0;: importer plus de %n notes à la fois (chacune s&apos;ouvre comme une note).</numerusform>
         </translation>
     </message>
     <message>
@@ -198,34 +198,34 @@
     </message>
     <message>
         <source>Sync the notes through a folder that a sync program carries (Syncthing, Nextcloud); off: no longer.</source>
-        <translation>Synchroniser les notes par un dossier qu&apos;un logiciel de synchronisation copie (Syncthing, Nextcloud) ; off : ne plus le faire.</translation>
+        <translation>Synchroniser les notes par un dossier qu&apos;un logiciel de synchronisation copie (Syncthing, Nextcloud)&#xa0;; off&#xa0;: ne plus le faire.</translation>
     </message>
     <message>
         <source>%1: Unexpected argument &apos;%2&apos;.</source>
-        <translation>%1 : argument inattendu « %2 ».</translation>
+        <translation>%1&#xa0;: argument inattendu «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>%1: --autostart takes on or off, not &apos;%2&apos;.</source>
-        <translation>%1 : --autostart accepte on ou off, pas « %2 ».</translation>
+        <translation>%1&#xa0;: --autostart accepte on ou off, pas «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
-        <translation>%1 : --tray accepte on ou off, pas « %2 ».</translation>
+        <translation>%1&#xa0;: --tray accepte on ou off, pas «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>DamageOffer</name>
     <message>
         <source>The notes store %1 could not be read: it is damaged, or not a file. It has been kept as %2 and a new, empty store was started.</source>
-        <translation>La base de notes %1 n&apos;a pas pu être lue : elle est endommagée, ou ce n&apos;est pas un fichier. Elle a été conservée sous le nom %2 et une nouvelle base vide a été créée.</translation>
+        <translation>La base de notes %1 n&apos;a pas pu être lue&#xa0;: elle est endommagée, ou ce n&apos;est pas un fichier. Elle a été conservée sous le nom %2 et une nouvelle base vide a été créée.</translation>
     </message>
     <message>
         <source>Your notes file was damaged and has been kept as %1. Restore the notes from the backup of %2?</source>
-        <translation>Votre fichier de notes était endommagé et a été conservé sous le nom %1. Restaurer les notes depuis la sauvegarde du %2 ?</translation>
+        <translation>Votre fichier de notes était endommagé et a été conservé sous le nom %1. Restaurer les notes depuis la sauvegarde du %2&#xa0;?</translation>
     </message>
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
-        <translation>Les notes n&apos;ont pas pu être restaurées depuis %1 : %2. Quillarren démarre avec une base vide ; la sauvegarde est toujours là.</translation>
+        <translation>Les notes n&apos;ont pas pu être restaurées depuis %1&#xa0;: %2. Quillarren démarre avec une base vide&#xa0;; la sauvegarde est toujours là.</translation>
     </message>
 </context>
 <context>
@@ -252,11 +252,11 @@
 Copy the note&apos;s text, to paste it into a message yourself?</source>
         <translation>Aucun logiciel de messagerie n&apos;est configuré sur cet ordinateur pour écrire ce courriel.
 
-Copier le texte de la note pour le coller vous-même dans un message ?</translation>
+Copier le texte de la note pour le coller vous-même dans un message&#xa0;?</translation>
     </message>
     <message>
         <source>The text could not be copied: the clipboard is busy.</source>
-        <translation>Impossible de copier le texte : le presse-papiers est occupé.</translation>
+        <translation>Impossible de copier le texte&#xa0;: le presse-papiers est occupé.</translation>
     </message>
 </context>
 <context>
@@ -302,34 +302,34 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     <name>NoteCommands</name>
     <message>
         <source>The note could not be saved to %1: %2</source>
-        <translation>La note n&apos;a pas pu être enregistrée dans %1 : %2</translation>
+        <translation>La note n&apos;a pas pu être enregistrée dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>NoteFields</name>
     <message>
         <source>&quot;%1&quot; is not text</source>
-        <translation>« %1 » n&apos;est pas du texte</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas du texte</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not true or false</source>
-        <translation>« %1 » ne vaut ni true ni false</translation>
+        <translation>«&#xa0;%1&#xa0;» ne vaut ni true ni false</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation>« %1 » n&apos;est pas un nombre</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a whole number</source>
-        <translation>« %1 » n&apos;est pas un nombre entier</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an object</source>
-        <translation>« %1 » n&apos;est pas un objet</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un objet</translation>
     </message>
     <message>
         <source>&quot;deleted&quot; is not a date</source>
-        <translation>« deleted » n&apos;est pas une date</translation>
+        <translation>«&#xa0;deleted&#xa0;» n&apos;est pas une date</translation>
     </message>
     <message>
         <source>note %1</source>
@@ -337,18 +337,18 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     </message>
     <message>
         <source>note %1 (&quot;%2&quot;)</source>
-        <translation>note %1 (« %2 »)</translation>
+        <translation>note %1 («&#xa0;%2&#xa0;»)</translation>
     </message>
 </context>
 <context>
     <name>NoteFile</name>
     <message>
         <source>%1 is not a whole Quillarren notes file: it breaks off or is damaged at byte %2 (%3)</source>
-        <translation>%1 n&apos;est pas un fichier de notes Quillarren complet : il s&apos;interrompt ou est endommagé à l&apos;octet %2 (%3)</translation>
+        <translation>%1 n&apos;est pas un fichier de notes Quillarren complet&#xa0;: il s&apos;interrompt ou est endommagé à l&apos;octet %2 (%3)</translation>
     </message>
     <message>
         <source>%1 is not a whole Quillarren note: it breaks off or is damaged at byte %2 (%3)</source>
-        <translation>%1 n&apos;est pas une note Quillarren complète : elle s&apos;interrompt ou est endommagée à l&apos;octet %2 (%3)</translation>
+        <translation>%1 n&apos;est pas une note Quillarren complète&#xa0;: elle s&apos;interrompt ou est endommagée à l&apos;octet %2 (%3)</translation>
     </message>
     <message>
         <source>%1 is not a Quillarren notes file</source>
@@ -360,15 +360,15 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     </message>
     <message>
         <source>%1 has an invalid format version (%2), so it is not a Quillarren notes file that can be read</source>
-        <translation>%1 a une version de format non valide (%2) : ce n&apos;est donc pas un fichier de notes Quillarren lisible</translation>
+        <translation>%1 a une version de format non valide (%2)&#xa0;: ce n&apos;est donc pas un fichier de notes Quillarren lisible</translation>
     </message>
     <message>
         <source>%1 has an invalid format version (%2), so it is not a Quillarren note that can be read</source>
-        <translation>%1 a une version de format non valide (%2) : ce n&apos;est donc pas une note Quillarren lisible</translation>
+        <translation>%1 a une version de format non valide (%2)&#xa0;: ce n&apos;est donc pas une note Quillarren lisible</translation>
     </message>
     <message>
         <source>%1 was written by a newer Quillarren (its format version is %2; this one reads version %3 and older)</source>
-        <translation>%1 a été écrit par un Quillarren plus récent (sa version de format est %2 ; celui-ci lit la version %3 et les précédentes)</translation>
+        <translation>%1 a été écrit par un Quillarren plus récent (sa version de format est %2&#xa0;; celui-ci lit la version %3 et les précédentes)</translation>
     </message>
     <message>
         <source>it is not a note</source>
@@ -376,15 +376,15 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     </message>
     <message>
         <source>%1 is damaged: in its deleted %2, %3</source>
-        <translation>%1 est endommagé : parmi les notes supprimées, dans la %2, %3</translation>
+        <translation>%1 est endommagé&#xa0;: parmi les notes supprimées, dans la %2, %3</translation>
     </message>
     <message>
         <source>%1 is damaged: in its %2, %3</source>
-        <translation>%1 est endommagé : dans la %2, %3</translation>
+        <translation>%1 est endommagé&#xa0;: dans la %2, %3</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation>%1 est endommagé : %2</translation>
+        <translation>%1 est endommagé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
@@ -399,11 +399,11 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     </message>
     <message>
         <source>, in Deleted Notes</source>
-        <translation>, dans « Notes supprimées »</translation>
+        <translation>, dans «&#xa0;Notes supprimées&#xa0;»</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -493,50 +493,50 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     <name>NoteSync</name>
     <message>
         <source>Quillarren no longer syncs its notes through a folder; the notes stay as they are.</source>
-        <translation>Quillarren ne synchronise plus ses notes par un dossier ; les notes restent telles quelles.</translation>
+        <translation>Quillarren ne synchronise plus ses notes par un dossier&#xa0;; les notes restent telles quelles.</translation>
     </message>
     <message>
         <source>%1 is not a folder: syncing is left as it was.</source>
-        <translation>%1 n&apos;est pas un dossier : la synchronisation reste inchangée.</translation>
+        <translation>%1 n&apos;est pas un dossier&#xa0;: la synchronisation reste inchangée.</translation>
     </message>
     <message>
         <source>Quillarren syncs its notes through %1: one file per note, which the program that syncs the folder carries to your other computers.</source>
-        <translation>Quillarren synchronise ses notes par %1 : un fichier par note, que le logiciel qui synchronise le dossier copie vers vos autres ordinateurs.</translation>
+        <translation>Quillarren synchronise ses notes par %1&#xa0;: un fichier par note, que le logiciel qui synchronise le dossier copie vers vos autres ordinateurs.</translation>
     </message>
     <message>
         <source>Syncing waits until it is back; your notes are kept here as they are.</source>
-        <translation>La synchronisation attend son retour ; vos notes restent ici telles quelles.</translation>
+        <translation>La synchronisation attend son retour&#xa0;; vos notes restent ici telles quelles.</translation>
     </message>
     <message>
         <source>If the folder is right as it is now, choose it again (Sync Folder… in the tray menu, or quillarren --sync-folder) and syncing goes on.</source>
-        <translation>Si le dossier est correct tel qu&apos;il est maintenant, choisissez-le à nouveau (« Dossier de synchronisation… » dans le menu de la zone de notification, ou quillarren --sync-folder) et la synchronisation reprend.</translation>
+        <translation>Si le dossier est correct tel qu&apos;il est maintenant, choisissez-le à nouveau («&#xa0;Dossier de synchronisation…&#xa0;» dans le menu de la zone de notification, ou quillarren --sync-folder) et la synchronisation reprend.</translation>
     </message>
     <message>
         <source>The sync folder %1 is back: syncing goes on.</source>
-        <translation>Le dossier de synchronisation %1 est de retour : la synchronisation reprend.</translation>
+        <translation>Le dossier de synchronisation %1 est de retour&#xa0;: la synchronisation reprend.</translation>
     </message>
     <message>
         <source>The sync folder %1 is not there (is its disk unmounted?). %2</source>
-        <translation>Le dossier de synchronisation %1 est introuvable (son disque est-il démonté ?). %2</translation>
+        <translation>Le dossier de synchronisation %1 est introuvable (son disque est-il démonté&#xa0;?). %2</translation>
     </message>
     <message>
         <source>The sync folder %1 holds none of your notes&apos; files any more (is its disk unmounted?). %2 %3</source>
-        <translation>Le dossier de synchronisation %1 ne contient plus aucun fichier de vos notes (son disque est-il démonté ?). %2 %3</translation>
+        <translation>Le dossier de synchronisation %1 ne contient plus aucun fichier de vos notes (son disque est-il démonté&#xa0;?). %2 %3</translation>
     </message>
     <message>
         <source>The sync folder %1 is on another disk than before (was its disk unmounted, or another mounted there?). %2 %3</source>
-        <translation>Le dossier de synchronisation %1 se trouve sur un autre disque qu&apos;auparavant (son disque a-t-il été démonté, ou un autre monté à sa place ?). %2 %3</translation>
+        <translation>Le dossier de synchronisation %1 se trouve sur un autre disque qu&apos;auparavant (son disque a-t-il été démonté, ou un autre monté à sa place&#xa0;?). %2 %3</translation>
     </message>
     <message>
         <source>In the sync folder %1:</source>
-        <translation>Dans le dossier de synchronisation %1 :</translation>
+        <translation>Dans le dossier de synchronisation %1&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>NoteVerbs</name>
     <message>
         <source>Quillarren is still opening or replacing notes; nothing was changed. Try again in a moment.</source>
-        <translation>Quillarren est encore en train d&apos;ouvrir ou de remplacer des notes ; rien n&apos;a été modifié. Réessayez dans un instant.</translation>
+        <translation>Quillarren est encore en train d&apos;ouvrir ou de remplacer des notes&#xa0;; rien n&apos;a été modifié. Réessayez dans un instant.</translation>
     </message>
     <message>
         <source>There are no deleted notes.</source>
@@ -544,7 +544,7 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     </message>
     <message>
         <source>Deleted notes, newest first (each is kept 30 days; quillarren --restore ID brings one back):</source>
-        <translation>Notes supprimées, de la plus récente à la plus ancienne (chacune est conservée 30 jours ; quillarren --restore ID en restaure une) :</translation>
+        <translation>Notes supprimées, de la plus récente à la plus ancienne (chacune est conservée 30 jours&#xa0;; quillarren --restore ID en restaure une)&#xa0;:</translation>
     </message>
     <message>
         <source>There is no deleted note with the id %1 (quillarren --deleted lists them).</source>
@@ -568,7 +568,7 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     </message>
     <message>
         <source>Backups, newest first (quillarren --restore-backup FILE restores one):</source>
-        <translation>Sauvegardes, de la plus récente à la plus ancienne (quillarren --restore-backup FILE en restaure une) :</translation>
+        <translation>Sauvegardes, de la plus récente à la plus ancienne (quillarren --restore-backup FILE en restaure une)&#xa0;:</translation>
     </message>
     <message>
         <source>  (dated ahead of now)</source>
@@ -576,7 +576,7 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     </message>
     <message>
         <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Impossible de restaurer à partir de celle-ci : %1. Rien n&apos;a été modifié.</translation>
+        <translation>Impossible de restaurer à partir de celle-ci&#xa0;: %1. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Backing up the notes you have now…</source>
@@ -592,7 +592,7 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     </message>
     <message>
         <source>The notes could not be restored: %1. Nothing was changed.</source>
-        <translation>Les notes n&apos;ont pas pu être restaurées : %1. Rien n&apos;a été modifié.</translation>
+        <translation>Les notes n&apos;ont pas pu être restaurées&#xa0;: %1. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Restored your notes from %1. The notes you had before are kept in the backup %2.</source>
@@ -607,7 +607,7 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     </message>
     <message>
         <source>Cannot write %1: %2. Nothing was changed.</source>
-        <translation>Impossible d&apos;écrire %1 : %2. Rien n&apos;a été modifié.</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2. Rien n&apos;a été modifié.</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n notes to %1</source>
@@ -634,8 +634,8 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     <message numerus="yes">
         <source>%1 holds %n notes that are not here yet, more than the %2 an import opens without asking: each opens as a note on your desktop at every start. To import them all, add --allow-many. Nothing was imported.</source>
         <translation>
-            <numerusform>%1 contient %n note qui n&apos;est pas encore ici, plus que les %2 qu&apos;une importation ouvre sans demander : chacune s&apos;ouvre comme une note sur votre bureau à chaque démarrage. Pour toutes les importer, ajoutez --allow-many. Rien n&apos;a été importé.</numerusform>
-            <numerusform>%1 contient %n notes qui ne sont pas encore ici, plus que les %2 qu&apos;une importation ouvre sans demander : chacune s&apos;ouvre comme une note sur votre bureau à chaque démarrage. Pour toutes les importer, ajoutez --allow-many. Rien n&apos;a été importé.</numerusform>
+            <numerusform>%1 contient %n note qui n&apos;est pas encore ici, plus que les %2 qu&apos;une importation ouvre sans demander&#xa0;: chacune s&apos;ouvre comme une note sur votre bureau à chaque démarrage. Pour toutes les importer, ajoutez --allow-many. Rien n&apos;a été importé.</numerusform>
+            <numerusform>%1 contient %n notes qui ne sont pas encore ici, plus que les %2 qu&apos;une importation ouvre sans demander&#xa0;: chacune s&apos;ouvre comme une note sur votre bureau à chaque démarrage. Pour toutes les importer, ajoutez --allow-many. Rien n&apos;a été importé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -656,13 +656,13 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     <message numerus="yes">
         <source>%1 holds %n notes that are not here yet. Each opens as a note on your desktop, now and at every start. Import them all?</source>
         <translation>
-            <numerusform>%1 contient %n note qui n&apos;est pas encore ici. Elle s&apos;ouvre comme une note sur votre bureau, maintenant et à chaque démarrage. L&apos;importer ?</numerusform>
-            <numerusform>%1 contient %n notes qui ne sont pas encore ici. Chacune s&apos;ouvre comme une note sur votre bureau, maintenant et à chaque démarrage. Les importer toutes ?</numerusform>
+            <numerusform>%1 contient %n note qui n&apos;est pas encore ici. Elle s&apos;ouvre comme une note sur votre bureau, maintenant et à chaque démarrage. L&apos;importer&#xa0;?</numerusform>
+            <numerusform>%1 contient %n notes qui ne sont pas encore ici. Chacune s&apos;ouvre comme une note sur votre bureau, maintenant et à chaque démarrage. Les importer toutes&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source>Quillarren: import</source>
-        <translation>Quillarren : importation</translation>
+        <translation>Quillarren&#xa0;: importation</translation>
     </message>
     <message numerus="yes">
         <source>Imported %n notes from %1</source>
@@ -681,15 +681,15 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     <message numerus="yes">
         <source>; %n were here already</source>
         <translation>
-            <numerusform> ; %n était déjà présente</numerusform>
-            <numerusform> ; %n étaient déjà présentes</numerusform>
+            <numerusform>&#xa0;; %n était déjà présente</numerusform>
+            <numerusform>&#xa0;; %n étaient déjà présentes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %n deleted notes went to Deleted Notes</source>
         <translation>
-            <numerusform> ; %n note supprimée a été placée dans « Notes supprimées »</numerusform>
-            <numerusform> ; %n notes supprimées ont été placées dans « Notes supprimées »</numerusform>
+            <numerusform>&#xa0;; %n note supprimée a été placée dans «&#xa0;Notes supprimées&#xa0;»</numerusform>
+            <numerusform>&#xa0;; %n notes supprimées ont été placées dans «&#xa0;Notes supprimées&#xa0;»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -698,11 +698,11 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
 To add the file&apos;s versions as new notes beside them: quillarren --import %2 --as-new</source>
         <translation>
             <numerusform>
-%n note existante a un autre texte que dans le fichier et a été laissée telle quelle : %1.
-Pour ajouter la version du fichier comme nouvelle note à côté d&apos;elle : quillarren --import %2 --as-new</numerusform>
+%n note existante a un autre texte que dans le fichier et a été laissée telle quelle&#xa0;: %1.
+Pour ajouter la version du fichier comme nouvelle note à côté d&apos;elle&#xa0;: quillarren --import %2 --as-new</numerusform>
             <numerusform>
-%n notes existantes ont un autre texte que dans le fichier et ont été laissées telles quelles : %1.
-Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elles : quillarren --import %2 --as-new</numerusform>
+%n notes existantes ont un autre texte que dans le fichier et ont été laissées telles quelles&#xa0;: %1.
+Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elles&#xa0;: quillarren --import %2 --as-new</numerusform>
         </translation>
     </message>
     <message>
@@ -715,11 +715,11 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
     </message>
     <message>
         <source>Quillarren no longer shows an icon in the tray; quillarren --tray on brings it back.</source>
-        <translation>Quillarren n&apos;affiche plus d&apos;icône dans la zone de notification ; quillarren --tray on la rétablit.</translation>
+        <translation>Quillarren n&apos;affiche plus d&apos;icône dans la zone de notification&#xa0;; quillarren --tray on la rétablit.</translation>
     </message>
     <message>
         <source>%1 is not a folder; nothing was changed.</source>
-        <translation>%1 n&apos;est pas un dossier ; rien n&apos;a été modifié.</translation>
+        <translation>%1 n&apos;est pas un dossier&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Quillarren will not sync its notes through a folder.</source>
@@ -734,7 +734,7 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
     <name>Notebook</name>
     <message>
         <source>Quillarren is still opening or replacing notes; nothing was changed. Try again in a moment.</source>
-        <translation>Quillarren est encore en train d&apos;ouvrir ou de remplacer des notes ; rien n&apos;a été modifié. Réessayez dans un instant.</translation>
+        <translation>Quillarren est encore en train d&apos;ouvrir ou de remplacer des notes&#xa0;; rien n&apos;a été modifié. Réessayez dans un instant.</translation>
     </message>
     <message>
         <source>There is no deleted note with the id %1 (quillarren --deleted lists them).</source>
@@ -754,11 +754,11 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
     </message>
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
-        <translation>Quillarren est en train de quitter ; rien n&apos;a été modifié.</translation>
+        <translation>Quillarren est en train de quitter&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Impossible de restaurer à partir de celle-ci : %1. Rien n&apos;a été modifié.</translation>
+        <translation>Impossible de restaurer à partir de celle-ci&#xa0;: %1. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Backing up the notes you have now…</source>
@@ -774,7 +774,7 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
     </message>
     <message>
         <source>The notes could not be restored: %1. Nothing was changed.</source>
-        <translation>Les notes n&apos;ont pas pu être restaurées : %1. Rien n&apos;a été modifié.</translation>
+        <translation>Les notes n&apos;ont pas pu être restaurées&#xa0;: %1. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Restored your notes from %1. The notes you had before are kept in the backup %2.</source>
@@ -782,7 +782,7 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
     </message>
     <message>
         <source>Quillarren: notes restored</source>
-        <translation>Quillarren : notes restaurées</translation>
+        <translation>Quillarren&#xa0;: notes restaurées</translation>
     </message>
     <message>
         <source>Overflow</source>
@@ -790,15 +790,15 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
     </message>
     <message>
         <source>This is the last note. Would you like to quit?</source>
-        <translation>C&apos;est la dernière note. Voulez-vous quitter ?</translation>
+        <translation>C&apos;est la dernière note. Voulez-vous quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Quit?</source>
-        <translation>Quitter ?</translation>
+        <translation>Quitter&#xa0;?</translation>
     </message>
     <message>
         <source>The note could not be moved to Deleted Notes, because %1. It stays open; nothing was deleted.</source>
-        <translation>La note n&apos;a pas pu être déplacée vers « Notes supprimées », car %1. Elle reste ouverte ; rien n&apos;a été supprimé.</translation>
+        <translation>La note n&apos;a pas pu être déplacée vers «&#xa0;Notes supprimées&#xa0;», car %1. Elle reste ouverte&#xa0;; rien n&apos;a été supprimé.</translation>
     </message>
     <message>
         <source>Quillarren is quitting</source>
@@ -811,8 +811,8 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
     <message numerus="yes">
         <source>Opened %1 of %n notes…</source>
         <translation>
-            <numerusform>Ouverture de la note : %1 sur %n…</numerusform>
-            <numerusform>Ouverture des notes : %1 sur %n…</numerusform>
+            <numerusform>Ouverture de la note&#xa0;: %1 sur %n…</numerusform>
+            <numerusform>Ouverture des notes&#xa0;: %1 sur %n…</numerusform>
         </translation>
     </message>
 </context>
@@ -824,7 +824,7 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
     </message>
     <message>
         <source>&amp;Find in your notes:</source>
-        <translation>&amp;Rechercher dans vos notes :</translation>
+        <translation>&amp;Rechercher dans vos notes&#xa0;:</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -843,14 +843,14 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
     </message>
     <message>
         <source>Note: %1</source>
-        <translation>Note : %1</translation>
+        <translation>Note&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Program</name>
     <message>
         <source>Quillarren: notes not saved</source>
-        <translation>Quillarren : notes non enregistrées</translation>
+        <translation>Quillarren&#xa0;: notes non enregistrées</translation>
     </message>
     <message>
         <source>Your notes could not be saved to %1 because %2.
@@ -858,7 +858,7 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
 Quillarren stays open until they are saved, so that nothing you typed is lost. Free some space or fix the folder, then press Retry. Cancel keeps your notes open; saving goes on being retried.</source>
         <translation>Vos notes n&apos;ont pas pu être enregistrées dans %1, car %2.
 
-Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afin que rien de ce que vous avez saisi ne soit perdu. Libérez de l&apos;espace ou corrigez le dossier, puis cliquez sur « Réessayer ». « Annuler » garde vos notes ouvertes ; l&apos;enregistrement continue d&apos;être retenté.</translation>
+Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afin que rien de ce que vous avez saisi ne soit perdu. Libérez de l&apos;espace ou corrigez le dossier, puis cliquez sur «&#xa0;Réessayer&#xa0;». «&#xa0;Annuler&#xa0;» garde vos notes ouvertes&#xa0;; l&apos;enregistrement continue d&apos;être retenté.</translation>
     </message>
 </context>
 <context>
@@ -883,22 +883,22 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     </message>
     <message>
         <source>Alarms will be silent: the sound plugin %1 cannot be used: %2</source>
-        <translation>Les alarmes seront muettes : le greffon sonore %1 ne peut pas être utilisé : %2</translation>
+        <translation>Les alarmes seront muettes&#xa0;: le greffon sonore %1 ne peut pas être utilisé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>ReminderDialog</name>
     <message>
         <source>Time for Reminder to Go Off:</source>
-        <translation>Heure du rappel :</translation>
+        <translation>Heure du rappel&#xa0;:</translation>
     </message>
     <message>
         <source>Default: 10 mins from now.</source>
-        <translation>Par défaut : dans 10 minutes.</translation>
+        <translation>Par défaut&#xa0;: dans 10 minutes.</translation>
     </message>
     <message>
         <source>Date for Reminder to Go Off:</source>
-        <translation>Date du rappel :</translation>
+        <translation>Date du rappel&#xa0;:</translation>
     </message>
     <message>
         <source>Set Reminder</source>
@@ -914,15 +914,15 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     </message>
     <message>
         <source>No note chosen: right-click a note and choose Set Reminder.</source>
-        <translation>Aucune note choisie : faites un clic droit sur une note et choisissez « Définir un rappel ».</translation>
+        <translation>Aucune note choisie&#xa0;: faites un clic droit sur une note et choisissez «&#xa0;Définir un rappel&#xa0;».</translation>
     </message>
     <message>
         <source>This date cannot be read: set it again.</source>
-        <translation>Cette date est illisible : définissez-la à nouveau.</translation>
+        <translation>Cette date est illisible&#xa0;: définissez-la à nouveau.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in a form this desktop does not read. The reminder waits until it is set again; it never goes off early.</source>
-        <translation>« %1 » est dans une forme que ce système ne sait pas lire. Le rappel attend d&apos;être défini à nouveau ; il ne se déclenche jamais en avance.</translation>
+        <translation>«&#xa0;%1&#xa0;» est dans une forme que ce système ne sait pas lire. Le rappel attend d&apos;être défini à nouveau&#xa0;; il ne se déclenche jamais en avance.</translation>
     </message>
     <message>
         <source>Reminder [Enabled]</source>
@@ -1016,14 +1016,14 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     </message>
     <message>
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
-        <translation>c&apos;est l&apos;un des fichiers propres à Quillarren (sa base de notes, son journal, son verrou ou ses sauvegardes) ; choisissez un autre fichier</translation>
+        <translation>c&apos;est l&apos;un des fichiers propres à Quillarren (sa base de notes, son journal, son verrou ou ses sauvegardes)&#xa0;; choisissez un autre fichier</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>The notes store %1 is empty, and there are backups of your notes. Start Quillarren: it keeps the empty file aside and offers to restore your notes from a backup.</source>
-        <translation>La base de notes %1 est vide, et il existe des sauvegardes de vos notes. Lancez Quillarren : il met le fichier vide de côté et propose de restaurer vos notes depuis une sauvegarde.</translation>
+        <translation>La base de notes %1 est vide, et il existe des sauvegardes de vos notes. Lancez Quillarren&#xa0;: il met le fichier vide de côté et propose de restaurer vos notes depuis une sauvegarde.</translation>
     </message>
     <message>
         <source>The notes store %1 is damaged, or not a file, and could not be moved aside.</source>
@@ -1031,7 +1031,7 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     </message>
     <message>
         <source>The notes store %1 is damaged. Start Quillarren: it keeps the damaged file aside and offers to restore your notes from a backup.</source>
-        <translation>La base de notes %1 est endommagée. Lancez Quillarren : il met le fichier endommagé de côté et propose de restaurer vos notes depuis une sauvegarde.</translation>
+        <translation>La base de notes %1 est endommagée. Lancez Quillarren&#xa0;: il met le fichier endommagé de côté et propose de restaurer vos notes depuis une sauvegarde.</translation>
     </message>
     <message>
         <source>The notes store %1 is damaged and could not be moved aside.</source>
@@ -1039,11 +1039,11 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     </message>
     <message>
         <source>The notes store %1 cannot be written (%2). Your notes are shown, but changes cannot be kept until it can be written; Quillarren keeps trying.</source>
-        <translation>Impossible d&apos;écrire dans la base de notes %1 (%2). Vos notes sont affichées, mais les modifications ne pourront être conservées que lorsqu&apos;elle sera de nouveau accessible en écriture ; Quillarren continue d&apos;essayer.</translation>
+        <translation>Impossible d&apos;écrire dans la base de notes %1 (%2). Vos notes sont affichées, mais les modifications ne pourront être conservées que lorsqu&apos;elle sera de nouveau accessible en écriture&#xa0;; Quillarren continue d&apos;essayer.</translation>
     </message>
     <message>
         <source>The notes store %1 cannot be read: %2</source>
-        <translation>La base de notes %1 ne peut pas être lue : %2</translation>
+        <translation>La base de notes %1 ne peut pas être lue&#xa0;: %2</translation>
     </message>
     <message>
         <source>the file is read-only</source>
@@ -1059,7 +1059,7 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     </message>
     <message>
         <source>Your notes could not be saved to %1 because %2. Everything you type is kept and saving is retried; please free some space or fix the folder&apos;s permissions.</source>
-        <translation>Vos notes n&apos;ont pas pu être enregistrées dans %1, car %2. Tout ce que vous saisissez est conservé et l&apos;enregistrement est retenté ; veuillez libérer de l&apos;espace ou corriger les droits d&apos;accès du dossier.</translation>
+        <translation>Vos notes n&apos;ont pas pu être enregistrées dans %1, car %2. Tout ce que vous saisissez est conservé et l&apos;enregistrement est retenté&#xa0;; veuillez libérer de l&apos;espace ou corriger les droits d&apos;accès du dossier.</translation>
     </message>
     <message>
         <source>cannot open the file</source>
@@ -1094,7 +1094,7 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     <name>Skin</name>
     <message>
         <source>The skin file %1 cannot be read: %2</source>
-        <translation>Le fichier d&apos;habillage %1 ne peut pas être lu : %2</translation>
+        <translation>Le fichier d&apos;habillage %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1105,11 +1105,11 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     </message>
     <message>
         <source>its table &quot;%1&quot; is not as Quillarren makes it</source>
-        <translation>sa table « %1 » n&apos;est pas telle que Quillarren la crée</translation>
+        <translation>sa table «&#xa0;%1&#xa0;» n&apos;est pas telle que Quillarren la crée</translation>
     </message>
     <message>
         <source>it holds a %1 &quot;%2&quot; that Quillarren does not make</source>
-        <translation>il contient un objet de type %1 (« %2 ») que Quillarren ne crée pas</translation>
+        <translation>il contient un objet de type %1 («&#xa0;%2&#xa0;») que Quillarren ne crée pas</translation>
     </message>
     <message>
         <source>it holds no notes</source>
@@ -1121,7 +1121,7 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation>%1 ne peut pas être ouvert : %2</translation>
+        <translation>%1 ne peut pas être ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is damaged or not a notes store (%2)</source>
@@ -1129,7 +1129,7 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     </message>
     <message>
         <source>%1 is not a Quillarren notes store: %2</source>
-        <translation>%1 n&apos;est pas une base de notes Quillarren : %2</translation>
+        <translation>%1 n&apos;est pas une base de notes Quillarren&#xa0;: %2</translation>
     </message>
     <message>
         <source>a fresh store could not be made at %1</source>
@@ -1152,27 +1152,27 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     </message>
     <message>
         <source>A change from another computer could not be taken in: %1.</source>
-        <translation>Une modification venant d&apos;un autre ordinateur n&apos;a pas pu être prise en compte : %1.</translation>
+        <translation>Une modification venant d&apos;un autre ordinateur n&apos;a pas pu être prise en compte&#xa0;: %1.</translation>
     </message>
     <message>
         <source>A note deleted on another computer could not be deleted here: %1.</source>
-        <translation>Une note supprimée sur un autre ordinateur n&apos;a pas pu être supprimée ici : %1.</translation>
+        <translation>Une note supprimée sur un autre ordinateur n&apos;a pas pu être supprimée ici&#xa0;: %1.</translation>
     </message>
     <message>
         <source>A note from another computer could not be added: %1.</source>
-        <translation>Une note venant d&apos;un autre ordinateur n&apos;a pas pu être ajoutée : %1.</translation>
+        <translation>Une note venant d&apos;un autre ordinateur n&apos;a pas pu être ajoutée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>A note changed on two computers at once could not be kept twice: %1.</source>
-        <translation>Une note modifiée simultanément sur deux ordinateurs n&apos;a pas pu être conservée en double : %1.</translation>
+        <translation>Une note modifiée simultanément sur deux ordinateurs n&apos;a pas pu être conservée en double&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Notes from other computers could not be added: %1.</source>
-        <translation>Les notes venant d&apos;autres ordinateurs n&apos;ont pas pu être ajoutées : %1.</translation>
+        <translation>Les notes venant d&apos;autres ordinateurs n&apos;ont pas pu être ajoutées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Quillarren cannot write here: %1. Your notes are kept on this computer; it tries again.</source>
-        <translation>Quillarren ne peut pas écrire ici : %1. Vos notes sont conservées sur cet ordinateur ; il réessaie.</translation>
+        <translation>Quillarren ne peut pas écrire ici&#xa0;: %1. Vos notes sont conservées sur cet ordinateur&#xa0;; il réessaie.</translation>
     </message>
 </context>
 <context>
@@ -1238,7 +1238,7 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     </message>
     <message>
         <source>Replace your notes by those of the backup %1? The notes you have now are backed up first, so this can be undone.</source>
-        <translation>Remplacer vos notes par celles de la sauvegarde %1 ? Vos notes actuelles sont d&apos;abord sauvegardées : cette opération peut donc être annulée.</translation>
+        <translation>Remplacer vos notes par celles de la sauvegarde %1&#xa0;? Vos notes actuelles sont d&apos;abord sauvegardées&#xa0;: cette opération peut donc être annulée.</translation>
     </message>
     <message>
         <source>The folder your sync program carries to your other computers</source>
@@ -1247,8 +1247,8 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     <message numerus="yes">
         <source>Quillarren: %n notes</source>
         <translation>
-            <numerusform>Quillarren : %n note</numerusform>
-            <numerusform>Quillarren : %n notes</numerusform>
+            <numerusform>Quillarren&#xa0;: %n note</numerusform>
+            <numerusform>Quillarren&#xa0;: %n notes</numerusform>
         </translation>
     </message>
 </context>

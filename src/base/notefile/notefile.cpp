@@ -161,10 +161,8 @@ std::optional<QJsonObject> checkedFile(const QByteArray &bytes, const QString &n
     }
     const int version = NoteFields::version(file);
     if (version == 0) {
-        *error = says(QT_TRANSLATE_NOOP("NoteFile", "%1 has an invalid format version (%2), so it is not a Quillarren "
-                                                    "notes file that can be read"),
-                      QT_TRANSLATE_NOOP("NoteFile", "%1 has an invalid format version (%2), so it is not a Quillarren "
-                                                    "note that can be read"))
+        *error = says(QT_TRANSLATE_NOOP("NoteFile", "%1 has an invalid format version (%2), so it is not a Quillarren notes file that can be read"),
+                      QT_TRANSLATE_NOOP("NoteFile", "%1 has an invalid format version (%2), so it is not a Quillarren note that can be read"))
                      .arg(name, asWritten(file.value(QLatin1String("version"))));
         return std::nullopt;
     }
