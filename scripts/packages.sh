@@ -9,6 +9,7 @@ QUILLARREN_SCREENSHOT_PACKAGES=(
 QUILLARREN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libsqlite3-dev libxcb1-dev qt6-translations-l10n
+    qt6-l10n-tools qt6-tools-dev   # lupdate and lrelease, and CMake's Qt6LinguistTools that drives them
     xvfb xdotool x11-utils x11-xserver-utils openbox icewm imagemagick sqlite3 sox locales fonts-dejavu-core
     xserver-xorg-core xserver-xorg-video-dummy at-spi2-core python3-pyatspi
     python3-gi dbus-daemon   # the tray test's panel: a StatusNotifierItem watcher on a session bus

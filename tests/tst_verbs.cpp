@@ -7,6 +7,7 @@
 #include "fakeshell.h"
 #include "fakesound.h"
 
+#include "app/programlanguage.h"
 #include "app/desktopprogram.h"
 #include "base/backup/backups.h"
 #include "base/channel/singleinstance.h"
@@ -74,6 +75,9 @@ void TestVerbs::initTestCase()
 {
     qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8());
     qputenv("XDG_RUNTIME_DIR", m_dir.path().toUtf8());
+    // The running copy speaks as the program does: English, with its plural forms.
+    qputenv("LANGUAGE", "en");
+    ProgramLanguage::install(QLocale(QLocale::English), QStringLiteral(QUILLARREN_TRANSLATIONS));
     SettingsStore store;
     QVERIFY(store.open(SettingsStore::defaultPath()).ok);
     store.save(NoteKeys::TotalForms, QStringLiteral("2"));

@@ -2,6 +2,7 @@
 
 #include "gui/platform/autostart.h"
 #include "app/noteverbs.h"
+#include "app/programlanguage.h"
 #include "app/verbtable.h"
 #include "base/backup/backups.h"
 #include "base/channel/singleinstance.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -89,7 +91,7 @@ SingleInstance::Reply onStore(const Verb &verb, const QStringList &args)
     store.setEmptyFileIsDamaged(Backups(SettingsStore::defaultPath()).hasAny());
     const SettingsStore::OpenResult opened = store.open(SettingsStore::defaultPath(), SettingsStore::Damaged::Refuse);
     if (!opened.readable || (verb.writes && !opened.ok))
-        return {1, opened.error + QStringLiteral(" Nothing was changed.")};
+        return {1, QCoreApplication::translate("CommandLine", "%1 Nothing was changed.").arg(opened.error)};
     // The notes are named by their ids in what the verbs write: a store never started yet gains them.
     if (opened.ok) {
         const NoteSlots::Writes ids = NoteSlots::missingIds(store, NoteSlots::storedCount(store));
@@ -108,13 +110,13 @@ int onNotes(const Verb &verb, const QStringList &args)
     bool lockable = true;
     if (instance.tryLock(&lockable))
         return finish(onStore(verb, args));
-    showProgress(QStringLiteral("Asking the running Quillarren…"));
+    showProgress(QCoreApplication::translate("CommandLine", "Asking the running Quillarren…"));
     if (const std::optional<SingleInstance::Reply> reply =
             instance.ask(verb.name, args, lockable ? AnswerWaitMs : 1000, showProgress))
         return finish(*reply);
     if (!lockable)
         return finish(onStore(verb, args));   // nothing to lock with, and no copy answers
-    return finish({1, QStringLiteral("Quillarren is running (process %1) but does not answer. Nothing was changed; "
+    return finish({1, QCoreApplication::translate("CommandLine", "Quillarren is running (process %1) but does not answer. Nothing was changed; "
                                      "if it is stuck, end it and try again.").arg(instance.holder())});
 }
 
@@ -125,15 +127,16 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
     *startVerb = QStringLiteral("raise");
     // A core application only: --help and --version must answer where there is no display.
     QCoreApplication app(argc, argv);
+    ProgramLanguage::install(QLocale::system());
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLARREN_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Sticky notes for the desktop. Without options, brings "
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Sticky notes for the desktop. Without options, brings "
                                                     "back your notes, or brings the running ones forward."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption autostart(QStringLiteral("autostart"),
-                                       QStringLiteral("Start Quillarren at every login (on), or no longer (off)."),
+                                       QCoreApplication::translate("CommandLine", "Start Quillarren at every login (on), or no longer (off)."),
                                        QStringLiteral("on|off"));
     parser.addOption(autostart);
     for (const Verb &verb : Verbs::table()) {
@@ -151,7 +154,7 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
     parser.process(app);   // answers --help, --version and unknown options, and exits
 
     if (!parser.positionalArguments().isEmpty()) {
-        say(stderr, QStringLiteral("%1: Unexpected argument '%2'.")
+        say(stderr, QCoreApplication::translate("CommandLine", "%1: Unexpected argument '%2'.")
                         .arg(QCoreApplication::applicationName(), parser.positionalArguments().constFirst()));
         return 1;
     }
@@ -161,12 +164,12 @@ std::optional<int> CommandLine::handle(int &argc, char **argv, QString *startVer
             return switchAutostart(true);
         if (value == QLatin1String("off"))
             return switchAutostart(false);
-        say(stderr, QStringLiteral("%1: --autostart takes on or off, not '%2'.")
+        say(stderr, QCoreApplication::translate("CommandLine", "%1: --autostart takes on or off, not '%2'.")
                         .arg(QCoreApplication::applicationName(), value));
         return 1;
     }
     if (parser.isSet(QStringLiteral("show")) && !parser.isSet(QStringLiteral("history"))) {
-        say(stderr, QStringLiteral("%1: --show needs --history ID.").arg(QCoreApplication::applicationName()));
+        say(stderr, QCoreApplication::translate("CommandLine", "%1: --show needs --history ID.").arg(QCoreApplication::applicationName()));
         return 1;
     }
     for (const Verb &verb : Verbs::table()) {

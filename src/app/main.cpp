@@ -12,7 +12,7 @@
 #include "gui/platform/qtlayeredwindow.h"
 #include "gui/platform/qtshell.h"
 #include "gui/platform/qtsound.h"
-#include "gui/platform/qttranslations.h"
+#include "app/programlanguage.h"
 #include "gui/platform/windowsystem.h"
 
 #include <QApplication>
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
     leaveChildrenAlone();
     QApplication::setQuitOnLastWindowClosed(false);   // the menu window stays loaded, hidden
     QApplication::setWindowIcon(programIcon());
-    installQtTranslations(QLocale::system());   // Qt's own dialogs in the desktop's language
+    ProgramLanguage::install(QLocale::system());   // before any window: they are made in the desktop's language
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLARREN_ID));   // ties the windows to the menu entry
     CursorBlinkTimeout cursorBlink;   // an idle program does not wake to blink
 

@@ -21,6 +21,7 @@
 #include "gui/history/historykeeper.h"
 #include "app/historyverbs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +40,7 @@ SingleInstance::Reply failed(const QString &message)
 // Another change of many notes (or the start-up) is under way; asked from the tray meanwhile.
 SingleInstance::Reply busy()
 {
-    return failed(QStringLiteral("Quillarren is still opening or replacing notes; nothing was changed. Try again "
+    return failed(QCoreApplication::translate("NoteVerbs", "Quillarren is still opening or replacing notes; nothing was changed. Try again "
                                  "in a moment."));
 }
 
@@ -107,8 +108,8 @@ NoteVerbs::Reply NoteVerbs::listDeleted() const
 {
     const QList<SettingsStore::TrashedNote> trash = m_store.trash();
     if (trash.isEmpty())
-        return {0, QStringLiteral("There are no deleted notes.")};
-    QStringList lines{QStringLiteral("Deleted notes, newest first (each is kept 30 days; quillarren --restore ID "
+        return {0, QCoreApplication::translate("NoteVerbs", "There are no deleted notes.")};
+    QStringList lines{QCoreApplication::translate("NoteVerbs", "Deleted notes, newest first (each is kept 30 days; quillarren --restore ID "
                                      "brings one back):")};
     for (const SettingsStore::TrashedNote &note : trash)
         lines.append(QStringLiteral("%1  %2  %3").arg(note.id, when(note.deleted),
@@ -122,11 +123,11 @@ NoteVerbs::Reply NoteVerbs::restore(const QString &id)
         return reply(m_program->notebook().restoreTrashed(id));
     const std::optional<SettingsStore::TrashedNote> trashed = m_store.trashed(id.trimmed());
     if (!trashed)
-        return failed(QStringLiteral("There is no deleted note with the id %1 (quillarren --deleted lists them).").arg(id));
+        return failed(QCoreApplication::translate("NoteVerbs", "There is no deleted note with the id %1 (quillarren --deleted lists them).").arg(id));
     const QString title = quoted(NoteSlots::firstLine(trashed->values.value(NoteKeys::Notes)));
     for (const NoteSlots::Values &open : openNotes()) {
         if (open.value(NoteKeys::Id) == trashed->id)
-            return failed(QStringLiteral("The note %1 is open already.").arg(title));
+            return failed(QCoreApplication::translate("NoteVerbs", "The note %1 is open already.").arg(title));
     }
     NoteSlots::Values values = trashed->values;
     values.insert(NoteKeys::Id, trashed->id);
@@ -134,8 +135,8 @@ NoteVerbs::Reply NoteVerbs::restore(const QString &id)
     SettingsStore::Change untrash;
     untrash.fromTrash = {trashed->id};
     if (!addNotes({values}, untrash, &error))
-        return failed(QStringLiteral("The note %1 could not be restored, because %2. Nothing was changed.").arg(title, error));
-    return {0, QStringLiteral("Restored the note %1.").arg(title)};
+        return failed(QCoreApplication::translate("NoteVerbs", "The note %1 could not be restored, because %2. Nothing was changed.").arg(title, error));
+    return {0, QCoreApplication::translate("NoteVerbs", "Restored the note %1.").arg(title)};
 }
 
 NoteVerbs::Reply NoteVerbs::listBackups() const
@@ -143,12 +144,12 @@ NoteVerbs::Reply NoteVerbs::listBackups() const
     const Backups backups(m_store.path());
     const QList<Backups::Entry> entries = backups.list();
     if (entries.isEmpty())
-        return {0, QStringLiteral("There are no backups yet in %1.").arg(QDir::toNativeSeparators(backups.folder()))};
-    QStringList lines{QStringLiteral("Backups, newest first (quillarren --restore-backup FILE restores one):")};
+        return {0, QCoreApplication::translate("NoteVerbs", "There are no backups yet in %1.").arg(QDir::toNativeSeparators(backups.folder()))};
+    QStringList lines{QCoreApplication::translate("NoteVerbs", "Backups, newest first (quillarren --restore-backup FILE restores one):")};
     for (const Backups::Entry &entry : entries)
         lines.append(QStringLiteral("%1  %2  %3%4").arg(QDir::toNativeSeparators(entry.path), when(entry.made),
                                                         QLocale::c().formattedDataSize(entry.bytes),
-                                                        entry.trusted ? QString() : QStringLiteral("  (dated ahead of now)")));
+                                                        entry.trusted ? QString() : QCoreApplication::translate("NoteVerbs", "  (dated ahead of now)")));
     return {0, lines.join(QLatin1Char('\n'))};
 }
 
@@ -161,11 +162,11 @@ NoteVerbs::Reply NoteVerbs::restoreBackup(const QString &file)
         BackupRestore::keepCurrentNotes(m_store, file, [this](const QString &text) { tell(text); }, &error);
     if (!kept)
         return failed(error);
-    tell(QStringLiteral("Restoring…"));
+    tell(QCoreApplication::translate("NoteVerbs", "Restoring…"));
     HistoryKeeper::keepStoredNotes(m_store);
     if (!m_store.replaceWith(file, &error))
-        return failed(QStringLiteral("The notes could not be restored: %1. Nothing was changed.").arg(error));
-    return {0, QStringLiteral("Restored your notes from %1. The notes you had before are kept in the backup %2.")
+        return failed(QCoreApplication::translate("NoteVerbs", "The notes could not be restored: %1. Nothing was changed.").arg(error));
+    return {0, QCoreApplication::translate("NoteVerbs", "Restored your notes from %1. The notes you had before are kept in the backup %2.")
                    .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(*kept))};
 }
 
@@ -173,7 +174,7 @@ NoteVerbs::Reply NoteVerbs::exportNotes(const QString &file, bool withDeleted) c
 {
     const QList<NoteSlots::Values> notes = openNotes();
     const QList<SettingsStore::TrashedNote> deleted = withDeleted ? m_store.trash() : QList<SettingsStore::TrashedNote>();
-    tell(QStringLiteral("Exporting %1 notes…").arg(notes.size() + deleted.size()));
+    tell(QCoreApplication::translate("NoteVerbs", "Exporting %n notes…", nullptr, int(notes.size() + deleted.size())));
     const bool forPeople = file.endsWith(QLatin1String(".md"), Qt::CaseInsensitive);
     QByteArray bytes = forPeople ? NoteFile::markdown(notes) : NoteFile::write(notes, deleted);
     QString historySaid;
@@ -183,11 +184,13 @@ NoteVerbs::Reply NoteVerbs::exportNotes(const QString &file, bool withDeleted) c
     // holds every note, so it is the user's alone, as the store is.
     QString error;
     if (!SafeWrite::replaceWhole(file, bytes, OwnFiles::forUserFile(m_store.path(), true), &error))
-        return failed(QStringLiteral("Cannot write %1: %2. Nothing was changed.").arg(QDir::toNativeSeparators(file), error));
-    QString said = QStringLiteral("Exported %1 notes to %2").arg(notes.size()).arg(QDir::toNativeSeparators(file));
+        return failed(QCoreApplication::translate("NoteVerbs", "Cannot write %1: %2. Nothing was changed.").arg(QDir::toNativeSeparators(file), error));
+    QString said = QCoreApplication::translate("NoteVerbs", "Exported %n notes to %1", nullptr, int(notes.size()))
+                        .arg(QDir::toNativeSeparators(file));
     if (withDeleted && !forPeople)
-        said += QStringLiteral(", and %1 deleted notes").arg(deleted.size())
-            + (historySaid.isEmpty() ? QStringLiteral(", with their history") : QStringLiteral("; ") + historySaid);
+        said += QCoreApplication::translate("NoteVerbs", ", and %n deleted notes", nullptr, int(deleted.size()))
+            + (historySaid.isEmpty() ? QCoreApplication::translate("NoteVerbs", ", with their history")
+                                     : QStringLiteral("; ") + historySaid);
     return {0, said + QLatin1Char('.')};
 }
 
@@ -205,23 +208,24 @@ NoteVerbs::Reply NoteVerbs::importNotes(const QString &file, const NoteImport::C
     // must not freeze the notes.
     const auto [contents, error] = m_program ? runOffThread(readFile) : readFile();
     if (!contents)
-        return failed(error + QStringLiteral(". Nothing was imported."));
+        return failed(QCoreApplication::translate("NoteVerbs", "%1. Nothing was imported.").arg(error));
 
     const NoteImport::Plan plan = NoteImport::plan(*contents, openNotes(), m_store.trash(), choices.asNew);
     if (plan.added.size() > NoteImport::ManyNotes && !choices.allowMany && !mayOpenMany(shown, int(plan.added.size())))
-        return failed(m_program ? QStringLiteral("Nothing was imported from %1.").arg(shown)
-                                : QStringLiteral("%1 holds %2 notes that are not here yet, more than the %3 an import "
+        return failed(m_program ? QCoreApplication::translate("NoteVerbs", "Nothing was imported from %1.").arg(shown)
+                                : QCoreApplication::translate("NoteVerbs", "%1 holds %n notes that are not here yet, more than the %2 an import "
                                                  "opens without asking: each opens as a note on your desktop at every "
-                                                 "start. To import them all, add --allow-many. Nothing was imported.")
-                                      .arg(shown).arg(plan.added.size()).arg(NoteImport::ManyNotes));
+                                                 "start. To import them all, add --allow-many. Nothing was imported.",
+                                                 nullptr, int(plan.added.size()))
+                                      .arg(shown, QString::number(NoteImport::ManyNotes)));
     SettingsStore::Change alongside;
     alongside.toTrash = plan.toTrash;
-    tell(QStringLiteral("Importing %1 notes…").arg(plan.added.size()));
+    tell(QCoreApplication::translate("NoteVerbs", "Importing %n notes…", nullptr, int(plan.added.size())));
     QString why;
     if (!plan.toTrash.isEmpty())
         HistoryKeeper::keepStoredNotes(m_store);
     if (!addNotes(plan.added, alongside, &why))
-        return failed(QStringLiteral("The notes could not be imported, because %1. Nothing was imported.").arg(why));
+        return failed(QCoreApplication::translate("NoteVerbs", "The notes could not be imported, because %1. Nothing was imported.").arg(why));
     if (m_program)
         m_program->opener().waitUntilOpen();
     return {0, importedMessage(plan, shown)};
@@ -231,24 +235,24 @@ bool NoteVerbs::mayOpenMany(const QString &shown, int count) const
 {
     if (!m_program)
         return false;
-    tell(QStringLiteral("Waiting for an answer in Quillarren…"));
+    tell(QCoreApplication::translate("NoteVerbs", "Waiting for an answer in Quillarren…"));
     return m_program->dialogs().messageBox(
                nullptr,
-               QStringLiteral("%1 holds %2 notes that are not here yet. Each opens as a note on your desktop, now "
-                              "and at every start. Import them all?").arg(shown).arg(count),
-               QStringLiteral("Quillarren: import"), MessageButtons::YesNo, MessageIcon::Warning)
+               QCoreApplication::translate("NoteVerbs", "%1 holds %n notes that are not here yet. Each opens as a note on your desktop, now "
+                              "and at every start. Import them all?", nullptr, count).arg(shown),
+               QCoreApplication::translate("NoteVerbs", "Quillarren: import"), MessageButtons::YesNo, MessageIcon::Warning)
         == MessageAnswer::Yes;
 }
 
 QString NoteVerbs::importedMessage(const NoteImport::Plan &plan, const QString &shown)
 {
-    QString said = QStringLiteral("Imported %1 notes from %2").arg(plan.added.size()).arg(shown);
+    QString said = QCoreApplication::translate("NoteVerbs", "Imported %n notes from %1", nullptr, int(plan.added.size())).arg(shown);
     if (plan.addedAsNew > 0)
-        said += QStringLiteral(" (%1 of them as new notes beside those here with other text)").arg(plan.addedAsNew);
+        said += QCoreApplication::translate("NoteVerbs", " (%n of them as new notes beside those here with other text)", nullptr, int(plan.addedAsNew));
     if (plan.alreadyHere > 0)
-        said += QStringLiteral("; %1 were here already").arg(plan.alreadyHere);
+        said += QCoreApplication::translate("NoteVerbs", "; %n were here already", nullptr, int(plan.alreadyHere));
     if (!plan.toTrash.isEmpty())
-        said += QStringLiteral("; %1 deleted notes went to Deleted Notes").arg(plan.toTrash.size());
+        said += QCoreApplication::translate("NoteVerbs", "; %n deleted notes went to Deleted Notes", nullptr, int(plan.toTrash.size()));
     said += QLatin1Char('.');
     // The command as it can be pasted into a shell, whatever the file's name holds.
     static const QRegularExpression plain(QStringLiteral("^[\\w/.,+=:@%-]+$"));
@@ -256,9 +260,9 @@ QString NoteVerbs::importedMessage(const NoteImport::Plan &plan, const QString &
         ? shown
         : QLatin1Char('\'') + QString(shown).replace(QLatin1Char('\''), QStringLiteral("'\\''")) + QLatin1Char('\'');
     if (!plan.differing.isEmpty())
-        said += QStringLiteral("\n%1 notes here have other text than in the file and were left as they are: %2.\n"
-                               "To add the file's versions as new notes beside them: quillarren --import %3 --as-new")
-                    .arg(plan.differing.size())
+        said += QCoreApplication::translate("NoteVerbs", "\n%n notes here have other text than in the file and were left as they are: %1.\n"
+                               "To add the file's versions as new notes beside them: quillarren --import %2 --as-new",
+                                            nullptr, int(plan.differing.size()))
                     .arg(plan.differing.join(QStringLiteral(", ")), argument);
     return said;
 }
@@ -266,21 +270,21 @@ QString NoteVerbs::importedMessage(const NoteImport::Plan &plan, const QString &
 NoteVerbs::Reply NoteVerbs::showTrayIcon(bool shown)
 {
     if (!m_store.save(NoteKeys::ShowTrayIcon, Conversions::fromBool(shown)) && !m_store.flushPending())
-        return failed(QStringLiteral("The choice could not be stored, because %1.").arg(m_store.failureCause()));
+        return failed(QCoreApplication::translate("NoteVerbs", "The choice could not be stored, because %1.").arg(m_store.failureCause()));
     if (trayIconChanged)
         trayIconChanged(shown);
-    return {0, shown ? QStringLiteral("Quillarren shows its icon in the tray.")
-                     : QStringLiteral("Quillarren no longer shows an icon in the tray; quillarren --tray on brings it back.")};
+    return {0, shown ? QCoreApplication::translate("NoteVerbs", "Quillarren shows its icon in the tray.")
+                     : QCoreApplication::translate("NoteVerbs", "Quillarren no longer shows an icon in the tray; quillarren --tray on brings it back.")};
 }
 
 NoteVerbs::Reply NoteVerbs::chooseSyncFolder(const QString &folder)
 {
     const bool off = folder == QLatin1String("off");
     if (!off && !QFileInfo(folder).isDir())
-        return failed(QStringLiteral("%1 is not a folder; nothing was changed.").arg(QDir::toNativeSeparators(folder)));
+        return failed(QCoreApplication::translate("NoteVerbs", "%1 is not a folder; nothing was changed.").arg(QDir::toNativeSeparators(folder)));
     if (!m_store.save(NoteKeys::SyncFolder, off ? QString() : folder) && !m_store.flushPending())
-        return failed(QStringLiteral("The choice could not be stored, because %1.").arg(m_store.failureCause()));
-    return {0, off ? QStringLiteral("Quillarren will not sync its notes through a folder.")
-                   : QStringLiteral("Quillarren will sync its notes through %1 from its next start.")
+        return failed(QCoreApplication::translate("NoteVerbs", "The choice could not be stored, because %1.").arg(m_store.failureCause()));
+    return {0, off ? QCoreApplication::translate("NoteVerbs", "Quillarren will not sync its notes through a folder.")
+                   : QCoreApplication::translate("NoteVerbs", "Quillarren will sync its notes through %1 from its next start.")
                          .arg(QDir::toNativeSeparators(folder))};
 }

@@ -16,20 +16,21 @@ QString absolute(const QString &file)
     return QFileInfo(file).absoluteFilePath();
 }
 
-std::optional<QStringList> onOrOff(const QString &name, const QCommandLineParser &parser, QString *wrong)
+std::optional<QStringList> trayOnOrOff(const QCommandLineParser &parser, QString *wrong)
 {
-    const QString value = parser.value(name);
+    const QString value = parser.value(QStringLiteral("tray"));
     if (value == QLatin1String("on") || value == QLatin1String("off"))
         return QStringList{value};
-    *wrong = QStringLiteral("%1: --%2 takes on or off, not '%3'.").arg(QCoreApplication::applicationName(), name, value);
+    *wrong = QCoreApplication::translate("CommandLine", "%1: --tray takes on or off, not '%2'.")
+                 .arg(QCoreApplication::applicationName(), value);
     return std::nullopt;
 }
 
 Verb tray()
 {
     Verb verb{QStringLiteral("tray"), QStringLiteral("on|off"),
-              QStringLiteral("Show the tray icon (on), or no longer (off)."), {}, true, false, {}, {}};
-    verb.arguments = [](const QCommandLineParser &parser, QString *wrong) { return onOrOff(QStringLiteral("tray"), parser, wrong); };
+              QCoreApplication::translate("CommandLine", "Show the tray icon (on), or no longer (off)."), {}, true, false, {}, {}};
+    verb.arguments = trayOnOrOff;
     verb.work = [](VerbTarget &target, const QStringList &args) {
         return target.notes().showTrayIcon(args.value(0) == QLatin1String("on"));
     };
@@ -39,8 +40,8 @@ Verb tray()
 Verb syncFolder()
 {
     Verb verb{QStringLiteral("sync-folder"), QStringLiteral("folder|off"),
-              QStringLiteral("Sync the notes through a folder that a sync program carries (Syncthing, Nextcloud); "
-                             "off: no longer."),
+              QCoreApplication::translate("CommandLine", "Sync the notes through a folder that a sync program carries "
+                                                          "(Syncthing, Nextcloud); off: no longer."),
               {}, true, false, {}, {}};
     verb.arguments = [](const QCommandLineParser &parser, QString *) {
         const QString value = parser.value(QStringLiteral("sync-folder"));
@@ -54,10 +55,10 @@ Verb syncFolder()
 Verb history()
 {
     const QCommandLineOption show(QStringLiteral("show"),
-                                  QStringLiteral("With --history: print version N of the note (1 is the newest)."),
+                                  QCoreApplication::translate("CommandLine", "With --history: print version N of the note (1 is the newest)."),
                                   QStringLiteral("N"));
     Verb verb{QStringLiteral("history"), QStringLiteral("id"),
-              QStringLiteral("List a note's earlier versions (its id, or its number: 1 for the first note)."),
+              QCoreApplication::translate("CommandLine", "List a note's earlier versions (its id, or its number: 1 for the first note)."),
               {show}, false, false, {}, {}};
     verb.arguments = [](const QCommandLineParser &parser, QString *) {
         return std::optional<QStringList>(
@@ -73,24 +74,24 @@ Verb history()
 
 QList<Verb> trashAndBackups()
 {
-    Verb deleted{QStringLiteral("deleted"), QString(), QStringLiteral("List the deleted notes (kept 30 days)."),
+    Verb deleted{QStringLiteral("deleted"), QString(), QCoreApplication::translate("CommandLine", "List the deleted notes (kept 30 days)."),
                  {}, false, false, {}, {}};
     deleted.arguments = [](const QCommandLineParser &, QString *) { return std::optional<QStringList>(QStringList()); };
     deleted.work = [](VerbTarget &target, const QStringList &) { return target.notes().listDeleted(); };
 
-    Verb restore{QStringLiteral("restore"), QStringLiteral("id"), QStringLiteral("Bring a deleted note back."),
+    Verb restore{QStringLiteral("restore"), QStringLiteral("id"), QCoreApplication::translate("CommandLine", "Bring a deleted note back."),
                  {}, true, false, {}, {}};
     restore.arguments = [](const QCommandLineParser &parser, QString *) {
         return std::optional<QStringList>(QStringList{parser.value(QStringLiteral("restore"))});
     };
     restore.work = [](VerbTarget &target, const QStringList &args) { return target.notes().restore(args.value(0)); };
 
-    Verb backups{QStringLiteral("backups"), QString(), QStringLiteral("List the backups of your notes."),
+    Verb backups{QStringLiteral("backups"), QString(), QCoreApplication::translate("CommandLine", "List the backups of your notes."),
                  {}, false, false, deleted.arguments, {}};
     backups.work = [](VerbTarget &target, const QStringList &) { return target.notes().listBackups(); };
 
     Verb restoreBackup{QStringLiteral("restore-backup"), QStringLiteral("file"),
-                       QStringLiteral("Replace your notes by a backup's (they are backed up first)."), {}, true, false, {}, {}};
+                       QCoreApplication::translate("CommandLine", "Replace your notes by a backup's (they are backed up first)."), {}, true, false, {}, {}};
     restoreBackup.arguments = [](const QCommandLineParser &parser, QString *) {
         return std::optional<QStringList>(QStringList{absolute(parser.value(QStringLiteral("restore-backup")))});
     };
@@ -102,9 +103,10 @@ QList<Verb> trashAndBackups()
 
 QList<Verb> exportAndImport()
 {
-    const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("With --export: the deleted notes too."));
+    const QCommandLineOption all(QStringLiteral("all"), QCoreApplication::translate("CommandLine", "With --export: the deleted notes too."));
     Verb exportTo{QStringLiteral("export"), QStringLiteral("file"),
-                  QStringLiteral("Write the open notes to a file: JSON, or Markdown for a name ending in .md."),
+                  QCoreApplication::translate("CommandLine", "Write the open notes to a file: JSON, or Markdown for a name "
+                                                             "ending in .md."),
                   {all}, false, false, {}, {}};
     exportTo.arguments = [](const QCommandLineParser &parser, QString *) {
         const bool withDeleted = parser.isSet(QStringLiteral("all"));
@@ -116,13 +118,14 @@ QList<Verb> exportAndImport()
     };
 
     const QCommandLineOption asNew(QStringLiteral("as-new"),
-                                   QStringLiteral("With --import: a note here whose text differs from the file's gets "
-                                                  "the file's version as a new note beside it."));
+                                   QCoreApplication::translate("CommandLine", "With --import: a note here whose text differs from the "
+                                                                               "file's gets the file's version as a new note beside it."));
+    const int many = NoteImport::ManyNotes;
     const QCommandLineOption allowMany(QStringLiteral("allow-many"),
-                                       QStringLiteral("With --import: import more than %1 notes at once (each opens "
-                                                      "as a note).").arg(NoteImport::ManyNotes));
+                                       QCoreApplication::translate("CommandLine", "With --import: import more than %n notes "
+                                                                   "at once (each opens as a note).", nullptr, many));
     Verb importFrom{QStringLiteral("import"), QStringLiteral("file"),
-                    QStringLiteral("Add the notes of an exported file (those already here are skipped)."),
+                    QCoreApplication::translate("CommandLine", "Add the notes of an exported file (those already here are skipped)."),
                     {asNew, allowMany}, true, false, {}, {}};
     importFrom.arguments = [](const QCommandLineParser &parser, QString *) {
         NoteImport::Choices choices;
@@ -140,11 +143,11 @@ QList<Verb> exportAndImport()
 QList<Verb> startVerbs()
 {
     const auto none = [](const QCommandLineParser &, QString *) { return std::optional<QStringList>(QStringList()); };
-    Verb newNote{QStringLiteral("new-note"), QString(), QStringLiteral("Open a new note, with the keyboard."),
+    Verb newNote{QStringLiteral("new-note"), QString(), QCoreApplication::translate("CommandLine", "Open a new note, with the keyboard."),
                  {}, true, true, none, [](VerbTarget &target, const QStringList &) { return target.newNote(); }};
-    Verb showNotes{QStringLiteral("show-notes"), QString(), QStringLiteral("Bring every note forward, those put away too."),
+    Verb showNotes{QStringLiteral("show-notes"), QString(), QCoreApplication::translate("CommandLine", "Bring every note forward, those put away too."),
                    {}, false, true, none, [](VerbTarget &target, const QStringList &) { return target.showNotes(); }};
-    Verb find{QStringLiteral("find"), QString(), QStringLiteral("Open the notes list, to find a note."),
+    Verb find{QStringLiteral("find"), QString(), QCoreApplication::translate("CommandLine", "Open the notes list, to find a note."),
               {}, false, true, none, [](VerbTarget &target, const QStringList &) { return target.openNotesList(); }};
     return {newNote, showNotes, find};
 }

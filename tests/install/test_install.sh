@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installing into a scratch prefix gives what a user meets: the quillarren command, the program
 # folder with its alarm sound and the plugin that plays it, a menu entry and AppStream data the desktop's validators accept,
-# the icons, answers to --version and --help where there is no display, and a login autostart
+# the translations, the icons, answers to --version and --help where there is no display, and a login autostart
 # entry that --autostart on writes and --autostart off removes.
 #
 #   bash test_install.sh BUILD_DIR
@@ -34,6 +34,16 @@ desktop-file-validate "$PREFIX/share/applications/$ID.desktop" >"$WORK/desktop.l
     fail "desktop-file-validate: $(cat "$WORK/desktop.log")"
 appstreamcli validate --no-net "$PREFIX/share/metainfo/$ID.metainfo.xml" >"$WORK/metainfo.log" 2>&1 ||
     fail "appstreamcli validate: $(cat "$WORK/metainfo.log")"
+
+# Every language the program speaks: its translations beside the program, and the menu entry's
+# and the software centre's words in it.
+for language in de fr es it pt_BR pl ru ja zh_CN ar; do
+    [ -s "$PREFIX/lib/quillarren/translations/quillarren_$language.qm" ] || fail "no $language translation installed"
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$language\]=." "$PREFIX/share/applications/$ID.desktop" || fail "the menu entry has no $key[$language]"
+    done
+    grep -q "<summary xml:lang=\"$language\">" "$PREFIX/share/metainfo/$ID.metainfo.xml" || fail "no $language summary in the AppStream data"
+done
 
 icons=$PREFIX/share/icons/hicolor
 [ -s "$icons/scalable/apps/$ID.svg" ] || fail "no scalable icon"

@@ -323,14 +323,15 @@ wait_window '^Reminder \[' "the reminder dialog"
 dialog=$(rw_window_named '^Reminder \[')
 rw_expect_eq "reminder dialog title" "Reminder [Disabled]" \
     "$(xprop -id "$dialog" WM_NAME | sed -n 's/.*= "\(.*\)"$/\1/p')"
-# The picker has the keyboard on its month; it takes the whole value typed through, and Tab from
+# The picker writes the date in the locale's order (C: "10 Dec 2026 09:41:05", typed as
+# "10Dec2026094105") and has the keyboard on its first field; it takes the whole value typed through, and Tab from
 # its last field goes on to "Set Reminder". Should the machine be so slow that the second has
 # already passed when it is stored, "Disable Reminder" and again with more time.
 due=0
 for ahead in 6 15 40; do
     due=$(($(date +%s) + ahead))
-    picker=$(date -d "@$due" '+%m%d%Y%I%M%S%p')
-    xdotool type --delay 25 "${picker:0:15}"
+    picker=$(LC_ALL=C date -d "@$due" '+%d%b%Y%H%M%S')
+    xdotool type --delay 25 "$picker"
     xdotool key Tab space
     rw_poll 5 rw_stored_is NotesForm2.ReminderSeconds "$(date -d "@$due" '+%-S')" ||
         rw_fail "Set Reminder stored the second '$(rw_get NotesForm2.ReminderSeconds)', not $(date -d "@$due" '+%-S')"

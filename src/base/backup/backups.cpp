@@ -40,7 +40,7 @@ const QRegularExpression &backupName()
 
 QString sqliteError(sqlite3 *db)
 {
-    return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+    return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QCoreApplication::translate("Backups", "out of memory");
 }
 
 // When the backup was made and whether the user asked for it, inside it: a name can be changed.
@@ -65,9 +65,9 @@ bool copyStore(const QString &from, const QString &to, const QDateTime &now, boo
     sqlite3 *target = nullptr;
     bool copied = false;
     if (sqlite3_open_v2(from.toUtf8().constData(), &source, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        *error = QStringLiteral("cannot open %1: %2").arg(from, sqliteError(source));
+        *error = QCoreApplication::translate("Backups", "cannot open %1: %2").arg(from, sqliteError(source));
     } else if (sqlite3_open_v2(to.toUtf8().constData(), &target, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        *error = QStringLiteral("cannot write %1: %2").arg(to, sqliteError(target));
+        *error = QCoreApplication::translate("Backups", "cannot write %1: %2").arg(to, sqliteError(target));
     } else {
         sqlite3_busy_timeout(source, 2000);
         // The online backup reads one consistent state of the store while it is written on.
@@ -88,7 +88,7 @@ bool copyStore(const QString &from, const QString &to, const QDateTime &now, boo
             && sqlite3_exec(target, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr) == SQLITE_OK
             && stamp(target, now, asked);
         if (!copied)
-            *error = QStringLiteral("the copy failed: %1").arg(QString::fromUtf8(sqlite3_errstr(rc)));
+            *error = QCoreApplication::translate("Backups", "the copy failed: %1").arg(QString::fromUtf8(sqlite3_errstr(rc)));
     }
     sqlite3_close(source);
     sqlite3_close(target);
@@ -214,7 +214,7 @@ std::optional<QString> Backups::make(const QString &storePath, const QString &fo
                                      QString *error, const QString &alsoKeep, bool asked)
 {
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) {
-        *error = QStringLiteral("the backups folder %1 cannot be written").arg(folder);
+        *error = QCoreApplication::translate("Backups", "the backups folder %1 cannot be written").arg(folder);
         return std::nullopt;
     }
     FileSync::makePrivateFolder(folder);
@@ -228,7 +228,7 @@ std::optional<QString> Backups::make(const QString &storePath, const QString &fo
     QFile::remove(part);
     QFile created(part);
     if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        *error = QStringLiteral("cannot write in the backups folder %1: %2").arg(folder, created.errorString());
+        *error = QCoreApplication::translate("Backups", "cannot write in the backups folder %1: %2").arg(folder, created.errorString());
         return std::nullopt;
     }
     created.close();
@@ -236,7 +236,7 @@ std::optional<QString> Backups::make(const QString &storePath, const QString &fo
     if (!copyStore(storePath, part, now, asked, &why) || !check(part, &why) || !FileSync::syncFile(part)
         || !QFile::rename(part, name)) {
         QFile::remove(part);
-        *error = QStringLiteral("the backup of %1 failed: %2").arg(storePath, why.isEmpty() ? QStringLiteral("the disk refused it") : why);
+        *error = QCoreApplication::translate("Backups", "the backup of %1 failed: %2").arg(storePath, why.isEmpty() ? QCoreApplication::translate("Backups", "the disk refused it") : why);
         return std::nullopt;
     }
     FileSync::syncFile(folder);

@@ -1,5 +1,6 @@
 #include "base/channel/channelprotocol.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -65,7 +66,7 @@ Reply readReply(const QByteArray &line)
 {
     const QJsonObject reply = QJsonDocument::fromJson(line).object();
     if (!reply.value(QStringLiteral("status")).isDouble())
-        return Reply{1, QStringLiteral("The running Quillarren gave an answer this one cannot read.")};
+        return Reply{1, QCoreApplication::translate("ChannelProtocol", "The running Quillarren gave an answer this one cannot read.")};
     return Reply{reply.value(QStringLiteral("status")).toInt(), reply.value(QStringLiteral("output")).toString()};
 }
 

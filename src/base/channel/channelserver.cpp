@@ -3,6 +3,7 @@
 #include "base/channel/channelconnection.h"
 
 #include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QSocketNotifier>
@@ -67,7 +68,7 @@ bool ChannelServer::listen(const QString &socketPath)
     m_socketPath = socketPath;
 #ifdef Q_OS_UNIX
     const QByteArray path = QFile::encodeName(m_socketPath);
-    QString problem = QStringLiteral("no private folder for it");
+    QString problem = QCoreApplication::translate("ChannelServer", "no private folder for it");
     if (!m_socketPath.isEmpty()) {
         m_listenFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
         const sockaddr_un address = ChannelProtocol::addressOf(m_socketPath);
@@ -88,7 +89,7 @@ bool ChannelServer::listen(const QString &socketPath)
             ::close(m_listenFd);
         m_listenFd = -1;
     }
-    qWarning().noquote() << QStringLiteral("Later starts of Quillarren cannot reach this one: cannot listen at %1: %2")
+    qWarning().noquote() << QCoreApplication::translate("ChannelServer", "Later starts of Quillarren cannot reach this one: cannot listen at %1: %2")
                                 .arg(m_socketPath, problem);
 #endif
     return false;
@@ -129,7 +130,7 @@ void ChannelServer::arrived(ChannelConnection *connection)
     m_waiting.append(connection);
     if (!free)
         connection->tell(ChannelProtocol::progressLine(
-            QStringLiteral("Waiting for the running Quillarren to finish what it is doing…")));
+            QCoreApplication::translate("ChannelServer", "Waiting for the running Quillarren to finish what it is doing…")));
     m_keepWaiting.start();
 }
 
@@ -182,7 +183,7 @@ void ChannelServer::holdWithinBounds(qint64 client)
     }
     if (theirs.size() <= MaxClientConnections && (theirs.size() == 1 || held <= MaxClientBytes))
         return;
-    qWarning().noquote() << QStringLiteral("Process %1 asked Quillarren more than one command asks (%2 connections, "
+    qWarning().noquote() << QCoreApplication::translate("ChannelServer", "Process %1 asked Quillarren more than one command asks (%2 connections, "
                                            "%3 bytes not taken): it is no longer answered.")
                                 .arg(client).arg(theirs.size()).arg(held);
     for (ChannelConnection *connection : theirs) {
@@ -201,11 +202,11 @@ ChannelServer::Reply ChannelServer::answer(const QByteArray &line) const
 {
     const std::optional<ChannelProtocol::Request> request = ChannelProtocol::readRequest(line);
     if (!request)
-        return {1, QStringLiteral("Quillarren could not read the request.")};
+        return {1, QCoreApplication::translate("ChannelServer", "Quillarren could not read the request.")};
     const QString &verb = request->verb;
     if (!m_handlers.contains(verb)) {
         const QString shown = verb.size() > MaxVerbShown ? verb.left(MaxVerbShown) + QStringLiteral("…") : verb;
-        return {1, QStringLiteral("This Quillarren is older and does not know \"%1\": quit it, then start "
+        return {1, QCoreApplication::translate("ChannelServer", "This Quillarren is older and does not know \"%1\": quit it, then start "
                                   "Quillarren again.").arg(shown)};
     }
     return answerHere(verb, request->args);

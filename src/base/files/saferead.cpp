@@ -1,5 +1,6 @@
 #include "base/files/saferead.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 
@@ -50,15 +51,15 @@ Result refuse(Refused why, const QString &error, const Stamp &stamp = {})
 QString notPlain(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder, not a file");
+        return QCoreApplication::translate("SafeRead", "it is a folder, not a file");
     if (S_ISLNK(mode))
-        return QStringLiteral("it is a link, not a plain file");
-    return QStringLiteral("it is a device, FIFO or socket, not a file");
+        return QCoreApplication::translate("SafeRead", "it is a link, not a plain file");
+    return QCoreApplication::translate("SafeRead", "it is a device, FIFO or socket, not a file");
 }
 
 QString tooLarge(qint64 largest)
 {
-    return QStringLiteral("it is larger than %1, the most Quillarren reads").arg(QLocale::c().formattedDataSize(largest, 0));
+    return QCoreApplication::translate("SafeRead", "it is larger than %1, the most Quillarren reads").arg(QLocale::c().formattedDataSize(largest, 0));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "base/files/safewrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -47,15 +48,15 @@ QString reason(int code)
     case ENOSPC:
         return QStringLiteral("the disk is full");
     case EDQUOT:
-        return QStringLiteral("the disk quota is used up");
+        return QCoreApplication::translate("SafeWrite", "the disk quota is used up");
     case EROFS:
-        return QStringLiteral("the disk is read-only");
+        return QCoreApplication::translate("SafeWrite", "the disk is read-only");
     case EACCES:
     case EPERM:
-        return QStringLiteral("permission denied");
+        return QCoreApplication::translate("SafeWrite", "permission denied");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("the folder does not exist");
+        return QCoreApplication::translate("SafeWrite", "the folder does not exist");
     default:
         return QString::fromLocal8Bit(std::strerror(code));
     }
@@ -107,20 +108,20 @@ bool followLinks(QByteArray &path, QString *error)
         struct stat shared{};
         if (::stat(folder.constData(), &shared) == 0 && (shared.st_mode & S_ISVTX) && (shared.st_mode & S_IWOTH)
             && link.st_uid != ::geteuid() && link.st_uid != shared.st_uid) {
-            *error = QStringLiteral("it is a link that another user put in the shared folder %1, and Quillarren "
+            *error = QCoreApplication::translate("SafeWrite", "it is a link that another user put in the shared folder %1, and Quillarren "
                                     "does not follow such links").arg(shown(folder));
             return false;
         }
         char target[PATH_MAX];
         const ssize_t length = ::readlink(path.constData(), target, sizeof target);
         if (length < 0 || size_t(length) >= sizeof target) {
-            *error = QStringLiteral("the link %1 cannot be followed").arg(shown(path));
+            *error = QCoreApplication::translate("SafeWrite", "the link %1 cannot be followed").arg(shown(path));
             return false;
         }
         const QByteArray next(target, length);
         path = next.startsWith('/') ? next : folder + '/' + next;
     }
-    *error = QStringLiteral("it is a link that leads to another link, too many times");
+    *error = QCoreApplication::translate("SafeWrite", "it is a link that leads to another link, too many times");
     return false;
 }
 
@@ -165,14 +166,14 @@ bool isProtected(const QByteArray &target, const Options &options)
 QString notAFile(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("SafeWrite", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO (a pipe)");
+        return QCoreApplication::translate("SafeWrite", "a FIFO (a pipe)");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
+        return QCoreApplication::translate("SafeWrite", "a socket");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    return S_ISREG(mode) ? QString() : QStringLiteral("not a plain file");
+        return QCoreApplication::translate("SafeWrite", "a device");
+    return S_ISREG(mode) ? QString() : QCoreApplication::translate("SafeWrite", "not a plain file");
 }
 
 mode_t newFileMode()
@@ -214,7 +215,7 @@ bool writeAndReplace(const QByteArray &target, const QByteArray &bytes, mode_t m
     QByteArray temporary = folder + "/." + nameOf(target) + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);   // O_EXCL, mode 0600
     if (fd < 0) {
-        *error = QStringLiteral("nothing can be written in %1 (%2)").arg(shown(folder), reason(errno));
+        *error = QCoreApplication::translate("SafeWrite", "nothing can be written in %1 (%2)").arg(shown(folder), reason(errno));
         return false;
     }
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0 && (mode == 0600 || ::fchmod(fd, mode) == 0);
@@ -248,11 +249,11 @@ bool replaceWhole(const QString &path, const QByteArray &bytes, const Options &o
         return false;
     const std::optional<FileId> existing = idOf(target, false);
     if (existing && !notAFile(existing->mode).isEmpty()) {
-        *error = QStringLiteral("it is %1, and Quillarren writes only plain files").arg(notAFile(existing->mode));
+        *error = QCoreApplication::translate("SafeWrite", "it is %1, and Quillarren writes only plain files").arg(notAFile(existing->mode));
         return false;
     }
     if (isProtected(target, options)) {
-        *error = QStringLiteral("it is one of Quillarren's own files (its notes store, journal, lock or backups); "
+        *error = QCoreApplication::translate("SafeWrite", "it is one of Quillarren's own files (its notes store, journal, lock or backups); "
                                 "choose another file");
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "base/store/noteslots.h"
 
+#include <QCoreApplication>
 #include <QJsonValue>
 
 #include <cmath>
@@ -47,19 +48,20 @@ constexpr Field NoteFieldsTable[] = {
     {"emailAddresses", Kind::Text},
 };
 
-QString kindName(Kind kind)
+// One whole sentence per kind, as a translator needs it.
+QString notOfKind(const QString &name, Kind kind)
 {
     switch (kind) {
     case Kind::Text:
-        return QStringLiteral("text");
+        return QCoreApplication::translate("NoteFields", "\"%1\" is not text").arg(name);
     case Kind::Bool:
-        return QStringLiteral("true or false");
+        return QCoreApplication::translate("NoteFields", "\"%1\" is not true or false").arg(name);
     case Kind::Number:
-        return QStringLiteral("a number");
+        return QCoreApplication::translate("NoteFields", "\"%1\" is not a number").arg(name);
     case Kind::Whole:
-        return QStringLiteral("a whole number");
+        return QCoreApplication::translate("NoteFields", "\"%1\" is not a whole number").arg(name);
     case Kind::Object:
-        return QStringLiteral("an object");
+        return QCoreApplication::translate("NoteFields", "\"%1\" is not an object").arg(name);
     }
     return QString();
 }
@@ -89,7 +91,7 @@ QString misfitIn(const QJsonObject &object, const Field *fields, int count, cons
             continue;
         const QString name = prefix + QLatin1String(field->name);
         if (!isOfKind(value, field->kind))
-            return QStringLiteral("\"%1\" is not %2").arg(name, kindName(field->kind));
+            return notOfKind(name, field->kind);
         if (field->kind == Kind::Object) {
             const QString inner = misfitIn(value.toObject(), field->inner, field->innerCount, name + QLatin1Char('.'));
             if (!inner.isEmpty())
@@ -107,15 +109,15 @@ QString misfit(const QJsonObject &note, bool deleted)
     if (!wrong.isEmpty() || !deleted)
         return wrong;
     const QJsonValue date = note.value(QLatin1String("deleted"));
-    return date.isString() ? QString() : QStringLiteral("\"deleted\" is not a date");
+    return date.isString() ? QString() : QCoreApplication::translate("NoteFields", "\"deleted\" is not a date");
 }
 
 QString describe(int position, const QJsonObject &note)
 {
     const QJsonValue text = note.value(QLatin1String("text"));
     const QString first = text.isString() ? NoteSlots::firstLine(text.toString()).left(40) : QString();
-    return first.isEmpty() ? QStringLiteral("note %1").arg(position)
-                           : QStringLiteral("note %1 (\"%2\")").arg(position).arg(first);
+    return first.isEmpty() ? QCoreApplication::translate("NoteFields", "note %1").arg(position)
+                           : QCoreApplication::translate("NoteFields", "note %1 (\"%2\")").arg(position).arg(first);
 }
 
 int version(const QJsonObject &file)

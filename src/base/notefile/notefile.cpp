@@ -6,6 +6,7 @@
 #include "base/store/notekeys.h"
 #include "base/reminder/reminderdate.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -135,31 +136,39 @@ QString asWritten(const QJsonValue &value)
 
 // A file of one of our formats, of a version this program reads: its object, or nothing and why.
 std::optional<QJsonObject> checkedFile(const QByteArray &bytes, const QString &name, const QString &format,
-                                       const QString &kind, QString *error)
+                                       bool notesFile, QString *error)
 {
+    // Each sentence whole, as a translator needs it.
+    const auto says = [notesFile](const char *ofFile, const char *ofNote) {
+        return QCoreApplication::translate("NoteFile", notesFile ? ofFile : ofNote);
+    };
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
     if (document.isNull() || !document.isObject()) {
         // A file of ours that was cut short still starts as one: say which it is.
         *error = bytes.trimmed().startsWith('{') && bytes.contains(format.toUtf8())
-            ? QStringLiteral("%1 is not a whole %2: it breaks off or is damaged at byte %3 (%4)")
-                  .arg(name, kind).arg(parse.offset).arg(parse.errorString())
-            : QStringLiteral("%1 is not a %2").arg(name, kind);
+            ? says(QT_TRANSLATE_NOOP("NoteFile", "%1 is not a whole Quillarren notes file: it breaks off or is damaged at byte %2 (%3)"),
+                   QT_TRANSLATE_NOOP("NoteFile", "%1 is not a whole Quillarren note: it breaks off or is damaged at byte %2 (%3)"))
+                  .arg(name, QString::number(parse.offset), parse.errorString())
+            : says(QT_TRANSLATE_NOOP("NoteFile", "%1 is not a Quillarren notes file"),
+                   QT_TRANSLATE_NOOP("NoteFile", "%1 is not a Quillarren note")).arg(name);
         return std::nullopt;
     }
     const QJsonObject file = document.object();
     if (file.value(QLatin1String("format")).toString() != format) {
-        *error = QStringLiteral("%1 is not a %2").arg(name, kind);
+        *error = says(QT_TRANSLATE_NOOP("NoteFile", "%1 is not a Quillarren notes file"),
+                      QT_TRANSLATE_NOOP("NoteFile", "%1 is not a Quillarren note")).arg(name);
         return std::nullopt;
     }
     const int version = NoteFields::version(file);
     if (version == 0) {
-        *error = QStringLiteral("%1 has an invalid format version (%2), so it is not a %3 that can be read")
-                     .arg(name, asWritten(file.value(QLatin1String("version"))), kind);
+        *error = says(QT_TRANSLATE_NOOP("NoteFile", "%1 has an invalid format version (%2), so it is not a Quillarren notes file that can be read"),
+                      QT_TRANSLATE_NOOP("NoteFile", "%1 has an invalid format version (%2), so it is not a Quillarren note that can be read"))
+                     .arg(name, asWritten(file.value(QLatin1String("version"))));
         return std::nullopt;
     }
     if (version > FormatVersion) {
-        *error = QStringLiteral("%1 was written by a newer Quillarren (its format version is %2; this one reads "
+        *error = QCoreApplication::translate("NoteFile", "%1 was written by a newer Quillarren (its format version is %2; this one reads "
                                 "version %3 and older)")
                      .arg(name, file.value(QLatin1String("version")).toVariant().toString())
                      .arg(FormatVersion);
@@ -289,24 +298,24 @@ QByteArray write(const QList<Values> &notes, const QList<SettingsStore::TrashedN
 std::optional<Contents> read(const QByteArray &bytes, const QString &name, QString *error)
 {
     const std::optional<QJsonObject> checked =
-        checkedFile(bytes, name, FormatName, QStringLiteral("Quillarren notes file"), error);
+        checkedFile(bytes, name, FormatName, true, error);
     if (!checked)
         return std::nullopt;
     const QJsonObject &file = *checked;
     const QJsonValue open = file.value(QLatin1String("notes"));
     const QJsonValue deleted = file.value(QLatin1String("deletedNotes"));
     if (!open.isArray() || !(deleted.isUndefined() || deleted.isNull() || deleted.isArray())) {
-        *error = QStringLiteral("%1 is not a Quillarren notes file").arg(name);
+        *error = QCoreApplication::translate("NoteFile", "%1 is not a Quillarren notes file").arg(name);
         return std::nullopt;
     }
     // A field of the wrong kind refuses the whole file: a note taken without it would be another.
     const auto misfit = [&](const QJsonValue &note, int position, bool isDeleted) {
         const QString wrong = note.isObject() ? NoteFields::misfit(note.toObject(), isDeleted)
-                                              : QStringLiteral("it is not a note");
+                                              : QCoreApplication::translate("NoteFile", "it is not a note");
         if (!wrong.isEmpty())
-            *error = QStringLiteral("%1 is damaged: in its %2%3, %4")
-                         .arg(name, isDeleted ? QStringLiteral("deleted ") : QString(),
-                              NoteFields::describe(position, note.toObject()), wrong);
+            *error = (isDeleted ? QCoreApplication::translate("NoteFile", "%1 is damaged: in its deleted %2, %3")
+                                : QCoreApplication::translate("NoteFile", "%1 is damaged: in its %2, %3"))
+                         .arg(name, NoteFields::describe(position, note.toObject()), wrong);
         return !wrong.isEmpty();
     };
     Contents contents;
@@ -407,16 +416,16 @@ QByteArray writeSynced(const SyncedNote &note)
 std::optional<SyncedNote> readSynced(const QByteArray &bytes, const QString &name, QString *error)
 {
     const std::optional<QJsonObject> checked =
-        checkedFile(bytes, name, SyncedFormatName, QStringLiteral("Quillarren note"), error);
+        checkedFile(bytes, name, SyncedFormatName, false, error);
     if (!checked || !checked->value(QLatin1String("note")).isObject()) {
         if (checked)
-            *error = QStringLiteral("%1 is not a Quillarren note").arg(name);
+            *error = QCoreApplication::translate("NoteFile", "%1 is not a Quillarren note").arg(name);
         return std::nullopt;
     }
     const QJsonObject &file = *checked;
     const QString wrong = NoteFields::misfit(file.value(QLatin1String("note")).toObject(), false);
     if (!wrong.isEmpty()) {
-        *error = QStringLiteral("%1 is damaged: %2").arg(name, wrong);
+        *error = QCoreApplication::translate("NoteFile", "%1 is damaged: %2").arg(name, wrong);
         return std::nullopt;
     }
     SyncedNote note;
@@ -431,7 +440,7 @@ std::optional<SyncedNote> readSynced(const QByteArray &bytes, const QString &nam
         note.edition = qint64(edition);
     note.values = fromJson(file.value(QLatin1String("note")).toObject());
     if (note.id.isEmpty() || note.values.value(NoteKeys::Id) != note.id) {
-        *error = QStringLiteral("%1 is not a Quillarren note (it names no note, or another one)").arg(name);
+        *error = QCoreApplication::translate("NoteFile", "%1 is not a Quillarren note (it names no note, or another one)").arg(name);
         return std::nullopt;
     }
     note.values = note.deleted ? Values() : travelling(note.values);

@@ -3,6 +3,7 @@
 #include "base/files/saferead.h"
 #include "base/store/notekeys.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QUuid>
@@ -28,9 +29,9 @@ struct Here
 QString named(const QString &id, const Here &here)
 {
     const QString first = NoteSlots::firstLine(here.text).left(40);
-    return QStringLiteral("%1 (%2%3)")
+    return QCoreApplication::translate("NoteImport", "%1 (%2%3)")
         .arg(first.isEmpty() ? QStringLiteral("(empty note)") : QLatin1Char('"') + first + QLatin1Char('"'), id,
-             here.deleted ? QStringLiteral(", in Deleted Notes") : QString());
+             here.deleted ? QCoreApplication::translate("NoteImport", ", in Deleted Notes") : QString());
 }
 
 } // namespace
@@ -55,7 +56,7 @@ std::optional<NoteFile::Contents> read(const QString &file, QString *error)
     const QString shown = QDir::toNativeSeparators(file);
     const SafeRead::Result read = SafeRead::readPlainFile(file, NoteFile::LargestFileBytes, SafeRead::Links::Follow);
     if (read.refused != SafeRead::Refused::None) {
-        *error = QStringLiteral("Cannot read %1: %2").arg(shown, read.error);
+        *error = QCoreApplication::translate("NoteImport", "Cannot read %1: %2").arg(shown, read.error);
         return std::nullopt;
     }
     return NoteFile::read(read.bytes, shown, error);

@@ -2,6 +2,7 @@
 
 #include "base/store/storeschema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -70,7 +71,7 @@ public:
 
     bool isOpen() const { return m_open; }
     sqlite3 *db() const { return m_db; }
-    QString error() const { return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory"); }
+    QString error() const { return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QCoreApplication::translate("StoreCopy", "out of memory"); }
 
 private:
     sqlite3 *m_db = nullptr;
@@ -129,9 +130,9 @@ QString schemaMisfit(sqlite3 *db, bool *damaged)
         if (type == QLatin1String("table") && table) {
             hasSettings = hasSettings || table->required;
             if (!columnsAreOurs(db, *table))
-                misfit = QStringLiteral("its table \"%1\" is not as Quillarren makes it").arg(name);
+                misfit = QCoreApplication::translate("StoreCopy", "its table \"%1\" is not as Quillarren makes it").arg(name);
         } else if (!ownIndex) {
-            misfit = QStringLiteral("it holds a %1 \"%2\" that Quillarren does not make").arg(type, name);
+            misfit = QCoreApplication::translate("StoreCopy", "it holds a %1 \"%2\" that Quillarren does not make").arg(type, name);
         }
     }
     if (misfit.isEmpty() && rc != SQLITE_DONE) {
@@ -142,7 +143,7 @@ QString schemaMisfit(sqlite3 *db, bool *damaged)
     if (*damaged)
         return misfit;
     if (misfit.isEmpty() && !hasSettings)
-        return QStringLiteral("it holds no notes");
+        return QCoreApplication::translate("StoreCopy", "it holds no notes");
     return misfit;
 }
 
@@ -162,23 +163,23 @@ bool checked(const Reader &reader, const QString &file, QString *error)
 {
     const QString shown = QDir::toNativeSeparators(file);
     if (!QFileInfo(file).isFile()) {
-        *error = QStringLiteral("%1 is not a file").arg(shown);
+        *error = QCoreApplication::translate("StoreCopy", "%1 is not a file").arg(shown);
         return false;
     }
     if (!reader.isOpen()) {
-        *error = QStringLiteral("%1 cannot be opened: %2").arg(shown, reader.error());
+        *error = QCoreApplication::translate("StoreCopy", "%1 cannot be opened: %2").arg(shown, reader.error());
         return false;
     }
     bool damaged = false;
     const QString misfit = schemaMisfit(reader.db(), &damaged);
     if (!misfit.isEmpty()) {
-        *error = damaged ? QStringLiteral("%1 is damaged or not a notes store (%2)").arg(shown, misfit)
-                         : QStringLiteral("%1 is not a Quillarren notes store: %2").arg(shown, misfit);
+        *error = damaged ? QCoreApplication::translate("StoreCopy", "%1 is damaged or not a notes store (%2)").arg(shown, misfit)
+                         : QCoreApplication::translate("StoreCopy", "%1 is not a Quillarren notes store: %2").arg(shown, misfit);
         return false;
     }
     const QString verdict = quickCheck(reader.db());
     if (verdict != QLatin1String("ok")) {
-        *error = QStringLiteral("%1 is damaged or not a notes store (%2)").arg(shown, verdict);
+        *error = QCoreApplication::translate("StoreCopy", "%1 is damaged or not a notes store (%2)").arg(shown, verdict);
         return false;
     }
     return true;
@@ -235,7 +236,7 @@ bool copyRows(const QString &file, const QString &target, int pageSize, quint32 
     if (QFileInfo::exists(target)
         || sqlite3_open_v2(target.toUtf8().constData(), &fresh, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
             != SQLITE_OK) {
-        *error = QStringLiteral("a fresh store could not be made at %1").arg(QDir::toNativeSeparators(target));
+        *error = QCoreApplication::translate("StoreCopy", "a fresh store could not be made at %1").arg(QDir::toNativeSeparators(target));
         sqlite3_close(fresh);
         return false;
     }

@@ -3,6 +3,7 @@
 #include "base/files/filesync.h"
 #include "base/store/noteslots.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -88,7 +89,7 @@ SeenFile readFile(const QString &path, const QString &name)
     if (seen.note->id != name.left(36)) {
         seen.note.reset();
         seen.kind = There::Unusable;
-        seen.problem = QStringLiteral("%1 holds another note than its name says").arg(name);
+        seen.problem = QCoreApplication::translate("FolderScan", "%1 holds another note than its name says").arg(name);
         return seen;
     }
     seen.kind = seen.note->deleted ? There::Deleted : There::Note;

@@ -1,6 +1,7 @@
 #include "gui/dialogs/alarmwindow.h"
 
 #include "gui/notebook/program.h"
+#include "gui/platform/growtofit.h"
 #include "gui/platform/errorreport.h"
 #include "gui/platform/programicon.h"
 #include "gui/platform/units.h"
@@ -16,11 +17,11 @@ AlarmWindow::AlarmWindow(Program &program)
     // A fixed window with a title and a close control, no minimise or maximise box; it has a
     // taskbar entry, so an alarm can be found behind other windows.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Reminder Alarm"));
+    setWindowTitle(tr("Reminder Alarm"));
     setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
     setFixedSize(Units::twipsRect(0, 0, 3960, 1650).size());
 
-    m_command1 = new QPushButton(QStringLiteral("Stop Alarm"), this);
+    m_command1 = new QPushButton(tr("Stop Alarm"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     QFont big(QStringLiteral("Arial"));
     big.setPointSizeF(20.25);
@@ -29,6 +30,7 @@ AlarmWindow::AlarmWindow(Program &program)
     m_command1->setGeometry(Units::twipsRect(120, 120, 3720, 1425));
     connect(m_command1, &QPushButton::clicked, this, &AlarmWindow::stopAlarm);
 
+    GrowToFit::apply(this);   // wide enough for the desktop's language
     centreOnScreen();
 }
 

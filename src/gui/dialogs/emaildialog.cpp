@@ -8,6 +8,8 @@
 #include "gui/note/notewindow.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/errorreport.h"
+#include "gui/platform/growtofit.h"
+#include "gui/platform/mirroredplaces.h"
 #include "gui/platform/programicon.h"
 #include "gui/platform/units.h"
 #include "base/store/notekeys.h"
@@ -42,10 +44,10 @@ EmailDialog::EmailDialog(Program &program)
 {
     setObjectName(QStringLiteral("Email"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("E-mail Note"));
+    setWindowTitle(tr("E-mail Note"));
     setFixedSize(Units::twipsRect(0, 0, 4680, 1635).size());
 
-    auto *label1 = new QLabel(QStringLiteral("Enter e-mail recepients"), this);
+    auto *label1 = new QLabel(tr("Enter e-mail recepients"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setFont(arialBold(9));
     label1->setGeometry(Units::twipsRect(120, 120, 3840, 255));
@@ -57,11 +59,11 @@ EmailDialog::EmailDialog(Program &program)
     m_combo1->setFont(arialBold(9));
     m_combo1->move(Units::twipsRect(120, 480, 0, 0).topLeft());
     m_combo1->setFixedWidth(Units::twipsToPixels(4455));
-    m_command1 = new QPushButton(QStringLiteral("Compose"), this);
+    m_command1 = new QPushButton(tr("Compose"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setFont(arialBold(11.25));
     m_command1->setGeometry(Units::twipsRect(120, 960, 2055, 495));
-    m_command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    m_command2 = new QPushButton(tr("Cancel"), this);
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_command2->setFont(arialBold(11.25));
     m_command2->setGeometry(Units::twipsRect(2280, 960, 2235, 495));
@@ -72,6 +74,8 @@ EmailDialog::EmailDialog(Program &program)
     // Enter in the address box sends, as Compose does: the address is what the dialog asks for.
     connect(m_combo1->lineEdit(), &QLineEdit::returnPressed, this, &EmailDialog::compose);
 
+    GrowToFit::apply(this);   // wide enough for the desktop's language
+    MirroredPlaces::follow(this);   // mirrored under a language written right to left
     centreOnScreen();
 }
 
@@ -146,12 +150,12 @@ void EmailDialog::offerToCopy(const QString &text)
     // Without a mail program the link goes nowhere: the user still gets the text to send.
     const MessageAnswer answer = m_program.dialogs().messageBox(
         this,
-        QStringLiteral("No mail program is set up on this computer to write this e-mail.\n\n"
+        tr("No mail program is set up on this computer to write this e-mail.\n\n"
                        "Copy the note's text, to paste it into a message yourself?"),
-        QStringLiteral("E-mail Note"), MessageButtons::CopyTextCancel, MessageIcon::Warning);
+        tr("E-mail Note"), MessageButtons::CopyTextCancel, MessageIcon::Warning);
     if (answer == MessageAnswer::CopyText && !Clipboard::putText(text))
-        m_program.dialogs().messageBox(this, QStringLiteral("The text could not be copied: the clipboard is busy."),
-                                       QStringLiteral("E-mail Note"), MessageButtons::Ok, MessageIcon::Warning);
+        m_program.dialogs().messageBox(this, tr("The text could not be copied: the clipboard is busy."),
+                                       tr("E-mail Note"), MessageButtons::Ok, MessageIcon::Warning);
 }
 
 void EmailDialog::cancel()

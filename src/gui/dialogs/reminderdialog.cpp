@@ -5,6 +5,8 @@
 #include "gui/notebook/program.h"
 #include "base/system/clock.h"
 #include "gui/platform/errorreport.h"
+#include "gui/platform/growtofit.h"
+#include "gui/platform/mirroredplaces.h"
 #include "gui/platform/programicon.h"
 #include "gui/platform/units.h"
 #include "base/reminder/reminderrule.h"
@@ -16,12 +18,11 @@
 #include <QCloseEvent>
 #include <QDateTimeEdit>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
 
-const QString SetCaption = QStringLiteral("Set Reminder");
-const QString DisableCaption = QStringLiteral("Disable Reminder");
 // The picker's default, as the label beside it says.
 constexpr int DefaultMinutesAhead = 10;
 
@@ -55,28 +56,29 @@ ReminderDialog::ReminderDialog(Program &program)
     setFont(arial(9, true));
     setFixedSize(Units::twipsRect(0, 0, 5070, 2205).size());
 
-    QLabel *timeLabel = label(this, QStringLiteral("Label1"), QStringLiteral("Time for Reminder to Go Off:"),
+    QLabel *timeLabel = label(this, QStringLiteral("Label1"), tr("Time for Reminder to Go Off:"),
                               Units::twipsRect(120, 120, 4095, 255));
     m_dtPicker1 = new QDateTimeEdit(this);
     timeLabel->setBuddy(m_dtPicker1);   // a screen reader names the picker by it
     m_dtPicker1->setObjectName(QStringLiteral("DTPicker1"));
-    m_dtPicker1->setDisplayFormat(QStringLiteral("MM/dd/yyyy hh:mm:ss AP"));
+    // In the form the date is shown in below it: one order of day, month and year on one screen.
+    m_dtPicker1->setDisplayFormat(Conversions::dateFormat(QLocale()) + QLatin1Char(' ') + Conversions::timeFormat(QLocale()));
     m_dtPicker1->setDateTimeRange(QDateTime(QDate(1601, 1, 1), QTime(0, 0)),
                                   QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
     m_dtPicker1->setCalendarPopup(true);
     m_dtPicker1->setFont(arial(9, false));
     m_dtPicker1->setGeometry(Units::twipsRect(135, 450, 2505, 375));
-    m_label4 = label(this, QStringLiteral("Label4"), QStringLiteral("Default: 10 mins from now."),
+    m_label4 = label(this, QStringLiteral("Label4"), tr("Default: 10 mins from now."),
                      Units::twipsRect(2700, 585, 2295, 255));
-    label(this, QStringLiteral("Label2"), QStringLiteral("Date for Reminder to Go Off:"),
+    label(this, QStringLiteral("Label2"), tr("Date for Reminder to Go Off:"),
           Units::twipsRect(120, 960, 4095, 255));
     m_label3 = label(this, QStringLiteral("Label3"), QString(), Units::twipsRect(120, 1320, 4770, 270));
     m_label3->setFont(arial(9, false));
-    m_command1 = new QPushButton(SetCaption, this);
+    m_command1 = new QPushButton(tr("Set Reminder"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setFont(arial(11.25, true));
     m_command1->setGeometry(Units::twipsRect(120, 1680, 2295, 425));
-    m_command2 = new QPushButton(QStringLiteral("Hide This Window"), this);
+    m_command2 = new QPushButton(tr("Hide This Window"), this);
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_command2->setFont(arial(11.25, true));
     m_command2->setGeometry(Units::twipsRect(2595, 1680, 2295, 425));
@@ -91,6 +93,9 @@ ReminderDialog::ReminderDialog(Program &program)
             m_label4->hide();
     });
 
+    // Wide enough for the desktop's language, both of the button's captions included.
+    GrowToFit::apply(this, {{m_command1, {tr("Set Reminder"), tr("Disable Reminder")}}});
+    MirroredPlaces::follow(this);   // mirrored under a language written right to left
     centreOnScreen();
 }
 
@@ -127,23 +132,34 @@ void ReminderDialog::showTargetNote()
     // A dialog that stores nothing must not claim a reminder: it says there is no note to set one for.
     m_command1->setEnabled(!tag.isEmpty());
     if (tag.isEmpty()) {
-        setWindowTitle(QStringLiteral("Reminder"));
-        m_command1->setText(SetCaption);
+        showEnabled(false);
+        setWindowTitle(tr("Reminder"));
         m_label3->setText(tr("No note chosen: right-click a note and choose Set Reminder."));
         m_label3->setToolTip(QString());
         return;
     }
     const bool enabled = ReminderRule::isEnabled(m_program.store.get(tag + NoteKeys::ReminderStatus));
-    setWindowTitle(enabled ? QStringLiteral("Reminder [Enabled]") : QStringLiteral("Reminder [Disabled]"));
-    m_command1->setText(enabled ? DisableCaption : SetCaption);
+    showEnabled(enabled);
     const QString stored = m_program.store.get(tag + NoteKeys::ReminderDate);
-    const bool readable = stored.isEmpty()
-        || ReminderDate::fromStored([&](const QString &suffix) { return m_program.store.get(tag + suffix); }).isValid();
-    // A date no form reads makes the reminder wait; the user must know it will not go off.
-    m_label3->setText(readable ? stored : tr("This date cannot be read: set it again."));
+    const QDateTime date =
+        ReminderDate::fromStored([&](const QString &suffix) { return m_program.store.get(tag + suffix); });
+    const bool readable = stored.isEmpty() || date.isValid();
+    // Shown in this desktop's form, whichever language the date was set under (one order on the
+    // screen, the picker's). A date no form reads makes the reminder wait; the user must know it
+    // will not go off.
+    m_label3->setText(stored.isEmpty() ? stored
+                      : readable       ? Conversions::generalDate(date)
+                                       : tr("This date cannot be read: set it again."));
     m_label3->setToolTip(readable ? QString()
                                   : tr("\"%1\" is in a form this desktop does not read. The reminder waits "
                                        "until it is set again; it never goes off early.").arg(stored));
+}
+
+void ReminderDialog::showEnabled(bool enabled)
+{
+    m_showsEnabled = enabled;
+    setWindowTitle(enabled ? tr("Reminder [Enabled]") : tr("Reminder [Disabled]"));
+    m_command1->setText(enabled ? tr("Disable Reminder") : tr("Set Reminder"));
 }
 
 void ReminderDialog::setOrDisable()
@@ -154,9 +170,9 @@ void ReminderDialog::setOrDisable()
         showTargetNote();
         return;
     }
-    if (m_command1->text() == SetCaption) {
-        m_command1->setText(DisableCaption);
-        setWindowTitle(QStringLiteral("Reminder [Enabled]"));
+    // What the button offers as pressed, not its caption, which is in the desktop's language.
+    if (!m_showsEnabled) {
+        showEnabled(true);
         const QDateTime value = m_dtPicker1->dateTime();
         m_label3->setText(Conversions::generalDate(value));
         m_label3->setToolTip(QString());
@@ -176,8 +192,7 @@ void ReminderDialog::setOrDisable()
             writes.emplace_back(tag + NoteKeys::ReminderLastAlarm, ReminderRule::lastAlarmValue(*passed));
         m_program.store.saveMany(writes);
     } else {
-        m_command1->setText(SetCaption);
-        setWindowTitle(QStringLiteral("Reminder [Disabled]"));
+        showEnabled(false);
         m_program.store.save(tag + NoteKeys::ReminderStatus, QStringLiteral("Disabled"));
         m_label3->clear();
         m_label3->setToolTip(QString());

@@ -23,7 +23,7 @@ public:
     QPushButton *Command1() const { return m_command1; }
     QPushButton *Command2() const { return m_command2; }
 
-    /** "Set Reminder" or "Disable Reminder", by the button's caption at the press. */
+    /** "Set Reminder" or "Disable Reminder", as the button offered at the press. */
     void setOrDisable();
     /** "Hide This Window": hidden, still loaded, the check goes on. */
     void putAway();
@@ -44,6 +44,8 @@ private:
     void onActivate();
     /** The tag of the loaded note the dialog acts on; empty when there is none. */
     QString targetTag() const;
+    /** The button, its caption and the title for a reminder set (or not) in the dialog. */
+    void showEnabled(bool enabled);
 
     Program &m_program;
     QDateTimeEdit *m_dtPicker1 = nullptr;
@@ -52,4 +54,5 @@ private:
     QPushButton *m_command1 = nullptr;
     QPushButton *m_command2 = nullptr;
     bool m_settingPicker = false;
+    bool m_showsEnabled = false;   // the button offers "Disable Reminder"
 };

@@ -30,6 +30,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -258,7 +259,7 @@ void NoteCommands::SaveNoteToFile()
         // Not "Reminder!" while the note flashes: its own text.
         const QString text = note->isFlashing() ? note->noteText() : note->text();
         if (!TextFile::write(dialog.FileName, text, OwnFiles::forUserFile(m_program.store.path(), false), &error))
-            throw Failure(QStringLiteral("The note could not be saved to %1: %2").arg(dialog.FileName, error));
+            throw Failure(QCoreApplication::translate("NoteCommands", "The note could not be saved to %1: %2").arg(dialog.FileName, error));
     }
 }
 

@@ -12,6 +12,7 @@
 #include "gui/history/historykeeper.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QSignalBlocker>
 
@@ -23,47 +24,47 @@ NoteMenu::NoteMenu(Program &program)
     m_popupMenu = new QMenu(QStringLiteral("Menu1"), this);
     m_popupMenu->setObjectName(QStringLiteral("mnuPopup"));
 
-    addItem(QStringLiteral("CutName"), QStringLiteral("Cut"), QStringLiteral("Ctrl+X"), &NoteMenu::onCut);
-    addItem(QStringLiteral("CopyName"), QStringLiteral("Copy"), QStringLiteral("Ctrl+C"), &NoteMenu::onCopy);
-    addItem(QStringLiteral("PasteName"), QStringLiteral("Paste"), QStringLiteral("Ctrl+V"), &NoteMenu::onPaste);
-    addItem(QStringLiteral("SelectAllName"), QStringLiteral("Select All"), QStringLiteral("Ctrl+A"),
+    addItem(QStringLiteral("CutName"), tr("Cut"), QStringLiteral("Ctrl+X"), &NoteMenu::onCut);
+    addItem(QStringLiteral("CopyName"), tr("Copy"), QStringLiteral("Ctrl+C"), &NoteMenu::onCopy);
+    addItem(QStringLiteral("PasteName"), tr("Paste"), QStringLiteral("Ctrl+V"), &NoteMenu::onPaste);
+    addItem(QStringLiteral("SelectAllName"), tr("Select All"), QStringLiteral("Ctrl+A"),
             &NoteMenu::onSelectAll);
     addSeparator(QStringLiteral("s2"));
-    addItem(QStringLiteral("SetReminderName"), QStringLiteral("Set Reminder"), QStringLiteral("Ctrl+R"),
+    addItem(QStringLiteral("SetReminderName"), tr("Set Reminder"), QStringLiteral("Ctrl+R"),
             &NoteMenu::onSetReminder);
     addSeparator(QStringLiteral("s5"));
-    addItem(QStringLiteral("CreateNewNoteName"), QStringLiteral("Create New Note"), QStringLiteral("Ctrl+N"),
+    addItem(QStringLiteral("CreateNewNoteName"), tr("Create New Note"), QStringLiteral("Ctrl+N"),
             &NoteMenu::onCreateNewNote);
-    addItem(QStringLiteral("DeleteThisNoteName"), QStringLiteral("Delete This Note"), QStringLiteral("Ctrl+D"),
+    addItem(QStringLiteral("DeleteThisNoteName"), tr("Delete This Note"), QStringLiteral("Ctrl+D"),
             &NoteMenu::onDeleteThisNote);
     addSeparator(QStringLiteral("s3"));
-    addItem(QStringLiteral("FontName"), QStringLiteral("Font..."), QStringLiteral("Ctrl+F"), &NoteMenu::onFont);
-    addItem(QStringLiteral("ColorName"), QStringLiteral("Color..."), QStringLiteral("Ctrl+O"), &NoteMenu::onColor);
+    addItem(QStringLiteral("FontName"), tr("Font..."), QStringLiteral("Ctrl+F"), &NoteMenu::onFont);
+    addItem(QStringLiteral("ColorName"), tr("Color..."), QStringLiteral("Ctrl+O"), &NoteMenu::onColor);
     addSeparator(QStringLiteral("s123"));
-    addItem(QStringLiteral("EmailName"), QStringLiteral("Email Note"), QStringLiteral("Ctrl+E"), &NoteMenu::onEmail);
-    addItem(QStringLiteral("SaveNoteToFileName"), QStringLiteral("Save Note to File"), QStringLiteral("Ctrl+S"),
+    addItem(QStringLiteral("EmailName"), tr("Email Note"), QStringLiteral("Ctrl+E"), &NoteMenu::onEmail);
+    addItem(QStringLiteral("SaveNoteToFileName"), tr("Save Note to File"), QStringLiteral("Ctrl+S"),
             &NoteMenu::onSaveNoteToFile);
     addSeparator(QStringLiteral("s1"));
-    addItem(QStringLiteral("InsertDateName"), QStringLiteral("Insert Date"), QStringLiteral("Ctrl+F1"),
+    addItem(QStringLiteral("InsertDateName"), tr("Insert Date"), QStringLiteral("Ctrl+F1"),
             &NoteMenu::onInsertDate);
-    addItem(QStringLiteral("InsertTimeName"), QStringLiteral("Insert Time"), QStringLiteral("Ctrl+F2"),
+    addItem(QStringLiteral("InsertTimeName"), tr("Insert Time"), QStringLiteral("Ctrl+F2"),
             &NoteMenu::onInsertTime);
     addSeparator(QStringLiteral("s4"));
-    addItem(QStringLiteral("DefeaultTranslucencyName"), QStringLiteral("Default Translucency"), QString(),
+    addItem(QStringLiteral("DefeaultTranslucencyName"), tr("Default Translucency"), QString(),
             &NoteMenu::onDefaultTranslucency);
-    addItem(QStringLiteral("IncreaseTranslucencyName"), QStringLiteral("Increase Translucency"), QString(),
+    addItem(QStringLiteral("IncreaseTranslucencyName"), tr("Increase Translucency"), QString(),
             &NoteMenu::onIncreaseTranslucency);
-    addItem(QStringLiteral("DecreaseTranslucencyName"), QStringLiteral("Decrease Translucency"), QString(),
+    addItem(QStringLiteral("DecreaseTranslucencyName"), tr("Decrease Translucency"), QString(),
             &NoteMenu::onDecreaseTranslucency);
-    QAction *onTop = addItem(QStringLiteral("AlwaysOnTopName"), QStringLiteral("Always On Top"), QString(),
+    QAction *onTop = addItem(QStringLiteral("AlwaysOnTopName"), tr("Always On Top"), QString(),
                              &NoteMenu::onAlwaysOnTop);
     onTop->setCheckable(true);
     addSeparator(QStringLiteral("s8"));
-    addItem(QStringLiteral("EmailAuthorName"), QStringLiteral("Email Author Suggestions / Bugs"), QString(),
+    addItem(QStringLiteral("EmailAuthorName"), tr("Email Author Suggestions / Bugs"), QString(),
             &NoteMenu::onEmailAuthor);
-    addItem(QStringLiteral("GotoWebsiteName"), QStringLiteral("Goto ") + Product::WebDomain, QString(),
+    addItem(QStringLiteral("GotoWebsiteName"), tr("Goto %1").arg(Product::WebDomain), QString(),
             &NoteMenu::onGotoWebsite);
-    addItem(QStringLiteral("QuitName"), QStringLiteral("Quit (Remove All Notes)"), QStringLiteral("Ctrl+Q"),
+    addItem(QStringLiteral("QuitName"), tr("Quit (Remove All Notes)"), QStringLiteral("Ctrl+Q"),
             &NoteMenu::onQuit);
     // Below the long-standing items, so that none of them moves.
     addSeparator(QStringLiteral("sChecklist"));
@@ -76,7 +77,9 @@ QAction *NoteMenu::addItem(const QString &name, const QString &caption, const QS
 {
     // The keys are only shown beside the caption: they are the note's own shortcuts and must
     // never fire from the menu.
-    auto *action = new QAction(keys.isEmpty() ? caption : caption + QLatin1Char('\t') + keys, m_popupMenu);
+    // Shown as the desktop names the keys ("Strg+D" in German).
+    const QString shown = QKeySequence(keys, QKeySequence::PortableText).toString(QKeySequence::NativeText);
+    auto *action = new QAction(keys.isEmpty() ? caption : caption + QLatin1Char('\t') + shown, m_popupMenu);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, handler);
     m_popupMenu->addAction(action);

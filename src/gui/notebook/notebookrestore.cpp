@@ -13,6 +13,7 @@
 #include "base/store/settingsstore.h"
 #include "gui/history/historykeeper.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 
@@ -26,7 +27,7 @@ Notebook::Outcome failed(const QString &message)
 // Another change of many notes (or the start-up) is under way; asked from the tray meanwhile.
 Notebook::Outcome busy()
 {
-    return failed(QStringLiteral("Quillarren is still opening or replacing notes; nothing was changed. Try again "
+    return failed(QCoreApplication::translate("Notebook", "Quillarren is still opening or replacing notes; nothing was changed. Try again "
                                  "in a moment."));
 }
 
@@ -44,11 +45,11 @@ Notebook::Outcome Notebook::restoreTrashed(const QString &id)
         return busy();
     const std::optional<SettingsStore::TrashedNote> trashed = program.store.trashed(id.trimmed());
     if (!trashed)
-        return failed(QStringLiteral("There is no deleted note with the id %1 (quillarren --deleted lists them).").arg(id));
+        return failed(QCoreApplication::translate("Notebook", "There is no deleted note with the id %1 (quillarren --deleted lists them).").arg(id));
     const QString title = quoted(NoteSlots::firstLine(trashed->values.value(NoteKeys::Notes)));
     for (int slot = 1; slot <= program.NoteCount; ++slot) {
         if (program.store.get(NoteKeys::tagFor(slot) + NoteKeys::Id) == trashed->id)
-            return failed(QStringLiteral("The note %1 is open already.").arg(title));
+            return failed(QCoreApplication::translate("Notebook", "The note %1 is open already.").arg(title));
     }
     NoteSlots::Values values = trashed->values;
     values.insert(NoteKeys::Id, trashed->id);
@@ -56,13 +57,13 @@ Notebook::Outcome Notebook::restoreTrashed(const QString &id)
     SettingsStore::Change untrash;
     untrash.fromTrash = {trashed->id};
     if (!addNotes({values}, untrash, &error))
-        return failed(QStringLiteral("The note %1 could not be restored, because %2. Nothing was changed.").arg(title, error));
+        return failed(QCoreApplication::translate("Notebook", "The note %1 could not be restored, because %2. Nothing was changed.").arg(title, error));
     // The note the user asked for comes forward with the keyboard.
     if (NoteWindow *note = NoteWindow::loadedNotes(program.forms).value(program.NoteCount - 1)) {
         note->activateWindow();
         note->focusText();
     }
-    return {true, QStringLiteral("Restored the note %1.").arg(title)};
+    return {true, QCoreApplication::translate("Notebook", "Restored the note %1.").arg(title)};
 }
 
 Notebook::Outcome Notebook::restoreBackup(const QString &file, const std::function<void(const QString &)> &progress)
@@ -74,7 +75,7 @@ Notebook::Outcome Notebook::restoreBackup(const QString &file, const std::functi
             progress(text);
     };
     if (program.quitting || program.hasEnded())
-        return failed(QStringLiteral("Quillarren is quitting; nothing was changed."));
+        return failed(QCoreApplication::translate("Notebook", "Quillarren is quitting; nothing was changed."));
     if (program.opener().isBusy())
         return busy();
     // A place or size just given to a note is kept in the backup of the notes as they are now.
@@ -84,7 +85,7 @@ Notebook::Outcome Notebook::restoreBackup(const QString &file, const std::functi
     const std::optional<QString> kept = BackupRestore::keepCurrentNotes(store, file, tell, &error);
     if (!kept)
         return failed(error);
-    tell(QStringLiteral("Restoring…"));
+    tell(QCoreApplication::translate("Notebook", "Restoring…"));
     // The windows go while their notes are replaced, and come back from the restored store;
     // their going must not end the program.
     const NoteOpener::Hold hold(program.opener());
@@ -100,9 +101,9 @@ Notebook::Outcome Notebook::restoreBackup(const QString &file, const std::functi
     program.opener().waitUntilOpen();
     program.reminderCheck().update();
     if (!restored)
-        return failed(QStringLiteral("The notes could not be restored: %1. Nothing was changed.").arg(error));
-    const QString said = QStringLiteral("Restored your notes from %1. The notes you had before are kept in the backup %2.")
+        return failed(QCoreApplication::translate("Notebook", "The notes could not be restored: %1. Nothing was changed.").arg(error));
+    const QString said = QCoreApplication::translate("Notebook", "Restored your notes from %1. The notes you had before are kept in the backup %2.")
                              .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(*kept));
-    program.dialogs().showNotice(said, QStringLiteral("Quillarren: notes restored"), MessageIcon::Information);
+    program.dialogs().showNotice(said, QCoreApplication::translate("Notebook", "Quillarren: notes restored"), MessageIcon::Information);
     return {true, said};
 }

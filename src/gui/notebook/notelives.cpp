@@ -27,6 +27,7 @@
 #include "base/store/settingsstore.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 
 #include <limits>
@@ -62,7 +63,7 @@ void Notebook::createNote()
         return;
     renumberNotes();
     if (m_program.NoteCount == std::numeric_limits<qint16>::max())
-        throw Failure(QStringLiteral("Overflow"));
+        throw Failure(QCoreApplication::translate("Notebook", "Overflow"));
     auto *note = new NoteWindow(m_program);
     emit noteOpened(note);
     m_program.NoteCount = qint16(m_program.NoteCount + 1);
@@ -105,7 +106,7 @@ void Notebook::deleteCurrentNote()
     const int open = NoteWindow::openNotes(m_program.forms).size();
     if (open == 1) {
         const MessageAnswer answer = m_program.dialogs().messageBox(
-            nullptr, QStringLiteral("This is the last note. Would you like to quit?"), QStringLiteral("Quit?"),
+            nullptr, QCoreApplication::translate("Notebook", "This is the last note. Would you like to quit?"), QCoreApplication::translate("Notebook", "Quit?"),
             MessageButtons::YesNo, MessageIcon::None);
         // Nothing typed may be lost by ending: while it cannot be written the note stays open.
         // The note itself stays stored and comes back at the next start.
@@ -121,7 +122,7 @@ void Notebook::deleteCurrentNote()
         if (!trashNote(found.constFirst(), &error))
             m_program.dialogs().messageBox(
                 nullptr,
-                QStringLiteral("The note could not be moved to Deleted Notes, because %1. It stays open; nothing "
+                QCoreApplication::translate("Notebook", "The note could not be moved to Deleted Notes, because %1. It stays open; nothing "
                                "was deleted.").arg(error),
                 AppTitle::text(), MessageButtons::Ok, MessageIcon::Warning);
     }
@@ -166,12 +167,12 @@ bool Notebook::addNotes(const QList<NoteSlots::Values> &notes, SettingsStore::Ch
                             const std::function<void(const QString &)> &progress)
 {
     if (m_program.quitting || m_program.hasEnded()) {
-        *error = QStringLiteral("Quillarren is quitting");
+        *error = QCoreApplication::translate("Notebook", "Quillarren is quitting");
         return false;
     }
     renumberNotes();
     if (m_program.NoteCount + notes.size() > std::numeric_limits<qint16>::max()) {
-        *error = QStringLiteral("there would be more notes than Quillarren can keep");
+        *error = QCoreApplication::translate("Notebook", "there would be more notes than Quillarren can keep");
         return false;
     }
     NoteSlots::appendNotes(m_program.store, notes, m_program.NoteCount, alongside.values);
@@ -183,7 +184,7 @@ bool Notebook::addNotes(const QList<NoteSlots::Values> &notes, SettingsStore::Ch
     NoteOpener::Progress told;
     if (progress) {
         told = [progress](int opened, int total) {
-            progress(QStringLiteral("Opened %1 of %2 notes…").arg(opened).arg(total));
+            progress(QCoreApplication::translate("Notebook", "Opened %1 of %n notes…", nullptr, total).arg(opened));
         };
     }
     m_program.opener().open(first, m_program.NoteCount, NoteOpener::Stacking::AsOpenNotes, false, told);

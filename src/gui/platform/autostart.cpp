@@ -54,14 +54,14 @@ bool set(bool on, QString *said)
     if (!on) {
         QFile file(path);
         if (!file.exists()) {
-            *said = QStringLiteral("Quillarren was not set to start at login: there is no %1").arg(path);
+            *said = QCoreApplication::translate("Autostart", "Quillarren was not set to start at login: there is no %1").arg(path);
             return true;
         }
         if (!file.remove()) {
-            *said = QStringLiteral("cannot remove %1: %2").arg(path, file.errorString());
+            *said = QCoreApplication::translate("Autostart", "cannot remove %1: %2").arg(path, file.errorString());
             return false;
         }
-        *said = QStringLiteral("Quillarren will no longer start at login: removed %1").arg(path);
+        *said = QCoreApplication::translate("Autostart", "Quillarren will no longer start at login: removed %1").arg(path);
         return true;
     }
     // The program's own file, so that the entry starts this copy; TryExec lets the desktop skip
@@ -84,10 +84,10 @@ bool set(bool on, QString *said)
     SafeWrite::Options options;
     options.ownerOnly = false;
     if (!SafeWrite::replaceWhole(path, entry.toUtf8(), options, &error)) {
-        *said = QStringLiteral("cannot write %1: %2").arg(path, error);
+        *said = QCoreApplication::translate("Autostart", "cannot write %1: %2").arg(path, error);
         return false;
     }
-    *said = QStringLiteral("Quillarren will start at login: wrote %1").arg(path);
+    *said = QCoreApplication::translate("Autostart", "Quillarren will start at login: wrote %1").arg(path);
     return true;
 }
 

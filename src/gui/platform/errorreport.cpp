@@ -4,6 +4,7 @@
 #include "base/system/product.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 Failure::Failure(const QString &description)
     : std::runtime_error(description.toStdString())
@@ -14,15 +15,15 @@ namespace ErrorReport {
 
 QString text(const QString &description, const QString &module, const QString &handler, int line)
 {
-    return description + QStringLiteral("\r\nin ") + Product::ReportPrefix + QLatin1Char('.') + module
-        + QLatin1Char('.') + handler + QStringLiteral(" at line ") + QString::number(line)
-        + QStringLiteral("\r\n\r\nPlease email screenshot of this message to ") + Product::SupportEmail;
+    const QString where = Product::ReportPrefix + QLatin1Char('.') + module + QLatin1Char('.') + handler;
+    return QCoreApplication::translate("Failure", "%1\r\nin %2 at line %3\r\n\r\nPlease email screenshot of this message to %4")
+        .arg(description, where, QString::number(line), Product::SupportEmail);
 }
 
 void show(Dialogs &dialogs, const QString &description, const QString &module, const QString &handler, int line)
 {
     dialogs.messageBox(QApplication::activeWindow(), text(description, module, handler, line),
-                       QStringLiteral("Application Error"), MessageButtons::Ok, MessageIcon::Warning);
+                       QCoreApplication::translate("Failure", "Application Error"), MessageButtons::Ok, MessageIcon::Warning);
 }
 
 void run(Dialogs &dialogs, const QString &module, const QString &handler, std::initializer_list<Step> steps,
@@ -36,7 +37,7 @@ void run(Dialogs &dialogs, const QString &module, const QString &handler, std::i
         } catch (const std::exception &e) {
             description = QString::fromUtf8(e.what());
         } catch (...) {
-            description = QStringLiteral("Unexpected failure");
+            description = QCoreApplication::translate("Failure", "Unexpected failure");
         }
         show(dialogs, description, module, handler, step.line);
         if (endAfterFailure)

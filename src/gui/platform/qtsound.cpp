@@ -3,6 +3,7 @@
 #include "gui/platform/soundplugin.h"
 #include "gui/platform/units.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QtDebug>
@@ -48,12 +49,12 @@ bool QtSound::load()
                    m_library->resolve(SoundPlugin::FactoryName))) {
         m_sound.reset(create(SoundPlugin::InterfaceVersion));
         if (!m_sound)
-            problem = QStringLiteral("it was built for another version of Quillarren");
+            problem = QCoreApplication::translate("QtSound", "it was built for another version of Quillarren");
     } else {
         problem = m_library->errorString();
     }
     if (!m_sound)
-        qWarning().noquote() << QStringLiteral("Alarms will be silent: the sound plugin %1 cannot be used: %2")
+        qWarning().noquote() << QCoreApplication::translate("QtSound", "Alarms will be silent: the sound plugin %1 cannot be used: %2")
                                     .arg(m_pluginPath, problem);
     return m_sound != nullptr;
 }

@@ -4,6 +4,7 @@
 #include "gui/platform/units.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -26,7 +27,7 @@ void applyTo(QWidget &menuWindow)
     setStandardColors(&menuWindow);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw Failure(QStringLiteral("The skin file %1 cannot be read: %2").arg(path, file.errorString()));
+        throw Failure(QCoreApplication::translate("Skin", "The skin file %1 cannot be read: %2").arg(path, file.errorString()));
     const QString sheet = QString::fromUtf8(file.readAll());
     // Every note loads the skin again; the menu is restyled only when the file changed.
     if (menuWindow.styleSheet() != sheet)

@@ -13,6 +13,7 @@
 #include "base/store/settingsstore.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -77,7 +78,7 @@ bool SyncedNotes::takeIn(const QString &id, const NoteSlots::Values &remote, con
 {
     const QString tag = tagOf(id);
     if (tag.isEmpty()) {
-        *error = QStringLiteral("the note is no longer open");
+        *error = QCoreApplication::translate("SyncedNotes", "the note is no longer open");
         return false;
     }
     SettingsStore::Change change;
@@ -98,7 +99,7 @@ bool SyncedNotes::trash(const QString &id, const QString &agreed, QString *error
 {
     NoteWindow *note = openNote(id);
     if (!note) {
-        *error = QStringLiteral("the note is no longer open");
+        *error = QCoreApplication::translate("SyncedNotes", "the note is no longer open");
         return false;
     }
     if (NoteWindow::loadedNotes(m_program.forms).size() == 1)
@@ -144,7 +145,7 @@ bool SyncedNotes::changeId(const QString &id, const QString &newId, const QHash<
 {
     const QString tag = tagOf(id);
     if (tag.isEmpty()) {
-        *error = QStringLiteral("the note is no longer open");
+        *error = QCoreApplication::translate("SyncedNotes", "the note is no longer open");
         return false;
     }
     SettingsStore::Change change;

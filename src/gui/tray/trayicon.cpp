@@ -110,7 +110,7 @@ void TrayIcon::makeIcon()
 void TrayIcon::updateToolTip()
 {
     const int notes = NoteWindow::loadedNotes(m_program.forms).size();
-    m_icon->setToolTip(notes == 1 ? tr("Quillarren: 1 note") : tr("Quillarren: %1 notes").arg(notes));
+    m_icon->setToolTip(tr("Quillarren: %n notes", nullptr, notes));
 }
 
 bool TrayIcon::isShown() const
