@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation type="unfinished">Não é possível restaurar a partir dele: %1. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation type="unfinished">Fazendo backup das notas atuais…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation type="unfinished">Não foi possível fazer antes o backup das notas atuais (%1), então nada foi restaurado.</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>Este Quillarren é mais antigo e não conhece “%1”: encerre-o e inicie o Quillarren novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -212,6 +242,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1: --tray aceita on ou off, não “%2”.</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -226,6 +272,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>Não foi possível restaurar as notas de %1: %2. O Quillarren inicia com um banco de dados vazio; o backup continua lá.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -296,6 +365,116 @@ Envie uma captura de tela desta mensagem por e-mail para %4</translation>
     <message>
         <source>&amp;Color...</source>
         <translation>&amp;Cor...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -389,6 +568,29 @@ Envie uma captura de tela desta mensagem por e-mail para %4</translation>
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 não é uma nota do Quillarren (não indica nenhuma nota, ou indica outra)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -488,6 +690,14 @@ Envie uma captura de tela desta mensagem por e-mail para %4</translation>
         <source>Quit (Remove All Notes)</source>
         <translation>Sair (fechar todas as notas)</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -573,18 +783,6 @@ Envie uma captura de tela desta mensagem por e-mail para %4</translation>
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  (com data no futuro)</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Não é possível restaurar a partir dele: %1. Nada foi alterado.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Fazendo backup das notas atuais…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Não foi possível fazer antes o backup das notas atuais (%1), então nada foi restaurado.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -729,6 +927,21 @@ Para adicionar as versões do arquivo como novas notas ao lado delas: quillarren
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>O Quillarren sincronizará suas notas por meio de %1 a partir do próximo início.</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -755,18 +968,6 @@ Para adicionar as versões do arquivo como novas notas ao lado delas: quillarren
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>O Quillarren está sendo encerrado; nada foi alterado.</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Não é possível restaurar a partir dele: %1. Nada foi alterado.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Fazendo backup das notas atuais…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Não foi possível fazer antes o backup das notas atuais (%1), então nada foi restaurado.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -829,6 +1030,10 @@ Para adicionar as versões do arquivo como novas notas ao lado delas: quillarren
     <message>
         <source>Notes</source>
         <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1342,13 @@ O Quillarren continua aberto até que elas sejam salvas, para que nada do que vo
     </message>
 </context>
 <context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SyncLook</name>
     <message>
         <source>%1 is named for a note id that no note can have — left alone.</source>
@@ -1250,6 +1462,19 @@ O Quillarren continua aberto até que elas sejam salvas, para que nada do que vo
             <numerusform>Quillarren: %n nota</numerusform>
             <numerusform>Quillarren: %n notas</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

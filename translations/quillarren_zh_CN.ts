@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation type="unfinished">无法从该备份恢复：%1。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation type="unfinished">正在备份现有便笺…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation type="unfinished">无法先备份现有便笺（%1），因此未恢复任何内容。</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>正在运行的 Quillarren 版本较旧，无法识别“%1”：请退出它，然后重新启动 Quillarren。</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -211,6 +241,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1：--tray 只接受 on 或 off，而不是“%2”。</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -225,6 +271,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>无法从 %1 恢复便笺：%2。Quillarren 将以空的存储文件启动；备份仍然保留。</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -295,6 +364,113 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>&amp;Color...</source>
         <translation>颜色(&amp;C)...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -388,6 +564,29 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 不是 Quillarren 便笺（它未指明便笺，或指向了另一张便笺）</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -487,6 +686,14 @@ Please email screenshot of this message to %4</source>
         <source>Quit (Remove All Notes)</source>
         <translation>退出（关闭所有便笺）</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -572,18 +779,6 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  （日期晚于当前时间）</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>无法从该备份恢复：%1。未做任何更改。</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>正在备份现有便笺…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>无法先备份现有便笺（%1），因此未恢复任何内容。</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -715,6 +910,21 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>从下次启动起，Quillarren 将通过 %1 同步便笺。</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -741,18 +951,6 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>Quillarren 正在退出；未做任何更改。</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>无法从该备份恢复：%1。未做任何更改。</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>正在备份现有便笺…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>无法先备份现有便笺（%1），因此未恢复任何内容。</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -814,6 +1012,10 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     <message>
         <source>Notes</source>
         <translation>便笺列表</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1324,13 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
     </message>
 </context>
 <context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SyncLook</name>
     <message>
         <source>%1 is named for a note id that no note can have — left alone.</source>
@@ -1234,6 +1443,19 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <translation>
             <numerusform>Quillarren：%n 张便笺</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
