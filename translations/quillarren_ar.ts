@@ -54,15 +54,15 @@
     <name>BackupRestore</name>
     <message>
         <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation type="unfinished">تتعذّر الاستعادة منها: %1. لم يُغيَّر شيء.</translation>
+        <translation>تتعذّر الاستعادة منها: %1. لم يُغيَّر شيء.</translation>
     </message>
     <message>
         <source>Backing up the notes you have now…</source>
-        <translation type="unfinished">يجري نسخ ملاحظاتك الحالية احتياطيًا…</translation>
+        <translation>يجري نسخ ملاحظاتك الحالية احتياطيًا…</translation>
     </message>
     <message>
         <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation type="unfinished">تعذّر نسخ ملاحظاتك الحالية احتياطيًا أولًا (%1)، لذا لم يُستعَد شيء.</translation>
+        <translation>تعذّر نسخ ملاحظاتك الحالية احتياطيًا أولًا (%1)، لذا لم يُستعَد شيء.</translation>
     </message>
 </context>
 <context>
@@ -138,15 +138,15 @@
     <name>ChecklistLines</name>
     <message>
         <source>checked</source>
-        <translation type="unfinished"></translation>
+        <translation>محدَّد</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>غير محدَّد</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، %2</translation>
     </message>
 </context>
 <context>
@@ -248,19 +248,19 @@
     </message>
     <message>
         <source>Quillarren is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren لا يعمل.</translation>
     </message>
     <message>
         <source>%1: --show needs --history ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: يتطلب --show الخيار --history ID.</translation>
     </message>
     <message>
         <source>With --history: print version N of the note (1 is the newest).</source>
-        <translation type="unfinished"></translation>
+        <translation>مع --history: اطبع الإصدار N من الملاحظة (1 هو الأحدث).</translation>
     </message>
     <message>
         <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
-        <translation type="unfinished"></translation>
+        <translation>اعرض الإصدارات السابقة لملاحظة (معرّفها، أو رقمها: 1 للملاحظة الأولى).</translation>
     </message>
 </context>
 <context>
@@ -282,23 +282,23 @@
     <name>DesktopProgram</name>
     <message>
         <source>Quillarren: sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: المزامنة</translation>
     </message>
     <message>
         <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر النسخ الاحتياطي لملاحظاتك: %1. سيحاول Quillarren مجددًا بعد ساعة.</translation>
     </message>
     <message>
         <source>Quillarren: backup failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: فشل النسخ الاحتياطي</translation>
     </message>
     <message>
         <source>Your notes are backed up in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>نُسخت ملاحظاتك احتياطيًا في %1.</translation>
     </message>
     <message>
         <source>Quillarren: backed up</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: اكتمل النسخ الاحتياطي</translation>
     </message>
 </context>
 <context>
@@ -375,121 +375,122 @@ Please email screenshot of this message to %4</source>
     <name>HistoryExport</name>
     <message>
         <source>the notes&apos; history is not available, so it was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل الملاحظات غير متاح، لذا تُرك</translation>
     </message>
     <message>
         <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>تُرك سجل الملاحظات لأنه يتجاوز %1 ميغابايت (يطبع --history ID --show N إصدارًا؛ والنسخة الاحتياطية تحويها كلها)</translation>
     </message>
 </context>
 <context>
     <name>HistoryKeeper</name>
     <message>
         <source>Quillarren: note history</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: سجل الملاحظات</translation>
     </message>
     <message>
         <source>The history of the notes is not available this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل الملاحظات غير متاح هذه المرة.</translation>
     </message>
 </context>
 <context>
     <name>HistoryVerbs</name>
     <message>
         <source>The history of the notes is not available (see the message at start-up).</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل الملاحظات غير متاح (انظر الرسالة عند البدء).</translation>
     </message>
     <message>
         <source>No note has the id or number &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد ملاحظة بالمعرّف أو الرقم «%1».</translation>
     </message>
     <message>
         <source>Note %1 has no earlier versions.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>ليست للملاحظة %1 إصدارات سابقة.
+</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايتات</numerusform>
+            <numerusform>%n بايتًا</numerusform>
+            <numerusform>%n بايت</numerusform>
         </translation>
     </message>
     <message>
         <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس للملاحظة %1 إصدار %2؛ عدد إصداراتها %3 (يسردها --history %4).</translation>
     </message>
     <message>
         <source>Version %1 of note %2 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة الإصدار %1 من الملاحظة %2.</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايتات</numerusform>
+            <numerusform>%n بايتًا</numerusform>
+            <numerusform>%n بايت</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 كيلوبايت</translation>
     </message>
     <message>
         <source>Note History</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل الملاحظة</translation>
     </message>
     <message>
         <source>Note History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل الملاحظة: %1</translation>
     </message>
     <message>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدارات</translation>
     </message>
     <message>
         <source>Text of the chosen version</source>
-        <translation type="unfinished"></translation>
+        <translation>نص الإصدار المختار</translation>
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة هذا الإصدار</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>(lines removed at the end)</source>
-        <translation type="unfinished"></translation>
+        <translation>(حُذفت أسطر في النهاية)</translation>
     </message>
     <message>
         <source>This note has no earlier versions yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد لهذه الملاحظة إصدارات سابقة بعد.</translation>
     </message>
     <message>
         <source>Same as the note now.</source>
-        <translation type="unfinished"></translation>
+        <translation>مطابق للملاحظة الحالية.</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) differ from the note now (marked).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n سطر يختلف عن الملاحظة الحالية (مميَّز).</numerusform>
+            <numerusform>%n سطر يختلف عن الملاحظة الحالية (مميَّز).</numerusform>
+            <numerusform>%n سطران يختلفان عن الملاحظة الحالية (مميَّزان).</numerusform>
+            <numerusform>%n أسطر تختلف عن الملاحظة الحالية (مميَّزة).</numerusform>
+            <numerusform>%n سطرًا تختلف عن الملاحظة الحالية (مميَّزة).</numerusform>
+            <numerusform>%n سطر تختلف عن الملاحظة الحالية (مميَّزة).</numerusform>
         </translation>
     </message>
 </context>
@@ -590,23 +591,23 @@ Please email screenshot of this message to %4</source>
     <name>NoteHistory</name>
     <message>
         <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح سجل ملاحظاتك في %1؛ لن تُحفظ أي إصدارات هذه المرة. ملاحظاتك كما كانت.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل ملاحظاتك في %1 تالف (%2)؛ وُضع جانبًا ولن تُحفظ أي إصدارات حتى يُصلَح. ملاحظاتك كما كانت.</translation>
     </message>
     <message>
         <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر بدء سجل ملاحظاتك في %1 (%2)؛ لن تُحفظ أي إصدارات هذه المرة. ملاحظاتك كما كانت.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل ملاحظاتك في %1 ليس بالشكل الذي يحفظه به Quillarren وتعذّر وضعه جانبًا (%2)؛ لن تُحفظ أي إصدارات هذه المرة. ملاحظاتك كما كانت.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل ملاحظاتك في %1 لم يكن بالشكل الذي يحفظه به Quillarren: حُفظ في %2 وبدأ سجل جديد. ملاحظاتك كما كانت.</translation>
     </message>
 </context>
 <context>
@@ -708,11 +709,11 @@ Please email screenshot of this message to %4</source>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة تحقق</translation>
     </message>
     <message>
         <source>Note History…</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل الملاحظة…</translation>
     </message>
 </context>
 <context>
@@ -997,18 +998,18 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     </message>
     <message>
         <source>, with their history</source>
-        <translation type="unfinished"></translation>
+        <translation>، مع سجلها</translation>
     </message>
 </context>
 <context>
     <name>NoteWindow</name>
     <message>
         <source>You can expand this note by dragging the bottom and right edges</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك توسيع هذه الملاحظة بسحب حافتها السفلى وحافتها الجانبية</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة خاصية غير صالحة</translation>
     </message>
 </context>
 <context>
@@ -1105,7 +1106,7 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     </message>
     <message>
         <source>Note &amp;History…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;سجل الملاحظة…</translation>
     </message>
 </context>
 <context>
@@ -1417,7 +1418,7 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
     <name>StoredText</name>
     <message>
         <source>Reminder!</source>
-        <translation type="unfinished"></translation>
+        <translation>تذكير!</translation>
     </message>
 </context>
 <context>
@@ -1544,13 +1545,15 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
     <name>main</name>
     <message>
         <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
-        <translation type="unfinished"></translation>
+        <translation>يعمل Quillarren بالفعل لهذا المستخدم (العملية %1)، لكنه لا يستجيب. إن كان عالقًا فأنهِه، ثم شغّل Quillarren مجددًا.</translation>
     </message>
     <message>
         <source>%1
 
 Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+لم يغيّر Quillarren شيئًا. يُرجى جعل الملف قابلًا للقراءة مجددًا، ثم شغّل Quillarren.</translation>
     </message>
 </context>
 </TS>

@@ -138,15 +138,15 @@
     <name>ChecklistLines</name>
     <message>
         <source>checked</source>
-        <translation type="unfinished"></translation>
+        <translation>abgehakt</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht abgehakt</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -244,19 +244,19 @@
     </message>
     <message>
         <source>Quillarren is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren läuft nicht.</translation>
     </message>
     <message>
         <source>%1: --show needs --history ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: --show erfordert --history ID.</translation>
     </message>
     <message>
         <source>With --history: print version N of the note (1 is the newest).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --history: Version N der Notiz ausgeben (1 ist die neueste).</translation>
     </message>
     <message>
         <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die früheren Versionen einer Notiz auflisten (ihre ID oder ihre Nummer: 1 für die erste Notiz).</translation>
     </message>
 </context>
 <context>
@@ -371,109 +371,110 @@ Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %4</translation
     <name>HistoryExport</name>
     <message>
         <source>the notes&apos; history is not available, so it was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>der Verlauf der Notizen ist nicht verfügbar und wurde daher weggelassen</translation>
     </message>
     <message>
         <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Verlauf der Notizen, mehr als %1 MB, wurde weggelassen (--history ID --show N gibt eine Version aus; eine Sicherung enthält alle)</translation>
     </message>
 </context>
 <context>
     <name>HistoryKeeper</name>
     <message>
         <source>Quillarren: note history</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: Notizverlauf</translation>
     </message>
     <message>
         <source>The history of the notes is not available this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf der Notizen ist diesmal nicht verfügbar.</translation>
     </message>
 </context>
 <context>
     <name>HistoryVerbs</name>
     <message>
         <source>The history of the notes is not available (see the message at start-up).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf der Notizen ist nicht verfügbar (siehe die Meldung beim Start).</translation>
     </message>
     <message>
         <source>No note has the id or number &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Notiz hat die ID oder Nummer „%1“.</translation>
     </message>
     <message>
         <source>Note %1 has no earlier versions.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notiz %1 hat keine früheren Versionen.
+</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notiz %1 hat keine Version %2; sie hat %3 (--history %4 listet sie auf).</translation>
     </message>
     <message>
         <source>Version %1 of note %2 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 der Notiz %2 konnte nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>Note History</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizverlauf</translation>
     </message>
     <message>
         <source>Note History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizverlauf: %1</translation>
     </message>
     <message>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionen</translation>
     </message>
     <message>
         <source>Text of the chosen version</source>
-        <translation type="unfinished"></translation>
+        <translation>Text der gewählten Version</translation>
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Version wiederherstellen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>(lines removed at the end)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Zeilen am Ende entfernt)</translation>
     </message>
     <message>
         <source>This note has no earlier versions yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Notiz hat noch keine früheren Versionen.</translation>
     </message>
     <message>
         <source>Same as the note now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmt mit der aktuellen Notiz überein.</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) differ from the note now (marked).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile weicht von der aktuellen Notiz ab (markiert).</numerusform>
+            <numerusform>%n Zeilen weichen von der aktuellen Notiz ab (markiert).</numerusform>
         </translation>
     </message>
 </context>
@@ -574,23 +575,23 @@ Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %4</translation
     <name>NoteHistory</name>
     <message>
         <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf Ihrer Notizen konnte in %1 nicht geöffnet werden; diesmal werden keine Versionen aufbewahrt. Ihre Notizen sind unverändert.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf Ihrer Notizen in %1 ist beschädigt (%2); er wird beiseitegelegt, und bis er repariert ist, werden keine Versionen aufbewahrt. Ihre Notizen sind unverändert.</translation>
     </message>
     <message>
         <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf Ihrer Notizen konnte in %1 nicht begonnen werden (%2); diesmal werden keine Versionen aufbewahrt. Ihre Notizen sind unverändert.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf Ihrer Notizen in %1 hat nicht die Form, in der Quillarren ihn führt, und konnte nicht beiseitegelegt werden (%2); diesmal werden keine Versionen aufbewahrt. Ihre Notizen sind unverändert.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf Ihrer Notizen in %1 hatte nicht die Form, in der Quillarren ihn führt: Er wird in %2 aufbewahrt, und ein neuer Verlauf wird begonnen. Ihre Notizen sind unverändert.</translation>
     </message>
 </context>
 <context>
@@ -692,11 +693,11 @@ Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %4</translation
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Checkliste</translation>
     </message>
     <message>
         <source>Note History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizverlauf…</translation>
     </message>
 </context>
 <context>
@@ -929,7 +930,7 @@ Um die Fassungen aus der Datei als neue Notizen daneben hinzuzufügen: quillarre
     </message>
     <message>
         <source>, with their history</source>
-        <translation type="unfinished"></translation>
+        <translation>, mit ihrem Verlauf</translation>
     </message>
 </context>
 <context>
@@ -1033,7 +1034,7 @@ Um die Fassungen aus der Datei als neue Notizen daneben hinzuzufügen: quillarre
     </message>
     <message>
         <source>Note &amp;History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz&amp;verlauf…</translation>
     </message>
 </context>
 <context>

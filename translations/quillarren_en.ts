@@ -54,15 +54,15 @@
     <name>BackupRestore</name>
     <message>
         <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation type="unfinished">Cannot restore from it: %1. Nothing was changed.</translation>
+        <translation>Cannot restore from it: %1. Nothing was changed.</translation>
     </message>
     <message>
         <source>Backing up the notes you have now…</source>
-        <translation type="unfinished">Backing up the notes you have now…</translation>
+        <translation>Backing up the notes you have now…</translation>
     </message>
     <message>
         <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation type="unfinished">The notes you have now could not be backed up first (%1), so nothing was restored.</translation>
+        <translation>The notes you have now could not be backed up first (%1), so nothing was restored.</translation>
     </message>
 </context>
 <context>
@@ -138,15 +138,15 @@
     <name>ChecklistLines</name>
     <message>
         <source>checked</source>
-        <translation type="unfinished"></translation>
+        <translation>checked</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>not checked</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -244,19 +244,19 @@
     </message>
     <message>
         <source>Quillarren is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren is not running.</translation>
     </message>
     <message>
         <source>%1: --show needs --history ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: --show needs --history ID.</translation>
     </message>
     <message>
         <source>With --history: print version N of the note (1 is the newest).</source>
-        <translation type="unfinished"></translation>
+        <translation>With --history: print version N of the note (1 is the newest).</translation>
     </message>
     <message>
         <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
-        <translation type="unfinished"></translation>
+        <translation>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</translation>
     </message>
 </context>
 <context>
@@ -278,23 +278,23 @@
     <name>DesktopProgram</name>
     <message>
         <source>Quillarren: sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: sync</translation>
     </message>
     <message>
         <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your notes could not be backed up: %1. Quillarren tries again in an hour.</translation>
     </message>
     <message>
         <source>Quillarren: backup failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: backup failed</translation>
     </message>
     <message>
         <source>Your notes are backed up in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your notes are backed up in %1.</translation>
     </message>
     <message>
         <source>Quillarren: backed up</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: backed up</translation>
     </message>
 </context>
 <context>
@@ -371,109 +371,110 @@ Please email screenshot of this message to %4</translation>
     <name>HistoryExport</name>
     <message>
         <source>the notes&apos; history is not available, so it was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>the notes&apos; history is not available, so it was left out</translation>
     </message>
     <message>
         <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</translation>
     </message>
 </context>
 <context>
     <name>HistoryKeeper</name>
     <message>
         <source>Quillarren: note history</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: note history</translation>
     </message>
     <message>
         <source>The history of the notes is not available this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>The history of the notes is not available this time.</translation>
     </message>
 </context>
 <context>
     <name>HistoryVerbs</name>
     <message>
         <source>The history of the notes is not available (see the message at start-up).</source>
-        <translation type="unfinished"></translation>
+        <translation>The history of the notes is not available (see the message at start-up).</translation>
     </message>
     <message>
         <source>No note has the id or number &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No note has the id or number &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Note %1 has no earlier versions.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Note %1 has no earlier versions.
+</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Note %1 has no version %2; it has %3 (--history %4 lists them).</translation>
     </message>
     <message>
         <source>Version %1 of note %2 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 of note %2 could not be read.</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>Note History</source>
-        <translation type="unfinished"></translation>
+        <translation>Note History</translation>
     </message>
     <message>
         <source>Note History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Note History: %1</translation>
     </message>
     <message>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions</translation>
     </message>
     <message>
         <source>Text of the chosen version</source>
-        <translation type="unfinished"></translation>
+        <translation>Text of the chosen version</translation>
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore This Version</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>(lines removed at the end)</source>
-        <translation type="unfinished"></translation>
+        <translation>(lines removed at the end)</translation>
     </message>
     <message>
         <source>This note has no earlier versions yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>This note has no earlier versions yet.</translation>
     </message>
     <message>
         <source>Same as the note now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Same as the note now.</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) differ from the note now (marked).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n line differs from the note now (marked).</numerusform>
+            <numerusform>%n lines differ from the note now (marked).</numerusform>
         </translation>
     </message>
 </context>
@@ -574,23 +575,23 @@ Please email screenshot of this message to %4</translation>
     <name>NoteHistory</name>
     <message>
         <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</translation>
     </message>
     <message>
         <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</translation>
     </message>
 </context>
 <context>
@@ -692,11 +693,11 @@ Please email screenshot of this message to %4</translation>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Checklist</translation>
     </message>
     <message>
         <source>Note History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Note History…</translation>
     </message>
 </context>
 <context>
@@ -929,18 +930,18 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     </message>
     <message>
         <source>, with their history</source>
-        <translation type="unfinished"></translation>
+        <translation>, with their history</translation>
     </message>
 </context>
 <context>
     <name>NoteWindow</name>
     <message>
         <source>You can expand this note by dragging the bottom and right edges</source>
-        <translation type="unfinished"></translation>
+        <translation>You can expand this note by dragging the bottom and right edges</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid property value</translation>
     </message>
 </context>
 <context>
@@ -1033,7 +1034,7 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     </message>
     <message>
         <source>Note &amp;History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Note &amp;History…</translation>
     </message>
 </context>
 <context>
@@ -1345,7 +1346,7 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
     <name>StoredText</name>
     <message>
         <source>Reminder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Reminder!</translation>
     </message>
 </context>
 <context>
@@ -1468,13 +1469,15 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
     <name>main</name>
     <message>
         <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</translation>
     </message>
     <message>
         <source>%1
 
 Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</translation>
     </message>
 </context>
 </TS>

@@ -54,15 +54,15 @@
     <name>BackupRestore</name>
     <message>
         <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation type="unfinished">No se puede restaurar desde ella: %1. No se ha cambiado nada.</translation>
+        <translation>No se puede restaurar desde ella: %1. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>Backing up the notes you have now…</source>
-        <translation type="unfinished">Haciendo una copia de seguridad de las notas actuales…</translation>
+        <translation>Haciendo una copia de seguridad de las notas actuales…</translation>
     </message>
     <message>
         <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation type="unfinished">No se pudo hacer antes una copia de seguridad de las notas actuales (%1), así que no se ha restaurado nada.</translation>
+        <translation>No se pudo hacer antes una copia de seguridad de las notas actuales (%1), así que no se ha restaurado nada.</translation>
     </message>
 </context>
 <context>
@@ -138,15 +138,15 @@
     <name>ChecklistLines</name>
     <message>
         <source>checked</source>
-        <translation type="unfinished"></translation>
+        <translation>marcado</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>sin marcar</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -244,19 +244,19 @@
     </message>
     <message>
         <source>Quillarren is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren no se está ejecutando.</translation>
     </message>
     <message>
         <source>%1: --show needs --history ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: --show requiere --history ID.</translation>
     </message>
     <message>
         <source>With --history: print version N of the note (1 is the newest).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --history: mostrar la versión N de la nota (1 es la más reciente).</translation>
     </message>
     <message>
         <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar las versiones anteriores de una nota (su ID, o su número: 1 para la primera nota).</translation>
     </message>
 </context>
 <context>
@@ -278,23 +278,23 @@
     <name>DesktopProgram</name>
     <message>
         <source>Quillarren: sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: sincronización</translation>
     </message>
     <message>
         <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo hacer una copia de seguridad de sus notas: %1. Quillarren lo intentará de nuevo dentro de una hora.</translation>
     </message>
     <message>
         <source>Quillarren: backup failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: falló la copia de seguridad</translation>
     </message>
     <message>
         <source>Your notes are backed up in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha hecho una copia de seguridad de sus notas en %1.</translation>
     </message>
     <message>
         <source>Quillarren: backed up</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: copia de seguridad hecha</translation>
     </message>
 </context>
 <context>
@@ -371,109 +371,110 @@ Envíe por correo una captura de pantalla de este mensaje a %4</translation>
     <name>HistoryExport</name>
     <message>
         <source>the notes&apos; history is not available, so it was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>el historial de las notas no está disponible, así que se ha omitido</translation>
     </message>
     <message>
         <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>el historial de las notas, de más de %1 MB, se ha omitido (--history ID --show N muestra una versión; una copia de seguridad las contiene todas)</translation>
     </message>
 </context>
 <context>
     <name>HistoryKeeper</name>
     <message>
         <source>Quillarren: note history</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: historial de notas</translation>
     </message>
     <message>
         <source>The history of the notes is not available this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de las notas no está disponible esta vez.</translation>
     </message>
 </context>
 <context>
     <name>HistoryVerbs</name>
     <message>
         <source>The history of the notes is not available (see the message at start-up).</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de las notas no está disponible (vea el mensaje al iniciar).</translation>
     </message>
     <message>
         <source>No note has the id or number &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna nota tiene el ID o número «%1».</translation>
     </message>
     <message>
         <source>Note %1 has no earlier versions.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La nota %1 no tiene versiones anteriores.
+</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
-        <translation type="unfinished"></translation>
+        <translation>La nota %1 no tiene versión %2; tiene %3 (--history %4 las lista).</translation>
     </message>
     <message>
         <source>Version %1 of note %2 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer la versión %1 de la nota %2.</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>Note History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de la nota</translation>
     </message>
     <message>
         <source>Note History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de la nota: %1</translation>
     </message>
     <message>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones</translation>
     </message>
     <message>
         <source>Text of the chosen version</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de la versión elegida</translation>
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar esta versión</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>(lines removed at the end)</source>
-        <translation type="unfinished"></translation>
+        <translation>(líneas eliminadas al final)</translation>
     </message>
     <message>
         <source>This note has no earlier versions yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta nota aún no tiene versiones anteriores.</translation>
     </message>
     <message>
         <source>Same as the note now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual que la nota actual.</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) differ from the note now (marked).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n línea difiere de la nota actual (resaltada).</numerusform>
+            <numerusform>%n líneas difieren de la nota actual (resaltadas).</numerusform>
         </translation>
     </message>
 </context>
@@ -574,23 +575,23 @@ Envíe por correo una captura de pantalla de este mensaje a %4</translation>
     <name>NoteHistory</name>
     <message>
         <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el historial de sus notas en %1; esta vez no se guardan versiones. Sus notas siguen como estaban.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de sus notas en %1 está dañado (%2); se deja aparte y no se guardan versiones hasta que se repare. Sus notas siguen como estaban.</translation>
     </message>
     <message>
         <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar el historial de sus notas en %1 (%2); esta vez no se guardan versiones. Sus notas siguen como estaban.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de sus notas en %1 no es como Quillarren lo guarda y no se ha podido dejar aparte (%2); esta vez no se guardan versiones. Sus notas siguen como estaban.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de sus notas en %1 no era como Quillarren lo guarda: se conserva en %2 y se inicia un historial nuevo. Sus notas siguen como estaban.</translation>
     </message>
 </context>
 <context>
@@ -692,11 +693,11 @@ Envíe por correo una captura de pantalla de este mensaje a %4</translation>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de comprobación</translation>
     </message>
     <message>
         <source>Note History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de la nota…</translation>
     </message>
 </context>
 <context>
@@ -929,18 +930,18 @@ Para añadir las versiones del archivo como notas nuevas junto a ellas: quillarr
     </message>
     <message>
         <source>, with their history</source>
-        <translation type="unfinished"></translation>
+        <translation>, con su historial</translation>
     </message>
 </context>
 <context>
     <name>NoteWindow</name>
     <message>
         <source>You can expand this note by dragging the bottom and right edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede ampliar esta nota arrastrando sus bordes inferior y derecho</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de propiedad no válido</translation>
     </message>
 </context>
 <context>
@@ -1033,7 +1034,7 @@ Para añadir las versiones del archivo como notas nuevas junto a ellas: quillarr
     </message>
     <message>
         <source>Note &amp;History…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de la nota…</translation>
     </message>
 </context>
 <context>
@@ -1345,7 +1346,7 @@ Quillarren permanece abierto hasta que se guarden, para que no se pierda nada de
     <name>StoredText</name>
     <message>
         <source>Reminder!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Recordatorio!</translation>
     </message>
 </context>
 <context>
@@ -1468,13 +1469,15 @@ Quillarren permanece abierto hasta que se guarden, para que no se pierda nada de
     <name>main</name>
     <message>
         <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren ya se está ejecutando para este usuario (proceso %1), pero no responde. Si está bloqueado, ciérrelo y vuelva a iniciar Quillarren.</translation>
     </message>
     <message>
         <source>%1
 
 Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Quillarren no ha cambiado nada. Haga que el archivo se pueda leer de nuevo y luego inicie Quillarren.</translation>
     </message>
 </context>
 </TS>

@@ -54,15 +54,15 @@
     <name>BackupRestore</name>
     <message>
         <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation type="unfinished">Impossibile ripristinare da questo backup: %1. Non è stato modificato nulla.</translation>
+        <translation>Impossibile ripristinare da questo backup: %1. Non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>Backing up the notes you have now…</source>
-        <translation type="unfinished">Backup delle note attuali in corso…</translation>
+        <translation>Backup delle note attuali in corso…</translation>
     </message>
     <message>
         <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation type="unfinished">Impossibile eseguire prima il backup delle note attuali (%1), quindi non è stato ripristinato nulla.</translation>
+        <translation>Impossibile eseguire prima il backup delle note attuali (%1), quindi non è stato ripristinato nulla.</translation>
     </message>
 </context>
 <context>
@@ -138,15 +138,15 @@
     <name>ChecklistLines</name>
     <message>
         <source>checked</source>
-        <translation type="unfinished"></translation>
+        <translation>spuntato</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>non spuntato</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -244,19 +244,19 @@
     </message>
     <message>
         <source>Quillarren is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren non è in esecuzione.</translation>
     </message>
     <message>
         <source>%1: --show needs --history ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: --show richiede --history ID.</translation>
     </message>
     <message>
         <source>With --history: print version N of the note (1 is the newest).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --history: stampa la versione N della nota (1 è la più recente).</translation>
     </message>
     <message>
         <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca le versioni precedenti di una nota (il suo ID o il suo numero: 1 per la prima nota).</translation>
     </message>
 </context>
 <context>
@@ -278,23 +278,23 @@
     <name>DesktopProgram</name>
     <message>
         <source>Quillarren: sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: sincronizzazione</translation>
     </message>
     <message>
         <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eseguire il backup delle tue note: %1. Quillarren riproverà tra un&apos;ora.</translation>
     </message>
     <message>
         <source>Quillarren: backup failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: backup non riuscito</translation>
     </message>
     <message>
         <source>Your notes are backed up in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il backup delle tue note è in %1.</translation>
     </message>
     <message>
         <source>Quillarren: backed up</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: backup eseguito</translation>
     </message>
 </context>
 <context>
@@ -371,109 +371,110 @@ Invia una schermata di questo messaggio via email a %4</translation>
     <name>HistoryExport</name>
     <message>
         <source>the notes&apos; history is not available, so it was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>la cronologia delle note non è disponibile, quindi è stata omessa</translation>
     </message>
     <message>
         <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>la cronologia delle note, oltre %1 MB, è stata omessa (--history ID --show N stampa una versione; un backup le contiene tutte)</translation>
     </message>
 </context>
 <context>
     <name>HistoryKeeper</name>
     <message>
         <source>Quillarren: note history</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: cronologia delle note</translation>
     </message>
     <message>
         <source>The history of the notes is not available this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cronologia delle note non è disponibile questa volta.</translation>
     </message>
 </context>
 <context>
     <name>HistoryVerbs</name>
     <message>
         <source>The history of the notes is not available (see the message at start-up).</source>
-        <translation type="unfinished"></translation>
+        <translation>La cronologia delle note non è disponibile (vedi il messaggio all&apos;avvio).</translation>
     </message>
     <message>
         <source>No note has the id or number &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna nota ha l&apos;ID o il numero «%1».</translation>
     </message>
     <message>
         <source>Note %1 has no earlier versions.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La nota %1 non ha versioni precedenti.
+</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
         </translation>
     </message>
     <message>
         <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
-        <translation type="unfinished"></translation>
+        <translation>La nota %1 non ha la versione %2; ne ha %3 (--history %4 le elenca).</translation>
     </message>
     <message>
         <source>Version %1 of note %2 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la versione %1 della nota %2.</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>Note History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia della nota</translation>
     </message>
     <message>
         <source>Note History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia della nota: %1</translation>
     </message>
     <message>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versioni</translation>
     </message>
     <message>
         <source>Text of the chosen version</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo della versione scelta</translation>
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina questa versione</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>(lines removed at the end)</source>
-        <translation type="unfinished"></translation>
+        <translation>(righe rimosse alla fine)</translation>
     </message>
     <message>
         <source>This note has no earlier versions yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa nota non ha ancora versioni precedenti.</translation>
     </message>
     <message>
         <source>Same as the note now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uguale alla nota attuale.</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) differ from the note now (marked).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n riga è diversa dalla nota attuale (evidenziata).</numerusform>
+            <numerusform>%n righe sono diverse dalla nota attuale (evidenziate).</numerusform>
         </translation>
     </message>
 </context>
@@ -574,23 +575,23 @@ Invia una schermata di questo messaggio via email a %4</translation>
     <name>NoteHistory</name>
     <message>
         <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la cronologia delle tue note in %1; questa volta non vengono conservate versioni. Le tue note sono rimaste come erano.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cronologia delle tue note in %1 è danneggiata (%2); viene messa da parte e non vengono conservate versioni finché non viene riparata. Le tue note sono rimaste come erano.</translation>
     </message>
     <message>
         <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la cronologia delle tue note in %1 (%2); questa volta non vengono conservate versioni. Le tue note sono rimaste come erano.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cronologia delle tue note in %1 non è come la tiene Quillarren e non è stato possibile metterla da parte (%2); questa volta non vengono conservate versioni. Le tue note sono rimaste come erano.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cronologia delle tue note in %1 non era come la tiene Quillarren: è conservata in %2 e viene avviata una nuova cronologia. Le tue note sono rimaste come erano.</translation>
     </message>
 </context>
 <context>
@@ -692,11 +693,11 @@ Invia una schermata di questo messaggio via email a %4</translation>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista di controllo</translation>
     </message>
     <message>
         <source>Note History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia della nota…</translation>
     </message>
 </context>
 <context>
@@ -929,18 +930,18 @@ Per aggiungere le versioni del file come nuove note accanto: quillarren --import
     </message>
     <message>
         <source>, with their history</source>
-        <translation type="unfinished"></translation>
+        <translation>, con la loro cronologia</translation>
     </message>
 </context>
 <context>
     <name>NoteWindow</name>
     <message>
         <source>You can expand this note by dragging the bottom and right edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Puoi ingrandire questa nota trascinandone i bordi inferiore e destro</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore di proprietà non valido</translation>
     </message>
 </context>
 <context>
@@ -1033,7 +1034,7 @@ Per aggiungere le versioni del file come nuove note accanto: quillarren --import
     </message>
     <message>
         <source>Note &amp;History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cr&amp;onologia della nota…</translation>
     </message>
 </context>
 <context>
@@ -1345,7 +1346,7 @@ Quillarren resta aperto finché non saranno salvate, in modo che nulla di ciò c
     <name>StoredText</name>
     <message>
         <source>Reminder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Promemoria!</translation>
     </message>
 </context>
 <context>
@@ -1468,13 +1469,15 @@ Quillarren resta aperto finché non saranno salvate, in modo che nulla di ciò c
     <name>main</name>
     <message>
         <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren è già in esecuzione per questo utente (processo %1), ma non risponde. Se è bloccato, chiudilo e poi avvia di nuovo Quillarren.</translation>
     </message>
     <message>
         <source>%1
 
 Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Quillarren non ha modificato nulla. Rendi di nuovo leggibile il file, poi avvia Quillarren.</translation>
     </message>
 </context>
 </TS>

@@ -54,15 +54,15 @@
     <name>BackupRestore</name>
     <message>
         <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation type="unfinished">このバックアップからは復元できません: %1。何も変更されていません。</translation>
+        <translation>このバックアップからは復元できません: %1。何も変更されていません。</translation>
     </message>
     <message>
         <source>Backing up the notes you have now…</source>
-        <translation type="unfinished">現在のメモをバックアップしています…</translation>
+        <translation>現在のメモをバックアップしています…</translation>
     </message>
     <message>
         <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation type="unfinished">現在のメモを先にバックアップできなかったため (%1)、何も復元していません。</translation>
+        <translation>現在のメモを先にバックアップできなかったため (%1)、何も復元していません。</translation>
     </message>
 </context>
 <context>
@@ -138,15 +138,15 @@
     <name>ChecklistLines</name>
     <message>
         <source>checked</source>
-        <translation type="unfinished"></translation>
+        <translation>チェック済み</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>未チェック</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -243,19 +243,19 @@
     </message>
     <message>
         <source>Quillarren is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren は実行されていません。</translation>
     </message>
     <message>
         <source>%1: --show needs --history ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: --show には --history ID が必要です。</translation>
     </message>
     <message>
         <source>With --history: print version N of the note (1 is the newest).</source>
-        <translation type="unfinished"></translation>
+        <translation>--history と共に: メモのバージョン N を出力します (1 が最新)。</translation>
     </message>
     <message>
         <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの以前のバージョンを一覧表示します (メモの ID、または番号: 最初のメモは 1)。</translation>
     </message>
 </context>
 <context>
@@ -277,23 +277,23 @@
     <name>DesktopProgram</name>
     <message>
         <source>Quillarren: sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: 同期</translation>
     </message>
     <message>
         <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>メモをバックアップできませんでした: %1。Quillarren は 1 時間後にもう一度試みます。</translation>
     </message>
     <message>
         <source>Quillarren: backup failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: バックアップに失敗しました</translation>
     </message>
     <message>
         <source>Your notes are backed up in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>メモを %1 にバックアップしました。</translation>
     </message>
     <message>
         <source>Quillarren: backed up</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: バックアップしました</translation>
     </message>
 </context>
 <context>
@@ -370,106 +370,107 @@ Please email screenshot of this message to %4</source>
     <name>HistoryExport</name>
     <message>
         <source>the notes&apos; history is not available, so it was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの履歴は利用できないため含めていません</translation>
     </message>
     <message>
         <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの履歴は %1 MB を超えるため含めていません (--history ID --show N でバージョンを出力できます。バックアップにはすべて含まれます)</translation>
     </message>
 </context>
 <context>
     <name>HistoryKeeper</name>
     <message>
         <source>Quillarren: note history</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: メモの履歴</translation>
     </message>
     <message>
         <source>The history of the notes is not available this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>今回はメモの履歴を利用できません。</translation>
     </message>
 </context>
 <context>
     <name>HistoryVerbs</name>
     <message>
         <source>The history of the notes is not available (see the message at start-up).</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの履歴を利用できません (起動時のメッセージを参照してください)。</translation>
     </message>
     <message>
         <source>No note has the id or number &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID または番号が「%1」のメモはありません。</translation>
     </message>
     <message>
         <source>Note %1 has no earlier versions.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>メモ %1 には以前のバージョンがありません。
+</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n バイト</numerusform>
         </translation>
     </message>
     <message>
         <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ %1 にバージョン %2 はありません。バージョンは %3 個です (--history %4 で一覧表示)。</translation>
     </message>
     <message>
         <source>Version %1 of note %2 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ %2 のバージョン %1 を読み取れませんでした。</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n バイト</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>Note History</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの履歴</translation>
     </message>
     <message>
         <source>Note History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの履歴: %1</translation>
     </message>
     <message>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン一覧</translation>
     </message>
     <message>
         <source>Text of the chosen version</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したバージョンのテキスト</translation>
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>このバージョンを復元</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>(lines removed at the end)</source>
-        <translation type="unfinished"></translation>
+        <translation>(末尾の行を削除)</translation>
     </message>
     <message>
         <source>This note has no earlier versions yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>このメモにはまだ以前のバージョンがありません。</translation>
     </message>
     <message>
         <source>Same as the note now.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のメモと同じです。</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) differ from the note now (marked).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 行が現在のメモと異なります (強調表示)。</numerusform>
         </translation>
     </message>
 </context>
@@ -570,23 +571,23 @@ Please email screenshot of this message to %4</source>
     <name>NoteHistory</name>
     <message>
         <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のメモの履歴を開けませんでした。今回はバージョンを保存しません。メモはそのままです。</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のメモの履歴が壊れています (%2)。別に保管し、修復されるまでバージョンを保存しません。メモはそのままです。</translation>
     </message>
     <message>
         <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 でメモの履歴を開始できませんでした (%2)。今回はバージョンを保存しません。メモはそのままです。</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のメモの履歴は Quillarren が管理する形式ではなく、別に保管することもできませんでした (%2)。今回はバージョンを保存しません。メモはそのままです。</translation>
     </message>
     <message>
         <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のメモの履歴は Quillarren が管理する形式ではありませんでした。%2 に保管し、新しい履歴を開始します。メモはそのままです。</translation>
     </message>
 </context>
 <context>
@@ -688,11 +689,11 @@ Please email screenshot of this message to %4</source>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックリスト</translation>
     </message>
     <message>
         <source>Note History…</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの履歴…</translation>
     </message>
 </context>
 <context>
@@ -912,18 +913,18 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     </message>
     <message>
         <source>, with their history</source>
-        <translation type="unfinished"></translation>
+        <translation> (履歴を含む)</translation>
     </message>
 </context>
 <context>
     <name>NoteWindow</name>
     <message>
         <source>You can expand this note by dragging the bottom and right edges</source>
-        <translation type="unfinished"></translation>
+        <translation>下端と右端をドラッグすると、このメモを大きくできます</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なプロパティ値</translation>
     </message>
 </context>
 <context>
@@ -1015,7 +1016,7 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     </message>
     <message>
         <source>Note &amp;History…</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの履歴(&amp;H)…</translation>
     </message>
 </context>
 <context>
@@ -1327,7 +1328,7 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
     <name>StoredText</name>
     <message>
         <source>Reminder!</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダー！</translation>
     </message>
 </context>
 <context>
@@ -1449,13 +1450,15 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
     <name>main</name>
     <message>
         <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
-        <translation type="unfinished"></translation>
+        <translation>このユーザーの Quillarren はすでに実行中ですが (プロセス %1)、応答がありません。固まっている場合は終了させてから、Quillarren をもう一度起動してください。</translation>
     </message>
     <message>
         <source>%1
 
 Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Quillarren は何も変更していません。ファイルを読み取れる状態に戻してから、Quillarren を起動してください。</translation>
     </message>
 </context>
 </TS>

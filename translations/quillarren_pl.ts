@@ -54,15 +54,15 @@
     <name>BackupRestore</name>
     <message>
         <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation type="unfinished">Nie można przywrócić z tej kopii: %1. Niczego nie zmieniono.</translation>
+        <translation>Nie można przywrócić z tej kopii: %1. Niczego nie zmieniono.</translation>
     </message>
     <message>
         <source>Backing up the notes you have now…</source>
-        <translation type="unfinished">Tworzenie kopii zapasowej obecnych notatek…</translation>
+        <translation>Tworzenie kopii zapasowej obecnych notatek…</translation>
     </message>
     <message>
         <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation type="unfinished">Nie można najpierw utworzyć kopii zapasowej obecnych notatek (%1), więc niczego nie przywrócono.</translation>
+        <translation>Nie można najpierw utworzyć kopii zapasowej obecnych notatek (%1), więc niczego nie przywrócono.</translation>
     </message>
 </context>
 <context>
@@ -138,15 +138,15 @@
     <name>ChecklistLines</name>
     <message>
         <source>checked</source>
-        <translation type="unfinished"></translation>
+        <translation>zaznaczone</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>niezaznaczone</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -245,19 +245,19 @@
     </message>
     <message>
         <source>Quillarren is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren nie jest uruchomiony.</translation>
     </message>
     <message>
         <source>%1: --show needs --history ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: --show wymaga --history ID.</translation>
     </message>
     <message>
         <source>With --history: print version N of the note (1 is the newest).</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --history: wypisuje wersję N notatki (1 to najnowsza).</translation>
     </message>
     <message>
         <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla wcześniejsze wersje notatki (jej ID lub numer: 1 to pierwsza notatka).</translation>
     </message>
 </context>
 <context>
@@ -279,23 +279,23 @@
     <name>DesktopProgram</name>
     <message>
         <source>Quillarren: sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: synchronizacja</translation>
     </message>
     <message>
         <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć kopii zapasowej notatek: %1. Quillarren spróbuje ponownie za godzinę.</translation>
     </message>
     <message>
         <source>Quillarren: backup failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: błąd tworzenia kopii zapasowej</translation>
     </message>
     <message>
         <source>Your notes are backed up in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopia zapasowa notatek znajduje się w %1.</translation>
     </message>
     <message>
         <source>Quillarren: backed up</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: utworzono kopię zapasową</translation>
     </message>
 </context>
 <context>
@@ -372,112 +372,113 @@ Proszę wysłać zrzut ekranu tego komunikatu na adres %4</translation>
     <name>HistoryExport</name>
     <message>
         <source>the notes&apos; history is not available, so it was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>historia notatek jest niedostępna, więc ją pominięto</translation>
     </message>
     <message>
         <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>historię notatek, ponad %1 MB, pominięto (--history ID --show N wypisuje wersję; kopia zapasowa zawiera wszystkie)</translation>
     </message>
 </context>
 <context>
     <name>HistoryKeeper</name>
     <message>
         <source>Quillarren: note history</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren: historia notatek</translation>
     </message>
     <message>
         <source>The history of the notes is not available this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia notatek jest tym razem niedostępna.</translation>
     </message>
 </context>
 <context>
     <name>HistoryVerbs</name>
     <message>
         <source>The history of the notes is not available (see the message at start-up).</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia notatek jest niedostępna (zob. komunikat przy uruchomieniu).</translation>
     </message>
     <message>
         <source>No note has the id or number &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna notatka nie ma ID ani numeru „%1”.</translation>
     </message>
     <message>
         <source>Note %1 has no earlier versions.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Notatka %1 nie ma wcześniejszych wersji.
+</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bajt</numerusform>
+            <numerusform>%n bajty</numerusform>
+            <numerusform>%n bajtów</numerusform>
         </translation>
     </message>
     <message>
         <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatka %1 nie ma wersji %2; liczba wersji: %3 (--history %4 je wypisuje).</translation>
     </message>
     <message>
         <source>Version %1 of note %2 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać wersji %1 notatki %2.</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bajt</numerusform>
+            <numerusform>%n bajty</numerusform>
+            <numerusform>%n bajtów</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>Note History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia notatki</translation>
     </message>
     <message>
         <source>Note History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia notatki: %1</translation>
     </message>
     <message>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersje</translation>
     </message>
     <message>
         <source>Text of the chosen version</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst wybranej wersji</translation>
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć tę wersję</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>(lines removed at the end)</source>
-        <translation type="unfinished"></translation>
+        <translation>(usunięto wiersze na końcu)</translation>
     </message>
     <message>
         <source>This note has no earlier versions yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta notatka nie ma jeszcze wcześniejszych wersji.</translation>
     </message>
     <message>
         <source>Same as the note now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taka sama jak obecna notatka.</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) differ from the note now (marked).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wiersz różni się od obecnej notatki (zaznaczony).</numerusform>
+            <numerusform>%n wiersze różnią się od obecnej notatki (zaznaczone).</numerusform>
+            <numerusform>%n wierszy różni się od obecnej notatki (zaznaczone).</numerusform>
         </translation>
     </message>
 </context>
@@ -578,23 +579,23 @@ Proszę wysłać zrzut ekranu tego komunikatu na adres %4</translation>
     <name>NoteHistory</name>
     <message>
         <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć historii notatek w %1; tym razem wersje nie są zachowywane. Notatki pozostały bez zmian.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia notatek w %1 jest uszkodzona (%2); odłożono ją na bok i do czasu naprawy wersje nie są zachowywane. Notatki pozostały bez zmian.</translation>
     </message>
     <message>
         <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można rozpocząć historii notatek w %1 (%2); tym razem wersje nie są zachowywane. Notatki pozostały bez zmian.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia notatek w %1 nie ma postaci, w jakiej prowadzi ją Quillarren, i nie można jej odłożyć na bok (%2); tym razem wersje nie są zachowywane. Notatki pozostały bez zmian.</translation>
     </message>
     <message>
         <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia notatek w %1 nie miała postaci, w jakiej prowadzi ją Quillarren: zachowano ją w %2 i rozpoczęto nową historię. Notatki pozostały bez zmian.</translation>
     </message>
 </context>
 <context>
@@ -696,11 +697,11 @@ Proszę wysłać zrzut ekranu tego komunikatu na adres %4</translation>
     </message>
     <message>
         <source>Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista kontrolna</translation>
     </message>
     <message>
         <source>Note History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia notatki…</translation>
     </message>
 </context>
 <context>
@@ -946,18 +947,18 @@ Aby dodać wersje z pliku jako nowe notatki obok nich: quillarren --import %2 --
     </message>
     <message>
         <source>, with their history</source>
-        <translation type="unfinished"></translation>
+        <translation>, wraz z historią</translation>
     </message>
 </context>
 <context>
     <name>NoteWindow</name>
     <message>
         <source>You can expand this note by dragging the bottom and right edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatkę można powiększyć, przeciągając jej dolną lub prawą krawędź</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa wartość właściwości</translation>
     </message>
 </context>
 <context>
@@ -1051,7 +1052,7 @@ Aby dodać wersje z pliku jako nowe notatki obok nich: quillarren --import %2 --
     </message>
     <message>
         <source>Note &amp;History…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historia notatki…</translation>
     </message>
 </context>
 <context>
@@ -1363,7 +1364,7 @@ Quillarren pozostanie otwarty, dopóki nie zostaną zapisane, aby nic z tego, co
     <name>StoredText</name>
     <message>
         <source>Reminder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypomnienie!</translation>
     </message>
 </context>
 <context>
@@ -1487,13 +1488,15 @@ Quillarren pozostanie otwarty, dopóki nie zostaną zapisane, aby nic z tego, co
     <name>main</name>
     <message>
         <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillarren jest już uruchomiony dla tego użytkownika (proces %1), ale nie odpowiada. Jeśli się zawiesił, zakończ go, a następnie ponownie uruchom Quillarren.</translation>
     </message>
     <message>
         <source>%1
 
 Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Quillarren niczego nie zmienił. Przywróć możliwość odczytu pliku, a następnie uruchom Quillarren.</translation>
     </message>
 </context>
 </TS>
