@@ -1296,6 +1296,10 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>إنه أحد ملفات Quillarren الخاصة (مخزن ملاحظاته أو سجلّه أو قفله أو نسخه الاحتياطية)؛ اختر ملفًا آخر</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>القرص ممتلئ</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1412,6 +1416,10 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
     <message>
         <source>a fresh store could not be made at %1</source>
         <translation>تعذّر إنشاء مخزن جديد في %1</translation>
+    </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>تعذّر نسخ الملاحظات من %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -1224,6 +1224,10 @@ Quillarren bleibt geöffnet, bis sie gespeichert sind, damit nichts verloren geh
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>es ist eine von Quillarrens eigenen Dateien (Notizspeicher, Journal, Sperrdatei oder Sicherungen); wählen Sie eine andere Datei</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1340,6 +1344,10 @@ Quillarren bleibt geöffnet, bis sie gespeichert sind, damit nichts verloren geh
     <message>
         <source>a fresh store could not be made at %1</source>
         <translation>unter %1 konnte kein neuer Speicher angelegt werden</translation>
+    </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>die Notizen konnten nicht aus %1 kopiert werden (%2)</translation>
     </message>
 </context>
 <context>

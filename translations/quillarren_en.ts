@@ -1224,6 +1224,10 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1340,6 +1344,10 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
     <message>
         <source>a fresh store could not be made at %1</source>
         <translation>a fresh store could not be made at %1</translation>
+    </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>the notes could not be copied from %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -1224,6 +1224,10 @@ Quillarren permanece abierto hasta que se guarden, para que no se pierda nada de
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>es uno de los archivos propios de Quillarren (su almacén de notas, diario, bloqueo o copias de seguridad); elija otro archivo</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1340,6 +1344,10 @@ Quillarren permanece abierto hasta que se guarden, para que no se pierda nada de
     <message>
         <source>a fresh store could not be made at %1</source>
         <translation>no se pudo crear un almacén nuevo en %1</translation>
+    </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>no se pudieron copiar las notas desde %1 (%2)</translation>
     </message>
 </context>
 <context>

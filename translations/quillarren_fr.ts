@@ -1224,6 +1224,10 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>c&apos;est l&apos;un des fichiers propres à Quillarren (sa base de notes, son journal, son verrou ou ses sauvegardes)&#xa0;; choisissez un autre fichier</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1340,6 +1344,10 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
     <message>
         <source>a fresh store could not be made at %1</source>
         <translation>une nouvelle base n&apos;a pas pu être créée à l&apos;emplacement %1</translation>
+    </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>les notes n&apos;ont pas pu être copiées depuis %1 (%2)</translation>
     </message>
 </context>
 <context>

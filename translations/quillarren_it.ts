@@ -1224,6 +1224,10 @@ Quillarren resta aperto finché non saranno salvate, in modo che nulla di ciò c
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>è uno dei file di Quillarren stesso (il suo archivio delle note, journal, lock o backup); scegli un altro file</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1340,6 +1344,10 @@ Quillarren resta aperto finché non saranno salvate, in modo che nulla di ciò c
     <message>
         <source>a fresh store could not be made at %1</source>
         <translation>non è stato possibile creare un nuovo archivio in %1</translation>
+    </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>non è stato possibile copiare le note da %1 (%2)</translation>
     </message>
 </context>
 <context>

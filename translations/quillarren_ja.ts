@@ -1206,6 +1206,10 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>Quillarren 自身のファイル (メモの保存ファイル、ジャーナル、ロック、バックアップ) です。別のファイルを選んでください</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1322,6 +1326,10 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
     <message>
         <source>a fresh store could not be made at %1</source>
         <translation>%1 に新しい保存ファイルを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>%1 からメモをコピーできませんでした (%2)</translation>
     </message>
 </context>
 <context>

@@ -1242,6 +1242,10 @@ Quillarren pozostanie otwarty, dopóki nie zostaną zapisane, aby nic z tego, co
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>to jeden z własnych plików Quillarren (baza notatek, dziennik, blokada lub kopie zapasowe); wybierz inny plik</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>dysk jest pełny</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1358,6 +1362,10 @@ Quillarren pozostanie otwarty, dopóki nie zostaną zapisane, aby nic z tego, co
     <message>
         <source>a fresh store could not be made at %1</source>
         <translation>nie można utworzyć nowej bazy w %1</translation>
+    </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>nie można skopiować notatek z %1 (%2)</translation>
     </message>
 </context>
 <context>

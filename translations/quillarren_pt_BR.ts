@@ -1224,6 +1224,10 @@ O Quillarren continua aberto até que elas sejam salvas, para que nada do que vo
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>é um dos próprios arquivos do Quillarren (seu banco de dados de notas, diário, trava ou backups); escolha outro arquivo</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1340,6 +1344,10 @@ O Quillarren continua aberto até que elas sejam salvas, para que nada do que vo
     <message>
         <source>a fresh store could not be made at %1</source>
         <translation>não foi possível criar um novo banco de dados em %1</translation>
+    </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>não foi possível copiar as notas de %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -1242,6 +1242,10 @@ Quillarren останется открытым, пока они не будут 
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>это один из собственных файлов Quillarren (хранилище заметок, журнал, блокировка или резервные копии); выберите другой файл</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>диск заполнен</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1358,6 +1362,10 @@ Quillarren останется открытым, пока они не будут 
     <message>
         <source>a fresh store could not be made at %1</source>
         <translation>не удалось создать новое хранилище в %1</translation>
+    </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>не удалось скопировать заметки из %1 (%2)</translation>
     </message>
 </context>
 <context>

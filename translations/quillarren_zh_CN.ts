@@ -1206,6 +1206,10 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>它是 Quillarren 自身的文件之一（便笺存储文件、日志、锁文件或备份）；请选择其他文件</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁盘已满</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1322,6 +1326,10 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
     <message>
         <source>a fresh store could not be made at %1</source>
         <translation>无法在 %1 新建存储文件</translation>
+    </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>无法从 %1 复制便笺（%2）</translation>
     </message>
 </context>
 <context>
