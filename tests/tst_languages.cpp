@@ -8,6 +8,8 @@
 #include "testprogram.h"
 
 #include "gui/menu/notemenu.h"
+#include "gui/history/historykeeper.h"
+#include "gui/history/historywindow.h"
 #include "gui/dialogs/emaildialog.h"
 #include "gui/dialogs/alarmwindow.h"
 #include "gui/dialogs/reminderdialog.h"
@@ -172,8 +174,8 @@ void TestLanguages::storeReadUnderAnotherLanguage()
     reminder.putAway();
 }
 
-// Everything a user meets, under each language: the note menu, the reminder, e-mail and alarm
-// windows, the tray menu, the notes list and the command line's help and errors.
+// Everything a user meets, under each language: the note menu, the reminder, e-mail, alarm and
+// note history windows, the tray menu, the notes list and the command line's help and errors.
 void TestLanguages::walk()
 {
     QFETCH(QString, language);
@@ -182,7 +184,11 @@ void TestLanguages::walk()
     const QHash<QString, QString> translations = language == "en" ? QHash<QString, QString>() : table(language);
     TestProgram t;
     t.seedNotes({"first", "second"});
+    HistoryKeeper keeper(t.program());
+    keeper.open();
     t.start();
+    keeper.showHistory(t.notes().constFirst());
+    QVERIFY(keeper.historyWindow());
     QList<Shown> shown = menuTexts(t.program().noteMenu().findChild<QMenu *>());
     t.program().showReminder();
     t.program().showEmail();
@@ -195,13 +201,15 @@ void TestLanguages::walk()
     tray.notesList().open();
     QList<Shown> inWindows;
     for (QWidget *window : {static_cast<QWidget *>(&t.program().reminderDialog()), static_cast<QWidget *>(t.program().emailDialog()),
-                            static_cast<QWidget *>(t.program().alarmWindow()), static_cast<QWidget *>(&tray.notesList())})
+                            static_cast<QWidget *>(t.program().alarmWindow()), static_cast<QWidget *>(&tray.notesList()),
+                            static_cast<QWidget *>(keeper.historyWindow())})
         inWindows += shownTexts(window);
     shown += inWindows;
 
     QStringList left = englishLeft(shown, translations);
     QTemporaryDir home;
-    for (const QStringList &arguments : {QStringList{"--help"}, QStringList{"--tray", "maybe"}}) {
+    for (const QStringList &arguments : {QStringList{"--help"}, QStringList{"--tray", "maybe"}, QStringList{"--show", "2"},
+                                         QStringList{"--history", "1"}}) {
         QProcess command;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("LANGUAGE", language);

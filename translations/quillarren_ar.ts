@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation>تتعذّر الاستعادة منها: %1. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation>يجري نسخ ملاحظاتك الحالية احتياطيًا…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation>تعذّر نسخ ملاحظاتك الحالية احتياطيًا أولًا (%1)، لذا لم يُستعَد شيء.</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>Quillarren العامل أقدم ولا يعرف «%1»: أنهِه، ثم شغّل Quillarren مجددًا.</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation>محدَّد</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>غير محدَّد</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
     </message>
 </context>
 <context>
@@ -216,6 +246,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1: يقبل --tray القيمة on أو off، وليس &apos;%2&apos;.</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation>Quillarren لا يعمل.</translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation>%1: يتطلب --show الخيار --history ID.</translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation>مع --history: اطبع الإصدار N من الملاحظة (1 هو الأحدث).</translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation>اعرض الإصدارات السابقة لملاحظة (معرّفها، أو رقمها: 1 للملاحظة الأولى).</translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -230,6 +276,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>تعذّرت استعادة الملاحظات من %1: %2. سيبدأ Quillarren بمخزن فارغ، والنسخة الاحتياطية ما زالت موجودة.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation>Quillarren: المزامنة</translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation>تعذّر النسخ الاحتياطي لملاحظاتك: %1. سيحاول Quillarren مجددًا بعد ساعة.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation>Quillarren: فشل النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation>نُسخت ملاحظاتك احتياطيًا في %1.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation>Quillarren: اكتمل النسخ الاحتياطي</translation>
     </message>
 </context>
 <context>
@@ -300,6 +369,129 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>&amp;Color...</source>
         <translation>ال&amp;لون...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation>سجل الملاحظات غير متاح، لذا تُرك</translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation>تُرك سجل الملاحظات لأنه يتجاوز %1 ميغابايت (يطبع --history ID --show N إصدارًا؛ والنسخة الاحتياطية تحويها كلها)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation>Quillarren: سجل الملاحظات</translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation>سجل الملاحظات غير متاح هذه المرة.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation>سجل الملاحظات غير متاح (انظر الرسالة عند البدء).</translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation>لا توجد ملاحظة بالمعرّف أو الرقم «%1».</translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation>ليست للملاحظة %1 إصدارات سابقة.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايتات</numerusform>
+            <numerusform>%n بايتًا</numerusform>
+            <numerusform>%n بايت</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation>ليس للملاحظة %1 إصدار %2؛ عدد إصداراتها %3 (يسردها --history %4).</translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation>تعذّرت قراءة الإصدار %1 من الملاحظة %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايتات</numerusform>
+            <numerusform>%n بايتًا</numerusform>
+            <numerusform>%n بايت</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 كيلوبايت</translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation>سجل الملاحظة</translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation>سجل الملاحظة: %1</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>الإصدارات</translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation>نص الإصدار المختار</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>استعادة هذا الإصدار</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation>(حُذفت أسطر في النهاية)</translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation>لا توجد لهذه الملاحظة إصدارات سابقة بعد.</translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation>مطابق للملاحظة الحالية.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation>
+            <numerusform>%n سطر يختلف عن الملاحظة الحالية (مميَّز).</numerusform>
+            <numerusform>%n سطر يختلف عن الملاحظة الحالية (مميَّز).</numerusform>
+            <numerusform>%n سطران يختلفان عن الملاحظة الحالية (مميَّزان).</numerusform>
+            <numerusform>%n أسطر تختلف عن الملاحظة الحالية (مميَّزة).</numerusform>
+            <numerusform>%n سطرًا تختلف عن الملاحظة الحالية (مميَّزة).</numerusform>
+            <numerusform>%n سطر تختلف عن الملاحظة الحالية (مميَّزة).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -393,6 +585,29 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 ليس ملاحظة Quillarren (لا يسمّي أي ملاحظة، أو يسمّي ملاحظة أخرى)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation>تعذّر فتح سجل ملاحظاتك في %1؛ لن تُحفظ أي إصدارات هذه المرة. ملاحظاتك كما كانت.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation>سجل ملاحظاتك في %1 تالف (%2)؛ وُضع جانبًا ولن تُحفظ أي إصدارات حتى يُصلَح. ملاحظاتك كما كانت.</translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>تعذّر بدء سجل ملاحظاتك في %1 (%2)؛ لن تُحفظ أي إصدارات هذه المرة. ملاحظاتك كما كانت.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>سجل ملاحظاتك في %1 ليس بالشكل الذي يحفظه به Quillarren وتعذّر وضعه جانبًا (%2)؛ لن تُحفظ أي إصدارات هذه المرة. ملاحظاتك كما كانت.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation>سجل ملاحظاتك في %1 لم يكن بالشكل الذي يحفظه به Quillarren: حُفظ في %2 وبدأ سجل جديد. ملاحظاتك كما كانت.</translation>
     </message>
 </context>
 <context>
@@ -492,6 +707,14 @@ Please email screenshot of this message to %4</source>
         <source>Quit (Remove All Notes)</source>
         <translation>أنهِ (أغلق كل الملاحظات)</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>قائمة تحقق</translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation>سجل الملاحظة…</translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -577,18 +800,6 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  (مؤرخة بتاريخ لاحق للآن)</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>تتعذّر الاستعادة منها: %1. لم يُغيَّر شيء.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>يجري نسخ ملاحظاتك الحالية احتياطيًا…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>تعذّر نسخ ملاحظاتك الحالية احتياطيًا أولًا (%1)، لذا لم يُستعَد شيء.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -785,6 +996,21 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>سيزامن Quillarren ملاحظاته عبر %1 بدءًا من تشغيله التالي.</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation>، مع سجلها</translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation>يمكنك توسيع هذه الملاحظة بسحب حافتها السفلى وحافتها الجانبية</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>قيمة خاصية غير صالحة</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -811,18 +1037,6 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>Quillarren قيد الإنهاء؛ لم يُغيَّر شيء.</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>تتعذّر الاستعادة منها: %1. لم يُغيَّر شيء.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>يجري نسخ ملاحظاتك الحالية احتياطيًا…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>تعذّر نسخ ملاحظاتك الحالية احتياطيًا أولًا (%1)، لذا لم يُستعَد شيء.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -889,6 +1103,10 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     <message>
         <source>Notes</source>
         <translation>الملاحظات</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation>&amp;سجل الملاحظة…</translation>
     </message>
 </context>
 <context>
@@ -1078,6 +1296,10 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>إنه أحد ملفات Quillarren الخاصة (مخزن ملاحظاته أو سجلّه أو قفله أو نسخه الاحتياطية)؛ اختر ملفًا آخر</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>القرص ممتلئ</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1194,6 +1416,17 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
     <message>
         <source>a fresh store could not be made at %1</source>
         <translation>تعذّر إنشاء مخزن جديد في %1</translation>
+    </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>تعذّر نسخ الملاحظات من %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation>تذكير!</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1547,21 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
             <numerusform>Quillarren: %n ملاحظة</numerusform>
             <numerusform>Quillarren: %n ملاحظة</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation>يعمل Quillarren بالفعل لهذا المستخدم (العملية %1)، لكنه لا يستجيب. إن كان عالقًا فأنهِه، ثم شغّل Quillarren مجددًا.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation>%1
+
+لم يغيّر Quillarren شيئًا. يُرجى جعل الملف قابلًا للقراءة مجددًا، ثم شغّل Quillarren.</translation>
     </message>
 </context>
 </TS>

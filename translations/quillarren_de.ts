@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation>Daraus kann nicht wiederhergestellt werden: %1. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation>Ihre aktuellen Notizen werden gesichert…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation>Ihre aktuellen Notizen konnten nicht vorher gesichert werden (%1), daher wurde nichts wiederhergestellt.</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>Dieses Quillarren ist älter und kennt „%1“ nicht: Beenden Sie es und starten Sie Quillarren dann erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation>abgehakt</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>nicht abgehakt</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -212,6 +242,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1: --tray erwartet on oder off, nicht „%2“.</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation>Quillarren läuft nicht.</translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation>%1: --show erfordert --history ID.</translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation>Mit --history: Version N der Notiz ausgeben (1 ist die neueste).</translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation>Die früheren Versionen einer Notiz auflisten (ihre ID oder ihre Nummer: 1 für die erste Notiz).</translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -226,6 +272,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>Die Notizen konnten nicht aus %1 wiederhergestellt werden: %2. Quillarren startet mit einem leeren Speicher; die Sicherung ist weiterhin vorhanden.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation>Quillarren: Synchronisation</translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation>Ihre Notizen konnten nicht gesichert werden: %1. Quillarren versucht es in einer Stunde erneut.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation>Quillarren: Sicherung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation>Ihre Notizen sind in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation>Quillarren: gesichert</translation>
     </message>
 </context>
 <context>
@@ -296,6 +365,117 @@ Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %4</translation
     <message>
         <source>&amp;Color...</source>
         <translation>&amp;Farbe...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation>der Verlauf der Notizen ist nicht verfügbar und wurde daher weggelassen</translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation>der Verlauf der Notizen, mehr als %1 MB, wurde weggelassen (--history ID --show N gibt eine Version aus; eine Sicherung enthält alle)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation>Quillarren: Notizverlauf</translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation>Der Verlauf der Notizen ist diesmal nicht verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation>Der Verlauf der Notizen ist nicht verfügbar (siehe die Meldung beim Start).</translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation>Keine Notiz hat die ID oder Nummer „%1“.</translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation>Die Notiz %1 hat keine früheren Versionen.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation>Die Notiz %1 hat keine Version %2; sie hat %3 (--history %4 listet sie auf).</translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation>Version %1 der Notiz %2 konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation>Notizverlauf</translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation>Notizverlauf: %1</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versionen</translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation>Text der gewählten Version</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>Diese Version wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation>(Zeilen am Ende entfernt)</translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation>Diese Notiz hat noch keine früheren Versionen.</translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation>Stimmt mit der aktuellen Notiz überein.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation>
+            <numerusform>%n Zeile weicht von der aktuellen Notiz ab (markiert).</numerusform>
+            <numerusform>%n Zeilen weichen von der aktuellen Notiz ab (markiert).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -389,6 +569,29 @@ Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %4</translation
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 ist keine Quillarren-Notiz (die Datei nennt keine Notiz oder eine andere)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation>Der Verlauf Ihrer Notizen konnte in %1 nicht geöffnet werden; diesmal werden keine Versionen aufbewahrt. Ihre Notizen sind unverändert.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation>Der Verlauf Ihrer Notizen in %1 ist beschädigt (%2); er wird beiseitegelegt, und bis er repariert ist, werden keine Versionen aufbewahrt. Ihre Notizen sind unverändert.</translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>Der Verlauf Ihrer Notizen konnte in %1 nicht begonnen werden (%2); diesmal werden keine Versionen aufbewahrt. Ihre Notizen sind unverändert.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>Der Verlauf Ihrer Notizen in %1 hat nicht die Form, in der Quillarren ihn führt, und konnte nicht beiseitegelegt werden (%2); diesmal werden keine Versionen aufbewahrt. Ihre Notizen sind unverändert.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation>Der Verlauf Ihrer Notizen in %1 hatte nicht die Form, in der Quillarren ihn führt: Er wird in %2 aufbewahrt, und ein neuer Verlauf wird begonnen. Ihre Notizen sind unverändert.</translation>
     </message>
 </context>
 <context>
@@ -488,6 +691,14 @@ Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %4</translation
         <source>Quit (Remove All Notes)</source>
         <translation>Beenden (alle Notizen schließen)</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Checkliste</translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation>Notizverlauf…</translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -573,18 +784,6 @@ Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %4</translation
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  (Datum liegt in der Zukunft)</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Daraus kann nicht wiederhergestellt werden: %1. Es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Ihre aktuellen Notizen werden gesichert…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Ihre aktuellen Notizen konnten nicht vorher gesichert werden (%1), daher wurde nichts wiederhergestellt.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -729,6 +928,21 @@ Um die Fassungen aus der Datei als neue Notizen daneben hinzuzufügen: quillarre
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>Quillarren synchronisiert seine Notizen ab dem nächsten Start über %1.</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation>, mit ihrem Verlauf</translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation>Sie können diese Notiz vergrößern, indem Sie am unteren und rechten Rand ziehen</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Ungültiger Eigenschaftswert</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -755,18 +969,6 @@ Um die Fassungen aus der Datei als neue Notizen daneben hinzuzufügen: quillarre
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>Quillarren wird gerade beendet; es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Daraus kann nicht wiederhergestellt werden: %1. Es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Ihre aktuellen Notizen werden gesichert…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Ihre aktuellen Notizen konnten nicht vorher gesichert werden (%1), daher wurde nichts wiederhergestellt.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -829,6 +1031,10 @@ Um die Fassungen aus der Datei als neue Notizen daneben hinzuzufügen: quillarre
     <message>
         <source>Notes</source>
         <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation>Notiz&amp;verlauf…</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1224,10 @@ Quillarren bleibt geöffnet, bis sie gespeichert sind, damit nichts verloren geh
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>es ist eine von Quillarrens eigenen Dateien (Notizspeicher, Journal, Sperrdatei oder Sicherungen); wählen Sie eine andere Datei</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1135,6 +1345,17 @@ Quillarren bleibt geöffnet, bis sie gespeichert sind, damit nichts verloren geh
         <source>a fresh store could not be made at %1</source>
         <translation>unter %1 konnte kein neuer Speicher angelegt werden</translation>
     </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>die Notizen konnten nicht aus %1 kopiert werden (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation>Erinnerung!</translation>
+    </message>
 </context>
 <context>
     <name>SyncLook</name>
@@ -1250,6 +1471,21 @@ Quillarren bleibt geöffnet, bis sie gespeichert sind, damit nichts verloren geh
             <numerusform>Quillarren: %n Notiz</numerusform>
             <numerusform>Quillarren: %n Notizen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation>Quillarren läuft für diesen Benutzer bereits (Prozess %1), antwortet aber nicht. Falls es hängt, beenden Sie es und starten Sie Quillarren dann erneut.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation>%1
+
+Quillarren hat nichts verändert. Bitte machen Sie die Datei wieder lesbar und starten Sie dann Quillarren.</translation>
     </message>
 </context>
 </TS>

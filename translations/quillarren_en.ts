@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation>Cannot restore from it: %1. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation>Backing up the notes you have now…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation>The notes you have now could not be backed up first (%1), so nothing was restored.</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation>checked</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>not checked</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -212,6 +242,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1: --tray takes on or off, not &apos;%2&apos;.</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation>Quillarren is not running.</translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation>%1: --show needs --history ID.</translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation>With --history: print version N of the note (1 is the newest).</translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -226,6 +272,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation>Quillarren: sync</translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation>Your notes could not be backed up: %1. Quillarren tries again in an hour.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation>Quillarren: backup failed</translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation>Your notes are backed up in %1.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation>Quillarren: backed up</translation>
     </message>
 </context>
 <context>
@@ -296,6 +365,117 @@ Please email screenshot of this message to %4</translation>
     <message>
         <source>&amp;Color...</source>
         <translation>&amp;Color...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation>the notes&apos; history is not available, so it was left out</translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation>Quillarren: note history</translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation>The history of the notes is not available this time.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation>The history of the notes is not available (see the message at start-up).</translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation>No note has the id or number &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation>Note %1 has no earlier versions.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation>Note %1 has no version %2; it has %3 (--history %4 lists them).</translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation>Version %1 of note %2 could not be read.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation>Note History</translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation>Note History: %1</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versions</translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation>Text of the chosen version</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>Restore This Version</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation>(lines removed at the end)</translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation>This note has no earlier versions yet.</translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation>Same as the note now.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation>
+            <numerusform>%n line differs from the note now (marked).</numerusform>
+            <numerusform>%n lines differ from the note now (marked).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -389,6 +569,29 @@ Please email screenshot of this message to %4</translation>
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 is not a Quillarren note (it names no note, or another one)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</translation>
     </message>
 </context>
 <context>
@@ -488,6 +691,14 @@ Please email screenshot of this message to %4</translation>
         <source>Quit (Remove All Notes)</source>
         <translation>Quit (Remove All Notes)</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Checklist</translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation>Note History…</translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -573,18 +784,6 @@ Please email screenshot of this message to %4</translation>
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  (dated ahead of now)</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Cannot restore from it: %1. Nothing was changed.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Backing up the notes you have now…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>The notes you have now could not be backed up first (%1), so nothing was restored.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -729,6 +928,21 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>Quillarren will sync its notes through %1 from its next start.</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation>, with their history</translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation>You can expand this note by dragging the bottom and right edges</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Invalid property value</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -755,18 +969,6 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>Quillarren is quitting; nothing was changed.</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Cannot restore from it: %1. Nothing was changed.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Backing up the notes you have now…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>The notes you have now could not be backed up first (%1), so nothing was restored.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -829,6 +1031,10 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     <message>
         <source>Notes</source>
         <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation>Note &amp;History…</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1224,10 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1135,6 +1345,17 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <source>a fresh store could not be made at %1</source>
         <translation>a fresh store could not be made at %1</translation>
     </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>the notes could not be copied from %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation>Reminder!</translation>
+    </message>
 </context>
 <context>
     <name>SyncLook</name>
@@ -1250,6 +1471,21 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
             <numerusform>Quillarren: %n note</numerusform>
             <numerusform>Quillarren: %n notes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</translation>
     </message>
 </context>
 </TS>

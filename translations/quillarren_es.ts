@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation>No se puede restaurar desde ella: %1. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation>Haciendo una copia de seguridad de las notas actuales…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation>No se pudo hacer antes una copia de seguridad de las notas actuales (%1), así que no se ha restaurado nada.</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>Este Quillarren es más antiguo y no conoce «%1»: ciérrelo y vuelva a iniciar Quillarren.</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation>marcado</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>sin marcar</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -212,6 +242,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1: --tray admite on u off, no «%2».</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation>Quillarren no se está ejecutando.</translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation>%1: --show requiere --history ID.</translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation>Con --history: mostrar la versión N de la nota (1 es la más reciente).</translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation>Listar las versiones anteriores de una nota (su ID, o su número: 1 para la primera nota).</translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -226,6 +272,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>No se pudieron restaurar las notas desde %1: %2. Quillarren se inicia con un almacén vacío; la copia de seguridad sigue ahí.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation>Quillarren: sincronización</translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation>No se pudo hacer una copia de seguridad de sus notas: %1. Quillarren lo intentará de nuevo dentro de una hora.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation>Quillarren: falló la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation>Se ha hecho una copia de seguridad de sus notas en %1.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation>Quillarren: copia de seguridad hecha</translation>
     </message>
 </context>
 <context>
@@ -296,6 +365,117 @@ Envíe por correo una captura de pantalla de este mensaje a %4</translation>
     <message>
         <source>&amp;Color...</source>
         <translation>&amp;Color...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation>el historial de las notas no está disponible, así que se ha omitido</translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation>el historial de las notas, de más de %1 MB, se ha omitido (--history ID --show N muestra una versión; una copia de seguridad las contiene todas)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation>Quillarren: historial de notas</translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation>El historial de las notas no está disponible esta vez.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation>El historial de las notas no está disponible (vea el mensaje al iniciar).</translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation>Ninguna nota tiene el ID o número «%1».</translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation>La nota %1 no tiene versiones anteriores.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation>La nota %1 no tiene versión %2; tiene %3 (--history %4 las lista).</translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation>No se ha podido leer la versión %1 de la nota %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation>Historial de la nota</translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation>Historial de la nota: %1</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versiones</translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation>Texto de la versión elegida</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>Restaurar esta versión</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation>(líneas eliminadas al final)</translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation>Esta nota aún no tiene versiones anteriores.</translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation>Igual que la nota actual.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation>
+            <numerusform>%n línea difiere de la nota actual (resaltada).</numerusform>
+            <numerusform>%n líneas difieren de la nota actual (resaltadas).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -389,6 +569,29 @@ Envíe por correo una captura de pantalla de este mensaje a %4</translation>
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 no es una nota de Quillarren (no indica ninguna nota, o indica otra)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation>No se ha podido abrir el historial de sus notas en %1; esta vez no se guardan versiones. Sus notas siguen como estaban.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation>El historial de sus notas en %1 está dañado (%2); se deja aparte y no se guardan versiones hasta que se repare. Sus notas siguen como estaban.</translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>No se ha podido iniciar el historial de sus notas en %1 (%2); esta vez no se guardan versiones. Sus notas siguen como estaban.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>El historial de sus notas en %1 no es como Quillarren lo guarda y no se ha podido dejar aparte (%2); esta vez no se guardan versiones. Sus notas siguen como estaban.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation>El historial de sus notas en %1 no era como Quillarren lo guarda: se conserva en %2 y se inicia un historial nuevo. Sus notas siguen como estaban.</translation>
     </message>
 </context>
 <context>
@@ -488,6 +691,14 @@ Envíe por correo una captura de pantalla de este mensaje a %4</translation>
         <source>Quit (Remove All Notes)</source>
         <translation>Salir (cerrar todas las notas)</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Lista de comprobación</translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation>Historial de la nota…</translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -573,18 +784,6 @@ Envíe por correo una captura de pantalla de este mensaje a %4</translation>
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  (con fecha futura)</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>No se puede restaurar desde ella: %1. No se ha cambiado nada.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Haciendo una copia de seguridad de las notas actuales…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>No se pudo hacer antes una copia de seguridad de las notas actuales (%1), así que no se ha restaurado nada.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -729,6 +928,21 @@ Para añadir las versiones del archivo como notas nuevas junto a ellas: quillarr
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>Quillarren sincronizará sus notas a través de %1 a partir del próximo inicio.</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation>, con su historial</translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation>Puede ampliar esta nota arrastrando sus bordes inferior y derecho</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valor de propiedad no válido</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -755,18 +969,6 @@ Para añadir las versiones del archivo como notas nuevas junto a ellas: quillarr
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>Quillarren se está cerrando; no se ha cambiado nada.</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>No se puede restaurar desde ella: %1. No se ha cambiado nada.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Haciendo una copia de seguridad de las notas actuales…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>No se pudo hacer antes una copia de seguridad de las notas actuales (%1), así que no se ha restaurado nada.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -829,6 +1031,10 @@ Para añadir las versiones del archivo como notas nuevas junto a ellas: quillarr
     <message>
         <source>Notes</source>
         <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation>&amp;Historial de la nota…</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1224,10 @@ Quillarren permanece abierto hasta que se guarden, para que no se pierda nada de
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>es uno de los archivos propios de Quillarren (su almacén de notas, diario, bloqueo o copias de seguridad); elija otro archivo</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1135,6 +1345,17 @@ Quillarren permanece abierto hasta que se guarden, para que no se pierda nada de
         <source>a fresh store could not be made at %1</source>
         <translation>no se pudo crear un almacén nuevo en %1</translation>
     </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>no se pudieron copiar las notas desde %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation>¡Recordatorio!</translation>
+    </message>
 </context>
 <context>
     <name>SyncLook</name>
@@ -1250,6 +1471,21 @@ Quillarren permanece abierto hasta que se guarden, para que no se pierda nada de
             <numerusform>Quillarren: %n nota</numerusform>
             <numerusform>Quillarren: %n notas</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation>Quillarren ya se está ejecutando para este usuario (proceso %1), pero no responde. Si está bloqueado, ciérrelo y vuelva a iniciar Quillarren.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation>%1
+
+Quillarren no ha cambiado nada. Haga que el archivo se pueda leer de nuevo y luego inicie Quillarren.</translation>
     </message>
 </context>
 </TS>

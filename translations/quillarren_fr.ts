@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation>Impossible de restaurer à partir de celle-ci&#xa0;: %1. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation>Sauvegarde de vos notes actuelles…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation>Vos notes actuelles n&apos;ont pas pu être sauvegardées au préalable (%1), donc rien n&apos;a été restauré.</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>Ce Quillarren est plus ancien et ne connaît pas «&#xa0;%1&#xa0;»&#xa0;: quittez-le, puis relancez Quillarren.</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation>coché</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>non coché</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -212,6 +242,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1&#xa0;: --tray accepte on ou off, pas «&#xa0;%2&#xa0;».</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation>Quillarren n&apos;est pas en cours d&apos;exécution.</translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation>%1 : --show nécessite --history ID.</translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation>Avec --history : afficher la version N de la note (1 est la plus récente).</translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation>Lister les versions antérieures d&apos;une note (son ID, ou son numéro : 1 pour la première note).</translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -226,6 +272,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>Les notes n&apos;ont pas pu être restaurées depuis %1&#xa0;: %2. Quillarren démarre avec une base vide&#xa0;; la sauvegarde est toujours là.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation>Quillarren&#xa0;: synchronisation</translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation>Vos notes n&apos;ont pas pu être sauvegardées&#xa0;: %1. Quillarren réessaiera dans une heure.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation>Quillarren&#xa0;: échec de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation>Vos notes sont sauvegardées dans %1.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation>Quillarren&#xa0;: sauvegarde effectuée</translation>
     </message>
 </context>
 <context>
@@ -296,6 +365,117 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     <message>
         <source>&amp;Color...</source>
         <translation>&amp;Couleur...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation>l&apos;historique des notes n&apos;est pas disponible, il a donc été omis</translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation>l&apos;historique des notes, plus de %1 Mo, a été omis (--history ID --show N affiche une version ; une sauvegarde les contient toutes)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation>Quillarren : historique des notes</translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation>L&apos;historique des notes n&apos;est pas disponible cette fois-ci.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation>L&apos;historique des notes n&apos;est pas disponible (voir le message au démarrage).</translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation>Aucune note n&apos;a l&apos;ID ou le numéro « %1 ».</translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation>La note %1 n&apos;a pas de versions antérieures.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation>La note %1 n&apos;a pas de version %2 ; elle en a %3 (--history %4 les liste).</translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation>La version %1 de la note %2 n&apos;a pas pu être lue.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation>Historique de la note</translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation>Historique de la note : %1</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versions</translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation>Texte de la version choisie</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>Restaurer cette version</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation>(lignes supprimées à la fin)</translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation>Cette note n&apos;a pas encore de versions antérieures.</translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation>Identique à la note actuelle.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation>
+            <numerusform>%n ligne diffère de la note actuelle (en surbrillance).</numerusform>
+            <numerusform>%n lignes diffèrent de la note actuelle (en surbrillance).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -389,6 +569,29 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 n&apos;est pas une note Quillarren (il ne désigne aucune note, ou une autre)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation>L&apos;historique de vos notes n&apos;a pas pu être ouvert dans %1 ; aucune version n&apos;est conservée cette fois-ci. Vos notes sont restées telles quelles.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation>L&apos;historique de vos notes dans %1 est endommagé (%2) ; il est mis de côté et aucune version n&apos;est conservée tant qu&apos;il n&apos;est pas réparé. Vos notes sont restées telles quelles.</translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>L&apos;historique de vos notes n&apos;a pas pu être démarré dans %1 (%2) ; aucune version n&apos;est conservée cette fois-ci. Vos notes sont restées telles quelles.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>L&apos;historique de vos notes dans %1 n&apos;est pas tel que Quillarren le tient et n&apos;a pas pu être mis de côté (%2) ; aucune version n&apos;est conservée cette fois-ci. Vos notes sont restées telles quelles.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation>L&apos;historique de vos notes dans %1 n&apos;était pas tel que Quillarren le tient : il est conservé dans %2 et un nouvel historique est commencé. Vos notes sont restées telles quelles.</translation>
     </message>
 </context>
 <context>
@@ -488,6 +691,14 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
         <source>Quit (Remove All Notes)</source>
         <translation>Quitter (fermer toutes les notes)</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Liste de contrôle</translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation>Historique de la note…</translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -573,18 +784,6 @@ Veuillez envoyer une capture d&apos;écran de ce message par courriel à %4</tra
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  (datée dans le futur)</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Impossible de restaurer à partir de celle-ci&#xa0;: %1. Rien n&apos;a été modifié.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Sauvegarde de vos notes actuelles…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Vos notes actuelles n&apos;ont pas pu être sauvegardées au préalable (%1), donc rien n&apos;a été restauré.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -729,6 +928,21 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>Quillarren synchronisera ses notes par %1 à partir de son prochain démarrage.</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation>, avec leur historique</translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation>Vous pouvez agrandir cette note en faisant glisser ses bords inférieur et droit</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valeur de propriété non valide</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -755,18 +969,6 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>Quillarren est en train de quitter&#xa0;; rien n&apos;a été modifié.</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Impossible de restaurer à partir de celle-ci&#xa0;: %1. Rien n&apos;a été modifié.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Sauvegarde de vos notes actuelles…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Vos notes actuelles n&apos;ont pas pu être sauvegardées au préalable (%1), donc rien n&apos;a été restauré.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -829,6 +1031,10 @@ Pour ajouter les versions du fichier comme nouvelles notes à côté d&apos;elle
     <message>
         <source>Notes</source>
         <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation>&amp;Historique de la note…</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1224,10 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>c&apos;est l&apos;un des fichiers propres à Quillarren (sa base de notes, son journal, son verrou ou ses sauvegardes)&#xa0;; choisissez un autre fichier</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1135,6 +1345,17 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
         <source>a fresh store could not be made at %1</source>
         <translation>une nouvelle base n&apos;a pas pu être créée à l&apos;emplacement %1</translation>
     </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>les notes n&apos;ont pas pu être copiées depuis %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation>Rappel&#xa0;!</translation>
+    </message>
 </context>
 <context>
     <name>SyncLook</name>
@@ -1250,6 +1471,21 @@ Quillarren reste ouvert jusqu&apos;à ce qu&apos;elles soient enregistrées, afi
             <numerusform>Quillarren&#xa0;: %n note</numerusform>
             <numerusform>Quillarren&#xa0;: %n notes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation>Quillarren est déjà en cours d&apos;exécution pour cet utilisateur (processus %1), mais il ne répond pas. S&apos;il est bloqué, arrêtez-le, puis relancez Quillarren.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation>%1
+
+Quillarren n&apos;a rien modifié. Veuillez rendre le fichier à nouveau lisible, puis lancez Quillarren.</translation>
     </message>
 </context>
 </TS>

@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation>Impossibile ripristinare da questo backup: %1. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation>Backup delle note attuali in corso…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation>Impossibile eseguire prima il backup delle note attuali (%1), quindi non è stato ripristinato nulla.</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>Questo Quillarren è più vecchio e non conosce «%1»: chiudilo, poi avvia di nuovo Quillarren.</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation>spuntato</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>non spuntato</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -212,6 +242,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1: --tray accetta on o off, non «%2».</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation>Quillarren non è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation>%1: --show richiede --history ID.</translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation>Con --history: stampa la versione N della nota (1 è la più recente).</translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation>Elenca le versioni precedenti di una nota (il suo ID o il suo numero: 1 per la prima nota).</translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -226,6 +272,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>Impossibile ripristinare le note da %1: %2. Quillarren si avvia con un archivio vuoto; il backup è ancora lì.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation>Quillarren: sincronizzazione</translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation>Impossibile eseguire il backup delle tue note: %1. Quillarren riproverà tra un&apos;ora.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation>Quillarren: backup non riuscito</translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation>Il backup delle tue note è in %1.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation>Quillarren: backup eseguito</translation>
     </message>
 </context>
 <context>
@@ -296,6 +365,117 @@ Invia una schermata di questo messaggio via email a %4</translation>
     <message>
         <source>&amp;Color...</source>
         <translation>&amp;Colore...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation>la cronologia delle note non è disponibile, quindi è stata omessa</translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation>la cronologia delle note, oltre %1 MB, è stata omessa (--history ID --show N stampa una versione; un backup le contiene tutte)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation>Quillarren: cronologia delle note</translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation>La cronologia delle note non è disponibile questa volta.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation>La cronologia delle note non è disponibile (vedi il messaggio all&apos;avvio).</translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation>Nessuna nota ha l&apos;ID o il numero «%1».</translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation>La nota %1 non ha versioni precedenti.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation>La nota %1 non ha la versione %2; ne ha %3 (--history %4 le elenca).</translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation>Impossibile leggere la versione %1 della nota %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation>Cronologia della nota</translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation>Cronologia della nota: %1</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versioni</translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation>Testo della versione scelta</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>Ripristina questa versione</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation>(righe rimosse alla fine)</translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation>Questa nota non ha ancora versioni precedenti.</translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation>Uguale alla nota attuale.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation>
+            <numerusform>%n riga è diversa dalla nota attuale (evidenziata).</numerusform>
+            <numerusform>%n righe sono diverse dalla nota attuale (evidenziate).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -389,6 +569,29 @@ Invia una schermata di questo messaggio via email a %4</translation>
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 non è una nota di Quillarren (non indica nessuna nota, o ne indica un&apos;altra)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation>Impossibile aprire la cronologia delle tue note in %1; questa volta non vengono conservate versioni. Le tue note sono rimaste come erano.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation>La cronologia delle tue note in %1 è danneggiata (%2); viene messa da parte e non vengono conservate versioni finché non viene riparata. Le tue note sono rimaste come erano.</translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>Impossibile avviare la cronologia delle tue note in %1 (%2); questa volta non vengono conservate versioni. Le tue note sono rimaste come erano.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>La cronologia delle tue note in %1 non è come la tiene Quillarren e non è stato possibile metterla da parte (%2); questa volta non vengono conservate versioni. Le tue note sono rimaste come erano.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation>La cronologia delle tue note in %1 non era come la tiene Quillarren: è conservata in %2 e viene avviata una nuova cronologia. Le tue note sono rimaste come erano.</translation>
     </message>
 </context>
 <context>
@@ -488,6 +691,14 @@ Invia una schermata di questo messaggio via email a %4</translation>
         <source>Quit (Remove All Notes)</source>
         <translation>Esci (chiudi tutte le note)</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Lista di controllo</translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation>Cronologia della nota…</translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -573,18 +784,6 @@ Invia una schermata di questo messaggio via email a %4</translation>
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  (con data futura)</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Impossibile ripristinare da questo backup: %1. Non è stato modificato nulla.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Backup delle note attuali in corso…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Impossibile eseguire prima il backup delle note attuali (%1), quindi non è stato ripristinato nulla.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -729,6 +928,21 @@ Per aggiungere le versioni del file come nuove note accanto: quillarren --import
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>Quillarren sincronizzerà le note tramite %1 dal prossimo avvio.</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation>, con la loro cronologia</translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation>Puoi ingrandire questa nota trascinandone i bordi inferiore e destro</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valore di proprietà non valido</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -755,18 +969,6 @@ Per aggiungere le versioni del file come nuove note accanto: quillarren --import
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>Quillarren sta per chiudersi; non è stato modificato nulla.</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Impossibile ripristinare da questo backup: %1. Non è stato modificato nulla.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Backup delle note attuali in corso…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Impossibile eseguire prima il backup delle note attuali (%1), quindi non è stato ripristinato nulla.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -829,6 +1031,10 @@ Per aggiungere le versioni del file come nuove note accanto: quillarren --import
     <message>
         <source>Notes</source>
         <translation>Note</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation>Cr&amp;onologia della nota…</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1224,10 @@ Quillarren resta aperto finché non saranno salvate, in modo che nulla di ciò c
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>è uno dei file di Quillarren stesso (il suo archivio delle note, journal, lock o backup); scegli un altro file</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1135,6 +1345,17 @@ Quillarren resta aperto finché non saranno salvate, in modo che nulla di ciò c
         <source>a fresh store could not be made at %1</source>
         <translation>non è stato possibile creare un nuovo archivio in %1</translation>
     </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>non è stato possibile copiare le note da %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation>Promemoria!</translation>
+    </message>
 </context>
 <context>
     <name>SyncLook</name>
@@ -1250,6 +1471,21 @@ Quillarren resta aperto finché non saranno salvate, in modo che nulla di ciò c
             <numerusform>Quillarren: %n nota</numerusform>
             <numerusform>Quillarren: %n note</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation>Quillarren è già in esecuzione per questo utente (processo %1), ma non risponde. Se è bloccato, chiudilo e poi avvia di nuovo Quillarren.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation>%1
+
+Quillarren non ha modificato nulla. Rendi di nuovo leggibile il file, poi avvia Quillarren.</translation>
     </message>
 </context>
 </TS>

@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation>このバックアップからは復元できません: %1。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation>現在のメモをバックアップしています…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation>現在のメモを先にバックアップできなかったため (%1)、何も復元していません。</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>実行中の Quillarren は古いバージョンのため、「%1」を認識できません。終了させてから、Quillarren をもう一度起動してください。</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation>チェック済み</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>未チェック</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -211,6 +241,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1: --tray には on か off を指定してください (&apos;%2&apos; は指定できません)。</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation>Quillarren は実行されていません。</translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation>%1: --show には --history ID が必要です。</translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation>--history と共に: メモのバージョン N を出力します (1 が最新)。</translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation>メモの以前のバージョンを一覧表示します (メモの ID、または番号: 最初のメモは 1)。</translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -225,6 +271,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>%1 からメモを復元できませんでした: %2。Quillarren は空の保存ファイルで起動します。バックアップはそのまま残っています。</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation>Quillarren: 同期</translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation>メモをバックアップできませんでした: %1。Quillarren は 1 時間後にもう一度試みます。</translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation>Quillarren: バックアップに失敗しました</translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation>メモを %1 にバックアップしました。</translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation>Quillarren: バックアップしました</translation>
     </message>
 </context>
 <context>
@@ -295,6 +364,114 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>&amp;Color...</source>
         <translation>色(&amp;C)...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation>メモの履歴は利用できないため含めていません</translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation>メモの履歴は %1 MB を超えるため含めていません (--history ID --show N でバージョンを出力できます。バックアップにはすべて含まれます)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation>Quillarren: メモの履歴</translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation>今回はメモの履歴を利用できません。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation>メモの履歴を利用できません (起動時のメッセージを参照してください)。</translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation>ID または番号が「%1」のメモはありません。</translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation>メモ %1 には以前のバージョンがありません。
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n バイト</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation>メモ %1 にバージョン %2 はありません。バージョンは %3 個です (--history %4 で一覧表示)。</translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation>メモ %2 のバージョン %1 を読み取れませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n バイト</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation>メモの履歴</translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation>メモの履歴: %1</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>バージョン一覧</translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation>選択したバージョンのテキスト</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>このバージョンを復元</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation>(末尾の行を削除)</translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation>このメモにはまだ以前のバージョンがありません。</translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation>現在のメモと同じです。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation>
+            <numerusform>%n 行が現在のメモと異なります (強調表示)。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -388,6 +565,29 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 は Quillarren のメモではありません (どのメモも指していないか、別のメモを指しています)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation>%1 のメモの履歴を開けませんでした。今回はバージョンを保存しません。メモはそのままです。</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation>%1 のメモの履歴が壊れています (%2)。別に保管し、修復されるまでバージョンを保存しません。メモはそのままです。</translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>%1 でメモの履歴を開始できませんでした (%2)。今回はバージョンを保存しません。メモはそのままです。</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>%1 のメモの履歴は Quillarren が管理する形式ではなく、別に保管することもできませんでした (%2)。今回はバージョンを保存しません。メモはそのままです。</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation>%1 のメモの履歴は Quillarren が管理する形式ではありませんでした。%2 に保管し、新しい履歴を開始します。メモはそのままです。</translation>
     </message>
 </context>
 <context>
@@ -487,6 +687,14 @@ Please email screenshot of this message to %4</source>
         <source>Quit (Remove All Notes)</source>
         <translation>終了 (すべてのメモを閉じる)</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>チェックリスト</translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation>メモの履歴…</translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -572,18 +780,6 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  (日時が未来になっています)</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>このバックアップからは復元できません: %1。何も変更されていません。</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>現在のメモをバックアップしています…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>現在のメモを先にバックアップできなかったため (%1)、何も復元していません。</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -715,6 +911,21 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>Quillarren は次回の起動から %1 を通じてメモを同期します。</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation> (履歴を含む)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation>下端と右端をドラッグすると、このメモを大きくできます</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>無効なプロパティ値</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -741,18 +952,6 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>Quillarren は終了処理中です。何も変更されていません。</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>このバックアップからは復元できません: %1。何も変更されていません。</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>現在のメモをバックアップしています…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>現在のメモを先にバックアップできなかったため (%1)、何も復元していません。</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -814,6 +1013,10 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     <message>
         <source>Notes</source>
         <translation>メモの一覧</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation>メモの履歴(&amp;H)…</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1206,10 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>Quillarren 自身のファイル (メモの保存ファイル、ジャーナル、ロック、バックアップ) です。別のファイルを選んでください</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1120,6 +1327,17 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <source>a fresh store could not be made at %1</source>
         <translation>%1 に新しい保存ファイルを作成できませんでした</translation>
     </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>%1 からメモをコピーできませんでした (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation>リマインダー！</translation>
+    </message>
 </context>
 <context>
     <name>SyncLook</name>
@@ -1234,6 +1452,21 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <translation>
             <numerusform>Quillarren: メモ %n 件</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation>このユーザーの Quillarren はすでに実行中ですが (プロセス %1)、応答がありません。固まっている場合は終了させてから、Quillarren をもう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation>%1
+
+Quillarren は何も変更していません。ファイルを読み取れる状態に戻してから、Quillarren を起動してください。</translation>
     </message>
 </context>
 </TS>

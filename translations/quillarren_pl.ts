@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation>Nie można przywrócić z tej kopii: %1. Niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation>Tworzenie kopii zapasowej obecnych notatek…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation>Nie można najpierw utworzyć kopii zapasowej obecnych notatek (%1), więc niczego nie przywrócono.</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>Ten Quillarren jest starszy i nie zna „%1”: zakończ go, a następnie ponownie uruchom Quillarren.</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation>zaznaczone</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>niezaznaczone</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -213,6 +243,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1: --tray przyjmuje on lub off, a nie „%2”.</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation>Quillarren nie jest uruchomiony.</translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation>%1: --show wymaga --history ID.</translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation>Z --history: wypisuje wersję N notatki (1 to najnowsza).</translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation>Wyświetla wcześniejsze wersje notatki (jej ID lub numer: 1 to pierwsza notatka).</translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -227,6 +273,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>Nie można przywrócić notatek z %1: %2. Quillarren uruchamia się z pustą bazą; kopia zapasowa nadal istnieje.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation>Quillarren: synchronizacja</translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation>Nie można utworzyć kopii zapasowej notatek: %1. Quillarren spróbuje ponownie za godzinę.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation>Quillarren: błąd tworzenia kopii zapasowej</translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation>Kopia zapasowa notatek znajduje się w %1.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation>Quillarren: utworzono kopię zapasową</translation>
     </message>
 </context>
 <context>
@@ -297,6 +366,120 @@ Proszę wysłać zrzut ekranu tego komunikatu na adres %4</translation>
     <message>
         <source>&amp;Color...</source>
         <translation>&amp;Kolor...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation>historia notatek jest niedostępna, więc ją pominięto</translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation>historię notatek, ponad %1 MB, pominięto (--history ID --show N wypisuje wersję; kopia zapasowa zawiera wszystkie)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation>Quillarren: historia notatek</translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation>Historia notatek jest tym razem niedostępna.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation>Historia notatek jest niedostępna (zob. komunikat przy uruchomieniu).</translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation>Żadna notatka nie ma ID ani numeru „%1”.</translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation>Notatka %1 nie ma wcześniejszych wersji.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n bajt</numerusform>
+            <numerusform>%n bajty</numerusform>
+            <numerusform>%n bajtów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation>Notatka %1 nie ma wersji %2; liczba wersji: %3 (--history %4 je wypisuje).</translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation>Nie można odczytać wersji %1 notatki %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n bajt</numerusform>
+            <numerusform>%n bajty</numerusform>
+            <numerusform>%n bajtów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation>Historia notatki</translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation>Historia notatki: %1</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Wersje</translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation>Tekst wybranej wersji</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>Przywróć tę wersję</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation>(usunięto wiersze na końcu)</translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation>Ta notatka nie ma jeszcze wcześniejszych wersji.</translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation>Taka sama jak obecna notatka.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation>
+            <numerusform>%n wiersz różni się od obecnej notatki (zaznaczony).</numerusform>
+            <numerusform>%n wiersze różnią się od obecnej notatki (zaznaczone).</numerusform>
+            <numerusform>%n wierszy różni się od obecnej notatki (zaznaczone).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -390,6 +573,29 @@ Proszę wysłać zrzut ekranu tego komunikatu na adres %4</translation>
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 nie jest notatką Quillarren (nie wskazuje żadnej notatki albo wskazuje inną)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation>Nie można otworzyć historii notatek w %1; tym razem wersje nie są zachowywane. Notatki pozostały bez zmian.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation>Historia notatek w %1 jest uszkodzona (%2); odłożono ją na bok i do czasu naprawy wersje nie są zachowywane. Notatki pozostały bez zmian.</translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>Nie można rozpocząć historii notatek w %1 (%2); tym razem wersje nie są zachowywane. Notatki pozostały bez zmian.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>Historia notatek w %1 nie ma postaci, w jakiej prowadzi ją Quillarren, i nie można jej odłożyć na bok (%2); tym razem wersje nie są zachowywane. Notatki pozostały bez zmian.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation>Historia notatek w %1 nie miała postaci, w jakiej prowadzi ją Quillarren: zachowano ją w %2 i rozpoczęto nową historię. Notatki pozostały bez zmian.</translation>
     </message>
 </context>
 <context>
@@ -489,6 +695,14 @@ Proszę wysłać zrzut ekranu tego komunikatu na adres %4</translation>
         <source>Quit (Remove All Notes)</source>
         <translation>Zakończ (zamknij wszystkie notatki)</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Lista kontrolna</translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation>Historia notatki…</translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -574,18 +788,6 @@ Proszę wysłać zrzut ekranu tego komunikatu na adres %4</translation>
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  (data w przyszłości)</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Nie można przywrócić z tej kopii: %1. Niczego nie zmieniono.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Tworzenie kopii zapasowej obecnych notatek…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Nie można najpierw utworzyć kopii zapasowej obecnych notatek (%1), więc niczego nie przywrócono.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -743,6 +945,21 @@ Aby dodać wersje z pliku jako nowe notatki obok nich: quillarren --import %2 --
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>Quillarren będzie synchronizować notatki przez %1 od następnego uruchomienia.</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation>, wraz z historią</translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation>Notatkę można powiększyć, przeciągając jej dolną lub prawą krawędź</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Nieprawidłowa wartość właściwości</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -769,18 +986,6 @@ Aby dodać wersje z pliku jako nowe notatki obok nich: quillarren --import %2 --
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>Quillarren kończy działanie; niczego nie zmieniono.</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Nie można przywrócić z tej kopii: %1. Niczego nie zmieniono.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Tworzenie kopii zapasowej obecnych notatek…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Nie można najpierw utworzyć kopii zapasowej obecnych notatek (%1), więc niczego nie przywrócono.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -844,6 +1049,10 @@ Aby dodać wersje z pliku jako nowe notatki obok nich: quillarren --import %2 --
     <message>
         <source>Notes</source>
         <translation>Notatki</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation>&amp;Historia notatki…</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1242,10 @@ Quillarren pozostanie otwarty, dopóki nie zostaną zapisane, aby nic z tego, co
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>to jeden z własnych plików Quillarren (baza notatek, dziennik, blokada lub kopie zapasowe); wybierz inny plik</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>dysk jest pełny</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1150,6 +1363,17 @@ Quillarren pozostanie otwarty, dopóki nie zostaną zapisane, aby nic z tego, co
         <source>a fresh store could not be made at %1</source>
         <translation>nie można utworzyć nowej bazy w %1</translation>
     </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>nie można skopiować notatek z %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation>Przypomnienie!</translation>
+    </message>
 </context>
 <context>
     <name>SyncLook</name>
@@ -1266,6 +1490,21 @@ Quillarren pozostanie otwarty, dopóki nie zostaną zapisane, aby nic z tego, co
             <numerusform>Quillarren: %n notatki</numerusform>
             <numerusform>Quillarren: %n notatek</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation>Quillarren jest już uruchomiony dla tego użytkownika (proces %1), ale nie odpowiada. Jeśli się zawiesił, zakończ go, a następnie ponownie uruchom Quillarren.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation>%1
+
+Quillarren niczego nie zmienił. Przywróć możliwość odczytu pliku, a następnie uruchom Quillarren.</translation>
     </message>
 </context>
 </TS>

@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation>Não é possível restaurar a partir dele: %1. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation>Fazendo backup das notas atuais…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation>Não foi possível fazer antes o backup das notas atuais (%1), então nada foi restaurado.</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>Este Quillarren é mais antigo e não conhece “%1”: encerre-o e inicie o Quillarren novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation>marcado</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>desmarcado</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -212,6 +242,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1: --tray aceita on ou off, não “%2”.</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation>O Quillarren não está em execução.</translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation>%1: --show requer --history ID.</translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation>Com --history: mostra a versão N da nota (1 é a mais recente).</translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation>Lista as versões anteriores de uma nota (seu ID ou seu número: 1 para a primeira nota).</translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -226,6 +272,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>Não foi possível restaurar as notas de %1: %2. O Quillarren inicia com um banco de dados vazio; o backup continua lá.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation>Quillarren: sincronização</translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation>Não foi possível fazer backup das suas notas: %1. O Quillarren tentará novamente em uma hora.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation>Quillarren: falha no backup</translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation>O backup das suas notas está em %1.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation>Quillarren: backup feito</translation>
     </message>
 </context>
 <context>
@@ -296,6 +365,117 @@ Envie uma captura de tela desta mensagem por e-mail para %4</translation>
     <message>
         <source>&amp;Color...</source>
         <translation>&amp;Cor...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation>o histórico das notas não está disponível, por isso foi omitido</translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation>o histórico das notas, com mais de %1 MB, foi omitido (--history ID --show N mostra uma versão; um backup guarda todas)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation>Quillarren: histórico das notas</translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation>O histórico das notas não está disponível desta vez.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation>O histórico das notas não está disponível (veja a mensagem na inicialização).</translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation>Nenhuma nota tem o ID ou número “%1”.</translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation>A nota %1 não tem versões anteriores.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation>A nota %1 não tem a versão %2; ela tem %3 (--history %4 as lista).</translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation>Não foi possível ler a versão %1 da nota %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation>Histórico da nota</translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation>Histórico da nota: %1</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versões</translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation>Texto da versão escolhida</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>Restaurar esta versão</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation>(linhas removidas no final)</translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation>Esta nota ainda não tem versões anteriores.</translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation>Igual à nota atual.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation>
+            <numerusform>%n linha difere da nota atual (destacada).</numerusform>
+            <numerusform>%n linhas diferem da nota atual (destacadas).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -389,6 +569,29 @@ Envie uma captura de tela desta mensagem por e-mail para %4</translation>
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 não é uma nota do Quillarren (não indica nenhuma nota, ou indica outra)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation>Não foi possível abrir o histórico das suas notas em %1; desta vez nenhuma versão é guardada. Suas notas continuam como estavam.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation>O histórico das suas notas em %1 está danificado (%2); ele foi deixado de lado e nenhuma versão é guardada até que seja reparado. Suas notas continuam como estavam.</translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>Não foi possível iniciar o histórico das suas notas em %1 (%2); desta vez nenhuma versão é guardada. Suas notas continuam como estavam.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>O histórico das suas notas em %1 não está como o Quillarren o mantém e não pôde ser deixado de lado (%2); desta vez nenhuma versão é guardada. Suas notas continuam como estavam.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation>O histórico das suas notas em %1 não estava como o Quillarren o mantém: ele foi guardado em %2 e um novo histórico foi iniciado. Suas notas continuam como estavam.</translation>
     </message>
 </context>
 <context>
@@ -488,6 +691,14 @@ Envie uma captura de tela desta mensagem por e-mail para %4</translation>
         <source>Quit (Remove All Notes)</source>
         <translation>Sair (fechar todas as notas)</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Lista de verificação</translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation>Histórico da nota…</translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -573,18 +784,6 @@ Envie uma captura de tela desta mensagem por e-mail para %4</translation>
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  (com data no futuro)</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Não é possível restaurar a partir dele: %1. Nada foi alterado.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Fazendo backup das notas atuais…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Não foi possível fazer antes o backup das notas atuais (%1), então nada foi restaurado.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -729,6 +928,21 @@ Para adicionar as versões do arquivo como novas notas ao lado delas: quillarren
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>O Quillarren sincronizará suas notas por meio de %1 a partir do próximo início.</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation>, com o histórico</translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation>Você pode aumentar esta nota arrastando as bordas inferior e direita</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valor de propriedade inválido</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -755,18 +969,6 @@ Para adicionar as versões do arquivo como novas notas ao lado delas: quillarren
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>O Quillarren está sendo encerrado; nada foi alterado.</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Não é possível restaurar a partir dele: %1. Nada foi alterado.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Fazendo backup das notas atuais…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Não foi possível fazer antes o backup das notas atuais (%1), então nada foi restaurado.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -829,6 +1031,10 @@ Para adicionar as versões do arquivo como novas notas ao lado delas: quillarren
     <message>
         <source>Notes</source>
         <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation>&amp;Histórico da nota…</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1224,10 @@ O Quillarren continua aberto até que elas sejam salvas, para que nada do que vo
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>é um dos próprios arquivos do Quillarren (seu banco de dados de notas, diário, trava ou backups); escolha outro arquivo</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1135,6 +1345,17 @@ O Quillarren continua aberto até que elas sejam salvas, para que nada do que vo
         <source>a fresh store could not be made at %1</source>
         <translation>não foi possível criar um novo banco de dados em %1</translation>
     </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>não foi possível copiar as notas de %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation>Lembrete!</translation>
+    </message>
 </context>
 <context>
     <name>SyncLook</name>
@@ -1250,6 +1471,21 @@ O Quillarren continua aberto até que elas sejam salvas, para que nada do que vo
             <numerusform>Quillarren: %n nota</numerusform>
             <numerusform>Quillarren: %n notas</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation>O Quillarren já está em execução para este usuário (processo %1), mas não responde. Se ele travou, encerre-o e inicie o Quillarren novamente.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation>%1
+
+O Quillarren não alterou nada. Torne o arquivo legível novamente e então inicie o Quillarren.</translation>
     </message>
 </context>
 </TS>

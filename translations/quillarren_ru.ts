@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation>Из этой копии восстановить нельзя: %1. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation>Создание резервной копии текущих заметок…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation>Не удалось предварительно создать резервную копию текущих заметок (%1), поэтому ничего не восстановлено.</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>Этот Quillarren более старой версии и не знает «%1»: закройте его, затем снова запустите Quillarren.</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation>отмечено</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>не отмечено</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -213,6 +243,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1: --tray принимает on или off, а не «%2».</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation>Quillarren не запущен.</translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation>%1: для --show нужен --history ID.</translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation>С --history: вывести версию N заметки (1 — самая новая).</translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation>Показать прежние версии заметки (её ID или номер: 1 — первая заметка).</translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -227,6 +273,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>Не удалось восстановить заметки из %1: %2. Quillarren запускается с пустым хранилищем; резервная копия по-прежнему на месте.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation>Quillarren: синхронизация</translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation>Не удалось создать резервную копию заметок: %1. Quillarren повторит попытку через час.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation>Quillarren: сбой резервного копирования</translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation>Резервная копия заметок сохранена в %1.</translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation>Quillarren: резервная копия создана</translation>
     </message>
 </context>
 <context>
@@ -297,6 +366,120 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>&amp;Color...</source>
         <translation>&amp;Цвет...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation>история заметок недоступна, поэтому она не включена</translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation>история заметок, больше %1 МБ, не включена (--history ID --show N выводит версию; резервная копия содержит все)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation>Quillarren: история заметок</translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation>История заметок в этот раз недоступна.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation>История заметок недоступна (см. сообщение при запуске).</translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation>Нет заметки с ID или номером «%1».</translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation>У заметки %1 нет прежних версий.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n байт</numerusform>
+            <numerusform>%n байта</numerusform>
+            <numerusform>%n байт</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation>У заметки %1 нет версии %2; всего версий: %3 (--history %4 выводит их список).</translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation>Не удалось прочитать версию %1 заметки %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n байт</numerusform>
+            <numerusform>%n байта</numerusform>
+            <numerusform>%n байт</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 КБ</translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation>История заметки</translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation>История заметки: %1</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Версии</translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation>Текст выбранной версии</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>Восстановить эту версию</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation>(удалены строки в конце)</translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation>У этой заметки пока нет прежних версий.</translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation>Совпадает с текущей заметкой.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation>
+            <numerusform>%n строка отличается от текущей заметки (выделена).</numerusform>
+            <numerusform>%n строки отличаются от текущей заметки (выделены).</numerusform>
+            <numerusform>%n строк отличаются от текущей заметки (выделены).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -390,6 +573,29 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 не является заметкой Quillarren (в нём не указана заметка или указана другая)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation>Не удалось открыть историю заметок в %1; в этот раз версии не сохраняются. Ваши заметки не изменились.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation>История заметок в %1 повреждена (%2); она отложена в сторону, и версии не сохраняются, пока она не будет исправлена. Ваши заметки не изменились.</translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>Не удалось начать историю заметок в %1 (%2); в этот раз версии не сохраняются. Ваши заметки не изменились.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>История заметок в %1 имеет не тот вид, в котором её ведёт Quillarren, и её не удалось отложить в сторону (%2); в этот раз версии не сохраняются. Ваши заметки не изменились.</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation>История заметок в %1 имела не тот вид, в котором её ведёт Quillarren: она сохранена в %2, и начата новая история. Ваши заметки не изменились.</translation>
     </message>
 </context>
 <context>
@@ -489,6 +695,14 @@ Please email screenshot of this message to %4</source>
         <source>Quit (Remove All Notes)</source>
         <translation>Выход (закрыть все заметки)</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Чек-лист</translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation>История заметки…</translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -574,18 +788,6 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  (дата в будущем)</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Из этой копии восстановить нельзя: %1. Ничего не изменено.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Создание резервной копии текущих заметок…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Не удалось предварительно создать резервную копию текущих заметок (%1), поэтому ничего не восстановлено.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -743,6 +945,21 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>Quillarren будет синхронизировать заметки через %1 начиная со следующего запуска.</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation>, вместе с их историей</translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation>Эту заметку можно увеличить, потянув за нижний или правый край</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Недопустимое значение свойства</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -769,18 +986,6 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>Quillarren завершает работу; ничего не изменено.</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>Из этой копии восстановить нельзя: %1. Ничего не изменено.</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>Создание резервной копии текущих заметок…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>Не удалось предварительно создать резервную копию текущих заметок (%1), поэтому ничего не восстановлено.</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -844,6 +1049,10 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     <message>
         <source>Notes</source>
         <translation>Заметки</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation>&amp;История заметки…</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1242,10 @@ Quillarren останется открытым, пока они не будут 
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>это один из собственных файлов Quillarren (хранилище заметок, журнал, блокировка или резервные копии); выберите другой файл</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>диск заполнен</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1150,6 +1363,17 @@ Quillarren останется открытым, пока они не будут 
         <source>a fresh store could not be made at %1</source>
         <translation>не удалось создать новое хранилище в %1</translation>
     </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>не удалось скопировать заметки из %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation>Напоминание!</translation>
+    </message>
 </context>
 <context>
     <name>SyncLook</name>
@@ -1266,6 +1490,21 @@ Quillarren останется открытым, пока они не будут 
             <numerusform>Quillarren: %n заметки</numerusform>
             <numerusform>Quillarren: %n заметок</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation>Quillarren уже запущен для этого пользователя (процесс %1), но не отвечает. Если он завис, завершите его и снова запустите Quillarren.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation>%1
+
+Quillarren ничего не изменил. Сделайте файл снова доступным для чтения, затем запустите Quillarren.</translation>
     </message>
 </context>
 </TS>

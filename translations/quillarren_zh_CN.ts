@@ -51,6 +51,21 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Cannot restore from it: %1. Nothing was changed.</source>
+        <translation>无法从该备份恢复：%1。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Backing up the notes you have now…</source>
+        <translation>正在备份现有便笺…</translation>
+    </message>
+    <message>
+        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
+        <translation>无法先备份现有便笺（%1），因此未恢复任何内容。</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>out of memory</source>
@@ -117,6 +132,21 @@
     <message>
         <source>This Quillarren is older and does not know &quot;%1&quot;: quit it, then start Quillarren again.</source>
         <translation>正在运行的 Quillarren 版本较旧，无法识别“%1”：请退出它，然后重新启动 Quillarren。</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistLines</name>
+    <message>
+        <source>checked</source>
+        <translation>已勾选</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>未勾选</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
     </message>
 </context>
 <context>
@@ -211,6 +241,22 @@
         <source>%1: --tray takes on or off, not &apos;%2&apos;.</source>
         <translation>%1：--tray 只接受 on 或 off，而不是“%2”。</translation>
     </message>
+    <message>
+        <source>Quillarren is not running.</source>
+        <translation>Quillarren 未在运行。</translation>
+    </message>
+    <message>
+        <source>%1: --show needs --history ID.</source>
+        <translation>%1：--show 需要与 --history ID 一起使用。</translation>
+    </message>
+    <message>
+        <source>With --history: print version N of the note (1 is the newest).</source>
+        <translation>与 --history 一起使用：输出便笺的第 N 个版本（1 为最新）。</translation>
+    </message>
+    <message>
+        <source>List a note&apos;s earlier versions (its id, or its number: 1 for the first note).</source>
+        <translation>列出便笺的较早版本（便笺的 ID 或编号：1 表示第一张便笺）。</translation>
+    </message>
 </context>
 <context>
     <name>DamageOffer</name>
@@ -225,6 +271,29 @@
     <message>
         <source>The notes could not be restored from %1: %2. Quillarren starts with an empty store; the backup is still there.</source>
         <translation>无法从 %1 恢复便笺：%2。Quillarren 将以空的存储文件启动；备份仍然保留。</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopProgram</name>
+    <message>
+        <source>Quillarren: sync</source>
+        <translation>Quillarren：同步</translation>
+    </message>
+    <message>
+        <source>Your notes could not be backed up: %1. Quillarren tries again in an hour.</source>
+        <translation>无法备份您的便笺：%1。Quillarren 将在一小时后重试。</translation>
+    </message>
+    <message>
+        <source>Quillarren: backup failed</source>
+        <translation>Quillarren：备份失败</translation>
+    </message>
+    <message>
+        <source>Your notes are backed up in %1.</source>
+        <translation>您的便笺已备份到 %1。</translation>
+    </message>
+    <message>
+        <source>Quillarren: backed up</source>
+        <translation>Quillarren：已备份</translation>
     </message>
 </context>
 <context>
@@ -295,6 +364,114 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>&amp;Color...</source>
         <translation>颜色(&amp;C)...</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>the notes&apos; history is not available, so it was left out</source>
+        <translation>便笺的历史记录不可用，因此未包含</translation>
+    </message>
+    <message>
+        <source>the notes&apos; history, more than %1 MB, was left out (--history ID --show N prints a version; a backup holds them all)</source>
+        <translation>便笺的历史记录超过 %1 MB，未包含（--history ID --show N 可输出某个版本；备份中包含全部版本）</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>Quillarren: note history</source>
+        <translation>Quillarren：便笺历史记录</translation>
+    </message>
+    <message>
+        <source>The history of the notes is not available this time.</source>
+        <translation>本次无法使用便笺的历史记录。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryVerbs</name>
+    <message>
+        <source>The history of the notes is not available (see the message at start-up).</source>
+        <translation>便笺的历史记录不可用（请参阅启动时的消息）。</translation>
+    </message>
+    <message>
+        <source>No note has the id or number &apos;%1&apos;.</source>
+        <translation>没有 ID 或编号为“%1”的便笺。</translation>
+    </message>
+    <message>
+        <source>Note %1 has no earlier versions.
+</source>
+        <translation>便笺 %1 没有较早的版本。
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n 字节</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note %1 has no version %2; it has %3 (--history %4 lists them).</source>
+        <translation>便笺 %1 没有版本 %2；它有 %3 个版本（--history %4 可列出）。</translation>
+    </message>
+    <message>
+        <source>Version %1 of note %2 could not be read.</source>
+        <translation>无法读取便笺 %2 的版本 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n 字节</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>Note History</source>
+        <translation>便笺历史记录</translation>
+    </message>
+    <message>
+        <source>Note History: %1</source>
+        <translation>便笺历史记录：%1</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>版本列表</translation>
+    </message>
+    <message>
+        <source>Text of the chosen version</source>
+        <translation>所选版本的文本</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>恢复此版本</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>(lines removed at the end)</source>
+        <translation>（删除了末尾的行）</translation>
+    </message>
+    <message>
+        <source>This note has no earlier versions yet.</source>
+        <translation>此便笺还没有较早的版本。</translation>
+    </message>
+    <message>
+        <source>Same as the note now.</source>
+        <translation>与当前便笺相同。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) differ from the note now (marked).</source>
+        <translation>
+            <numerusform>有 %n 行与当前便笺不同（已标出）。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -388,6 +565,29 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>%1 is not a Quillarren note (it names no note, or another one)</source>
         <translation>%1 不是 Quillarren 便笺（它未指明便笺，或指向了另一张便笺）</translation>
+    </message>
+</context>
+<context>
+    <name>NoteHistory</name>
+    <message>
+        <source>The history of your notes could not be opened in %1; no versions are kept this time. Your notes are as they were.</source>
+        <translation>无法打开 %1 中的便笺历史记录；本次不保存任何版本。您的便笺保持原样。</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is damaged (%2); it is left aside and no versions are kept until it is mended. Your notes are as they were.</source>
+        <translation>%1 中的便笺历史记录已损坏（%2）；已将其搁置，在修复之前不保存任何版本。您的便笺保持原样。</translation>
+    </message>
+    <message>
+        <source>The history of your notes could not be started in %1 (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>无法在 %1 中启动便笺历史记录（%2）；本次不保存任何版本。您的便笺保持原样。</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 is not as Quillarren keeps it and could not be set aside (%2); no versions are kept this time. Your notes are as they were.</source>
+        <translation>%1 中的便笺历史记录不是 Quillarren 所用的格式，且无法将其搁置（%2）；本次不保存任何版本。您的便笺保持原样。</translation>
+    </message>
+    <message>
+        <source>The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, and a new history is started. Your notes are as they were.</source>
+        <translation>%1 中的便笺历史记录不是 Quillarren 所用的格式：已将其保存在 %2 中，并开始新的历史记录。您的便笺保持原样。</translation>
     </message>
 </context>
 <context>
@@ -487,6 +687,14 @@ Please email screenshot of this message to %4</source>
         <source>Quit (Remove All Notes)</source>
         <translation>退出（关闭所有便笺）</translation>
     </message>
+    <message>
+        <source>Checklist</source>
+        <translation>核对清单</translation>
+    </message>
+    <message>
+        <source>Note History…</source>
+        <translation>便笺历史记录…</translation>
+    </message>
 </context>
 <context>
     <name>NoteSync</name>
@@ -572,18 +780,6 @@ Please email screenshot of this message to %4</source>
     <message>
         <source>  (dated ahead of now)</source>
         <translation>  （日期晚于当前时间）</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>无法从该备份恢复：%1。未做任何更改。</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>正在备份现有便笺…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>无法先备份现有便笺（%1），因此未恢复任何内容。</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -715,6 +911,21 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
         <source>Quillarren will sync its notes through %1 from its next start.</source>
         <translation>从下次启动起，Quillarren 将通过 %1 同步便笺。</translation>
     </message>
+    <message>
+        <source>, with their history</source>
+        <translation>，并包括其历史记录</translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>You can expand this note by dragging the bottom and right edges</source>
+        <translation>拖动下边缘和右边缘可以扩大此便笺</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>无效的属性值</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -741,18 +952,6 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     <message>
         <source>Quillarren is quitting; nothing was changed.</source>
         <translation>Quillarren 正在退出；未做任何更改。</translation>
-    </message>
-    <message>
-        <source>Cannot restore from it: %1. Nothing was changed.</source>
-        <translation>无法从该备份恢复：%1。未做任何更改。</translation>
-    </message>
-    <message>
-        <source>Backing up the notes you have now…</source>
-        <translation>正在备份现有便笺…</translation>
-    </message>
-    <message>
-        <source>The notes you have now could not be backed up first (%1), so nothing was restored.</source>
-        <translation>无法先备份现有便笺（%1），因此未恢复任何内容。</translation>
     </message>
     <message>
         <source>Restoring…</source>
@@ -814,6 +1013,10 @@ To add the file&apos;s versions as new notes beside them: quillarren --import %2
     <message>
         <source>Notes</source>
         <translation>便笺列表</translation>
+    </message>
+    <message>
+        <source>Note &amp;History…</source>
+        <translation>便笺历史记录(&amp;H)…</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1206,10 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <source>it is one of Quillarren&apos;s own files (its notes store, journal, lock or backups); choose another file</source>
         <translation>它是 Quillarren 自身的文件之一（便笺存储文件、日志、锁文件或备份）；请选择其他文件</translation>
     </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁盘已满</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1120,6 +1327,17 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <source>a fresh store could not be made at %1</source>
         <translation>无法在 %1 新建存储文件</translation>
     </message>
+    <message>
+        <source>the notes could not be copied from %1 (%2)</source>
+        <translation>无法从 %1 复制便笺（%2）</translation>
+    </message>
+</context>
+<context>
+    <name>StoredText</name>
+    <message>
+        <source>Reminder!</source>
+        <translation>提醒！</translation>
+    </message>
 </context>
 <context>
     <name>SyncLook</name>
@@ -1234,6 +1452,21 @@ Quillarren stays open until they are saved, so that nothing you typed is lost. F
         <translation>
             <numerusform>Quillarren：%n 张便笺</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillarren is already running for this user (process %1), but it does not answer. If it is stuck, end it, then start Quillarren again.</source>
+        <translation>Quillarren 已在为此用户运行（进程 %1），但没有响应。如果它已卡住，请结束该进程，然后重新启动 Quillarren。</translation>
+    </message>
+    <message>
+        <source>%1
+
+Quillarren has changed nothing. Please make the file readable again, then start Quillarren.</source>
+        <translation>%1
+
+Quillarren 未做任何更改。请先让该文件恢复可读，然后再启动 Quillarren。</translation>
     </message>
 </context>
 </TS>

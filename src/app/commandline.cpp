@@ -80,7 +80,7 @@ public:
     Reply openNotesList() override { return notRunning(); }
 
 private:
-    static Reply notRunning() { return {1, QStringLiteral("Quillarren is not running.")}; }
+    static Reply notRunning() { return {1, QCoreApplication::translate("CommandLine", "Quillarren is not running.")}; }
     SettingsStore &m_store;
 };
 

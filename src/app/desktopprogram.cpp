@@ -13,6 +13,7 @@
 #include "gui/reminder/remindercheck.h"
 #include "gui/tray/noteslist.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QGuiApplication>
@@ -42,7 +43,7 @@ DesktopProgram::DesktopProgram(SettingsStore &store, Backups &backups, Platform 
             m_program.end();
     });
     connect(&m_sync, &NoteSync::told, this, [this](const QString &message) {
-        m_program.dialogs().showNotice(message, QStringLiteral("Quillarren: sync"));
+        m_program.dialogs().showNotice(message, QCoreApplication::translate("DesktopProgram", "Quillarren: sync"));
     });
     connect(&m_instance, &SingleInstance::raiseRequested, this, [this] { m_program.bringNotesForward(true); });
     answerChannel();
@@ -124,12 +125,12 @@ void DesktopProgram::keepUp()
     connect(&m_backups, &Backups::finished, this, [this](const QString &path, const QString &error, bool asked) {
         if (!error.isEmpty())
             m_program.dialogs().showNotice(
-                QStringLiteral("Your notes could not be backed up: %1. Quillarren tries again in an hour.").arg(error),
-                QStringLiteral("Quillarren: backup failed"));
+                QCoreApplication::translate("DesktopProgram", "Your notes could not be backed up: %1. Quillarren tries again in an hour.").arg(error),
+                QCoreApplication::translate("DesktopProgram", "Quillarren: backup failed"));
         else if (asked)   // Back Up Now: the user waits to hear
             m_program.dialogs().showNotice(
-                QStringLiteral("Your notes are backed up in %1.").arg(QDir::toNativeSeparators(path)),
-                QStringLiteral("Quillarren: backed up"), MessageIcon::Information);
+                QCoreApplication::translate("DesktopProgram", "Your notes are backed up in %1.").arg(QDir::toNativeSeparators(path)),
+                QCoreApplication::translate("DesktopProgram", "Quillarren: backed up"), MessageIcon::Information);
     });
     m_backups.startSchedule();
 }

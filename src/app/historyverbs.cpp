@@ -7,6 +7,7 @@
 #include "base/store/noteslots.h"
 #include "base/store/settingsstore.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace HistoryVerbs {
@@ -34,9 +35,9 @@ std::optional<QString> idOf(const SettingsStore &store, const QString &note)
 std::optional<Reply> refusal(const NoteHistory &history, const std::optional<QString> &id, const QString &note)
 {
     if (!history.isOpen())
-        return failed(QStringLiteral("The history of the notes is not available (see the message at start-up)."));
+        return failed(QCoreApplication::translate("HistoryVerbs", "The history of the notes is not available (see the message at start-up)."));
     if (!id)
-        return failed(QStringLiteral("No note has the id or number '%1'.").arg(note));
+        return failed(QCoreApplication::translate("HistoryVerbs", "No note has the id or number '%1'.").arg(note));
     return std::nullopt;
 }
 
@@ -49,14 +50,14 @@ Reply list(const SettingsStore &store, const NoteHistory &history, const QString
         return *refused;
     const QList<NoteHistory::Version> versions = history.list(*id);
     if (versions.isEmpty())
-        return {0, QStringLiteral("Note %1 has no earlier versions.\n").arg(*id)};
+        return {0, QCoreApplication::translate("HistoryVerbs", "Note %1 has no earlier versions.\n").arg(*id)};
     QString out;
     for (qsizetype i = 0; i < versions.size(); ++i) {
         const NoteHistory::Version &version = versions.at(i);
-        out += QStringLiteral("%1\t%2\t%3 bytes\t%4\n")
+        out += QStringLiteral("%1\t%2\t%3\t%4\n")
                    .arg(i + 1)
                    .arg(version.time().toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
-                   .arg(version.bytes)
+                   .arg(QCoreApplication::translate("HistoryVerbs", "%n bytes", nullptr, int(version.bytes)))
                    .arg(version.firstChangedLine.left(80));
     }
     return {0, out};
@@ -71,11 +72,11 @@ Reply show(const SettingsStore &store, const NoteHistory &history, const QString
     const int n = number.toInt(&isNumber);
     const QList<NoteHistory::Version> versions = history.list(*id);
     if (!isNumber || n < 1 || n > versions.size())
-        return failed(QStringLiteral("Note %1 has no version %2; it has %3 (--history %4 lists them).")
+        return failed(QCoreApplication::translate("HistoryVerbs", "Note %1 has no version %2; it has %3 (--history %4 lists them).")
                           .arg(*id, number).arg(versions.size()).arg(note));
     const std::optional<QString> text = history.read(*id, versions.at(n - 1).made);
     if (!text)
-        return failed(QStringLiteral("Version %1 of note %2 could not be read.").arg(number, *id));
+        return failed(QCoreApplication::translate("HistoryVerbs", "Version %1 of note %2 could not be read.").arg(number, *id));
     return {0, *text};
 }
 

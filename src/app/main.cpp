@@ -16,6 +16,7 @@
 #include "gui/platform/windowsystem.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -34,8 +35,8 @@ std::optional<int> leaveToOtherCopy(SingleInstance &instance, const QString &sta
         break;
     }
     dialogs.messageBox(nullptr,
-                       QStringLiteral("Quillarren is already running for this user (process %1), but it does "
-                                      "not answer. If it is stuck, end it, then start Quillarren again.")
+                       QCoreApplication::translate("main", "Quillarren is already running for this user (process %1), but it does "
+                                                 "not answer. If it is stuck, end it, then start Quillarren again.")
                            .arg(instance.holder()),
                        QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Warning);
     return 1;
@@ -51,8 +52,9 @@ bool openStore(SettingsStore &store, Backups &backups, const QString &storePath,
         offerBackupAfterDamage(backups, store, dialogs, opened.movedAsideTo);
     if (!opened.readable) {
         dialogs.messageBox(nullptr,
-                           opened.error + QStringLiteral("\n\nQuillarren has changed nothing. Please make the file "
-                                                         "readable again, then start Quillarren."),
+                           QCoreApplication::translate("main", "%1\n\nQuillarren has changed nothing. Please make the file "
+                                                         "readable again, then start Quillarren.")
+                               .arg(opened.error),
                            QStringLiteral("Quillarren"), MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }

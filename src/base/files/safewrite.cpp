@@ -46,7 +46,7 @@ QString reason(int code)
 {
     switch (code) {
     case ENOSPC:
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("SafeWrite", "the disk is full");
     case EDQUOT:
         return QCoreApplication::translate("SafeWrite", "the disk quota is used up");
     case EROFS:

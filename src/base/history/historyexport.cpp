@@ -2,6 +2,7 @@
 
 #include "base/history/notehistory.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,7 +40,7 @@ bool addVersions(QJsonArray &notes, const NoteHistory &history, qint64 &budget)
 QByteArray addTo(const QByteArray &json, const NoteHistory &history, QString *said)
 {
     if (!history.isOpen()) {
-        *said = QStringLiteral("the notes' history is not available, so it was left out");
+        *said = QCoreApplication::translate("HistoryExport", "the notes' history is not available, so it was left out");
         return json;
     }
     QJsonObject file = QJsonDocument::fromJson(json).object();
@@ -47,7 +48,7 @@ QByteArray addTo(const QByteArray &json, const NoteHistory &history, QString *sa
     for (const QString &key : {QStringLiteral("notes"), QStringLiteral("deletedNotes")}) {
         QJsonArray notes = file.value(key).toArray();
         if (!addVersions(notes, history, budget)) {
-            *said = QStringLiteral("the notes' history, more than %1 MB, was left out (--history ID --show N "
+            *said = QCoreApplication::translate("HistoryExport", "the notes' history, more than %1 MB, was left out (--history ID --show N "
                                    "prints a version; a backup holds them all)").arg(MaxBytes >> 20);
             return json;
         }

@@ -5,6 +5,7 @@
 #include "base/store/storecopy.h"
 #include "base/store/storeschema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -111,8 +112,8 @@ bool NoteHistory::setUp(const QString &path, const QString &damageBesideNotes, Q
     if (!QFileInfo(path).isFile()
         || sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr)
             != SQLITE_OK) {
-        *notice = QStringLiteral("The history of your notes could not be opened in %1; no versions are kept "
-                                 "this time. Your notes are as they were.").arg(shown(path));
+        *notice = QCoreApplication::translate("NoteHistory", "The history of your notes could not be opened in %1; no versions are kept "
+                                                             "this time. Your notes are as they were.").arg(shown(path));
         return false;
     }
     sqlite3_busy_timeout(m_db, BusyTimeoutMs);
@@ -122,16 +123,16 @@ bool NoteHistory::setUp(const QString &path, const QString &damageBesideNotes, Q
     // As the store's own connection: commits unsynced, the store's sync carries them to the disk.
     exec("PRAGMA synchronous=OFF; PRAGMA wal_autocheckpoint=0;");
     if (!damageBesideNotes.isEmpty()) {
-        *notice = QStringLiteral("The history of your notes in %1 is damaged (%2); it is left aside and no "
-                                 "versions are kept until it is mended. Your notes are as they were.")
+        *notice = QCoreApplication::translate("NoteHistory", "The history of your notes in %1 is damaged (%2); it is left aside and no "
+                                                             "versions are kept until it is mended. Your notes are as they were.")
                       .arg(shown(path), damageBesideNotes.left(200));
         return false;
     }
     if (exists("SELECT 1 FROM sqlite_master WHERE name = 'history' OR tbl_name = 'history'") && !StoreCopy::historyIsOurs(m_db))
         return setAside(path, notice);
     if (!exec(STORE_HISTORY_TABLE)) {
-        *notice = QStringLiteral("The history of your notes could not be started in %1 (%2); no versions are "
-                                 "kept this time. Your notes are as they were.")
+        *notice = QCoreApplication::translate("NoteHistory", "The history of your notes could not be started in %1 (%2); no versions are "
+                                                             "kept this time. Your notes are as they were.")
                       .arg(shown(path), QString::fromUtf8(sqlite3_errmsg(m_db)));
         return false;
     }
@@ -165,13 +166,13 @@ bool NoteHistory::setAside(const QString &path, QString *notice)
         const QString error = QString::fromUtf8(sqlite3_errmsg(m_db));
         exec("ROLLBACK");
         QFile::remove(aside);
-        *notice = QStringLiteral("The history of your notes in %1 is not as Quillarren keeps it and could not be "
-                                 "set aside (%2); no versions are kept this time. Your notes are as they were.")
+        *notice = QCoreApplication::translate("NoteHistory", "The history of your notes in %1 is not as Quillarren keeps it and could not be "
+                                                             "set aside (%2); no versions are kept this time. Your notes are as they were.")
                       .arg(shown(path), error);
         return false;
     }
-    *notice = QStringLiteral("The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, "
-                             "and a new history is started. Your notes are as they were.")
+    *notice = QCoreApplication::translate("NoteHistory", "The history of your notes in %1 was not as Quillarren keeps it: it is kept in %2, "
+                                                         "and a new history is started. Your notes are as they were.")
                   .arg(shown(path), shown(aside));
     return true;
 }

@@ -257,7 +257,7 @@ bool copyRows(const QString &file, const QString &target, int pageSize, quint32 
                        "INSERT INTO history(note, made, text) VALUES(?1, ?2, ?3)", 3);
     ok = ok && sqlite3_exec(fresh, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
     if (!ok)
-        *error = QStringLiteral("the notes could not be copied from %1 (%2)")
+        *error = QCoreApplication::translate("StoreCopy", "the notes could not be copied from %1 (%2)")
                      .arg(QDir::toNativeSeparators(file), QString::fromUtf8(sqlite3_errmsg(fresh)));
     sqlite3_close(fresh);
     return ok;

@@ -74,7 +74,7 @@ void HistoryKeeper::open()
     QString notice;
     m_history.open(m_program.store.path(), m_program.store.damageBesideNotes(), &notice);
     if (!notice.isEmpty())
-        m_program.dialogs().showNotice(notice, QStringLiteral("Quillarren: note history"));
+        m_program.dialogs().showNotice(notice, tr("Quillarren: note history"));
 }
 
 QString HistoryKeeper::idOf(NoteWindow *note) const
@@ -166,8 +166,8 @@ void HistoryKeeper::showHistory(NoteWindow *note)
     if (id.isEmpty())
         return;
     if (!m_history.isOpen()) {
-        m_program.dialogs().showNotice(QStringLiteral("The history of the notes is not available this time."),
-                                       QStringLiteral("Quillarren: note history"));
+        m_program.dialogs().showNotice(tr("The history of the notes is not available this time."),
+                                       tr("Quillarren: note history"));
         return;
     }
     keep(note, Event::TypingPaused, 0);   // what is typed now is in the list, to compare against

@@ -2,6 +2,7 @@
 
 #include "base/history/versiondiff.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,7 +17,8 @@ namespace {
 
 QString sizeText(qint64 bytes)
 {
-    return bytes < 1024 ? QStringLiteral("%1 bytes").arg(bytes) : QStringLiteral("%1 KB").arg((bytes + 1023) / 1024);
+    return bytes < 1024 ? QCoreApplication::translate("HistoryWindow", "%n bytes", nullptr, int(bytes))
+                        : QCoreApplication::translate("HistoryWindow", "%1 KB").arg((bytes + 1023) / 1024);
 }
 
 } // namespace
@@ -40,7 +42,7 @@ HistoryWindow::HistoryWindow(NoteHistory &history, const QString &noteId, const 
     m_text->setAccessibleName(tr("Text of the chosen version"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("Status"));
-    m_restore = new QPushButton(QStringLiteral("Restore This Version"), this);
+    m_restore = new QPushButton(tr("Restore This Version"), this);
     m_restore->setObjectName(QStringLiteral("Restore"));
     m_restore->setDefault(true);
     m_close = new QPushButton(tr("Close"), this);

@@ -68,8 +68,8 @@ NoteMenu::NoteMenu(Program &program)
             &NoteMenu::onQuit);
     // Below the long-standing items, so that none of them moves.
     addSeparator(QStringLiteral("sChecklist"));
-    addItem(QStringLiteral("ChecklistName"), QStringLiteral("Checklist"), QString(), &NoteMenu::onChecklist);
-    addItem(QStringLiteral("NoteHistoryName"), QStringLiteral("Note History…"), QString(), &NoteMenu::onNoteHistory);
+    addItem(QStringLiteral("ChecklistName"), tr("Checklist"), QString(), &NoteMenu::onChecklist);
+    addItem(QStringLiteral("NoteHistoryName"), tr("Note History…"), QString(), &NoteMenu::onNoteHistory);
 }
 
 QAction *NoteMenu::addItem(const QString &name, const QString &caption, const QString &keys,

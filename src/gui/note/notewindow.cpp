@@ -63,7 +63,7 @@ NoteWindow::NoteWindow(Program &program)
     m_textField->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_textField->setGeometry(0, Units::twipsToPixels(StripTwips), Units::twipsToPixels(TextSizeTwips),
                          Units::twipsToPixels(TextSizeTwips));
-    m_textField->setToolTip(QStringLiteral("You can expand this note by dragging the bottom and right edges"));
+    m_textField->setToolTip(tr("You can expand this note by dragging the bottom and right edges"));
 
     m_textField->viewport()->setMouseTracking(true);
     m_textField->viewport()->installEventFilter(this);
@@ -174,7 +174,7 @@ void NoteWindow::layOutText()
 {
     const int height = this->height() - Units::twipsToPixels(TextShorterTwips);
     if (height < 0)
-        throw Failure(QStringLiteral("Invalid property value"));
+        throw Failure(tr("Invalid property value"));
     m_textField->setGeometry(0, Units::twipsToPixels(StripTwips), width(), height);
 }
 

@@ -3,6 +3,7 @@
 #include "base/store/notekeys.h"
 #include "base/store/settingsstore.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -88,7 +89,7 @@ void StoredText::beginAlarm()
     m_flashing = true;
     m_field.setReadOnly(true);
     m_showingStoredText = true;
-    m_field.setPlainText(QStringLiteral("Reminder!"));
+    m_field.setPlainText(QCoreApplication::translate("StoredText", "Reminder!"));
     m_showingStoredText = false;
 }
 
