@@ -445,10 +445,10 @@ void TestCommands::quitStoresSharedAlwaysOnTop()
     t.seed(QStringLiteral("NotesForm1.AlwaysOnTop"), QStringLiteral("True"));
     t.seed(QStringLiteral("NotesForm2.AlwaysOnTop"), QStringLiteral("False"));
     t.start();
-    t.program().noteMenu().alwaysOnTopCheck()->setChecked(checked);
+    t.program().setAlwaysOnTop(checked);
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
-    t.program().noteMenu().onQuit();
+    t.windows().noteMenu().onQuit();
 
     QCOMPARE(t.endCount, 1);
     const QString expected = checked ? QStringLiteral("True") : QStringLiteral("False");

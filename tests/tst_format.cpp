@@ -418,7 +418,7 @@ void TestFormat::alwaysOnTopTwice()
     t.start();
     NoteWindow *first = t.note("NotesForm1");
     NoteWindow *second = t.note("NotesForm2");
-    QAction *check = t.program().noteMenu().alwaysOnTopCheck();
+    QAction *check = t.windows().noteMenu().alwaysOnTopCheck();
     QVERIFY(check->isChecked());   // on when the menu window loads
 
     t.choose(second, QStringLiteral("AlwaysOnTopName"));
@@ -599,7 +599,7 @@ void TestFormat::linksGoToTheShell()
     QCOMPARE(t.shell.opened, (QStringList{QStringLiteral("mailto:") + Product::SupportEmail, Product::WebSite,
                                           QStringLiteral("mailto:") + Product::SupportEmail}));
     QVERIFY(t.dialogs.messages.isEmpty());
-    QCOMPARE(t.program().noteMenu().item(QStringLiteral("GotoWebsiteName"))->text(),
+    QCOMPARE(t.windows().noteMenu().item(QStringLiteral("GotoWebsiteName"))->text(),
              QStringLiteral("Goto ") + Product::WebDomain);
 }
 

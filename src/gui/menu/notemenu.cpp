@@ -1,4 +1,5 @@
 #include "gui/menu/notemenu.h"
+#include "gui/menu/menuanddialogs.h"
 #include "gui/notebook/notebook.h"
 #include "gui/platform/skin.h"
 
@@ -15,9 +16,10 @@
 #include <QMenu>
 #include <QSignalBlocker>
 
-NoteMenu::NoteMenu(Program &program)
+NoteMenu::NoteMenu(Program &program, MenuAndDialogs &windows)
     : ProgramWindow(program.forms)
     , m_program(program)
+    , m_windows(windows)
 {
     setObjectName(QStringLiteral("MenuForm"));
     m_popupMenu = new QMenu(QStringLiteral("Menu1"), this);
@@ -93,9 +95,11 @@ void NoteMenu::addSeparator(const QString &name)
 
 void NoteMenu::onLoad()
 {
-    alwaysOnTopCheck()->setChecked(true);
+    // The check mark only shows the state; the command changes it.
+    alwaysOnTopCheck()->setChecked(m_program.alwaysOnTop());
+    connect(&m_program, &Program::alwaysOnTopChanged, alwaysOnTopCheck(), &QAction::setChecked);
     ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("Form_Load"), {
-        {100, [this] { Skin::applyTo(m_program.noteMenu()); }},
+        {100, [this] { Skin::applyTo(*this); }},
     });
 }
 
@@ -118,7 +122,7 @@ void NoteMenu::onSelectAll() { m_program.commands().SelectAll(); }
 void NoteMenu::onSetReminder()
 {
     ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("SetReminderName_Click"),
-                     {{106, [this] { m_program.showReminder(); }}}, true);
+                     {{106, [this] { m_windows.showReminder(); }}}, true);
 }
 
 void NoteMenu::onCreateNewNote() { m_program.notebook().createNote(); }
@@ -136,7 +140,7 @@ void NoteMenu::onColor() { m_program.commands().ChangeColor(); }
 void NoteMenu::onEmail()
 {
     ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("EmailName_Click"),
-                     {{106, [this] { m_program.showEmail(); }}}, true);
+                     {{106, [this] { m_windows.showEmail(); }}}, true);
 }
 
 void NoteMenu::onSaveNoteToFile()
