@@ -336,7 +336,7 @@ void TestCommands::selectAllMovesFocusAndSelectsEverything()
         QTestPrivate::qtestMouseButtons = Qt::NoButton;
     } else {
         t.program().CurrentNoteTag = a->Tag();
-        t.program().commands().SelectAll();
+        t.windows().commands().SelectAll();
     }
 
     QCOMPARE(a->focusWidget(), a->textField());
@@ -749,8 +749,8 @@ void TestCommands::deletedTargetNeverNamesANewNote()
     t.settleSeeThrough();
 
     // Still aimed at the deleted note, as from a dialog opened on it.
-    t.program().commands().IncreaseTranslucency();
-    t.program().commands().InsertDate();
+    t.windows().commands().IncreaseTranslucency();
+    t.windows().commands().InsertDate();
     QCOMPARE(t.store().get(QStringLiteral("NotesForm3.Translucency"), QStringLiteral("absent")),
              QStringLiteral("absent"));
     QCOMPARE(t.notes().constLast()->textField()->toPlainText(), QString());

@@ -425,9 +425,9 @@ void TestMenu::deletedTargetChangesNoWindow()
     t.settle();
     QCOMPARE(t.texts(), left);
     // No note may stand in for the deleted one, whatever it is now called.
-    QVERIFY(t.program().commands().targets().isEmpty());
+    QVERIFY(t.windows().commands().targets().isEmpty());
 
-    NoteCommands &commands = t.program().commands();
+    NoteCommands &commands = t.windows().commands();
     commands.Cut();
     commands.Paste();
     commands.InsertDate();

@@ -4,6 +4,7 @@
 #include "gui/dialogs/dialogwindows.h"
 #include "gui/dialogs/emaildialog.h"
 #include "gui/dialogs/reminderdialog.h"
+#include "gui/menu/notecommands.h"
 #include "gui/menu/notemenu.h"
 #include "gui/menu/notewiring.h"
 #include "gui/note/notewindow.h"
@@ -40,6 +41,7 @@ void bringForward(QWidget &window)
 
 MenuAndDialogs::MenuAndDialogs(Program &program)
     : m_program(program)
+    , m_commands(std::make_unique<NoteCommands>(program))
     , m_reminderCheck(std::make_unique<ReminderCheck>(program))
     // The dialogs and the alarm above the notes, and the keyboard back to a note after them.
     , m_dialogWindows(std::make_unique<DialogWindows>(program.forms))

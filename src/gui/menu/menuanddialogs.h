@@ -8,14 +8,15 @@
 class AlarmWindow;
 class DialogWindows;
 class EmailDialog;
+class NoteCommands;
 class NoteMenu;
 class NoteWindow;
 class Program;
 class ReminderCheck;
 class ReminderDialog;
 
-// The program's windows beside the notes: the popup menu, the e-mail and reminder dialogs, the
-// alarm window, and the reminder check that raises the alarms. It answers what the notes ask of
+// The program's windows beside the notes: the popup menu with the commands it runs, the e-mail
+// and reminder dialogs, the alarm window, and the reminder check that raises the alarms. It answers what the notes ask of
 // them; the program context itself knows none of them.
 class MenuAndDialogs final : public QObject
 {
@@ -26,6 +27,9 @@ public:
     explicit MenuAndDialogs(Program &program);
     /** What is still loaded goes now, while the program it uses still exists. */
     ~MenuAndDialogs() override;
+
+    /** The commands of the menu and the shortcuts, on the current note. */
+    NoteCommands &commands() { return *m_commands; }
 
     /** The hidden menu window, loaded at its first reference. */
     NoteMenu &noteMenu();
@@ -51,6 +55,7 @@ private:
     void answerNote(NoteWindow *note);
 
     Program &m_program;
+    std::unique_ptr<NoteCommands> m_commands;
     QPointer<NoteMenu> m_noteMenu;
     QPointer<ReminderDialog> m_reminderDialog;
     QPointer<AlarmWindow> m_alarmWindow;

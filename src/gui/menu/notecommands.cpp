@@ -51,12 +51,7 @@ NoteCommands::NoteCommands(Program &program)
 
 QList<NoteWindow *> NoteCommands::targets() const
 {
-    QList<NoteWindow *> found;
-    for (ProgramWindow *form : m_program.forms.withTag(m_program.CurrentNoteTag)) {
-        if (auto *note = qobject_cast<NoteWindow *>(form))
-            found.append(note);
-    }
-    return found;
+    return m_program.currentNotes();
 }
 
 QList<NoteWindow *> NoteCommands::editableTargets() const

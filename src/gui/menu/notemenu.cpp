@@ -110,14 +110,14 @@ void NoteMenu::popup(const QPoint &globalPos)
 
 void NoteMenu::onNoteHistory()
 {
-    if (HistoryKeeper *keeper = HistoryKeeper::current(); keeper && !m_program.commands().targets().isEmpty())
-        keeper->showHistory(m_program.commands().targets().first());
+    if (HistoryKeeper *keeper = HistoryKeeper::current(); keeper && !m_windows.commands().targets().isEmpty())
+        keeper->showHistory(m_windows.commands().targets().first());
 }
 
-void NoteMenu::onCut() { m_program.commands().Cut(); }
-void NoteMenu::onCopy() { m_program.commands().Copy(); }
-void NoteMenu::onPaste() { m_program.commands().Paste(); }
-void NoteMenu::onSelectAll() { m_program.commands().SelectAll(); }
+void NoteMenu::onCut() { m_windows.commands().Cut(); }
+void NoteMenu::onCopy() { m_windows.commands().Copy(); }
+void NoteMenu::onPaste() { m_windows.commands().Paste(); }
+void NoteMenu::onSelectAll() { m_windows.commands().SelectAll(); }
 
 void NoteMenu::onSetReminder()
 {
@@ -133,9 +133,9 @@ void NoteMenu::onDeleteThisNote()
                      {{106, [this] { m_program.notebook().deleteCurrentNote(); }}}, true);
 }
 
-void NoteMenu::onFont() { m_program.commands().ChangeFont(); }
+void NoteMenu::onFont() { m_windows.commands().ChangeFont(); }
 
-void NoteMenu::onColor() { m_program.commands().ChangeColor(); }
+void NoteMenu::onColor() { m_windows.commands().ChangeColor(); }
 
 void NoteMenu::onEmail()
 {
@@ -146,19 +146,19 @@ void NoteMenu::onEmail()
 void NoteMenu::onSaveNoteToFile()
 {
     ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("SaveNoteToFileName_Click"),
-                     {{106, [this] { m_program.commands().SaveNoteToFile(); }}}, true);
+                     {{106, [this] { m_windows.commands().SaveNoteToFile(); }}}, true);
 }
 
-void NoteMenu::onInsertDate() { m_program.commands().InsertDate(); }
-void NoteMenu::onInsertTime() { m_program.commands().InsertTime(); }
+void NoteMenu::onInsertDate() { m_windows.commands().InsertDate(); }
+void NoteMenu::onInsertTime() { m_windows.commands().InsertTime(); }
 
-void NoteMenu::onDefaultTranslucency() { m_program.commands().DefaultTranslucency(); }
-void NoteMenu::onIncreaseTranslucency() { m_program.commands().IncreaseTranslucency(); }
-void NoteMenu::onDecreaseTranslucency() { m_program.commands().DecreaseTranslucency(); }
+void NoteMenu::onDefaultTranslucency() { m_windows.commands().DefaultTranslucency(); }
+void NoteMenu::onIncreaseTranslucency() { m_windows.commands().IncreaseTranslucency(); }
+void NoteMenu::onDecreaseTranslucency() { m_windows.commands().DecreaseTranslucency(); }
 
 void NoteMenu::onChecklist()
 {
-    for (NoteWindow *note : m_program.commands().targets()) {
+    for (NoteWindow *note : m_windows.commands().targets()) {
         if (Checklist *checklist = Checklist::of(note->textField()))
             checklist->toggleLines();
     }
@@ -171,11 +171,11 @@ void NoteMenu::onAlwaysOnTop()
         const QSignalBlocker blocker(alwaysOnTopCheck());
         alwaysOnTopCheck()->setChecked(!alwaysOnTopCheck()->isChecked());
     }
-    m_program.commands().ToggleAlwaysOnTop();
+    m_windows.commands().ToggleAlwaysOnTop();
 }
 
-void NoteMenu::onEmailAuthor() { m_program.commands().EmailAuthor(); }
-void NoteMenu::onGotoWebsite() { m_program.commands().GotoWebsite(); }
+void NoteMenu::onEmailAuthor() { m_windows.commands().EmailAuthor(); }
+void NoteMenu::onGotoWebsite() { m_windows.commands().GotoWebsite(); }
 
 void NoteMenu::onQuit()
 {

@@ -13,7 +13,7 @@ namespace {
 void runCommand(Program &program, MenuAndDialogs &windows, KeyboardShortcuts::Command command, bool repeated)
 {
     using Command = KeyboardShortcuts::Command;
-    NoteCommands &commands = program.commands();
+    NoteCommands &commands = windows.commands();
     switch (command) {
     case Command::None: break;
     case Command::SelectAll: commands.SelectAll(); break;

@@ -112,7 +112,7 @@ void Notebook::deleteCurrentNote()
             return;
         }
         renumberNotes();
-    } else if (const QList<NoteWindow *> found = m_program.commands().targets(); !found.isEmpty()) {
+    } else if (const QList<NoteWindow *> found = m_program.currentNotes(); !found.isEmpty()) {
         QString error;
         if (!trashNote(found.constFirst(), &error))
             m_program.dialogs().messageBox(

@@ -2,7 +2,6 @@
 
 #include "gui/notebook/notebook.h"
 #include "gui/notebook/noteopener.h"
-#include "gui/menu/notecommands.h"
 #include "gui/note/notewindow.h"
 #include "gui/note/texthook.h"
 #include "gui/platform/dialogs.h"
@@ -15,7 +14,6 @@
 Program::Program(SettingsStore &store, Platform platform)
     : store(store)
     , platform(platform)
-    , m_commands(std::make_unique<NoteCommands>(*this))
     , m_opener(std::make_unique<NoteOpener>(*this))
     , m_notebook(std::make_unique<Notebook>(*this))
     , m_textHook(std::make_unique<TextHook>())
@@ -60,6 +58,16 @@ void Program::setAlwaysOnTop(bool onTop)
         return;
     m_alwaysOnTop = onTop;
     emit alwaysOnTopChanged(onTop);
+}
+
+QList<NoteWindow *> Program::currentNotes() const
+{
+    QList<NoteWindow *> found;
+    for (ProgramWindow *form : forms.withTag(CurrentNoteTag)) {
+        if (auto *note = qobject_cast<NoteWindow *>(form))
+            found.append(note);
+    }
+    return found;
 }
 
 void Program::bringNotesForward(bool putAwayToo)

@@ -15,8 +15,8 @@ class Dialogs;
 class LayeredWindow;
 class Shell;
 class Sound;
-class NoteCommands;
 class NoteOpener;
+class NoteWindow;
 class Notebook;
 class SettingsStore;
 class TextHook;
@@ -54,7 +54,6 @@ public:
     LayeredWindow &layered() { return *platform.layered; }
     Shell &shell() { return *platform.shell; }
     Sound &sound() { return *platform.sound; }
-    NoteCommands &commands() { return *m_commands; }
     /** Opens stored notes as windows, a few at a time. */
     NoteOpener &opener() { return *m_opener; }
     /** The one owner of the notes' lives: opening, creating, trashing, restoring them. */
@@ -68,6 +67,10 @@ public:
     /** The text field that takes the keyboard once a popup-menu command has run: the note the
         menu was opened on, or the note the command created. */
     QPointer<QWidget> focusAfterMenu;
+
+    /** The loaded notes whose Tag is CurrentNoteTag, in load order: the note last worked in,
+        which the commands act on. */
+    QList<NoteWindow *> currentNotes() const;
 
     /** Where the next file or folder dialog opens. */
     DialogFolder dialogFolder;
@@ -102,7 +105,6 @@ public:
     bool quitting = false;
 
 private:
-    std::unique_ptr<NoteCommands> m_commands;
     std::unique_ptr<NoteOpener> m_opener;
     std::unique_ptr<Notebook> m_notebook;
     std::unique_ptr<TextHook> m_textHook;
