@@ -336,7 +336,7 @@ void TestCommands::selectAllMovesFocusAndSelectsEverything()
         QTestPrivate::qtestMouseButtons = Qt::NoButton;
     } else {
         t.program().CurrentNoteTag = a->Tag();
-        t.program().commands().SelectAll();
+        t.windows().commands().SelectAll();
     }
 
     QCOMPARE(a->focusWidget(), a->textField());
@@ -445,10 +445,10 @@ void TestCommands::quitStoresSharedAlwaysOnTop()
     t.seed(QStringLiteral("NotesForm1.AlwaysOnTop"), QStringLiteral("True"));
     t.seed(QStringLiteral("NotesForm2.AlwaysOnTop"), QStringLiteral("False"));
     t.start();
-    t.program().noteMenu().alwaysOnTopCheck()->setChecked(checked);
+    t.program().setAlwaysOnTop(checked);
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
-    t.program().noteMenu().onQuit();
+    t.windows().noteMenu().onQuit();
 
     QCOMPARE(t.endCount, 1);
     const QString expected = checked ? QStringLiteral("True") : QStringLiteral("False");
@@ -749,8 +749,8 @@ void TestCommands::deletedTargetNeverNamesANewNote()
     t.settleSeeThrough();
 
     // Still aimed at the deleted note, as from a dialog opened on it.
-    t.program().commands().IncreaseTranslucency();
-    t.program().commands().InsertDate();
+    t.windows().commands().IncreaseTranslucency();
+    t.windows().commands().InsertDate();
     QCOMPARE(t.store().get(QStringLiteral("NotesForm3.Translucency"), QStringLiteral("absent")),
              QStringLiteral("absent"));
     QCOMPARE(t.notes().constLast()->textField()->toPlainText(), QString());

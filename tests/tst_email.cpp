@@ -32,8 +32,8 @@ QStringList entries(const QComboBox *list)
 void composeFrom(TestProgram &t, int slot, const QString &address)
 {
     t.program().CurrentNoteTag = NoteKeys::tagFor(slot);
-    t.program().showEmail();
-    EmailDialog *dialog = t.program().emailDialog();
+    t.windows().showEmail();
+    EmailDialog *dialog = t.windows().emailDialog();
     dialog->Combo1()->setEditText(address);
     QTest::mouseClick(dialog->Command1(), Qt::LeftButton);
     TestProgram::settle();
@@ -77,18 +77,18 @@ void TestEmail::addressesAreRememberedPerNote()
     const QString key = QStringLiteral("NotesForm1.EmailAddresses");
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    t.program().showEmail();
-    QCOMPARE(entries(t.program().emailDialog()->Combo1()), QStringList{QString()});
-    QCOMPARE(t.program().emailDialog()->Combo1()->currentText(), QString());
-    QCOMPARE(t.program().emailDialog()->windowTitle(), QStringLiteral("E-mail Note"));
-    t.program().emailDialog()->cancel();   // Cancel stores and opens nothing
+    t.windows().showEmail();
+    QCOMPARE(entries(t.windows().emailDialog()->Combo1()), QStringList{QString()});
+    QCOMPARE(t.windows().emailDialog()->Combo1()->currentText(), QString());
+    QCOMPARE(t.windows().emailDialog()->windowTitle(), QStringLiteral("E-mail Note"));
+    t.windows().emailDialog()->cancel();   // Cancel stores and opens nothing
     TestProgram::settle();
-    QVERIFY(!t.program().emailDialog());
+    QVERIFY(!t.windows().emailDialog());
     QVERIFY(t.shell.opened.isEmpty());
 
     composeFrom(t, 1, QStringLiteral("a1@example.org"));
     QCOMPARE(t.store().get(key), QStringLiteral(",a1@example.org"));
-    QVERIFY(!t.program().emailDialog());   // Compose closes the dialog
+    QVERIFY(!t.windows().emailDialog());   // Compose closes the dialog
     composeFrom(t, 1, QStringLiteral("a1@example.org"));   // known: nothing new
     composeFrom(t, 1, QStringLiteral("A1@example.org"));   // another case is another address
     composeFrom(t, 1, QStringLiteral("b@example.org,c@example.org"));
@@ -98,8 +98,8 @@ void TestEmail::addressesAreRememberedPerNote()
     QVERIFY(!t.store().contains(QStringLiteral("NotesForm2.EmailAddresses")));
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    t.program().showEmail();
-    QCOMPARE(entries(t.program().emailDialog()->Combo1()),
+    t.windows().showEmail();
+    QCOMPARE(entries(t.windows().emailDialog()->Combo1()),
              (QStringList{"", "a1@example.org", "A1@example.org", "b@example.org", "c@example.org"}));
     QVERIFY(t.dialogs.errorReports().isEmpty());
 }
@@ -157,23 +157,23 @@ void TestEmail::composeActsOnTheTargetAtThatMoment()
     t.seedNotes({"note A", "note B", "note C"});
     t.start();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    t.program().showEmail();
+    t.windows().showEmail();
     NoteWindow *b = t.note(QStringLiteral("NotesForm2"));
     QTest::keyClick(b->textField(), Qt::Key_End);
     QCOMPARE(t.program().CurrentNoteTag, QStringLiteral("NotesForm2"));
-    t.program().emailDialog()->Combo1()->setEditText(QStringLiteral("b@example.org"));
-    t.program().emailDialog()->compose();
+    t.windows().emailDialog()->Combo1()->setEditText(QStringLiteral("b@example.org"));
+    t.windows().emailDialog()->compose();
     QCOMPARE(t.shell.opened.size(), 1);
     QCOMPARE(decoded(t.shell.opened.constFirst(), QStringLiteral("Body")), QStringLiteral("note B"));
     QCOMPARE(t.store().get(QStringLiteral("NotesForm2.EmailAddresses")), QStringLiteral(",b@example.org"));
     QVERIFY(!t.store().contains(QStringLiteral("NotesForm1.EmailAddresses")));
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm3");
-    t.program().showEmail();
+    t.windows().showEmail();
     t.program().notebook().deleteCurrentNote();
     TestProgram::settle();
-    t.program().emailDialog()->Combo1()->setEditText(QStringLiteral("c@example.org"));
-    t.program().emailDialog()->compose();
+    t.windows().emailDialog()->Combo1()->setEditText(QStringLiteral("c@example.org"));
+    t.windows().emailDialog()->compose();
     QCOMPARE(t.shell.opened.size(), 1);
     QVERIFY(!t.store().get(QStringLiteral("NotesForm3.EmailAddresses")).contains(QLatin1String("c@")));
     QVERIFY(!t.store().contains(QStringLiteral(".EmailAddresses")));
@@ -186,12 +186,12 @@ void TestEmail::openingAgainKeepsWhatWasTyped()
     t.seed(QStringLiteral("NotesForm1.EmailAddresses"), QStringLiteral(",kept@example.org"));
     t.start();
     t.choose(t.notes().constFirst(), QStringLiteral("EmailName"));
-    QPointer<EmailDialog> dialog = t.program().emailDialog();
+    QPointer<EmailDialog> dialog = t.windows().emailDialog();
     QVERIFY(dialog && dialog->isVisible());
     QTRY_VERIFY(dialog->isActiveWindow());
     dialog->Combo1()->setEditText(QStringLiteral("half typed"));
     t.choose(t.notes().constFirst(), QStringLiteral("EmailName"));
-    QCOMPARE(t.program().emailDialog(), dialog.data());
+    QCOMPARE(t.windows().emailDialog(), dialog.data());
     QCOMPARE(dialog->Combo1()->currentText(), QStringLiteral("half typed"));
     QCOMPARE(entries(dialog->Combo1()), (QStringList{"", "kept@example.org"}));
     QVERIFY(NoteCommands::IsInComboList(dialog->Combo1(), QString()));
@@ -230,7 +230,7 @@ void TestEmail::withoutAMailProgramTheTextCanBeCopied()
         QVERIFY(asked.text.contains(QLatin1String("No mail program")));
     }
     QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
-    QVERIFY(!t.program().emailDialog());   // the dialog closes either way
+    QVERIFY(!t.windows().emailDialog());   // the dialog closes either way
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.EmailAddresses")), QStringLiteral(",a@example.org"));
 }
 

@@ -191,7 +191,7 @@ void TestFormat::fontSizeRoundsHalfToEven()
         return true;
     });
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    t.program().commands().ChangeFont();
+    t.windows().commands().ChangeFont();
 
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.Size")), stored);
     QCOMPARE(note->textField()->font().pointSizeF(), stored.toDouble());
@@ -214,7 +214,7 @@ void TestFormat::fontDialogPresetsFromTheStoreAndKeepsItsSettings()
     t.seed(QStringLiteral("NotesForm1.Bold"), QStringLiteral("sometimes"));   // hand-edited
     t.start();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    t.program().commands().ChangeFont();   // cancelled
+    t.windows().commands().ChangeFont();   // cancelled
     const FontChoice preset = t.dialogs.fontPresets.constLast();
     QVERIFY(preset.italic);
     QVERIFY(!preset.bold);
@@ -226,7 +226,7 @@ void TestFormat::fontDialogPresetsFromTheStoreAndKeepsItsSettings()
         c.underline = true;
         return true;
     });
-    t.program().commands().ChangeFont();
+    t.windows().commands().ChangeFont();
     QVERIFY(t.note("NotesForm1")->textField()->font().underline());
     QVERIFY(!t.note("NotesForm2")->textField()->font().underline());
     QVERIFY(!t.store().contains(QStringLiteral("NotesForm2.Underline")));
@@ -237,7 +237,7 @@ void TestFormat::fontDialogPresetsFromTheStoreAndKeepsItsSettings()
     t.seed(QStringLiteral("NotesForm2.Font"), QString());
     t.seed(QStringLiteral("NotesForm2.Size"), QString());
     t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
-    t.program().commands().ChangeFont();   // cancelled
+    t.windows().commands().ChangeFont();   // cancelled
     QCOMPARE(t.dialogs.fontPresets.constLast().family, QStringLiteral("Arial"));
     QCOMPARE(t.dialogs.fontPresets.constLast().pointSize, 9.0);
 }
@@ -258,7 +258,7 @@ void TestFormat::realFontDialogChangesTheTextColor()
         if (dialog->isVisible())
             dialog->accept();   // fail, not hang
     });
-    t.program().commands().ChangeFont();
+    t.windows().commands().ChangeFont();
     QCOMPARE(note->textColor(), qint32(0));
     QVERIFY(!t.store().contains(QStringLiteral("NotesForm1.TextColor")));
 
@@ -278,7 +278,7 @@ void TestFormat::realFontDialogChangesTheTextColor()
         swatch = button->icon().pixmap(button->iconSize()).toImage().pixelColor(1, 1);
         dialog->findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly)->button(QDialogButtonBox::Ok)->click();
     });
-    t.program().commands().ChangeFont();
+    t.windows().commands().ChangeFont();
     QVERIFY(modalToTheNote);
     QCOMPARE(swatch, chosen);
     const qint32 stored = Units::fromQColor(chosen);
@@ -418,7 +418,7 @@ void TestFormat::alwaysOnTopTwice()
     t.start();
     NoteWindow *first = t.note("NotesForm1");
     NoteWindow *second = t.note("NotesForm2");
-    QAction *check = t.program().noteMenu().alwaysOnTopCheck();
+    QAction *check = t.windows().noteMenu().alwaysOnTopCheck();
     QVERIFY(check->isChecked());   // on when the menu window loads
 
     t.choose(second, QStringLiteral("AlwaysOnTopName"));
@@ -442,10 +442,10 @@ void TestFormat::newNoteFollowsTheCheckMark()
     TestProgram t;
     t.start();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    t.program().commands().ToggleAlwaysOnTop();   // off
+    t.windows().commands().ToggleAlwaysOnTop();   // off
     t.program().notebook().createNote();
     QVERIFY(!t.note("NotesForm2")->isTopmost());
-    t.program().commands().ToggleAlwaysOnTop();   // on
+    t.windows().commands().ToggleAlwaysOnTop();   // on
     t.program().notebook().createNote();
     QVERIFY(t.note("NotesForm3")->isTopmost());
     QVERIFY(t.note("NotesForm2")->isTopmost());
@@ -599,7 +599,7 @@ void TestFormat::linksGoToTheShell()
     QCOMPARE(t.shell.opened, (QStringList{QStringLiteral("mailto:") + Product::SupportEmail, Product::WebSite,
                                           QStringLiteral("mailto:") + Product::SupportEmail}));
     QVERIFY(t.dialogs.messages.isEmpty());
-    QCOMPARE(t.program().noteMenu().item(QStringLiteral("GotoWebsiteName"))->text(),
+    QCOMPARE(t.windows().noteMenu().item(QStringLiteral("GotoWebsiteName"))->text(),
              QStringLiteral("Goto ") + Product::WebDomain);
 }
 

@@ -68,8 +68,8 @@ class TestHistoryKeeper final : public QObject
         case Change::FromSyncFolder: m_app->program().notebook().showSyncedChange(m_note, QStringLiteral("from afar")); break;
         case Change::BackupRestored: restoreBackupOverTyping(); break;
         case Change::ReminderFlash:
-            m_app->program().reminderCheck().flashStepMs = 1;
-            m_app->program().reminderCheck().Alarm(m_note);
+            m_app->windows().reminderCheck().flashStepMs = 1;
+            m_app->windows().reminderCheck().Alarm(m_note);
             break;
         }
     }
@@ -186,7 +186,7 @@ private slots:
     {
         QTest::keyClick(m_note->textField(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(m_note->textField(), QStringLiteral("overwritten"));
-        QCOMPARE(m_app->program().noteMenu().popupMenu()->actions().constLast()->objectName(),
+        QCOMPARE(m_app->windows().noteMenu().popupMenu()->actions().constLast()->objectName(),
                  QStringLiteral("NoteHistoryName"));
         m_app->choose(m_note, QStringLiteral("NoteHistoryName"));
         HistoryWindow *window = m_keeper->historyWindow();

@@ -172,7 +172,7 @@ void TestMenu::items()
     const QString name = QString::fromLatin1(QTest::currentDataTag());
 
     TestProgram t;
-    NoteMenu &noteMenu = t.program().noteMenu();
+    NoteMenu &noteMenu = t.windows().noteMenu();
     const QList<QAction *> actions = noteMenu.popupMenu()->actions();
     QVERIFY(row < actions.size());
     QAction *action = actions.at(row);
@@ -204,7 +204,7 @@ void TestMenu::menuShape()
 {
     TestProgram t;
     t.start();
-    NoteMenu &noteMenu = t.program().noteMenu();
+    NoteMenu &noteMenu = t.windows().noteMenu();
     QMenu *menu = noteMenu.popupMenu();
     QCOMPARE(menu->title(), QStringLiteral("Menu1"));
     QCOMPARE(menu->objectName(), QStringLiteral("mnuPopup"));
@@ -241,7 +241,7 @@ void TestMenu::checkMarkWhenMenuFormLoads()
             t.seed(NoteKeys::tagFor(i + 1) + NoteKeys::AlwaysOnTop, stored.at(i));
     }
     t.start();
-    QAction *check = t.program().noteMenu().alwaysOnTopCheck();
+    QAction *check = t.windows().noteMenu().alwaysOnTopCheck();
     QVERIFY(check->isCheckable());
     QCOMPARE(check->isChecked(), checked);
 }
@@ -384,7 +384,7 @@ void TestMenu::textFieldDisabledWhileMenuOpen()
     int opened = 0;
     t.dialogs.whileMenuOpen = [&](QMenu *menu) {
         ++opened;
-        QCOMPARE(menu, t.program().noteMenu().popupMenu());
+        QCOMPARE(menu, t.windows().noteMenu().popupMenu());
         QVERIFY(!a->textField()->isEnabled());
         QVERIFY(b->textField()->isEnabled());
         QCOMPARE(t.program().CurrentNoteTag, a->Tag());
@@ -425,9 +425,9 @@ void TestMenu::deletedTargetChangesNoWindow()
     t.settle();
     QCOMPARE(t.texts(), left);
     // No note may stand in for the deleted one, whatever it is now called.
-    QVERIFY(t.program().commands().targets().isEmpty());
+    QVERIFY(t.windows().commands().targets().isEmpty());
 
-    NoteCommands &commands = t.program().commands();
+    NoteCommands &commands = t.windows().commands();
     commands.Cut();
     commands.Paste();
     commands.InsertDate();

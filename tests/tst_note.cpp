@@ -439,13 +439,13 @@ void TestNote::shortcuts()
     note->textField()->moveCursor(QTextCursor::End);
     QTest::keyClick(note->textField(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
 
-    const Program &program = t.program();
+    const MenuAndDialogs &windows = t.windows();
     QStringList ran;
     if (note && note->textField()->textCursor().selectedText() == QLatin1String("alpha beta"))
         ran << "select all";
     if (t.notes().size() == 1)
         ran << "delete";
-    if (program.emailDialog() && program.emailDialog()->isVisible())
+    if (windows.emailDialog() && windows.emailDialog()->isVisible())
         ran << "e-mail";
     if (!t.dialogs.fontPresets.isEmpty())
         ran << "font";
@@ -453,7 +453,7 @@ void TestNote::shortcuts()
         ran << "new note";
     if (!t.dialogs.colorPresets.isEmpty())
         ran << "colour";
-    if (program.isReminderDialogLoaded())
+    if (windows.isReminderDialogLoaded())
         ran << "reminder";
     if (!t.dialogs.saveRequests.isEmpty())
         ran << "save";
@@ -562,6 +562,7 @@ void TestNote::keysOfTheMenuAndTheDialogs()
     t.seedNotes({"first line\nsecond line", "other"});
     t.start();
     Program &program = t.program();
+    MenuAndDialogs &windows = t.windows();
     QPlainTextEdit *field = t.note(QStringLiteral("NotesForm1"))->textField();
     field->setFocus();
     field->moveCursor(QTextCursor::End);
@@ -571,16 +572,16 @@ void TestNote::keysOfTheMenuAndTheDialogs()
     t.dialogs.whileMenuOpen = [&](QMenu *menu) { openedMenu = menu->objectName(); };
     QWidget *target = field;
     if (window.startsWith(QLatin1String("e-mail"))) {
-        program.showEmail();
-        program.emailDialog()->Combo1()->setEditText(QStringLiteral("ann@example.org"));
-        target = window.endsWith(QLatin1String("Cancel")) ? static_cast<QWidget *>(program.emailDialog()->Command2())
-                                                          : program.emailDialog()->Combo1();
+        windows.showEmail();
+        windows.emailDialog()->Combo1()->setEditText(QStringLiteral("ann@example.org"));
+        target = window.endsWith(QLatin1String("Cancel")) ? static_cast<QWidget *>(windows.emailDialog()->Command2())
+                                                          : windows.emailDialog()->Combo1();
     } else if (window == QLatin1String("reminder")) {
-        program.showReminder();
-        target = program.reminderDialog().DTPicker1();
+        windows.showReminder();
+        target = windows.reminderDialog().DTPicker1();
     } else if (window == QLatin1String("alarm")) {
-        program.showAlarmWindow();
-        target = program.alarmWindow()->Command1();
+        windows.showAlarmWindow();
+        target = windows.alarmWindow()->Command1();
     }
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
@@ -593,12 +594,12 @@ void TestNote::keysOfTheMenuAndTheDialogs()
         QCOMPARE(openedMenu, QStringLiteral("mnuPopup"));
         QCOMPARE(t.dialogs.menuPositions.constFirst(), belowCaret);
         QCOMPARE(QApplication::focusWidget(), field);
-    } else if (window.startsWith(QLatin1String("e-mail")) && !program.emailDialog()) {
+    } else if (window.startsWith(QLatin1String("e-mail")) && !windows.emailDialog()) {
         happened = t.shell.opened.isEmpty() ? "cancelled" : "composed";
         QCOMPARE(t.shell.opened.size(), happened == QLatin1String("composed") ? 1 : 0);
-    } else if (window == QLatin1String("reminder") && !program.reminderDialog().isVisible()) {
+    } else if (window == QLatin1String("reminder") && !windows.reminderDialog().isVisible()) {
         happened = "hidden";
-    } else if (window == QLatin1String("alarm") && !program.alarmWindow() && !t.sound.playing) {
+    } else if (window == QLatin1String("alarm") && !windows.alarmWindow() && !t.sound.playing) {
         happened = "stopped";
     }
     QCOMPARE(happened, outcome);
@@ -668,11 +669,11 @@ void TestNote::screenReaderNamesFollowTheTextAndTheLabels()
     QCOMPARE(accessibleName(t.notes().constLast()), QStringLiteral("Note: (empty)"));   // at once
 
     t.program().CurrentNoteTag = note->Tag();
-    t.program().showReminder();
-    QCOMPARE(QAccessible::queryAccessibleInterface(&t.program().reminderDialog())->role(), QAccessible::Dialog);
-    QCOMPARE(accessibleName(t.program().reminderDialog().DTPicker1()), QStringLiteral("Time for Reminder to Go Off:"));
-    t.program().showEmail();
-    QCOMPARE(accessibleName(t.program().emailDialog()->Combo1()), QStringLiteral("Enter e-mail recepients"));
+    t.windows().showReminder();
+    QCOMPARE(QAccessible::queryAccessibleInterface(&t.windows().reminderDialog())->role(), QAccessible::Dialog);
+    QCOMPARE(accessibleName(t.windows().reminderDialog().DTPicker1()), QStringLiteral("Time for Reminder to Go Off:"));
+    t.windows().showEmail();
+    QCOMPARE(accessibleName(t.windows().emailDialog()->Combo1()), QStringLiteral("Enter e-mail recepients"));
 }
 
 QTEST_MAIN(TestNote)

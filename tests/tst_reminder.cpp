@@ -58,7 +58,7 @@ void whileFlashing(std::function<void()> during)
 struct Started
 {
     TestProgram t;
-    ReminderCheck &check() { return t.program().reminderCheck(); }
+    ReminderCheck &check() { return t.windows().reminderCheck(); }
 
     explicit Started(const QStringList &texts, QDateTime now = at(10, 0, 0, 500))
     {
@@ -128,7 +128,7 @@ void TestReminder::firstOpening()
     s.start();
     s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
     s.t.choose(s.t.notes().constFirst(), QStringLiteral("SetReminderName"));
-    ReminderDialog &dialog = s.t.program().reminderDialog();
+    ReminderDialog &dialog = s.t.windows().reminderDialog();
     QTRY_VERIFY(dialog.isActiveWindow());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Disabled]"));
     QCOMPARE(dialog.Command1()->text(), QStringLiteral("Set Reminder"));
@@ -143,7 +143,7 @@ void TestReminder::firstOpening()
     dialog.putAway();
     QVERIFY(!dialog.isVisible());
     s.t.choose(s.t.notes().constFirst(), QStringLiteral("SetReminderName"));
-    QCOMPARE(&s.t.program().reminderDialog(), &dialog);
+    QCOMPARE(&s.t.windows().reminderDialog(), &dialog);
     QVERIFY(dialog.isVisible());
     QVERIFY(!dialog.Label4()->isVisible());
     QVERIFY(s.t.dialogs.errorReports().isEmpty());
@@ -154,8 +154,8 @@ void TestReminder::setAndDisable()
     Started s({"a", "b"});
     s.start();
     s.t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
-    s.t.program().showReminder();
-    ReminderDialog &dialog = s.t.program().reminderDialog();
+    s.t.windows().showReminder();
+    ReminderDialog &dialog = s.t.windows().reminderDialog();
     dialog.DTPicker1()->setDateTime(at(14, 5, 9, 0));
     QVERIFY(!s.check().isRunning());
 
@@ -185,7 +185,7 @@ void TestReminder::setAndDisable()
 
     // The next activation shows the date that is still stored.
     dialog.putAway();
-    s.t.program().showReminder();
+    s.t.windows().showReminder();
     QTRY_COMPARE(dialog.Label3()->text(), date);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Disabled]"));
 }
@@ -199,8 +199,8 @@ void TestReminder::activationFollowsTheTargetNote()
     seedReminder(s.t, 2, QStringLiteral("enabled"), QTime(9, 30));   // another case: not enabled
     s.start();
     s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    s.t.program().showReminder();
-    ReminderDialog &dialog = s.t.program().reminderDialog();
+    s.t.windows().showReminder();
+    ReminderDialog &dialog = s.t.windows().reminderDialog();
     QTRY_COMPARE(dialog.windowTitle(), QStringLiteral("Reminder [Enabled]"));
 
     NoteWindow *b = s.t.note(QStringLiteral("NotesForm2"));
@@ -244,8 +244,8 @@ void TestReminder::dueNoteFlashesAndKeepsItsText()
     QVERIFY(!note->textField()->isReadOnly());
     QCOMPARE(s.t.store().get(QStringLiteral("NotesForm1.Notes")), QStringLiteral("buy milk"));
     QCOMPARE(s.t.sound.started, QStringList{Playwav::SoundFilePath()});
-    QVERIFY(s.t.program().alarmWindow() && s.t.program().alarmWindow()->isVisible());
-    QCOMPARE(s.t.program().alarmWindow()->windowTitle(), QStringLiteral("Reminder Alarm"));
+    QVERIFY(s.t.windows().alarmWindow() && s.t.windows().alarmWindow()->isVisible());
+    QCOMPARE(s.t.windows().alarmWindow()->windowTitle(), QStringLiteral("Reminder Alarm"));
     // It ends in the window's own colour, the text field included.
     QCOMPARE(note->textBackColor(), note->backColor());
     QVERIFY(s.t.dialogs.errorReports().isEmpty());
@@ -340,7 +340,7 @@ void TestReminder::secondAlarmKeepsTheSoundAndStopAlarmEndsIt()
 
     // The next day, while the window is still open: shown again, the sound not restarted.
     s.checkAt(at(10, 0, 1, 5, Today.addDays(1)));
-    QPointer<AlarmWindow> window = s.t.program().alarmWindow();
+    QPointer<AlarmWindow> window = s.t.windows().alarmWindow();
     bool stoppedMidway = false;
     whileFlashing([&] {
         QTest::mouseClick(window->Command1(), Qt::LeftButton);
@@ -363,7 +363,7 @@ void TestReminder::closingTheAlarmWindowStopsTheSound()
     s.checkAt(at(10, 0, 1));
     s.checkAt(at(10, 0, 2));
     QVERIFY(s.t.sound.playing);
-    s.t.program().alarmWindow()->close();
+    s.t.windows().alarmWindow()->close();
     QVERIFY(!s.t.sound.playing);
 }
 
@@ -405,7 +405,7 @@ void TestReminder::enabledRemindersAreLiveAfterARestart()
     seedReminder(s.t, 2, QStringLiteral("Enabled"), QTime(10, 0, 2));
     s.start();
     QVERIFY(s.check().isRunning());
-    QVERIFY(!s.t.program().isReminderDialogLoaded());
+    QVERIFY(!s.t.windows().isReminderDialogLoaded());
     // It sleeps until just after the due second begins, and then until the same second tomorrow.
     s.t.clock.set(at(10, 0, 1, 300));
     s.check().run();
@@ -454,8 +454,8 @@ void TestReminder::noReminderIsLostOrRepeated()
         QCOMPARE(alarms(s), 1);
         s.t.clock.set(at(10, 0, 0, 700));
         s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-        s.t.program().reminderDialog().DTPicker1()->setDateTime(at(10, 0, 0, 0));
-        s.t.program().reminderDialog().setOrDisable();
+        s.t.windows().reminderDialog().DTPicker1()->setDateTime(at(10, 0, 0, 0));
+        s.t.windows().reminderDialog().setOrDisable();
         QStringList flashed;
         connect(s.t.notes().constFirst()->textField(), &QPlainTextEdit::textChanged, [&] { flashed.append("a"); });
         connect(s.t.notes().constLast()->textField(), &QPlainTextEdit::textChanged, [&] { flashed.append("b"); });
@@ -479,8 +479,8 @@ void TestReminder::noReminderIsLostOrRepeated()
         QCOMPARE(alarms(s), 1);
         s.t.clock.set(at(10, 50, 0));
         s.t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
-        s.t.program().reminderDialog().DTPicker1()->setDateTime(at(9, 0, 0, 0));
-        s.t.program().reminderDialog().setOrDisable();
+        s.t.windows().reminderDialog().DTPicker1()->setDateTime(at(9, 0, 0, 0));
+        s.t.windows().reminderDialog().setOrDisable();
         s.t.restart();
         s.check().startAfterStartUp();
         s.checkAt(at(10, 50, 1));
@@ -509,8 +509,8 @@ void TestReminder::noReminderIsLostOrRepeated()
         Started s({"a", "b"});
         s.start();
         s.t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
-        s.t.program().showReminder();
-        ReminderDialog &dialog = s.t.program().reminderDialog();
+        s.t.windows().showReminder();
+        ReminderDialog &dialog = s.t.windows().reminderDialog();
         s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
         s.t.program().notebook().deleteCurrentNote();
         QVERIFY(!dialog.Command1()->isEnabled());
@@ -693,9 +693,9 @@ void TestReminder::unreadableDateWaitsAndTheDialogSaysSo()
     s.start();
     QVERIFY(!s.check().isRunning());
     s.t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    s.t.program().showReminder();
-    QTRY_COMPARE(s.t.program().reminderDialog().Label3()->text(), QStringLiteral("This date cannot be read: set it again."));
-    QVERIFY(s.t.program().reminderDialog().Label3()->toolTip().contains(QStringLiteral("Dienstag nächste Woche")));
+    s.t.windows().showReminder();
+    QTRY_COMPARE(s.t.windows().reminderDialog().Label3()->text(), QStringLiteral("This date cannot be read: set it again."));
+    QVERIFY(s.t.windows().reminderDialog().Label3()->toolTip().contains(QStringLiteral("Dienstag nächste Woche")));
 }
 
 // The fixed copy is read first, unless it belongs to another time of day than the one stored

@@ -81,7 +81,7 @@ void TestStartup::emptyStoreOpensOneEmptyNote()
     QCOMPARE(t.program().NoteCount, qint16(1));
     // Nothing stored for stacking: the note is on top, as the menu's check mark shows.
     QVERIFY(note->isTopmost());
-    QVERIFY(t.program().noteMenu().alwaysOnTopCheck()->isChecked());
+    QVERIFY(t.windows().noteMenu().alwaysOnTopCheck()->isChecked());
     // The load step clears the built-in text before the tag is set: no key without a number.
     for (const QString &key : t.store().keys())
         QVERIFY2(!key.startsWith(QLatin1Char('.')), qPrintable(key));
@@ -221,8 +221,8 @@ void TestStartup::alwaysOnTopFollowsEachNoteAndTheLastDecidesTheCheck()
     QVERIFY(t.note("NotesForm2")->isTopmost());
     QVERIFY(!t.note("NotesForm3")->isTopmost());
     QVERIFY(!t.note("NotesForm4")->isTopmost());
-    QVERIFY(t.program().isNoteMenuLoaded());
-    QVERIFY(!t.program().noteMenu().alwaysOnTopCheck()->isChecked());
+    QVERIFY(t.windows().isNoteMenuLoaded());
+    QVERIFY(!t.windows().noteMenu().alwaysOnTopCheck()->isChecked());
     QVERIFY(t.note("NotesForm2")->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!(t.note("NotesForm3")->windowHandle()->flags() & Qt::WindowStaysOnTopHint));
 }
@@ -359,7 +359,7 @@ void TestStartup::badStoredValuesCountAsAbsent()
     QCOMPARE(note->textField()->font().pointSizeF(), 9.0);
     QCOMPARE(note->textColor(), qint32(0));
     QCOMPARE(note->backColor(), qint32(0x00C0FFFF));
-    QVERIFY(t.program().noteMenu().alwaysOnTopCheck()->isChecked());   // as if nothing were stored
+    QVERIFY(t.windows().noteMenu().alwaysOnTopCheck()->isChecked());   // as if nothing were stored
     QCOMPARE(note->textField()->toPlainText(), QStringLiteral("still here"));
     QVERIFY(t.dialogs.errorReports().isEmpty());
     // The bad values stay as they were: nothing is rewritten behind the user's back.
@@ -396,8 +396,8 @@ void TestStartup::skinFileStylesTheMenuOnlyWhenPresent()
         TestProgram t;
         t.seed(QStringLiteral("NotesForm1.AlwaysOnTop"), QStringLiteral("True"));
         t.start();
-        QCOMPARE(t.program().noteMenu().styleSheet(), QString());
-        QVERIFY(!t.program().noteMenu().property("BackColor").isValid());
+        QCOMPARE(t.windows().noteMenu().styleSheet(), QString());
+        QVERIFY(!t.windows().noteMenu().property("BackColor").isValid());
     }
     TestProgram::settle();
 
@@ -409,9 +409,9 @@ void TestStartup::skinFileStylesTheMenuOnlyWhenPresent()
     {
         TestProgram t;
         t.start();
-        QVERIFY(t.program().isNoteMenuLoaded());
-        QCOMPARE(t.program().noteMenu().styleSheet(), QStringLiteral("QMenu { background: #203040; }"));
-        QCOMPARE(Units::backColor(&t.program().noteMenu(), 0), Units::ButtonFace);
+        QVERIFY(t.windows().isNoteMenuLoaded());
+        QCOMPARE(t.windows().noteMenu().styleSheet(), QStringLiteral("QMenu { background: #203040; }"));
+        QCOMPARE(Units::backColor(&t.windows().noteMenu(), 0), Units::ButtonFace);
     }
     QFile::remove(skin);
 }

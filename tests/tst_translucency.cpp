@@ -263,7 +263,7 @@ void TestTranslucency::notesWithEqualCountersBothStaySeeThrough()
     QCOMPARE(shownLevel(t.note("NotesForm2")), 160);
 
     t.program().CurrentNoteTag = QStringLiteral("NotesForm2");
-    t.program().commands().IncreaseTranslucency();
+    t.windows().commands().IncreaseTranslucency();
     TestProgram::settleSeeThrough(t.note("NotesForm2"));
     QCOMPARE(shownLevel(t.note("NotesForm1")), 150);
     QCOMPARE(shownLevel(t.note("NotesForm2")), 140);
@@ -322,8 +322,8 @@ void TestTranslucency::defaultShowsAfterOneTick()
     QCOMPARE(shownLevel(note), 100);
     const int before = t.store().get(QStringLiteral("NotesForm1.TransCount")).toInt();
     t.program().CurrentNoteTag = QStringLiteral("NotesForm1");
-    t.program().commands().DefaultTranslucency();
-    t.program().commands().DefaultTranslucency();   // armed twice: still one set-up
+    t.windows().commands().DefaultTranslucency();
+    t.windows().commands().DefaultTranslucency();   // armed twice: still one set-up
     TestProgram::settleSeeThrough(note);
     QCOMPARE(shownLevel(note), 200);
     QCOMPARE(t.store().get(QStringLiteral("NotesForm1.TransCount")).toInt(), before + 1);
@@ -336,7 +336,7 @@ void TestTranslucency::commandForAClosedNoteStillStoresTheLevel()
     NoteWindow *note = t.note("NotesForm1");
     TestProgram::settleSeeThrough(note);
     t.program().CurrentNoteTag = QStringLiteral("NotesForm9");
-    t.program().commands().IncreaseTranslucency();
+    t.windows().commands().IncreaseTranslucency();
     QCOMPARE(t.store().get(QStringLiteral("NotesForm9.Translucency")), QStringLiteral("180"));
     QCOMPARE(note->seeThroughTimer()->interval(), 0);
     QCOMPARE(shownLevel(note), 200);

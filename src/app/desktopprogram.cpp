@@ -34,6 +34,7 @@ DesktopProgram::DesktopProgram(SettingsStore &store, Backups &backups, Platform 
     , m_backups(backups)
     , m_instance(instance)
     , m_program(store, platform)
+    , m_windows(m_program)
     , m_sync(m_program)
     , m_tray(m_program, backups, m_sync)
     , m_history(m_program)
@@ -147,7 +148,7 @@ void DesktopProgram::whenAllOpen(const QString &startVerb)
         m_tray.setShown(Conversions::toBool(m_store.get(NoteKeys::ShowTrayIcon)).value_or(true));
         m_sync.startFromStore();
     });
-    m_program.reminderCheck().startAfterStartUp();
+    m_windows.reminderCheck().startAfterStartUp();
 }
 
 void DesktopProgram::finish()

@@ -2,6 +2,7 @@
 
 #include "app/verbtable.h"
 #include "gui/history/historykeeper.h"
+#include "gui/menu/menuanddialogs.h"
 #include "gui/notebook/program.h"
 #include "gui/platform/screenwatch.h"
 #include "gui/platform/sessionend.h"
@@ -15,8 +16,8 @@ class Backups;
 class SingleInstance;
 class SettingsStore;
 
-// The running desktop program on top of the notes: the tray and the notes list, sync, the watch
-// on the screens, the session's end, the backups' schedule with the daily purge of old deleted
+// The running desktop program on top of the notes: the menu and the dialogs, the tray and the
+// notes list, sync, the watch on the screens, the session's end, the backups' schedule with the daily purge of old deleted
 // notes, the notes' history, and the answers to what later starts and the command line ask over the channel.
 class DesktopProgram final : public QObject, public VerbTarget
 {
@@ -28,6 +29,7 @@ public:
     ~DesktopProgram() override;
 
     Program &program() { return m_program; }
+    MenuAndDialogs &windows() { return m_windows; }
 
     /** Opens the notes, then does what this start was for (`startVerb`, "raise" for nothing
         more). False when there is nothing to run: the start ended, or no note is open. */
@@ -52,6 +54,7 @@ private:
     Backups &m_backups;
     SingleInstance &m_instance;
     Program m_program;
+    MenuAndDialogs m_windows;
     NoteSync m_sync;
     TrayIcon m_tray;
     SessionEnd m_sessionEnd;

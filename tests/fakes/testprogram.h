@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/menu/menuanddialogs.h"
 #include "gui/notebook/program.h"
 #include "gui/notebook/notebook.h"
 #include "fakeclock.h"
@@ -36,6 +37,8 @@ public:
 
     SettingsStore &store() { return *m_store; }
     Program &program() { return *m_program; }
+    /** The menu, the dialogs and the reminder check, as the running program has them. */
+    MenuAndDialogs &windows() { return *m_windows; }
     FakeDialogs dialogs;
     FakeClock clock;
     FakeShell shell;
@@ -181,10 +184,12 @@ private:
         QVERIFY2(result.ok, qPrintable(result.error));
         m_program = std::make_unique<Program>(*m_store, Platform{&dialogs, &clock, &layered, &shell, &sound});
         m_program->onEnd = [this] { ++endCount; };
+        m_windows = std::make_unique<MenuAndDialogs>(*m_program);
     }
 
     void stop()
     {
+        m_windows.reset();
         m_program.reset();
         settle();
         m_store.reset();
@@ -193,4 +198,5 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<Program> m_program;
+    std::unique_ptr<MenuAndDialogs> m_windows;
 };

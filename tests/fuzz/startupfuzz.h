@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/menu/menuanddialogs.h"
 #include "gui/notebook/program.h"
 #include "gui/notebook/notebook.h"
 #include "fakeclock.h"
@@ -76,8 +77,9 @@ inline SettingsStore::OpenResult run(const QString &storePath)
         if (!opened.readable)
             return opened;   // the program says so and ends, having changed nothing
         Program program(store, Platform{&dialogs, &clock, &layered, &shell, &sound});
+        MenuAndDialogs windows(program);
         program.onEnd = [] {};
-        program.reminderCheck().flashStepMs = 0;
+        windows.reminderCheck().flashStepMs = 0;
         if (program.notebook().notesToOpen() > MostNotes)
             return opened;
         program.notebook().startUp();
@@ -89,8 +91,8 @@ inline SettingsStore::OpenResult run(const QString &storePath)
             if (!note->isVisible())
                 fail("a note is not shown");
         }
-        program.reminderCheck().update();
-        program.reminderCheck().run();   // a reminder due now goes off, with its alarm
+        windows.reminderCheck().update();
+        windows.reminderCheck().run();   // a reminder due now goes off, with its alarm
         settle(program);
         if (program.forms.notes().isEmpty())
             fail("no note left after the first timers");

@@ -137,7 +137,7 @@ void EmailDialog::compose()
             m_program.store.save(key, m_program.store.get(key) + QLatin1Char(',') + address);
         }
     }
-    for (NoteWindow *note : m_program.commands().targets()) {
+    for (NoteWindow *note : m_program.currentNotes()) {
         const QString text = note->noteText();
         if (!m_program.shell().open(Link(address, Subject(text), text)))
             offerToCopy(text);

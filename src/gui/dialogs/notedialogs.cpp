@@ -1,6 +1,6 @@
 #include "gui/dialogs/notedialogs.h"
 
-#include "gui/dialogs/dialogfolder.h"
+#include "gui/platform/dialogfolder.h"
 #include "gui/platform/units.h"
 
 #include <QFileInfo>

@@ -10,7 +10,6 @@
 #include "gui/platform/programicon.h"
 #include "gui/platform/units.h"
 #include "base/reminder/reminderrule.h"
-#include "gui/reminder/remindercheck.h"
 #include "base/store/notekeys.h"
 #include "base/reminder/reminderdate.h"
 #include "base/store/settingsstore.h"
@@ -197,7 +196,7 @@ void ReminderDialog::setOrDisable()
         m_label3->clear();
         m_label3->setToolTip(QString());
     }
-    m_program.reminderCheck().update();
+    emit m_program.remindersChanged();
 }
 
 void ReminderDialog::putAway()

@@ -8,7 +8,6 @@
 #include "base/files/ownfiles.h"
 #include "gui/notebook/program.h"
 #include "gui/platform/stayon.h"
-#include "gui/menu/notemenu.h"
 #include "gui/notebook/newnoteplace.h"
 #include "gui/dialogs/notedialogs.h"
 #include "gui/note/notewindow.h"
@@ -53,12 +52,7 @@ NoteCommands::NoteCommands(Program &program)
 
 QList<NoteWindow *> NoteCommands::targets() const
 {
-    QList<NoteWindow *> found;
-    for (ProgramWindow *form : m_program.forms.withTag(m_program.CurrentNoteTag)) {
-        if (auto *note = qobject_cast<NoteWindow *>(form))
-            found.append(note);
-    }
-    return found;
+    return m_program.currentNotes();
 }
 
 QList<NoteWindow *> NoteCommands::editableTargets() const
@@ -234,9 +228,8 @@ void NoteCommands::ChangeColor()
 
 void NoteCommands::ToggleAlwaysOnTop()
 {
-    QAction *check = m_program.noteMenu().alwaysOnTopCheck();
-    const bool onTop = !check->isChecked();
-    check->setChecked(onTop);
+    const bool onTop = !m_program.alwaysOnTop();
+    m_program.setAlwaysOnTop(onTop);
     for (ProgramWindow *form : m_program.forms.all()) {
         if (onTop)
             MakeTopmost(form);

@@ -1,4 +1,5 @@
 #include "gui/menu/notemenu.h"
+#include "gui/menu/menuanddialogs.h"
 #include "gui/notebook/notebook.h"
 #include "gui/platform/skin.h"
 
@@ -16,9 +17,10 @@
 #include <QMenu>
 #include <QSignalBlocker>
 
-NoteMenu::NoteMenu(Program &program)
+NoteMenu::NoteMenu(Program &program, MenuAndDialogs &windows)
     : ProgramWindow(program.forms)
     , m_program(program)
+    , m_windows(windows)
 {
     setObjectName(QStringLiteral("MenuForm"));
     m_popupMenu = new QMenu(QStringLiteral("Menu1"), this);
@@ -96,9 +98,11 @@ void NoteMenu::addSeparator(const QString &name)
 
 void NoteMenu::onLoad()
 {
-    alwaysOnTopCheck()->setChecked(true);
+    // The check mark only shows the state; the command changes it.
+    alwaysOnTopCheck()->setChecked(m_program.alwaysOnTop());
+    connect(&m_program, &Program::alwaysOnTopChanged, alwaysOnTopCheck(), &QAction::setChecked);
     ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("Form_Load"), {
-        {100, [this] { Skin::applyTo(m_program.noteMenu()); }},
+        {100, [this] { Skin::applyTo(*this); }},
     });
 }
 
@@ -109,19 +113,19 @@ void NoteMenu::popup(const QPoint &globalPos)
 
 void NoteMenu::onNoteHistory()
 {
-    if (HistoryKeeper *keeper = HistoryKeeper::current(); keeper && !m_program.commands().targets().isEmpty())
-        keeper->showHistory(m_program.commands().targets().first());
+    if (HistoryKeeper *keeper = HistoryKeeper::current(); keeper && !m_windows.commands().targets().isEmpty())
+        keeper->showHistory(m_windows.commands().targets().first());
 }
 
-void NoteMenu::onCut() { m_program.commands().Cut(); }
-void NoteMenu::onCopy() { m_program.commands().Copy(); }
-void NoteMenu::onPaste() { m_program.commands().Paste(); }
-void NoteMenu::onSelectAll() { m_program.commands().SelectAll(); }
+void NoteMenu::onCut() { m_windows.commands().Cut(); }
+void NoteMenu::onCopy() { m_windows.commands().Copy(); }
+void NoteMenu::onPaste() { m_windows.commands().Paste(); }
+void NoteMenu::onSelectAll() { m_windows.commands().SelectAll(); }
 
 void NoteMenu::onSetReminder()
 {
     ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("SetReminderName_Click"),
-                     {{106, [this] { m_program.showReminder(); }}}, true);
+                     {{106, [this] { m_windows.showReminder(); }}}, true);
 }
 
 void NoteMenu::onCreateNewNote() { m_program.notebook().createNote(); }
@@ -132,32 +136,32 @@ void NoteMenu::onDeleteThisNote()
                      {{106, [this] { m_program.notebook().deleteCurrentNote(); }}}, true);
 }
 
-void NoteMenu::onFont() { m_program.commands().ChangeFont(); }
+void NoteMenu::onFont() { m_windows.commands().ChangeFont(); }
 
-void NoteMenu::onColor() { m_program.commands().ChangeColor(); }
+void NoteMenu::onColor() { m_windows.commands().ChangeColor(); }
 
 void NoteMenu::onEmail()
 {
     ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("EmailName_Click"),
-                     {{106, [this] { m_program.showEmail(); }}}, true);
+                     {{106, [this] { m_windows.showEmail(); }}}, true);
 }
 
 void NoteMenu::onSaveNoteToFile()
 {
     ErrorReport::run(m_program.dialogs(), QStringLiteral("MenuForm"), QStringLiteral("SaveNoteToFileName_Click"),
-                     {{106, [this] { m_program.commands().SaveNoteToFile(); }}}, true);
+                     {{106, [this] { m_windows.commands().SaveNoteToFile(); }}}, true);
 }
 
-void NoteMenu::onInsertDate() { m_program.commands().InsertDate(); }
-void NoteMenu::onInsertTime() { m_program.commands().InsertTime(); }
+void NoteMenu::onInsertDate() { m_windows.commands().InsertDate(); }
+void NoteMenu::onInsertTime() { m_windows.commands().InsertTime(); }
 
-void NoteMenu::onDefaultTranslucency() { m_program.commands().DefaultTranslucency(); }
-void NoteMenu::onIncreaseTranslucency() { m_program.commands().IncreaseTranslucency(); }
-void NoteMenu::onDecreaseTranslucency() { m_program.commands().DecreaseTranslucency(); }
+void NoteMenu::onDefaultTranslucency() { m_windows.commands().DefaultTranslucency(); }
+void NoteMenu::onIncreaseTranslucency() { m_windows.commands().IncreaseTranslucency(); }
+void NoteMenu::onDecreaseTranslucency() { m_windows.commands().DecreaseTranslucency(); }
 
 void NoteMenu::onChecklist()
 {
-    for (NoteWindow *note : m_program.commands().targets()) {
+    for (NoteWindow *note : m_windows.commands().targets()) {
         if (Checklist *checklist = Checklist::of(note->textField()))
             checklist->toggleLines();
     }
@@ -170,11 +174,11 @@ void NoteMenu::onAlwaysOnTop()
         const QSignalBlocker blocker(alwaysOnTopCheck());
         alwaysOnTopCheck()->setChecked(!alwaysOnTopCheck()->isChecked());
     }
-    m_program.commands().ToggleAlwaysOnTop();
+    m_windows.commands().ToggleAlwaysOnTop();
 }
 
-void NoteMenu::onEmailAuthor() { m_program.commands().EmailAuthor(); }
-void NoteMenu::onGotoWebsite() { m_program.commands().GotoWebsite(); }
+void NoteMenu::onEmailAuthor() { m_windows.commands().EmailAuthor(); }
+void NoteMenu::onGotoWebsite() { m_windows.commands().GotoWebsite(); }
 
 void NoteMenu::onQuit()
 {

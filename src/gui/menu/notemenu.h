@@ -4,19 +4,20 @@
 
 #include <QHash>
 
+class MenuAndDialogs;
 class Program;
 class QAction;
 class QMenu;
 
 // The window that is never shown: it owns the note popup menu, its click handlers and the
-// shared "Always On Top" check mark.
+// check mark that shows whether the notes stay on top.
 class NoteMenu final : public ProgramWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(NoteMenu)
 
 public:
-    explicit NoteMenu(Program &program);
+    NoteMenu(Program &program, MenuAndDialogs &windows);
 
     QMenu *popupMenu() const { return m_popupMenu; }
     /** A menu item by its name (CutName, s2, AlwaysOnTopName …). */
@@ -57,6 +58,7 @@ private:
     void onNoteHistory();
 
     Program &m_program;
+    MenuAndDialogs &m_windows;
     QMenu *m_popupMenu = nullptr;
     QHash<QString, QAction *> m_items;
 };

@@ -1,5 +1,6 @@
 #include "gui/menu/notewiring.h"
 
+#include "gui/menu/menuanddialogs.h"
 #include "gui/menu/notecommands.h"
 #include "gui/menu/notemenu.h"
 #include "gui/note/keyboardshortcuts.h"
@@ -9,10 +10,10 @@
 
 namespace {
 
-void runCommand(Program &program, KeyboardShortcuts::Command command, bool repeated)
+void runCommand(Program &program, MenuAndDialogs &windows, KeyboardShortcuts::Command command, bool repeated)
 {
     using Command = KeyboardShortcuts::Command;
-    NoteCommands &commands = program.commands();
+    NoteCommands &commands = windows.commands();
     switch (command) {
     case Command::None: break;
     case Command::SelectAll: commands.SelectAll(); break;
@@ -21,11 +22,11 @@ void runCommand(Program &program, KeyboardShortcuts::Command command, bool repea
         if (!repeated)
             program.notebook().deleteCurrentNote();
         break;
-    case Command::Email: program.showEmail(); break;
+    case Command::Email: windows.showEmail(); break;
     case Command::ChangeFont: commands.ChangeFont(); break;
     case Command::CreateNewNote: program.notebook().createNote(); break;
     case Command::ChangeColor: commands.ChangeColor(); break;
-    case Command::Reminder: program.showReminder(); break;
+    case Command::Reminder: windows.showReminder(); break;
     case Command::SaveNoteToFile: commands.SaveNoteToFile(); break;
     case Command::InsertDate: commands.InsertDate(); break;
     case Command::InsertTime: commands.InsertTime(); break;
@@ -35,13 +36,13 @@ void runCommand(Program &program, KeyboardShortcuts::Command command, bool repea
 
 } // namespace
 
-void NoteWiring::answer(Program &program, NoteWindow *note)
+void NoteWiring::answer(Program &program, MenuAndDialogs &windows, NoteWindow *note)
 {
-    QObject::connect(note, &NoteWindow::menuRequested, &program,
-                     [&program](const QPoint &globalPos) { program.noteMenu().popup(globalPos); });
-    QObject::connect(note, &NoteWindow::commandRequested, &program,
-                     [&program](KeyboardShortcuts::Command command, bool repeated) {
-                         runCommand(program, command, repeated);
+    QObject::connect(note, &NoteWindow::menuRequested, &windows,
+                     [&windows](const QPoint &globalPos) { windows.noteMenu().popup(globalPos); });
+    QObject::connect(note, &NoteWindow::commandRequested, &windows,
+                     [&program, &windows](KeyboardShortcuts::Command command, bool repeated) {
+                         runCommand(program, windows, command, repeated);
                      });
     // The last note closed ends the program, but never with something typed still unwritten.
     QObject::connect(note, &NoteWindow::lastNoteClosed, &program, [&program, note] {

@@ -1,10 +1,8 @@
 #include "gui/note/notewindow.h"
 #include "gui/checklist/checklist.h"
 #include "gui/platform/apptitle.h"
-#include "gui/platform/skin.h"
 
 #include "gui/notebook/program.h"
-#include "gui/menu/notemenu.h"
 #include "gui/note/accessiblenotename.h"
 #include "gui/menu/notecommands.h"
 #include "gui/dialogs/notedialogs.h"
@@ -103,7 +101,6 @@ void NoteWindow::onLoad()
 {
     ErrorReport::run(m_program.dialogs(), QStringLiteral("Form1"), QStringLiteral("Form_Load"), {
         {100, [this] { m_firstActivationPending = true; }},
-        {102, [this] { Skin::applyTo(m_program.noteMenu()); }},
         {104, [this] {
              setWindowTitle(Product::Caption);
              setWindowIcon(programIcon());

@@ -1,11 +1,9 @@
 #include "gui/notebook/notebook.h"
 
-#include "gui/menu/notemenu.h"
 #include "gui/note/notewindow.h"
 #include "gui/notebook/noteopener.h"
 #include "gui/notebook/program.h"
 #include "gui/platform/stayon.h"
-#include "gui/reminder/remindercheck.h"
 #include "gui/platform/windowtimer.h"
 #include "base/store/conversions.h"
 #include "base/store/notekeys.h"
@@ -13,7 +11,6 @@
 #include "base/store/settingsstore.h"
 #include "gui/history/historykeeper.h"
 
-#include <QAction>
 
 namespace {
 
@@ -39,7 +36,7 @@ Notebook::~Notebook() = default;
 bool Notebook::finalAlwaysOnTop() const
 {
     Program &program = m_program;
-    bool onTop = program.noteMenu().alwaysOnTopCheck()->isChecked();
+    bool onTop = program.alwaysOnTop();
     for (int index = 1; index <= program.NoteCount; ++index) {
         if (const auto stored = Conversions::toBool(program.store.get(NoteKeys::tagFor(index) + NoteKeys::AlwaysOnTop)))
             onTop = *stored;
@@ -72,9 +69,8 @@ NoteWindow *Notebook::buildNote(int index, bool unstoredOnTop, bool storedOnTopD
     using Conversions::toBool;
     const auto onTop = storedOnTopDecides ? toBool(store.get(tag + NoteKeys::AlwaysOnTop)) : std::nullopt;
     if (onTop) {
-        QAction *check = program.noteMenu().alwaysOnTopCheck();
-        check->setChecked(*onTop);
-        if (check->isChecked())
+        program.setAlwaysOnTop(*onTop);
+        if (*onTop)
             MakeTopmost(note);
         else
             MakeNotTopmost(note);
@@ -132,7 +128,7 @@ void Notebook::showSyncedChange(NoteWindow *note, const QString &text)
     note->showBuiltInLook();
     applyStoredLook(note);
     note->seeThroughTimer()->setInterval(1);   // its see-through level, set up again
-    m_program.reminderCheck().update();
+    emit m_program.remindersChanged();
 }
 
 int Notebook::notesToOpen() const
@@ -165,5 +161,5 @@ NoteWindow *Notebook::openStartUpNote(int index, bool unstoredOnTop)
 NoteWindow *Notebook::openStoredNote(int index)
 {
     // A note that joins the open ones is stacked as they are: the stacking is the program's.
-    return buildNote(index, m_program.noteMenu().alwaysOnTopCheck()->isChecked(), false);
+    return buildNote(index, m_program.alwaysOnTop(), false);
 }

@@ -7,7 +7,6 @@
 #include "gui/notebook/program.h"
 #include "gui/platform/dialogs.h"
 #include "gui/platform/eventwait.h"
-#include "gui/reminder/remindercheck.h"
 #include "base/store/notekeys.h"
 #include "base/store/noteslots.h"
 #include "base/store/settingsstore.h"
@@ -99,7 +98,7 @@ Notebook::Outcome Notebook::restoreBackup(const QString &file, const std::functi
     beginStartUp();
     program.quitting = false;
     program.opener().waitUntilOpen();
-    program.reminderCheck().update();
+    emit program.remindersChanged();
     if (!restored)
         return failed(QCoreApplication::translate("Notebook", "The notes could not be restored: %1. Nothing was changed.").arg(error));
     const QString said = QCoreApplication::translate("Notebook", "Restored your notes from %1. The notes you had before are kept in the backup %2.")

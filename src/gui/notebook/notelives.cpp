@@ -1,8 +1,6 @@
 #include "gui/notebook/notebook.h"
 
-#include "gui/dialogs/reminderdialog.h"
 #include "gui/menu/notecommands.h"
-#include "gui/menu/notemenu.h"
 #include "gui/note/notewindow.h"
 #include "gui/note/texthook.h"
 #include "gui/notebook/newnoteplace.h"
@@ -14,7 +12,6 @@
 #include "gui/platform/eventwait.h"
 #include "gui/platform/stayon.h"
 #include "gui/platform/units.h"
-#include "gui/reminder/remindercheck.h"
 #include "base/system/clock.h"
 #include "base/store/conversions.h"
 #include "base/store/notekeys.h"
@@ -26,7 +23,6 @@
 #include "base/files/textfile.h"
 #include "base/store/settingsstore.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 
@@ -67,7 +63,7 @@ void Notebook::createNote()
     auto *note = new NoteWindow(m_program);
     emit noteOpened(note);
     m_program.NoteCount = qint16(m_program.NoteCount + 1);
-    const bool onTop = m_program.noteMenu().alwaysOnTopCheck()->isChecked();
+    const bool onTop = m_program.alwaysOnTop();
     note->load();
     if (onTop)
         MakeTopmost(note);
@@ -117,7 +113,7 @@ void Notebook::deleteCurrentNote()
             return;
         }
         renumberNotes();
-    } else if (const QList<NoteWindow *> found = m_program.commands().targets(); !found.isEmpty()) {
+    } else if (const QList<NoteWindow *> found = m_program.currentNotes(); !found.isEmpty()) {
         QString error;
         if (!trashNote(found.constFirst(), &error))
             m_program.dialogs().messageBox(
@@ -126,9 +122,7 @@ void Notebook::deleteCurrentNote()
                                "was deleted.").arg(error),
                 AppTitle::text(), MessageButtons::Ok, MessageIcon::Warning);
     }
-    // An open reminder dialog no longer has a note to act on, and must say so.
-    if (m_program.isReminderDialogLoaded())
-        m_program.reminderDialog().showTargetNote();
+    emit m_program.currentNoteDeleted();
 }
 
 bool Notebook::trashNote(NoteWindow *note, QString *error)
@@ -189,7 +183,7 @@ bool Notebook::addNotes(const QList<NoteSlots::Values> &notes, SettingsStore::Ch
     }
     m_program.opener().open(first, m_program.NoteCount, NoteOpener::Stacking::AsOpenNotes, false, told);
     // The check sleeps until the reminders it knew of: one that came with these may be sooner.
-    m_program.reminderCheck().update();
+    emit m_program.remindersChanged();
     return true;
 }
 
@@ -245,7 +239,7 @@ void Notebook::quit()
     m_program.opener().finishNow();   // Quit stores the open notes only: every note is one first
     m_program.quitting = true;
     const SettingsStore &store = m_program.store;
-    const bool onTop = m_program.noteMenu().alwaysOnTopCheck()->isChecked();
+    const bool onTop = m_program.alwaysOnTop();
     // Keys that belong to a note but are not among the thirteen written below travel with it
     // (not the window handle, which means nothing after this run).
     static const QStringList carried = [] {

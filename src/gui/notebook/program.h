@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/dialogs/dialogfolder.h"
+#include "gui/platform/dialogfolder.h"
 #include "gui/platform/programwindow.h"
 
 #include <QObject>
@@ -11,18 +11,12 @@
 #include <memory>
 
 class Clock;
-class DialogWindows;
 class Dialogs;
 class LayeredWindow;
 class Shell;
 class Sound;
-class EmailDialog;
-class AlarmWindow;
-class ReminderDialog;
-class ReminderCheck;
-class NoteMenu;
-class NoteCommands;
 class NoteOpener;
+class NoteWindow;
 class Notebook;
 class SettingsStore;
 class TextHook;
@@ -60,35 +54,23 @@ public:
     LayeredWindow &layered() { return *platform.layered; }
     Shell &shell() { return *platform.shell; }
     Sound &sound() { return *platform.sound; }
-    NoteCommands &commands() { return *m_commands; }
     /** Opens stored notes as windows, a few at a time. */
     NoteOpener &opener() { return *m_opener; }
     /** The one owner of the notes' lives: opening, creating, trashing, restoring them. */
     Notebook &notebook() { return *m_notebook; }
 
-    /** The hidden menu window, loaded at its first reference. */
-    NoteMenu &noteMenu();
-    bool isNoteMenuLoaded() const { return !m_noteMenu.isNull(); }
-
-    /** The reminder dialog, loaded at its first opening and afterwards only shown. */
-    ReminderDialog &reminderDialog();
-    bool isReminderDialogLoaded() const { return !m_reminderDialog.isNull(); }
-    /** Loads the reminder dialog if need be, shows it without blocking and makes it active. */
-    void showReminder();
-    /** Loads the e-mail dialog if need be (with the target note's addresses), shows it without
-        blocking and makes it active; a loaded one keeps its list and what was typed. */
-    void showEmail();
-    EmailDialog *emailDialog() const;
-
-    /** The alarm window, loaded (which starts the sound) when it is not, then shown. */
-    void showAlarmWindow();
-    AlarmWindow *alarmWindow() const;
-    /** The check that raises the alarms. */
-    ReminderCheck &reminderCheck() { return *m_reminderCheck; }
+    /** Whether the notes stay above other windows: one state for them all, which the menu's
+        check mark shows. */
+    bool alwaysOnTop() const { return m_alwaysOnTop; }
+    void setAlwaysOnTop(bool onTop);
 
     /** The text field that takes the keyboard once a popup-menu command has run: the note the
         menu was opened on, or the note the command created. */
     QPointer<QWidget> focusAfterMenu;
+
+    /** The loaded notes whose Tag is CurrentNoteTag, in load order: the note last worked in,
+        which the commands act on. */
+    QList<NoteWindow *> currentNotes() const;
 
     /** Where the next file or folder dialog opens. */
     DialogFolder dialogFolder;
@@ -108,6 +90,11 @@ public:
 signals:
     /** Quit has stored every note and is about to unload them. */
     void notesStoredForQuit();
+    void alwaysOnTopChanged(bool onTop);
+    /** A note's reminder or the open notes changed: the reminder check looks again. */
+    void remindersChanged();
+    /** The note commands acted on was deleted. */
+    void currentNoteDeleted();
 
 public:
     /** Ends the program; tests replace how it ends. */
@@ -118,15 +105,9 @@ public:
     bool quitting = false;
 
 private:
-    QPointer<NoteMenu> m_noteMenu;
-    QPointer<ReminderDialog> m_reminderDialog;
-    QPointer<AlarmWindow> m_alarmWindow;
-    QPointer<EmailDialog> m_emailDialog;
-    std::unique_ptr<ReminderCheck> m_reminderCheck;
-    std::unique_ptr<NoteCommands> m_commands;
     std::unique_ptr<NoteOpener> m_opener;
     std::unique_ptr<Notebook> m_notebook;
     std::unique_ptr<TextHook> m_textHook;
-    std::unique_ptr<DialogWindows> m_dialogWindows;
     bool m_ended = false;
+    bool m_alwaysOnTop = true;
 };

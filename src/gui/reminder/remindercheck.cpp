@@ -150,7 +150,7 @@ void ReminderCheck::Alarm(NoteWindow *note)
     note->raise();
     HistoryKeeper::keepBefore(note, VersionPolicy::Event::ReminderFlash);
     note->beginAlarm();
-    m_program.showAlarmWindow();
+    emit alarmRaised(note);
     for (int flash = 0; flash < Flashes && stillThere(); ++flash) {
         note->showColour(White);
         EventWait::pause(flashStepMs);

@@ -35,6 +35,11 @@ public:
         the note white, black and its own colour ten times, then gives the note its text back. */
     void Alarm(NoteWindow *note);
 
+signals:
+    /** A note's alarm has begun: the alarm window is wanted. */
+    void alarmRaised(NoteWindow *note);
+
+public:
     /** Each of the thirty steps of the flashing lasts this long; tests shorten it. */
     int flashStepMs = 100;
 

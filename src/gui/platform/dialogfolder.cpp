@@ -1,4 +1,4 @@
-#include "gui/dialogs/dialogfolder.h"
+#include "gui/platform/dialogfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
