@@ -38,6 +38,10 @@ constexpr qint64 LargestFileBytes = 32LL * 1024 * 1024;
 QJsonObject toJson(const NoteSlots::Values &values);
 /** The stored values of a note object; fields of the wrong kind are left out. */
 NoteSlots::Values fromJson(const QJsonObject &note);
+/** A file of one of our formats (`notesFile`: the notes file, else a note's sync file), of a
+    version this program reads: its object, or nothing and why in words for the user. */
+std::optional<QJsonObject> checkedFile(const QByteArray &bytes, const QString &name, const QString &format,
+                                       bool notesFile, QString *error);
 
 /** A whole file: the open notes, then (when asked for) the deleted ones with their dates. */
 QByteArray write(const QList<NoteSlots::Values> &notes, const QList<SettingsStore::TrashedNote> &deleted);
