@@ -17,6 +17,9 @@ namespace {
 constexpr qint64 BatchMs = 8;
 // A run tells how far it has come every so many notes.
 constexpr int ProgressEvery = 100;
+// The first paints of the notes the window manager shows are handed on a few per turn: a note's
+// first paint takes a few milliseconds.
+constexpr int FirstPaintsPerTurn = 6;
 // Each batch is handed to the window manager as it ends and taken on by it at its own pace; the
 // opener does not wait for it. Waiting for its maps, a few windows at a time, woke it and the X
 // server for each few and made a large start-up twice as slow on a loaded machine.
@@ -25,6 +28,7 @@ constexpr int ProgressEvery = 100;
 
 NoteOpener::NoteOpener(Program &program)
     : m_program(program)
+    , m_firstPaints(FirstPaintsPerTurn)
 {
     m_batch.setSingleShot(true);
     connect(&m_batch, &QTimer::timeout, this, &NoteOpener::openBatch);
@@ -61,6 +65,7 @@ void NoteOpener::openOne()
         note = m_program.notebook().openStoredNote(slot);
         note->raise();
     }
+    m_firstPaints.watch(note->windowHandle());
     const int opened = slot - run.first + 1;
     if (run.progress && opened % ProgressEvery == 0)
         run.progress(opened, run.last - run.first + 1);
@@ -73,6 +78,11 @@ void NoteOpener::openBatch()
     // An ended program opens nothing more: its windows are about to go.
     if (m_program.hasEnded())
         m_runs.clear();
+    // Notes shown but not yet painted come first: opening more would only add to them.
+    if (m_firstPaints.isHolding() && !m_runs.empty()) {
+        m_batch.start(0);
+        return;
+    }
     QElapsedTimer spent;
     spent.start();
     while (isOpening() && spent.elapsed() < BatchMs)

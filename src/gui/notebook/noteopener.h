@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/platform/exposepacer.h"
+
 #include <QObject>
 #include <QTimer>
 
@@ -70,5 +72,6 @@ private:
     Program &m_program;
     std::deque<Run> m_runs;
     QTimer m_batch;
+    ExposePacer m_firstPaints;
     int m_holds = 0;
 };
