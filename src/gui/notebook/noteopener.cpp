@@ -7,9 +7,7 @@
 #include "gui/platform/windowsystem.h"
 
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QEventLoop>
-#include <QWindow>
 
 namespace {
 
@@ -19,19 +17,18 @@ namespace {
 constexpr qint64 BatchMs = 8;
 // A run tells how far it has come every so many notes.
 constexpr int ProgressEvery = 100;
-// A window manager takes on windows at its own pace, and each one it shows comes back to be
-// answered (placed, painted): no more than this many wait for it, so that what comes back at once
-// is answered quickly...
-constexpr int MostUnshown = 32;
-// ... looked at this often meanwhile, unless it has shown none for this long (a window manager that
-// shows nothing, or a note put away at once).
-constexpr int UnshownLookMs = 5;
-constexpr qint64 UnshownPatienceMs = 500;
+// The first paints of the notes the window manager shows are handed on a few per turn: a note's
+// first paint takes a few milliseconds.
+constexpr int FirstPaintsPerTurn = 6;
+// Each batch is handed to the window manager as it ends and taken on by it at its own pace; the
+// opener does not wait for it. Waiting for its maps, a few windows at a time, woke it and the X
+// server for each few and made a large start-up twice as slow on a loaded machine.
 
 } // namespace
 
 NoteOpener::NoteOpener(Program &program)
     : m_program(program)
+    , m_firstPaints(FirstPaintsPerTurn)
 {
     m_batch.setSingleShot(true);
     connect(&m_batch, &QTimer::timeout, this, &NoteOpener::openBatch);
@@ -68,11 +65,7 @@ void NoteOpener::openOne()
         note = m_program.notebook().openStoredNote(slot);
         note->raise();
     }
-    if (m_unshown.isEmpty())
-        m_sinceShown.start();
-    m_unshown.append(note);
-    if (QWindow *window = note->windowHandle())
-        window->installEventFilter(this);
+    m_firstPaints.watch(note->windowHandle());
     const int opened = slot - run.first + 1;
     if (run.progress && opened % ProgressEvery == 0)
         run.progress(opened, run.last - run.first + 1);
@@ -80,45 +73,22 @@ void NoteOpener::openOne()
         m_runs.pop_front();
 }
 
-bool NoteOpener::windowSystemBehind()
-{
-    const auto shown = [](const QPointer<QWidget> &note) {
-        return !note || !note->isVisible() || (note->windowHandle() && note->windowHandle()->isExposed());
-    };
-    const qsizetype before = m_unshown.size();
-    m_unshown.removeIf(shown);
-    if (m_unshown.size() < before)
-        m_sinceShown.start();
-    if (m_unshown.size() < MostUnshown)
-        return false;
-    if (m_sinceShown.elapsed() < UnshownPatienceMs)
-        return true;
-    m_unshown.clear();
-    return false;
-}
-
-bool NoteOpener::eventFilter(QObject *watched, QEvent *event)
-{
-    // A window shown by the window system: the next batch need not wait for the next look.
-    if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-        watched->removeEventFilter(this);
-        if (m_batch.isActive() && m_batch.interval() > 0)
-            m_batch.start(0);
-    }
-    return false;
-}
-
 void NoteOpener::openBatch()
 {
     // An ended program opens nothing more: its windows are about to go.
     if (m_program.hasEnded())
         m_runs.clear();
+    // Notes shown but not yet painted come first: opening more would only add to them.
+    if (m_firstPaints.isHolding() && !m_runs.empty()) {
+        m_batch.start(0);
+        return;
+    }
     QElapsedTimer spent;
     spent.start();
-    while (isOpening() && spent.elapsed() < BatchMs && !windowSystemBehind())
+    while (isOpening() && spent.elapsed() < BatchMs)
         openOne();
     if (isOpening())
-        m_batch.start(windowSystemBehind() ? UnshownLookMs : 0);
+        m_batch.start(0);
     else
         emit allOpen();
 }

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QList>
+#include "gui/platform/exposepacer.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
-#include <QWidget>
 
 #include <deque>
 #include <functional>
@@ -57,9 +55,6 @@ signals:
     /** Everything asked for is open. */
     void allOpen();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     struct Run
     {
@@ -73,12 +68,10 @@ private:
 
     void openOne();
     void openBatch();
-    bool windowSystemBehind();
 
     Program &m_program;
     std::deque<Run> m_runs;
     QTimer m_batch;
+    ExposePacer m_firstPaints;
     int m_holds = 0;
-    QList<QPointer<QWidget>> m_unshown;   // opened, and not yet shown by the window system
-    QElapsedTimer m_sinceShown;
 };
