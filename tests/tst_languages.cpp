@@ -92,7 +92,7 @@ void TestLanguages::menuKeysAsTheDesktopNamesThem()
     QFETCH(QString, language);
     const Scope scope(language);
     TestProgram t;
-    NoteMenu &menu = t.program().noteMenu();
+    NoteMenu &menu = t.windows().noteMenu();
     const QString ctrl = QCoreApplication::translate("QShortcut", "Ctrl");
     QCOMPARE(menuKeys(menu, "CutName"), ctrl + "+X");
     QCOMPARE(menuKeys(menu, "InsertDateName"), ctrl + "+F1");
@@ -111,16 +111,16 @@ void TestLanguages::windowsMirrorNotesKeepTheirDirection()
     TestProgram t;
     t.seedNotes({"Shopping list", QStringLiteral("قائمة التسوق")});
     t.start();
-    t.program().showReminder();
-    ReminderDialog &reminder = t.program().reminderDialog();
+    t.windows().showReminder();
+    ReminderDialog &reminder = t.windows().reminderDialog();
     QCOMPARE(reminder.Command1()->x() > reminder.Command2()->x(), rtl);
     QCOMPARE(reminder.Command1()->geometry().center().x() < reminder.width() / 2, !rtl);
-    QCOMPARE(t.program().noteMenu().findChild<QMenu *>()->layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
-    t.program().showEmail();
-    QVERIFY(t.program().emailDialog());
-    QCOMPARE(t.program().emailDialog()->Command1()->x() > t.program().emailDialog()->Command2()->x(), rtl);
+    QCOMPARE(t.windows().noteMenu().findChild<QMenu *>()->layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    t.windows().showEmail();
+    QVERIFY(t.windows().emailDialog());
+    QCOMPARE(t.windows().emailDialog()->Command1()->x() > t.windows().emailDialog()->Command2()->x(), rtl);
     reminder.putAway();
-    t.program().emailDialog()->cancel();
+    t.windows().emailDialog()->cancel();
 
     const QList<NoteWindow *> notes = t.notes();
     QCOMPARE(notes.size(), 2);
@@ -150,18 +150,18 @@ void TestLanguages::storeReadUnderAnotherLanguage()
         t.seedNotes({"Dentist"});
         t.start();
         t.program().CurrentNoteTag = NoteKeys::tagFor(1);
-        t.program().showReminder();
-        t.program().reminderDialog().DTPicker1()->setDateTime(when);
-        t.program().reminderDialog().setOrDisable();
-        t.program().reminderDialog().putAway();
+        t.windows().showReminder();
+        t.windows().reminderDialog().DTPicker1()->setDateTime(when);
+        t.windows().reminderDialog().setOrDisable();
+        t.windows().reminderDialog().putAway();
     }
     const QString tag = NoteKeys::tagFor(1);
     QCOMPARE(t.store().get(tag + NoteKeys::ReminderStatus), QStringLiteral("Enabled"));
     const Scope scope(readUnder);
     t.restart();
     t.program().CurrentNoteTag = tag;
-    t.program().showReminder();
-    ReminderDialog &reminder = t.program().reminderDialog();
+    t.windows().showReminder();
+    ReminderDialog &reminder = t.windows().reminderDialog();
     QTRY_VERIFY(reminder.isActiveWindow());   // it shows the note's reminder as it comes forward
     QCOMPARE(reminder.Command1()->text(), QCoreApplication::translate("ReminderDialog", "Disable Reminder"));
     QCOMPARE(Conversions::parseGeneralDate(reminder.Label3()->text()), when);
@@ -189,10 +189,10 @@ void TestLanguages::walk()
     t.start();
     keeper.showHistory(t.notes().constFirst());
     QVERIFY(keeper.historyWindow());
-    QList<Shown> shown = menuTexts(t.program().noteMenu().findChild<QMenu *>());
-    t.program().showReminder();
-    t.program().showEmail();
-    t.program().showAlarmWindow();
+    QList<Shown> shown = menuTexts(t.windows().noteMenu().findChild<QMenu *>());
+    t.windows().showReminder();
+    t.windows().showEmail();
+    t.windows().showAlarmWindow();
     Backups backups(t.storePath());
     NoteSync sync(t.program());
     TrayIcon tray(t.program(), backups, sync);
@@ -200,8 +200,8 @@ void TestLanguages::walk()
     shown += menuTexts(tray.menu());
     tray.notesList().open();
     QList<Shown> inWindows;
-    for (QWidget *window : {static_cast<QWidget *>(&t.program().reminderDialog()), static_cast<QWidget *>(t.program().emailDialog()),
-                            static_cast<QWidget *>(t.program().alarmWindow()), static_cast<QWidget *>(&tray.notesList()),
+    for (QWidget *window : {static_cast<QWidget *>(&t.windows().reminderDialog()), static_cast<QWidget *>(t.windows().emailDialog()),
+                            static_cast<QWidget *>(t.windows().alarmWindow()), static_cast<QWidget *>(&tray.notesList()),
                             static_cast<QWidget *>(keeper.historyWindow())})
         inWindows += shownTexts(window);
     shown += inWindows;
@@ -226,9 +226,9 @@ void TestLanguages::walk()
     QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
     const QStringList cut = cutOff(inWindows);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
-    t.program().alarmWindow()->stopAlarm();
-    t.program().reminderDialog().putAway();
-    t.program().emailDialog()->cancel();
+    t.windows().alarmWindow()->stopAlarm();
+    t.windows().reminderDialog().putAway();
+    t.windows().emailDialog()->cancel();
     tray.notesList().close();
 }
 

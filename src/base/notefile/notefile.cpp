@@ -134,6 +134,8 @@ QString asWritten(const QJsonValue &value)
     return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
+} // namespace
+
 std::optional<QJsonObject> checkedFile(const QByteArray &bytes, const QString &name, const QString &format,
                                        bool notesFile, QString *error)
 {
@@ -175,8 +177,6 @@ std::optional<QJsonObject> checkedFile(const QByteArray &bytes, const QString &n
     }
     return file;
 }
-
-} // namespace
 
 QJsonObject toJson(const Values &values)
 {
