@@ -4,7 +4,6 @@
 #include "base/history/notehistory.h"
 #include "base/history/versiondiff.h"
 #include "base/history/versionpolicy.h"
-#include "gui/history/historywindow.h"
 #include "base/store/notekeys.h"
 #include "base/store/settingsstore.h"
 #include "base/store/storecopy.h"
@@ -13,12 +12,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QThread>
-#include <QTextBlock>
 #include <QFile>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -376,42 +371,6 @@ private slots:
         QVERIFY(found.contains(acknowledged));
         QString error;
         QVERIFY2(StoreCopy::checkOurs(path(), &error), qPrintable(error));
-    }
-
-    // The window: the versions, the chosen one's differences marked, a restore that is itself
-    // undone, Escape.
-    void windowRestoresAndUndoes()
-    {
-        NoteHistory history;
-        QVERIFY(history.open(path()));
-        QVERIFY(history.add(NoteA, QStringLiteral("one\nsame"), Now));
-        QVERIFY(history.add(NoteA, QStringLiteral("two\nsame"), Now.addSecs(60)));
-        QString current = QStringLiteral("three\nsame");
-        int kept = 0;
-        HistoryWindow window(history, NoteA, QStringLiteral("first note"), [&] { return current; });
-        // As the note's owner does: the text a restore replaces becomes a version first.
-        connect(&window, &HistoryWindow::restoreRequested, this, [&](const QString &id, const QString &text) {
-            QVERIFY(history.add(id, current, Now.addSecs(120 + ++kept)));
-            current = text;
-        });
-        window.show();
-        QCOMPARE(window.versions()->count(), 2);
-        QCOMPARE(window.versions()->item(0)->text(), HistoryWindow::describe(history.list(NoteA).constFirst()));
-        window.versions()->setCurrentRow(1);
-        QCOMPARE(window.text()->toPlainText(), QStringLiteral("one\nsame"));
-        QCOMPARE(window.text()->extraSelections().size(), 1);
-        QCOMPARE(window.text()->extraSelections().constFirst().cursor.block().text(), QStringLiteral("one"));
-        QTest::keyClick(window.versions(), Qt::Key_Return);
-        QCOMPARE(current, QStringLiteral("one\nsame"));
-        QCOMPARE(window.versions()->count(), 3);
-        QCOMPARE(window.text()->toPlainText(), QStringLiteral("one\nsame"));   // still the chosen one
-        // Undone: the text the restore replaced is the newest version.
-        window.versions()->setCurrentRow(0);
-        QCOMPARE(window.text()->toPlainText(), QStringLiteral("three\nsame"));
-        window.restoreButton()->click();
-        QCOMPARE(current, QStringLiteral("three\nsame"));
-        QTest::keyClick(&window, Qt::Key_Escape);
-        QVERIFY(!window.isVisible());
     }
 
     void verbs()

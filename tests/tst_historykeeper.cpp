@@ -10,6 +10,7 @@
 #include "gui/notebook/notebook.h"
 #include "gui/reminder/remindercheck.h"
 
+#include <QTextBlock>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -192,11 +193,22 @@ private slots:
         HistoryWindow *window = m_keeper->historyWindow();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->versions()->count(), 1);
-        window->restoreButton()->click();
+        // The chosen version beside the note now: the line that differs is marked.
+        window->versions()->setCurrentRow(0);
+        QCOMPARE(window->text()->toPlainText(), Original);
+        QCOMPARE(window->text()->extraSelections().size(), 1);
+        QCOMPARE(window->text()->extraSelections().constFirst().cursor.block().text(), Original);
+        QTest::keyClick(window->versions(), Qt::Key_Return);
         QCOMPARE(m_note->noteText(), Original);
         QTRY_COMPARE(m_app->store().get(NoteKeys::tagFor(1) + NoteKeys::Notes), Original);
         QCOMPARE(keptTexts(), (QStringList{QStringLiteral("overwritten"), Original}));
         QCOMPARE(window->versions()->count(), 2);
+        // The restore is undone as any: the text it replaced is the newest version.
+        window->versions()->setCurrentRow(0);
+        window->restoreButton()->click();
+        QCOMPARE(m_note->noteText(), QStringLiteral("overwritten"));
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
     }
 };
 
