@@ -13,10 +13,7 @@
 #include "gui/checklist/checklistlook.h"
 #include "gui/note/notewindow.h"
 #include "base/system/clock.h"
-#include "gui/platform/dialogs.h"
 #include "gui/platform/qtlayeredwindow.h"
-#include "gui/platform/shell.h"
-#include "gui/platform/sound.h"
 #include "base/store/notekeys.h"
 #include "base/store/settingsstore.h"
 
@@ -27,6 +24,8 @@
 #include <QTextBlock>
 
 #include <algorithm>
+#include "quietservices.h"
+
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -34,38 +33,9 @@
 
 namespace {
 
-class NoDialogs final : public Dialogs
-{
-public:
-    MessageAnswer messageBox(QWidget *, const QString &, const QString &, MessageButtons, MessageIcon) override
-    {
-        return MessageAnswer::Ok;
-    }
-    void showNotice(const QString &, const QString &, MessageIcon) override {}
-    void closeNotice() override {}
-    bool chooseFont(QWidget *, FontChoice &) override { return false; }
-    bool chooseColor(QWidget *, QColor &) override { return false; }
-    QString saveFileName(QWidget *, const SaveFileRequest &) override { return QString(); }
-    QString chooseFolder(QWidget *, const QString &, const QString &) override { return QString(); }
-    QAction *popupMenu(QMenu *, const QPoint &) override { return nullptr; }
-};
-class NoShell final : public Shell
-{
-public:
-    bool open(const QString &) override { return false; }
-};
-class NoSound final : public Sound
-{
-public:
-    bool playLooping(const QString &) override { return false; }
-    bool stop() override { return true; }
-};
-
 double processCpuMs()
 {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+    return cpuMs(CLOCK_PROCESS_CPUTIME_ID);
 }
 
 // Lines of about 70 characters; every `itemEvery`-th line an item, every third item done.

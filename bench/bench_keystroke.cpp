@@ -11,10 +11,7 @@
 #include "gui/notebook/notebook.h"
 #include "gui/note/notewindow.h"
 #include "base/system/clock.h"
-#include "gui/platform/dialogs.h"
 #include "gui/platform/qtlayeredwindow.h"
-#include "gui/platform/shell.h"
-#include "gui/platform/sound.h"
 #include "base/store/notekeys.h"
 #include "base/store/settingsstore.h"
 
@@ -24,6 +21,8 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include "quietservices.h"
+
 #include <cstdio>
 #include <ctime>
 #include <memory>
@@ -31,39 +30,9 @@
 
 namespace {
 
-// Nothing here asks the user anything.
-class NoDialogs final : public Dialogs
-{
-public:
-    MessageAnswer messageBox(QWidget *, const QString &, const QString &, MessageButtons, MessageIcon) override
-    {
-        return MessageAnswer::Ok;
-    }
-    void showNotice(const QString &, const QString &, MessageIcon) override {}
-    void closeNotice() override {}
-    bool chooseFont(QWidget *, FontChoice &) override { return false; }
-    bool chooseColor(QWidget *, QColor &) override { return false; }
-    QString saveFileName(QWidget *, const SaveFileRequest &) override { return QString(); }
-    QString chooseFolder(QWidget *, const QString &, const QString &) override { return QString(); }
-    QAction *popupMenu(QMenu *, const QPoint &) override { return nullptr; }
-};
-class NoShell final : public Shell
-{
-public:
-    bool open(const QString &) override { return false; }
-};
-class NoSound final : public Sound
-{
-public:
-    bool playLooping(const QString &) override { return false; }
-    bool stop() override { return true; }
-};
-
 double threadCpuMs()
 {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+    return cpuMs(CLOCK_THREAD_CPUTIME_ID);
 }
 
 QString noteOf(qsizetype bytes)
