@@ -75,7 +75,12 @@ void ProgramWindow::showEvent(QShowEvent *event)
 {
     // A window manager forgets the state of a window it no longer shows (a window hidden before).
     if (m_offTaskbar) {
-        WindowHints::setStates(this, m_topmost);
+        // Our own show comes before Qt maps the window; one from the window system (restored
+        // from minimized) may come while it is mapped.
+        if (event->spontaneous())
+            WindowHints::setStates(this, m_topmost);
+        else
+            WindowHints::setStatesBeforeShowing(this, m_topmost);
         WindowHints::keepOpacityOnceMapped(windowHandle());
     }
     QWidget::showEvent(event);

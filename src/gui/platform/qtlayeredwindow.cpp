@@ -2,9 +2,8 @@
 
 #include "gui/platform/windowhints.h"
 #include "gui/platform/units.h"
+#include "gui/platform/windowsystem.h"
 
-#include <QGuiApplication>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -23,20 +22,6 @@ QWindow *windowFor(qint64 handle)
     QWidget *widget = QWidget::find(WId(handle));
     QWindow *window = widget ? widget->windowHandle() : nullptr;
     return window && window->handle() && qint64(window->winId()) == handle ? window : nullptr;
-}
-
-// X11 takes a new opacity only with the next request. Syncing at once would deliver events in
-// the middle of a translucency set-up and run other set-ups inside it; sync once control is back.
-void requestSync()
-{
-    static bool pending = false;
-    if (pending)
-        return;
-    pending = true;
-    QTimer::singleShot(0, [] {
-        pending = false;
-        QGuiApplication::sync();
-    });
 }
 
 } // namespace
@@ -73,7 +58,9 @@ bool QtLayeredWindow::setLayeredAttributes(qint64 window, quint32 colorKey, quin
     if (flags & UseAlpha) {
         w->setOpacity(alpha / 255.0);
         WindowHints::keepOpacityOnceMapped(w);
-        requestSync();
+        // X11 takes a new opacity only with the next request: send it now. A sync would wait for
+        // the X server and handle the events that came meanwhile, inside this set-up.
+        sendToWindowSystem();
     }
     if (flags & UseColorKey) {
 #ifdef Q_OS_WIN

@@ -62,6 +62,44 @@ bool isMapped(xcb_connection_t *connection, xcb_window_t id)
     return mapped;
 }
 
+struct StateAtoms
+{
+    xcb_atom_t state;
+    xcb_atom_t skipTaskbar;
+    xcb_atom_t skipPager;
+    xcb_atom_t above;
+};
+
+StateAtoms stateAtoms(xcb_connection_t *connection)
+{
+    return {atom(connection, "_NET_WM_STATE"), atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+            atom(connection, "_NET_WM_STATE_SKIP_PAGER"), atom(connection, "_NET_WM_STATE_ABOVE")};
+}
+
+// A mapped window asks the window manager, which owns its state from then on.
+void askForStates(xcb_connection_t *connection, xcb_window_t id, bool above)
+{
+    const StateAtoms atoms = stateAtoms(connection);
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    const auto ask = [&](uint32_t action, xcb_atom_t first, xcb_atom_t second) {
+        xcb_client_message_event_t message = {};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = id;
+        message.type = atoms.state;
+        message.data.data32[0] = action;   // 0 remove, 1 add
+        message.data.data32[1] = first;
+        message.data.data32[2] = second;
+        message.data.data32[3] = 1;        // from a normal application
+        xcb_send_event(connection, 0, screen->root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&message));
+    };
+    ask(1, atoms.skipTaskbar, atoms.skipPager);
+    ask(above ? 1 : 0, atoms.above, XCB_ATOM_NONE);
+    xcb_flush(connection);
+}
+
 // Asks the window manager for the above band once it has mapped the window. A state found on
 // the window when it is mapped is one that icewm never gives up, so Always On Top could not be
 // switched off again; a state asked for afterwards can be.
@@ -82,11 +120,13 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        // The X server exposes only a window that is mapped: asking it again would be one more
+        // round trip per note, while a start-up shows hundreds.
         if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
             xcb_connection_t *connection = x11Connection();
-            if (m_note && connection && isMapped(connection, xcb_window_t(m_note->winId()))) {
+            if (m_note && connection) {
                 if (above)
-                    setStates(m_note, true);
+                    askForStates(connection, xcb_window_t(m_note->winId()), true);
                 watched->removeEventFilter(this);
                 setParent(nullptr);   // a showing that follows at once gets a helper of its own
                 deleteLater();
@@ -214,6 +254,49 @@ bool handlesStates()
 #endif
 }
 
+namespace {
+
+#ifdef QUILLARREN_X11
+// Before mapping, the window's own property is what the window manager reads; Qt adds its own
+// states to it when it maps the window. The above band is asked for once it is mapped. A window
+// never shown before has nothing there yet, which spares a round trip per note at start-up.
+void writeStatesBeforeMapping(QWidget *window, xcb_connection_t *connection, bool above)
+{
+    static const char *const Written = "quillarrenStatesWritten";
+    const xcb_window_t id = xcb_window_t(window->winId());
+    const StateAtoms known = stateAtoms(connection);
+    QWindow *handle = window->windowHandle();
+    std::vector<xcb_atom_t> atoms;
+    if (handle && handle->property(Written).toBool()) {
+        xcb_get_property_reply_t *reply = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, id, known.state, XCB_ATOM_ATOM, 0, 64), nullptr);
+        if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+            const auto *data = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
+            atoms.assign(data, data + xcb_get_property_value_length(reply) / 4);
+        }
+        free(reply);
+    }
+    atoms.erase(std::remove(atoms.begin(), atoms.end(), known.above), atoms.end());
+    for (xcb_atom_t wanted : {known.skipTaskbar, known.skipPager}) {
+        if (std::find(atoms.begin(), atoms.end(), wanted) == atoms.end())
+            atoms.push_back(wanted);
+    }
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, known.state, XCB_ATOM_ATOM, 32,
+                        uint32_t(atoms.size()), atoms.data());
+    xcb_flush(connection);
+    if (!handle)
+        return;
+    handle->setProperty(Written, true);
+    AboveOnceMapped *pending = AboveOnceMapped::of(handle);
+    if (!pending && above)
+        pending = new AboveOnceMapped(window, handle);
+    if (pending)
+        pending->above = above;
+}
+#endif
+
+} // namespace
+
 bool setStates(QWidget *window, bool above)
 {
 #ifdef QUILLARREN_X11
@@ -223,57 +306,26 @@ bool setStates(QWidget *window, bool above)
     if (!connection)
         return false;
     const xcb_window_t id = xcb_window_t(window->winId());
-    const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
-    const xcb_atom_t skipTaskbar = atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
-    const xcb_atom_t skipPager = atom(connection, "_NET_WM_STATE_SKIP_PAGER");
-    const xcb_atom_t aboveAtom = atom(connection, "_NET_WM_STATE_ABOVE");
+    if (isMapped(connection, id))
+        askForStates(connection, id, above);
+    else
+        writeStatesBeforeMapping(window, connection, above);
+    return true;
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(above);
+    return false;
+#endif
+}
 
-    if (!isMapped(connection, id)) {
-        // Before mapping, the window's own property is what the window manager reads; Qt adds
-        // its own states to it when it maps the window. The above band is asked for later.
-        xcb_get_property_reply_t *reply = xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 64), nullptr);
-        std::vector<xcb_atom_t> atoms;
-        if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
-            const auto *data = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
-            atoms.assign(data, data + xcb_get_property_value_length(reply) / 4);
-        }
-        free(reply);
-        atoms.erase(std::remove(atoms.begin(), atoms.end(), aboveAtom), atoms.end());
-        for (xcb_atom_t wanted : {skipTaskbar, skipPager}) {
-            if (std::find(atoms.begin(), atoms.end(), wanted) == atoms.end())
-                atoms.push_back(wanted);
-        }
-        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
-                            uint32_t(atoms.size()), atoms.data());
-        if (QWindow *handle = window->windowHandle()) {
-            AboveOnceMapped *pending = AboveOnceMapped::of(handle);
-            if (!pending && above)
-                pending = new AboveOnceMapped(window, handle);
-            if (pending)
-                pending->above = above;
-        }
-    } else {
-        // A mapped window asks the window manager, which owns its state from now on.
-        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-        const auto ask = [&](uint32_t action, xcb_atom_t first, xcb_atom_t second) {
-            xcb_client_message_event_t message = {};
-            message.response_type = XCB_CLIENT_MESSAGE;
-            message.format = 32;
-            message.window = id;
-            message.type = state;
-            message.data.data32[0] = action;   // 0 remove, 1 add
-            message.data.data32[1] = first;
-            message.data.data32[2] = second;
-            message.data.data32[3] = 1;        // from a normal application
-            xcb_send_event(connection, 0, screen->root,
-                           XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                           reinterpret_cast<const char *>(&message));
-        };
-        ask(1, skipTaskbar, skipPager);
-        ask(above ? 1 : 0, aboveAtom, XCB_ATOM_NONE);
-    }
-    xcb_flush(connection);
+bool setStatesBeforeShowing(QWidget *window, bool above)
+{
+#ifdef QUILLARREN_X11
+    // A window about to be shown is not mapped: Qt maps it after this.
+    xcb_connection_t *connection = x11Connection();
+    if (!connection)
+        return false;
+    writeStatesBeforeMapping(window, connection, above);
     return true;
 #else
     Q_UNUSED(window);

@@ -16,10 +16,12 @@ namespace WindowHints {
 void setUp(QWidget *window);
 
 /** Tells the window manager that the window stays out of taskbars and pagers, and whether it
-    stays above other windows. Call it when the window is about to be shown (a window manager
-    forgets the state of a window it no longer shows) and whenever the stacking changes. False
+    stays above other windows. Call it whenever the stacking changes. False
     where the platform has no such state, and the stacking is left to the caller. */
 bool setStates(QWidget *window, bool above);
+
+/** setStates() for a window whose show event is being handled: it is not mapped yet. */
+bool setStatesBeforeShowing(QWidget *window, bool above);
 
 /** setStates() does the work on this platform: stacking then never goes through Qt's flag,
     which would put the above band on the window before it is mapped (icewm keeps such a state
