@@ -11,15 +11,18 @@
 
 namespace {
 
-// The window thread opens notes for this long, then answers whatever waits: a window takes a few
-// milliseconds, and what it brings (the window manager's answers, the first paint) is answered
-// between two batches, so that nothing waits much longer than 50 ms.
-constexpr qint64 BatchMs = 8;
+// One turn of the window thread does a little of each kind of work a large start-up brings, and
+// then answers whatever waits (keys, signals, the channel). Each kind waits on the X server a few
+// times per note, a few milliseconds each time while the server is busy mapping hundreds of
+// windows, so the shares are small: together they keep a turn near 50 ms on a busy machine.
+// Opening notes, for this long:
+constexpr qint64 BatchMs = 4;
+// The first paints of the notes the window manager shows:
+constexpr int FirstPaintsPerTurn = 3;
+// The window manager's news of their states, which Qt reads back from the server:
+constexpr int StatesPerTurn = 2;
 // A run tells how far it has come every so many notes.
 constexpr int ProgressEvery = 100;
-// The first paints of the notes the window manager shows are handed on a few per turn: a note's
-// first paint takes a few milliseconds.
-constexpr int FirstPaintsPerTurn = 6;
 // Each batch is handed to the window manager as it ends and taken on by it at its own pace; the
 // opener does not wait for it. Waiting for its maps, a few windows at a time, woke it and the X
 // server for each few and made a large start-up twice as slow on a loaded machine.
@@ -29,6 +32,7 @@ constexpr int FirstPaintsPerTurn = 6;
 NoteOpener::NoteOpener(Program &program)
     : m_program(program)
     , m_firstPaints(FirstPaintsPerTurn)
+    , m_windowStates(StatesPerTurn)
 {
     m_batch.setSingleShot(true);
     connect(&m_batch, &QTimer::timeout, this, &NoteOpener::openBatch);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/platform/exposepacer.h"
+#include "gui/platform/windowstatepacer.h"
 
 #include <QObject>
 #include <QTimer>
@@ -73,5 +74,6 @@ private:
     std::deque<Run> m_runs;
     QTimer m_batch;
     ExposePacer m_firstPaints;
+    WindowStatePacer m_windowStates;
     int m_holds = 0;
 };
