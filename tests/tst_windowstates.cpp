@@ -1,12 +1,12 @@
-// The window manager's news of window states, paced, on a real X server: Xvfb, started here,
+// The window manager's news of window states, paced, on a real X server (an Xvfb started here)
 // where another client writes the states as a window manager would.
 #include "gui/platform/windowstatepacer.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QThread>
 #include <QTest>
+#include <QThread>
 #include <QWindow>
 
 #include <xcb/xcb.h>
@@ -17,91 +17,34 @@
 
 namespace {
 
-// Xvfb on a display number of its own choosing.
-class XServer
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
-public:
-    bool start()
-    {
-        m_process.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                                  QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!m_process.waitForStarted(10000) || !m_process.waitForReadyRead(10000))
-            return false;
-        const QByteArray display = m_process.readLine().trimmed();
-        qputenv("DISPLAY", ":" + display);
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        return !display.isEmpty();
-    }
-    ~XServer()
-    {
-        m_process.terminate();
-        m_process.waitForFinished(5000);
-    }
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return found;
+}
 
-private:
-    QProcess m_process;
-};
-
-// The other client: what a window manager writes on the program's windows.
-class WindowManager
+// Counts the news of states that gets past the pacer: a filter installed before it comes after it.
+struct StateNews final : QAbstractNativeEventFilter
 {
-public:
-    WindowManager() : m_connection(xcb_connect(nullptr, nullptr)) {}
-    ~WindowManager() { xcb_disconnect(m_connection); }
-
-    void write(QWindow *window, const char *property, xcb_atom_t type, std::vector<uint32_t> values)
-    {
-        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
-                            atom(property), type, 32, uint32_t(values.size()), values.data());
-    }
-    void netWmState(QWindow *window, bool maximized)
-    {
-        std::vector<uint32_t> states;
-        if (maximized)
-            states = {atom("_NET_WM_STATE_MAXIMIZED_VERT"), atom("_NET_WM_STATE_MAXIMIZED_HORZ")};
-        write(window, "_NET_WM_STATE", XCB_ATOM_ATOM, states);
-    }
-    void iconic(QWindow *window) { write(window, "WM_STATE", atom("WM_STATE"), {3, XCB_WINDOW_NONE}); }
-    // Once this returns, the X server has sent the program every change.
-    void sync() { free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr)); }
-    xcb_atom_t atom(const char *name)
-    {
-        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-            m_connection, xcb_intern_atom(m_connection, 0, uint16_t(strlen(name)), name), nullptr);
-        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(reply);
-        return found;
-    }
-
-private:
-    xcb_connection_t *m_connection;
-};
-
-// Counts the news of states that gets past the pacer (a filter installed before it sees the
-// events after it).
-class StateNews final : public QAbstractNativeEventFilter
-{
-public:
-    explicit StateNews(WindowManager &manager)
-        : m_wmState(manager.atom("WM_STATE"))
-        , m_netWmState(manager.atom("_NET_WM_STATE"))
+    explicit StateNews(xcb_connection_t *connection)
+        : wmState(atom(connection, "WM_STATE"))
+        , netWmState(atom(connection, "_NET_WM_STATE"))
     {
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
     bool nativeEventFilter(const QByteArray &, void *message, qintptr *) override
     {
-        const auto *event = static_cast<const xcb_generic_event_t *>(message);
-        const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
-        if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY
-            && (notify->atom == m_wmState || notify->atom == m_netWmState))
-            ++count;
+        const auto *notify = static_cast<const xcb_property_notify_event_t *>(message);
+        count += (notify->response_type & 0x7f) == XCB_PROPERTY_NOTIFY
+            && (notify->atom == wmState || notify->atom == netWmState);
         return false;
     }
+    const xcb_atom_t wmState;
+    const xcb_atom_t netWmState;
     int count = 0;
-
-private:
-    const xcb_atom_t m_wmState;
-    const xcb_atom_t m_netWmState;
 };
 
 } // namespace
@@ -111,40 +54,45 @@ class tst_WindowStates : public QObject
     Q_OBJECT
 
 private slots:
-    // Held news is handed on, one per window, and the window ends in the state last written:
+    // Held news is handed on, once per window, and each window ends in the state last written:
     // a minimized window stays minimized though later news of it was of another state.
     void everyWindowLearnsItsLastState()
     {
-        constexpr int Windows = 12;
-        WindowManager manager;
+        xcb_connection_t *manager = xcb_connect(nullptr, nullptr);
+        const auto cleanup = qScopeGuard([manager] { xcb_disconnect(manager); });
         StateNews news(manager);
         WindowStatePacer pacer(2);
         std::vector<std::unique_ptr<QWindow>> windows;
-        for (int i = 0; i < Windows; ++i) {
+        for (int i = 0; i < 12; ++i) {
             windows.push_back(std::make_unique<QWindow>());
             windows.back()->setGeometry(10 + i * 20, 10, 40, 40);
             windows.back()->show();
+            QVERIFY(QTest::qWaitForWindowExposed(windows.back().get()));
         }
-        for (auto &window : windows)
-            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const auto write = [&](size_t i, const char *property, xcb_atom_t type, std::vector<uint32_t> values) {
+            xcb_change_property(manager, XCB_PROP_MODE_REPLACE, xcb_window_t(windows[i]->winId()),
+                                atom(manager, property), type, 32, uint32_t(values.size()), values.data());
+        };
+        const std::vector<uint32_t> maximized = {atom(manager, "_NET_WM_STATE_MAXIMIZED_VERT"),
+                                                 atom(manager, "_NET_WM_STATE_MAXIMIZED_HORZ")};
+        for (size_t i = 0; i < windows.size(); ++i)
+            write(i, "_NET_WM_STATE", XCB_ATOM_ATOM, maximized);
+        write(8, "_NET_WM_STATE", XCB_ATOM_ATOM, {});
+        write(9, "WM_STATE", news.wmState, {3 /* iconic */, XCB_WINDOW_NONE});
+        write(9, "_NET_WM_STATE", XCB_ATOM_ATOM, maximized);
+        free(xcb_get_input_focus_reply(manager, xcb_get_input_focus(manager), nullptr));
 
-        for (auto &window : windows)
-            manager.netWmState(window.get(), true);
-        manager.netWmState(windows[8].get(), false);
-        manager.iconic(windows[9].get());
-        manager.netWmState(windows[9].get(), true);
-        manager.sync();
-        // Everything has come by now: one turn takes all that waits, and hands on two.
+        // Everything has come by now: one turn takes all that waits, and lets two through.
         news.count = 0;
         QThread::msleep(200);
         QCoreApplication::processEvents();
         QVERIFY2(news.count > 0 && news.count <= 2, qPrintable(QString::number(news.count)));
 
-        for (int i = 0; i < Windows; ++i) {
+        for (size_t i = 0; i < windows.size(); ++i) {
             const Qt::WindowStates expected = i == 8 ? Qt::WindowStates(Qt::WindowNoState)
                 : i == 9                           ? Qt::WindowMinimized | Qt::WindowMaximized
                                                    : Qt::WindowStates(Qt::WindowMaximized);
-            QTRY_COMPARE(windows[size_t(i)]->windowStates(), expected);
+            QTRY_COMPARE(windows[i]->windowStates(), expected);
         }
         QVERIFY(!pacer.isHolding());
     }
@@ -152,14 +100,26 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    XServer server;
-    if (!server.start()) {
+    QProcess server;
+    server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    const bool started = server.waitForStarted(10000) && server.waitForReadyRead(10000);
+    const QByteArray display = server.readLine().trimmed();
+    if (!started || display.isEmpty()) {
         fprintf(stderr, "Xvfb could not be started\n");
         return 1;
     }
-    QGuiApplication app(argc, argv);
-    tst_WindowStates test;
-    return QTest::qExec(&test, argc, argv);
+    qputenv("DISPLAY", ":" + display);
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    int status = 0;
+    {
+        QGuiApplication app(argc, argv);
+        tst_WindowStates test;
+        status = QTest::qExec(&test, argc, argv);
+    }
+    server.terminate();
+    server.waitForFinished(5000);
+    return status;
 }
 
 #include "tst_windowstates.moc"
