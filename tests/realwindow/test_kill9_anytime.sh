@@ -256,6 +256,10 @@ describe_windows() {
     done
     command -v gdb >/dev/null &&
         gdb -batch -p "$RW_APP_PID" -ex 'thread apply all bt 8' 2>/dev/null | grep '^#\|^Thread' >&2
+    # And the window manager's: a window it never maps, beside a frame it keeps for a window gone.
+    rw_log "window manager's clients: $(xprop -root _NET_CLIENT_LIST 2>/dev/null)"
+    command -v gdb >/dev/null &&
+        gdb -batch -p "$RW_WM_PID" -ex 'bt 12' 2>/dev/null | grep '^#' >&2
 }
 
 # The last kill's store opens whole, and the start changes none of it.

@@ -1,5 +1,7 @@
 #include "gui/platform/traypresence.h"
 
+#include "gui/platform/windowsystem.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -7,11 +9,9 @@
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
-#include <QGuiApplication>
 #include <QTimer>
 
 #include <cstdlib>
-#include <cstring>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 #define QUILLARREN_X11 1
@@ -25,23 +25,6 @@ const QString WatcherPath = QStringLiteral("/StatusNotifierWatcher");
 constexpr int AskTimeoutMs = 2000;
 
 #ifdef QUILLARREN_X11
-xcb_connection_t *x11Connection()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t atom(xcb_connection_t *connection, const QByteArray &name)
-{
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()), nullptr);
-    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(reply);
-    return found;
-}
-
 // The X11 screen of the display the program runs on (":0.1" is screen 1): its tray's selection.
 int x11ScreenNumber()
 {
@@ -70,9 +53,9 @@ void TrayPresence::start()
     m_started = true;
     bool watching = false;
 #ifdef QUILLARREN_X11
-    if (xcb_connection_t *connection = x11Connection()) {
-        m_trayAtom = atom(connection, "_NET_SYSTEM_TRAY_S" + QByteArray::number(x11ScreenNumber()));
-        m_managerAtom = atom(connection, "MANAGER");
+    if (x11Connection()) {
+        m_trayAtom = x11Atom("_NET_SYSTEM_TRAY_S" + QByteArray::number(x11ScreenNumber()));
+        m_managerAtom = x11Atom("MANAGER");
         if (hasXEmbedTray()) {
             markAppeared();
             return;

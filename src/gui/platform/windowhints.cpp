@@ -1,10 +1,9 @@
 #include "gui/platform/windowhints.h"
 
 #include "gui/platform/units.h"
+#include "gui/platform/windowsystem.h"
 
 #include <QEvent>
-#include <QHash>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -13,7 +12,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
@@ -28,30 +26,6 @@ namespace {
 
 // How long after the level is first set it is written again (see keepOpacityOnceMapped).
 constexpr int OpacityRewriteMs = 500;
-
-xcb_connection_t *x11Connection()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t atom(xcb_connection_t *connection, const char *name)
-{
-    // One round trip per name for the program's life, not one per window shown.
-    static QHash<QByteArray, xcb_atom_t> known;
-    const auto it = known.constFind(name);
-    if (it != known.constEnd())
-        return *it;
-    xcb_intern_atom_reply_t *reply =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr);
-    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(reply);
-    if (found != XCB_ATOM_NONE)
-        known.insert(name, found);
-    return found;
-}
 
 bool isMapped(xcb_connection_t *connection, xcb_window_t id)
 {
@@ -70,16 +44,16 @@ struct StateAtoms
     xcb_atom_t above;
 };
 
-StateAtoms stateAtoms(xcb_connection_t *connection)
+StateAtoms stateAtoms()
 {
-    return {atom(connection, "_NET_WM_STATE"), atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-            atom(connection, "_NET_WM_STATE_SKIP_PAGER"), atom(connection, "_NET_WM_STATE_ABOVE")};
+    return {x11Atom("_NET_WM_STATE"), x11Atom("_NET_WM_STATE_SKIP_TASKBAR"),
+            x11Atom("_NET_WM_STATE_SKIP_PAGER"), x11Atom("_NET_WM_STATE_ABOVE")};
 }
 
 // A mapped window asks the window manager, which owns its state from then on.
 void askForStates(xcb_connection_t *connection, xcb_window_t id, bool above)
 {
-    const StateAtoms atoms = stateAtoms(connection);
+    const StateAtoms atoms = stateAtoms();
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     const auto ask = [&](uint32_t action, xcb_atom_t first, xcb_atom_t second) {
         xcb_client_message_event_t message = {};
@@ -149,7 +123,7 @@ void rewriteOpacity(QWindow *window)
         return;
     const auto value = quint32(qRound64(qBound(qreal(0), level, qreal(1)) * 0xffffffff));
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
-                        atom(connection, "_NET_WM_WINDOW_OPACITY"), XCB_ATOM_CARDINAL, 32, 1, &value);
+                        x11Atom("_NET_WM_WINDOW_OPACITY"), XCB_ATOM_CARDINAL, 32, 1, &value);
     xcb_flush(connection);
 }
 
@@ -264,7 +238,7 @@ void writeStatesBeforeMapping(QWidget *window, xcb_connection_t *connection, boo
 {
     static const char *const Written = "quillarrenStatesWritten";
     const xcb_window_t id = xcb_window_t(window->winId());
-    const StateAtoms known = stateAtoms(connection);
+    const StateAtoms known = stateAtoms();
     QWindow *handle = window->windowHandle();
     std::vector<xcb_atom_t> atoms;
     if (handle && handle->property(Written).toBool()) {
@@ -297,7 +271,9 @@ void writeStatesBeforeMapping(QWidget *window, xcb_connection_t *connection, boo
 
 } // namespace
 
-bool setStates(QWidget *window, bool above)
+namespace {
+
+bool setStatesOf(QWidget *window, bool above, bool mayBeMapped)
 {
 #ifdef QUILLARREN_X11
     // Qt would re-create the window at its next showing after a change of its stays-on-top flag,
@@ -306,7 +282,7 @@ bool setStates(QWidget *window, bool above)
     if (!connection)
         return false;
     const xcb_window_t id = xcb_window_t(window->winId());
-    if (isMapped(connection, id))
+    if (mayBeMapped && isMapped(connection, id))
         askForStates(connection, id, above);
     else
         writeStatesBeforeMapping(window, connection, above);
@@ -314,24 +290,22 @@ bool setStates(QWidget *window, bool above)
 #else
     Q_UNUSED(window);
     Q_UNUSED(above);
+    Q_UNUSED(mayBeMapped);
     return false;
 #endif
 }
 
+} // namespace
+
+bool setStates(QWidget *window, bool above)
+{
+    return setStatesOf(window, above, true);
+}
+
 bool setStatesBeforeShowing(QWidget *window, bool above)
 {
-#ifdef QUILLARREN_X11
     // A window about to be shown is not mapped: Qt maps it after this.
-    xcb_connection_t *connection = x11Connection();
-    if (!connection)
-        return false;
-    writeStatesBeforeMapping(window, connection, above);
-    return true;
-#else
-    Q_UNUSED(window);
-    Q_UNUSED(above);
-    return false;
-#endif
+    return setStatesOf(window, above, false);
 }
 
 } // namespace WindowHints

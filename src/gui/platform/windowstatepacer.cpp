@@ -1,48 +1,23 @@
 #include "gui/platform/windowstatepacer.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include "gui/platform/windowsystem.h"
 
-#include <cstring>
+#include <QCoreApplication>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 #define QUILLARREN_X11 1
 #include <xcb/xcb.h>
 #endif
 
-namespace {
-
-#ifdef QUILLARREN_X11
-xcb_connection_t *x11Connection()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-uint32_t atomNamed(xcb_connection_t *connection, const char *name)
-{
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr);
-    const uint32_t found = reply ? reply->atom : uint32_t(XCB_ATOM_NONE);
-    free(reply);
-    return found;
-}
-#endif
-
-} // namespace
-
 WindowStatePacer::WindowStatePacer(int perTurn, QObject *parent)
     : QObject(parent)
     , m_perTurn(perTurn)
 {
 #ifdef QUILLARREN_X11
-    xcb_connection_t *connection = x11Connection();
-    if (!connection)
+    if (!x11Connection())
         return;
-    m_wmStateAtom = atomNamed(connection, "WM_STATE");
-    m_netWmStateAtom = atomNamed(connection, "_NET_WM_STATE");
+    m_wmStateAtom = x11Atom("WM_STATE");
+    m_netWmStateAtom = x11Atom("_NET_WM_STATE");
     // A zero timer fires once the window thread has answered what waited: that ends a turn.
     m_turn.setSingleShot(true);
     m_turn.setInterval(0);

@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QHash>
 #include <QString>
+
+#include <cstdlib>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 #include <xcb/xcb.h>
@@ -49,12 +52,45 @@ void leaveChildrenAlone()
 
 void sendToWindowSystem()
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // Qt sends its requests to the X server when its event loop next runs; a window asked for
     // before then would wait for whatever comes first.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (xcb_connection_t *connection = x11Connection())
+        xcb_flush(connection);
+#endif
+}
+
+xcb_connection_t *x11Connection()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
-    if (auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>())
-        xcb_flush(x11->connection());
+        return nullptr;
+    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+#else
+    return nullptr;
+#endif
+}
+
+uint32_t x11Atom(const QByteArray &name)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    static QHash<QByteArray, uint32_t> known;
+    const auto it = known.constFind(name);
+    if (it != known.constEnd())
+        return *it;
+    xcb_connection_t *connection = x11Connection();
+    if (!connection)
+        return 0;
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()), nullptr);
+    const uint32_t found = reply ? reply->atom : uint32_t(XCB_ATOM_NONE);
+    free(reply);
+    if (found != XCB_ATOM_NONE)
+        known.insert(name, found);
+    return found;
+#else
+    Q_UNUSED(name);
+    return 0;
 #endif
 }
