@@ -144,7 +144,8 @@ term_measure() {   # delay_ms
     END_STATUS=$status
     KEPT=$(sqlite3 -batch "$config/Brimvale/Quillarren.sqlite3" \
         "SELECT COUNT(*) FROM settings WHERE key LIKE 'NotesForm%.Notes' AND value LIKE 'note %';")
-    rw_poll 120 none_managed || rw_fail "windows of quillarren stayed on screen after it ended ($(managed_count))"
+    rw_poll 120 none_managed || { rw_wm_drop_gone_clients && none_managed; } ||
+        rw_fail "windows of quillarren stayed on screen after it ended ($(managed_count))"
 }
 
 : >"$RW_DIR/answers"

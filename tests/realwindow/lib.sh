@@ -80,6 +80,13 @@ rw_fail() {
         for w in $(rw_note_windows); do
             rw_log "note window $w at $(rw_geometry "$w")"
         done
+        # Where the window manager stands: one that stops taking windows on (a note never mapped,
+        # a frame kept for a window gone) is told apart from a program that never shows them.
+        for w in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -o '0x[0-9a-f]*' | head -n 10); do
+            rw_log "window manager's client $w: $(xwininfo -id "$w" 2>&1 | grep -m1 -o 'Map State: .*\|BadWindow.*')"
+        done
+        [ -n "$RW_WM_PID" ] && command -v gdb >/dev/null &&
+            gdb -batch -p "$RW_WM_PID" -ex 'bt 12' 2>/dev/null | grep '^#' >&2
     fi
     if [ -s "$RW_DIR/app.log" ]; then
         rw_log "program output (last lines):"
@@ -250,6 +257,29 @@ rw_start_accessibility_bus() {
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$RW_DIR/atspi.log" 2>&1 &
     rw_track_pid $!
 }
+
+# openbox now and then keeps a client for a window that is gone, when a program ends while openbox
+# takes its windows on. A window of the next start that gets the same id (the X server hands the
+# freed ids out again) is then never mapped: openbox believes it has it already. The X server
+# knowing no such window tells such a client; restarting openbox drops it.
+rw_gone_clients() {
+    local w gone=""
+    for w in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -o '0x[0-9a-f]*'); do
+        xwininfo -id "$w" >/dev/null 2>&1 || gone="$gone $w"
+    done
+    printf '%s' "$gone"
+}
+rw_wm_drop_gone_clients() {
+    [ -n "$(rw_gone_clients)" ] || return 0
+    sleep 1   # a window destroyed a moment ago may still be listed while openbox catches up
+    local gone
+    gone=$(rw_gone_clients)
+    [ -n "$gone" ] || return 0
+    rw_log "openbox keeps clients whose windows are gone:$gone; restarting it"
+    openbox --restart
+    rw_poll 10 rw_no_gone_clients || rw_fail "openbox still lists windows that are gone"
+}
+rw_no_gone_clients() { [ -z "$(rw_gone_clients)" ]; }
 
 # rw_setup_with_wm COMMAND...: Xvfb, a session bus and another window manager instead of openbox.
 rw_setup_with_wm() {

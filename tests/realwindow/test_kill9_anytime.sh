@@ -225,6 +225,7 @@ for ((round = 1; round <= rounds; round++)); do
     rw_kill9_app
     stop_typist
     xdotool keyup --delay 0 "${release_keys[@]}" 2>/dev/null
+    rw_wm_drop_gone_clients
 
     [ -s "$log.bad" ] && rw_fail "round $round, at the start from the store the last kill left ($(shown "${model[@]}")):" \
         "$(cat "$log.bad")"
@@ -256,10 +257,6 @@ describe_windows() {
     done
     command -v gdb >/dev/null &&
         gdb -batch -p "$RW_APP_PID" -ex 'thread apply all bt 8' 2>/dev/null | grep '^#\|^Thread' >&2
-    # And the window manager's: a window it never maps, beside a frame it keeps for a window gone.
-    rw_log "window manager's clients: $(xprop -root _NET_CLIENT_LIST 2>/dev/null)"
-    command -v gdb >/dev/null &&
-        gdb -batch -p "$RW_WM_PID" -ex 'bt 12' 2>/dev/null | grep '^#' >&2
 }
 
 # The last kill's store opens whole, and the start changes none of it.
