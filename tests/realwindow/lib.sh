@@ -82,9 +82,7 @@ rw_fail() {
         done
         # Where the window manager stands: one that stops taking windows on (a note never mapped,
         # a frame kept for a window gone) is told apart from a program that never shows them.
-        for w in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -o '0x[0-9a-f]*' | head -n 10); do
-            rw_log "window manager's client $w: $(xwininfo -id "$w" 2>&1 | grep -m1 -o 'Map State: .*\|BadWindow.*')"
-        done
+        rw_log "window manager's clients whose windows are gone:$(rw_gone_clients)"
         [ -n "$RW_WM_PID" ] && command -v gdb >/dev/null &&
             gdb -batch -p "$RW_WM_PID" -ex 'bt 12' 2>/dev/null | grep '^#' >&2
     fi

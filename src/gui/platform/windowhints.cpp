@@ -269,10 +269,6 @@ void writeStatesBeforeMapping(QWidget *window, xcb_connection_t *connection, boo
 }
 #endif
 
-} // namespace
-
-namespace {
-
 bool setStatesOf(QWidget *window, bool above, bool mayBeMapped)
 {
 #ifdef QUILLARREN_X11
